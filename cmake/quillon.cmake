@@ -1,0 +1,68 @@
+# Shared build rules: every target of ours is wide-only, C++20, warning-clean
+# and carries its runtime statically.
+
+set(QUILLON_ROOT "${CMAKE_SOURCE_DIR}")
+set(QUILLON_BIN  "${CMAKE_BINARY_DIR}/bin")
+
+function(quillon_defaults target)
+  target_compile_features(${target} PRIVATE cxx_std_20)
+  target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN
+                             _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0600)
+  target_compile_options(${target} PRIVATE
+    $<$<COMPILE_LANGUAGE:C,CXX>:-Wall -Wextra -Werror>)
+  target_include_directories(${target} PRIVATE "${QUILLON_ROOT}")
+  set_target_properties(${target} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY "${QUILLON_BIN}"
+    LIBRARY_OUTPUT_DIRECTORY "${QUILLON_BIN}"
+    ARCHIVE_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/lib")
+endfunction()
+
+# A device program with a wide entry point (wWinMain).
+function(quillon_program name)
+  add_executable(${name} WIN32 ${ARGN})
+  quillon_defaults(${name})
+  target_link_options(${name} PRIVATE -municode -static)
+endfunction()
+
+# A console program (stand-ins, benchmarks, helpers) with wmain.
+function(quillon_console_program name)
+  add_executable(${name} ${ARGN})
+  quillon_defaults(${name})
+  target_link_options(${name} PRIVATE -municode -static)
+endfunction()
+
+# A DLL of ours. Exports come from a .def file listed among the sources or
+# from __declspec(dllexport); no import-name prefix ("lib").
+function(quillon_dll name)
+  add_library(${name} SHARED ${ARGN})
+  quillon_defaults(${name})
+  set_target_properties(${name} PROPERTIES PREFIX "" IMPORT_PREFIX "")
+  target_link_options(${name} PRIVATE -static -Wl,--enable-stdcall-fixup)
+endfunction()
+
+# A static library of ours, linked into programs and DLLs.
+function(quillon_library name)
+  add_library(${name} STATIC ${ARGN})
+  quillon_defaults(${name})
+endfunction()
+
+# quillon_test(<name> LABEL <area> [TIMEOUT s] SOURCES ... [LIBS ...])
+# One executable, one CTest test, run by tools/wine-test in a device of its own.
+function(quillon_test name)
+  cmake_parse_arguments(T "" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_LABEL)
+    message(FATAL_ERROR "quillon_test(${name}) needs a LABEL")
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 180)
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  quillon_defaults(${name})
+  target_link_options(${name} PRIVATE -municode -static)
+  target_link_libraries(${name} PRIVATE testkit ${T_LIBS})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    LABELS "${T_LABEL}"
+    TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "QUILLON_BUILD=${CMAKE_BINARY_DIR};QUILLON_TEST_TIMEOUT=${T_TIMEOUT}")
+endfunction()

@@ -1,0 +1,7 @@
+// The installer's setup hooks.
+#include "platform/ce.h"
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID)
+{
+    return TRUE;
+}

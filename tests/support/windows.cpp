@@ -1,0 +1,111 @@
+#include "tests/support/testkit.h"
+
+namespace testkit {
+
+namespace {
+
+constexpr wchar_t kHostClass[] = L"TestkitHost";
+
+void RegisterHostClass()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kHostClass;
+    RegisterClassW(&wc);
+    registered = true;
+}
+
+}  // namespace
+
+HWND CreateTestWindow(bool visible, int width, int height, WNDPROC proc)
+{
+    RegisterHostClass();
+    HWND window = CreateWindowExW(0, kHostClass, L"test", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 26,
+                                  width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (window && proc)
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+    if (window && visible)
+        UpdateWindow(window);
+    return window;
+}
+
+std::wstring WindowText(HWND window)
+{
+    int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    int got = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+bool IsShown(HWND window)
+{
+    return IsWindowVisible(window) != FALSE;
+}
+
+RECT ScreenRect(HWND window)
+{
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+RECT ClientRectOf(HWND window)
+{
+    RECT r = {};
+    GetClientRect(window, &r);
+    return r;
+}
+
+int ListViewCount(HWND list)
+{
+    return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::wstring ListViewText(HWND list, int item, int column)
+{
+    wchar_t buffer[1024] = L"";
+    LVITEMW lv = {};
+    lv.iSubItem = column;
+    lv.pszText = buffer;
+    lv.cchTextMax = 1024;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lv));
+    return buffer;
+}
+
+UINT ListViewState(HWND list, int item, UINT mask)
+{
+    return static_cast<UINT>(SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(item), mask));
+}
+
+int ListViewSelection(HWND list)
+{
+    return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+std::vector<std::wstring> ComboItems(HWND combo)
+{
+    std::vector<std::wstring> items;
+    int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        int length = static_cast<int>(SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0));
+        std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<size_t>(length > 0 ? length : 0));
+        items.push_back(text);
+    }
+    return items;
+}
+
+int ComboSelection(HWND combo)
+{
+    return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+}
+
+}  // namespace testkit

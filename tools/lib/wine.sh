@@ -1,0 +1,173 @@
+# Wine helpers shared by tools/run, tools/test and tools/wine-test (sourced).
+#
+# A device run is a device folder D plus files beside it:
+#   D            the device's own namespace, mapped as drive D: of the prefix
+#   D.ini        the device profile (OEM text, CE version, power, memory, cards, screen)
+#   D.log        the device's debug log (what the system prints, the platform records)
+#   D.prefix/    the Wine prefix copy of this run
+#   D-screens/   screenshots taken by tools/run
+
+: "${QUILLON_ROOT:=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
+: "${QUILLON_BUILD:=$QUILLON_ROOT/build}"
+QW_TEMPLATE="$QUILLON_BUILD/wine/template"
+QW_DRIVE="d:"
+
+qw_die() { echo "wine: error: $*" >&2; exit 1; }
+
+# The environment of every Wine process of ours.
+qw_env() {
+  export LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  export WINEARCH=win64
+  unset WINESERVER
+}
+
+# A Windows path for a Unix path, through drive Z: (which maps "/").
+qw_winpath() { printf 'Z:%s' "$(readlink -f "$1" | sed 's|/|\\|g')"; }
+
+qw_template_stamp() {
+  { wine --version; sha256sum "$QUILLON_ROOT/tools/lib/template.reg"; } 2>/dev/null | sha256sum | cut -c1-16
+}
+
+# Creates the template prefix once (about 10 s); later calls return at once.
+qw_ensure_template() {
+  local stamp; stamp=$(qw_template_stamp)
+  [ -f "$QW_TEMPLATE/.quillon-stamp" ] && [ "$(cat "$QW_TEMPLATE/.quillon-stamp")" = "$stamp" ] && return 0
+  mkdir -p "$(dirname "$QW_TEMPLATE")"
+  (
+    flock -w 300 9 || qw_die "timed out waiting for the template lock"
+    [ -f "$QW_TEMPLATE/.quillon-stamp" ] && [ "$(cat "$QW_TEMPLATE/.quillon-stamp")" = "$stamp" ] && exit 0
+    echo "wine: creating the template prefix (once)"
+    rm -rf "$QW_TEMPLATE"
+    qw_env
+    export WINEPREFIX="$QW_TEMPLATE"
+    timeout 180 wineboot -i >"$QUILLON_BUILD/wine/template.log" 2>&1 \
+      || qw_die "wineboot failed, see $QUILLON_BUILD/wine/template.log"
+    local reg="$QUILLON_BUILD/wine/template-utf16.reg"
+    { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$QUILLON_ROOT/tools/lib/template.reg"; } >"$reg"
+    timeout 60 wine regedit /S "$(qw_winpath "$reg")" >>"$QUILLON_BUILD/wine/template.log" 2>&1 \
+      || qw_die "importing template.reg failed"
+    timeout 60 wineserver -w || qw_die "wineserver did not end after the template was made"
+    echo "$stamp" >"$QW_TEMPLATE/.quillon-stamp"
+  ) 9>"$(dirname "$QW_TEMPLATE")/template.lock"
+}
+
+# qw_prefix_copy DEST: drive_c hard-linked, registry and drive links real copies.
+qw_prefix_copy() {
+  local dest=$1
+  rm -rf "$dest"
+  mkdir -p "$dest"
+  cp -al "$QW_TEMPLATE/drive_c" "$dest/drive_c"
+  cp "$QW_TEMPLATE"/*.reg "$QW_TEMPLATE/.update-timestamp" "$dest/"
+  cp -a "$QW_TEMPLATE/dosdevices" "$dest/dosdevices"
+}
+
+# qw_map_device PREFIX DEVICE: the device folder becomes drive D:.
+qw_map_device() {
+  ln -sfn "$(readlink -f "$2")" "$1/dosdevices/$QW_DRIVE"
+}
+
+# qw_set_screen PREFIX WxH: the virtual desktop takes the device's screen size.
+qw_set_screen() {
+  sed -i "s/^\"Default\"=\"[0-9]*x[0-9]*\"/\"Default\"=\"$2\"/" "$1/user.reg"
+}
+
+# qw_xvfb_start WxH: starts a private X screen, sets DISPLAY and QW_XVFB_PID.
+qw_xvfb_start() {
+  local size=$1 fdfile; fdfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
+  QW_XVFB_PID=$!
+  local i
+  for i in $(seq 1 100); do
+    [ -s "$fdfile" ] && break
+    kill -0 "$QW_XVFB_PID" 2>/dev/null || break
+    sleep 0.05
+  done
+  [ -s "$fdfile" ] || { rm -f "$fdfile"; qw_die "Xvfb did not start"; }
+  export DISPLAY=":$(head -n1 "$fdfile" | tr -d '[:space:]')"
+  rm -f "$fdfile"
+}
+
+qw_xvfb_stop() {
+  [ -n "${QW_XVFB_PID:-}" ] && kill "$QW_XVFB_PID" 2>/dev/null && wait "$QW_XVFB_PID" 2>/dev/null
+  QW_XVFB_PID=""
+}
+
+# qw_server_start PREFIX / qw_server_stop PREFIX: one wineserver per prefix copy.
+qw_server_start() {
+  WINEPREFIX="$1" wineserver -p >/dev/null 2>&1 </dev/null
+}
+
+qw_server_stop() {
+  WINEPREFIX="$1" timeout 20 wineserver -k >/dev/null 2>&1 </dev/null
+  WINEPREFIX="$1" timeout 20 wineserver -w >/dev/null 2>&1 </dev/null || true
+}
+
+# qw_device_env DEVICE PREFIX: what a device process needs to find its device.
+qw_device_env() {
+  local device=$1 prefix=$2
+  QW_DEVICE=$(readlink -f "$device")
+  export WINEPREFIX="$prefix"
+  export WINEPATH='D:\Windows'
+  export QUILLON_DEVICE_PROFILE; QUILLON_DEVICE_PROFILE=$(qw_winpath "$device.ini")
+  export QUILLON_DEVICE_LOG;     QUILLON_DEVICE_LOG=$(qw_winpath "$device.log")
+}
+
+# qw_device_exec SECONDS PROGRAM ARGS...: runs a program with its current
+# directory on the device drive (the device folder's root), under a time limit.
+qw_device_exec() {
+  local seconds=$1; shift
+  (cd "$QW_DEVICE" && exec timeout -k 5 "$seconds" wine "$@")
+}
+
+# qw_make_device DEVICE PROFILE: a fresh device folder with the deliverables
+# installed, its profile beside it, and a prefix copy that maps it as D:.
+qw_make_device() {
+  local device=$1 profile=$2
+  local profile_file="$QUILLON_ROOT/tools/lib/profiles/$profile.ini"
+  [ -f "$profile_file" ] || qw_die "no device profile '$profile' ($profile_file)"
+  rm -rf "$device" "$device.prefix" "$device-screens"
+  rm -f "$device.log"
+  mkdir -p "$device/Windows/시작 메뉴/프로그램" "$device/My Documents/서식 파일" \
+           "$device/Program Files/Quillon" "$device/Storage Card" "$device/File Store" "$device/Temp"
+  cp "$profile_file" "$device.ini"
+  : >"$device.log"
+  qw_install_files "$device"
+  qw_ensure_template
+  qw_prefix_copy "$device.prefix"
+  qw_map_device "$device.prefix" "$device"
+  qw_set_screen "$device.prefix" "$(qw_profile_screen "$device")"
+  qw_install_registry "$device.prefix"
+}
+
+# qw_install_files DEVICE: the deliverables and stand-ins in their device folders.
+qw_install_files() {
+  local device=$1 file dir
+  while read -r file dir; do
+    case "$file" in ''|'#'*) continue ;; esac
+    [ -f "$QUILLON_BUILD/bin/$file" ] || qw_die "the build has no $file (tools/lib/device-install.txt)"
+    mkdir -p "$device/$dir"
+    rm -f "$device/$dir/$file"
+    cp -l "$QUILLON_BUILD/bin/$file" "$device/$dir/" 2>/dev/null || cp "$QUILLON_BUILD/bin/$file" "$device/$dir/"
+  done < <(sed 's/[[:space:]]\+/ /' "$QUILLON_ROOT/tools/lib/device-install.txt")
+}
+
+# The screen size "WxH" of a device's profile.
+qw_profile_screen() {
+  local w h
+  w=$(sed -n 's/^ScreenWidth=\([0-9]*\).*/\1/p' "$1.ini" | head -n1)
+  h=$(sed -n 's/^ScreenHeight=\([0-9]*\).*/\1/p' "$1.ini" | head -n1)
+  echo "${w:-240}x${h:-320}"
+}
+
+# The values an installation package leaves in the registry (no deliverable
+# writes them). Appended to the copy's machine hive before its server starts.
+qw_install_registry() {
+  cat >>"$1/system.reg" <<'REG'
+
+[Software\\Vestamor_Quillon] 1733788800
+"Quillon Icon"="Glimmor"
+"Quillon InstallDir"="\\Program Files\\Quillon"
+REG
+}
