@@ -18,3 +18,8 @@
 #include "platform/ceplat/find_files.h"
 #include "platform/ceplat/fonts.h"
 #include "platform/ceplat/test_reset.h"
+#include "platform/store/cedb.h"
+#include "platform/shell/shell.h"
+#include "platform/ime/ime.h"
+#include "platform/richink/richink.h"
+#include "platform/outlook/poom.h"

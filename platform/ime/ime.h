@@ -1,0 +1,2 @@
+// Input methods: the installed soft input methods and the Hangul composer.
+#pragma once

@@ -1,0 +1,2 @@
+// The Pocket Outlook object model: interfaces, class and interface ids.
+#pragma once

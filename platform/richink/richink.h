@@ -1,0 +1,2 @@
+// The Rich Ink control and its stream format.
+#pragma once

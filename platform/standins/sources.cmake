@@ -1,0 +1,1 @@
+# Sources of this service (added to ceplat or its own targets).

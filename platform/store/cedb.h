@@ -1,0 +1,2 @@
+// The object store: CE databases and volumes.
+#pragma once
