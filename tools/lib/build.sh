@@ -4,10 +4,10 @@ qb_build() {
   if [ ! -f "$build/CMakeCache.txt" ]; then
     echo "build: configuring $build"
     cmake -S "$root" -B "$build" -G Ninja \
-      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw64.cmake" >"$build.configure.log" 2>&1 \
-      || { cat "$build.configure.log" >&2; echo "build: error: configure failed" >&2; return 1; }
+      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw64.cmake" >"$build/configure.log" 2>&1 \
+      || { cat "$build/configure.log" >&2; echo "build: error: configure failed" >&2; return 1; }
   fi
   echo "build: building"
-  cmake --build "$build" -j "$(nproc)" >"$build.build.log" 2>&1 \
-    || { tail -n 60 "$build.build.log" >&2; echo "build: error: build failed (full log: $build.build.log)" >&2; return 1; }
+  cmake --build "$build" -j "$(nproc)" >"$build/build.log" 2>&1 \
+    || { tail -n 60 "$build/build.log" >&2; echo "build: error: build failed (full log: $build/build.log)" >&2; return 1; }
 }
