@@ -26,7 +26,7 @@ void FreeRichInkBody()
 BYTE* ResizeRichInkBody(DWORD size)
 {
     FreeRichInkBody();
-    BYTE* bytes = size ? AllocateBody(size) : nullptr;
+    BYTE* bytes = AllocateBody(size);
     if (bytes)
         RichInkBody = {size, bytes};
     return bytes;
@@ -36,11 +36,11 @@ bool SetRichInkBody(const void* bytes, DWORD size)
 {
     // The copy is made before the old body goes, so a part of the body itself
     // may be passed.
-    BYTE* copy = (size && bytes) ? AllocateBody(size) : nullptr;
-    if (copy)
+    BYTE* copy = (bytes || size == 0) ? AllocateBody(size) : nullptr;
+    if (copy && size)
         memcpy(copy, bytes, size);
     FreeRichInkBody();
     if (copy)
         RichInkBody = {size, copy};
-    return size == 0 || copy;
+    return copy != nullptr;
 }

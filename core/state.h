@@ -32,8 +32,8 @@ extern InputMethodTable InputMethodList;
 // The one body in flight, in the Rich Ink stream format: a byte count and the
 // bytes, in the order of the platform's blob form. It always owns its bytes:
 // a local-heap copy, zero-initialised and two bytes longer than the count
-// (the content is followed by a wide zero). Empty is {0, nullptr}. Change it
-// only through the routines of core/rich_ink_body.h.
+// (the content is followed by a wide zero). Freed, it is {0, nullptr}. Change
+// it only through the routines of core/rich_ink_body.h.
 struct RichInkBuffer {
     DWORD size;
     BYTE* bytes;

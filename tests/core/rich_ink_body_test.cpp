@@ -1,6 +1,7 @@
 // RichInkBody always owns one local-heap copy: replacing frees the old copy,
 // freeing an empty body does nothing, and the heap stays sound throughout.
 #include "core/rich_ink_body.h"
+#include "tests/core/heap_check.h"
 
 #include <gtest/gtest.h>
 
@@ -9,25 +10,8 @@
 
 namespace {
 
-// Bytes of the process heap's blocks in use.
-SIZE_T HeapBytesInUse()
-{
-    HANDLE heap = GetProcessHeap();
-    HeapLock(heap);
-    PROCESS_HEAP_ENTRY entry = {};
-    SIZE_T bytes = 0;
-    while (HeapWalk(heap, &entry)) {
-        if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-            bytes += entry.cbData;
-    }
-    HeapUnlock(heap);
-    return bytes;
-}
-
-bool HeapIsSound()
-{
-    return HeapValidate(GetProcessHeap(), 0, nullptr) != FALSE;
-}
+using coretest::HeapBytesInUse;
+using coretest::HeapIsSound;
 
 class RichInkBodyTest : public testing::Test {
 protected:
@@ -55,10 +39,12 @@ TEST_F(RichInkBodyTest, HoldsItsOwnTerminatedCopy)
 
 TEST_F(RichInkBodyTest, EmptyBodies)
 {
+    // A count of 0 still holds its two zero bytes; only a failure or a free
+    // leaves no buffer, never a count without one.
     struct Case { const char* name; const void* bytes; DWORD size; bool ok; };
     const char twoZeros[2] = {0, 0};
     const Case cases[] = {
-        {"nothing", nullptr, 0, true},
+        {"no bytes", nullptr, 0, true},
         {"zero bytes of a buffer", twoZeros, 0, true},
         {"no buffer for five bytes", nullptr, 5, false},
     };
@@ -67,14 +53,22 @@ TEST_F(RichInkBodyTest, EmptyBodies)
         ASSERT_TRUE(SetRichInkBody("old", 3));
         EXPECT_EQ(SetRichInkBody(c.bytes, c.size), c.ok);
         EXPECT_EQ(RichInkBody.size, 0u);
-        EXPECT_EQ(RichInkBody.bytes, nullptr);
+        if (c.ok) {
+            ASSERT_NE(RichInkBody.bytes, nullptr);
+            EXPECT_EQ(LocalSize(RichInkBody.bytes), 2u);
+            EXPECT_EQ(RichInkBody.bytes[0] | RichInkBody.bytes[1], 0);
+        } else {
+            EXPECT_EQ(RichInkBody.bytes, nullptr);
+        }
     }
-    EXPECT_EQ(ResizeRichInkBody(0), nullptr);
-    EXPECT_EQ(RichInkBody.bytes, nullptr);
-    FreeRichInkBody();
+    ASSERT_NE(ResizeRichInkBody(0), nullptr);
+    EXPECT_EQ(LocalSize(RichInkBody.bytes), 2u);
     FreeRichInkBody();
     EXPECT_EQ(RichInkBody.size, 0u);
     EXPECT_EQ(RichInkBody.bytes, nullptr);
+    FreeRichInkBody();  // freeing an empty body does nothing
+    EXPECT_EQ(RichInkBody.bytes, nullptr);
+    EXPECT_TRUE(HeapIsSound());
 }
 
 TEST_F(RichInkBodyTest, ResizeGivesZeroedRoom)
