@@ -3,6 +3,8 @@
 // property, unsigned values with the high bit set.
 #include "tests/objectstore/store_fixture.h"
 
+#include <algorithm>
+
 namespace storetest {
 namespace {
 
@@ -257,6 +259,35 @@ TEST_F(SeekTest, ShortIntegersBySign)
                 break;
         }
         EXPECT_EQ(seen, c.values);
+        CloseHandle(h);
+    }
+}
+
+TEST_F(SeekTest, UnknownFirstPutsRecordsWithoutTheKeyFirst)
+{
+    CreateDatabase(L"Unknown", {{{{kName, CEDB_SORT_UNKNOWNFIRST}}},
+                                {{{kName, CEDB_SORT_UNKNOWNFIRST | CEDB_SORT_DESCENDING}}}});
+    HANDLE db = Open(L"Unknown");
+    std::vector<CEOID> ids;
+    for (const wchar_t* name : {L"b", static_cast<const wchar_t*>(nullptr), L"a"}) {
+        CEPROPVAL props[2] = {I4(4, 0), Text(1, name)};
+        ids.push_back(CeWriteRecordProps(db, 0, name ? 2 : 1, props));
+    }
+    CloseHandle(db);
+    struct Case {
+        DWORD flags;
+        std::vector<int> rows;
+    };
+    const Case kCases[] = {{CEDB_SORT_UNKNOWNFIRST, {1, 2, 0}},
+                           {CEDB_SORT_UNKNOWNFIRST | CEDB_SORT_DESCENDING, {1, 0, 2}}};
+    for (const Case& c : kCases) {
+        SORTORDERSPECEX spec = SpecOf({{{kName, c.flags}}});
+        HANDLE h = OpenWith(L"Unknown", &spec);
+        std::vector<int> rows;
+        for (CEOID oid = CeSeekDatabaseEx(h, CEDB_SEEK_BEGINNING, 0, 0, nullptr); oid;
+             oid = CeSeekDatabaseEx(h, CEDB_SEEK_CURRENT, 1, 0, nullptr))
+            rows.push_back(static_cast<int>(std::find(ids.begin(), ids.end(), oid) - ids.begin()));
+        EXPECT_EQ(rows, c.rows);
         CloseHandle(h);
     }
 }
