@@ -38,7 +38,8 @@
 //   pool of this process. A record is given back when its message has been
 //   retrieved and the thread retrieves its next message, when
 //   CeFreeNotification is called, or when its window is gone; nobody needs
-//   to free it. Other requests get DB_CEOID_* messages with wParam the
+//   to free it (the request's hHeap is not used). The window must belong
+//   to this process. Other requests get DB_CEOID_* messages with wParam the
 //   record id and lParam the database id. Changes by any process arrive
 //   within about a quarter of a second while the thread pumps messages.
 // - Flush and unmount succeed with handles still open; later calls on those
@@ -235,10 +236,9 @@ typedef struct _CEOIDINFOEX {
 
 #define WM_DBNOTIFICATION 0x03FD  // 1021, lParam: CENOTIFICATION*
 
-#define DB_CEOID_CREATED (WM_USER + 0x1)           // 1025
-#define DB_CEOID_DATABASE_DELETED (WM_USER + 0x2)  // 1026
-#define DB_CEOID_RECORD_DELETED (WM_USER + 0x3)    // 1027
-#define DB_CEOID_CHANGED (WM_USER + 0x6)           // 1030
+#define DB_CEOID_CREATED (WM_USER + 0x1)         // 1025
+#define DB_CEOID_RECORD_DELETED (WM_USER + 0x3)  // 1027
+#define DB_CEOID_CHANGED (WM_USER + 0x6)         // 1030
 
 #define CEDB_EXNOTIFICATION 0x00000001
 
@@ -314,7 +314,8 @@ CEAPI BOOL WINAPI CeSetDatabaseInfo(CEOID oid, CEDBASEINFO* pInfo);
 // ---- opening -------------------------------------------------------------
 
 // *poid 0 opens by name and receives the database id. pSort NULL: no sort
-// order (insertion order). Failure: INVALID_HANDLE_VALUE with
+// order (insertion order). hSession may be NULL; with a session, pguid NULL
+// means the session's volume. Failure: INVALID_HANDLE_VALUE with
 // ERROR_FILE_NOT_FOUND (no such database) or ERROR_INVALID_PARAMETER (sort
 // order not declared, bad arguments).
 CEAPI HANDLE WINAPI CeOpenDatabaseInSession(HANDLE hSession, PCEGUID pguid, PCEOID poid,

@@ -53,7 +53,8 @@ protected:
                 props.push_back(Text(1, r.name));
             if (r.hasScore)
                 props.push_back(I4(2, r.score));
-            ids_.push_back(CeWriteRecordProps(db, 0, static_cast<WORD>(props.size()), props.data()));
+            auto count = static_cast<WORD>(props.size());
+            ids_.push_back(CeWriteRecordProps(db, 0, count, props.data()));
         }
         CloseHandle(db);
     }
@@ -133,7 +134,7 @@ TEST_F(SeekTest, ValueSeeks)
         {"descending at or after", 1, CEDB_SEEK_VALUEGREATEROREQUAL, {I4(2, 6)}, 0, 2},
         {"descending missing", 1, CEDB_SEEK_VALUEFIRSTEQUAL, {I4(2, 6)}, -1, 0},
         {"leading key", 2, CEDB_SEEK_VALUEFIRSTEQUAL, {UI4(3, 5)}, 2, 1},
-        {"leading key with the high bit", 2, CEDB_SEEK_VALUEFIRSTEQUAL, {UI4(3, 0x80000001u)}, 0, 5},
+        {"leading key, high bit", 2, CEDB_SEEK_VALUEFIRSTEQUAL, {UI4(3, 0x80000001u)}, 0, 5},
         {"leading key greater", 2, CEDB_SEEK_VALUEGREATER, {UI4(3, 5)}, 0, 5},
         {"both keys", 2, CEDB_SEEK_VALUEFIRSTEQUAL, {UI4(3, 5), I4(4, 1)}, 1, 2},
         {"leading key at or after", 2, CEDB_SEEK_VALUEGREATEROREQUAL, {UI4(3, 2)}, 2, 1},
@@ -193,7 +194,8 @@ TEST_F(SeekTest, PositionSeeks)
         HANDLE db = OpenSort(c.sort);
         for (const Step& s : c.steps) {
             SCOPED_TRACE(testing::Message() << s.kind << " " << s.value);
-            DWORD_PTR value = s.kind == CEDB_SEEK_CEOID ? ids_[s.value] : static_cast<DWORD>(s.value);
+            DWORD_PTR value =
+                s.kind == CEDB_SEEK_CEOID ? ids_[s.value] : static_cast<DWORD>(s.value);
             DWORD index = 0xDEAD;
             CEOID oid = CeSeekDatabaseEx(db, s.kind, value, 0, &index);
             EXPECT_EQ(RowOf(oid), s.row);
