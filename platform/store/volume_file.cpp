@@ -208,6 +208,9 @@ bool OpenVolumeFile(const std::wstring& path, DWORD disposition, VolumeFile* fil
         return false;
     }
     sqlite3_busy_timeout(file->db, kBusyTimeoutMs);
+    // RETURNING collects its rows in a temporary table; a file for it costs
+    // more than the whole statement.
+    sqlite3_exec(file->db, "PRAGMA temp_store=MEMORY", nullptr, nullptr, nullptr);
     bool truncate = exists && (disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING);
     if (!PrepareFileContent(file, truncate)) {
         DWORD error = GetLastError();
