@@ -8,6 +8,16 @@
 
 namespace store {
 
+inline uint16_t U16At(const uint8_t* p)
+{
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
+
+inline uint32_t U32At(const uint8_t* p)
+{
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
 class ByteWriter {
 public:
     void PutU8(uint8_t v) { bytes_.push_back(static_cast<char>(v)); }

@@ -45,63 +45,6 @@ bool ValidStoredSize(WORD type, uint32_t size)
     return type != CEVT_LPWSTR || size % 2 == 0;
 }
 
-}  // namespace
-
-std::string StoredValueBytes(WORD type, const CEVALUNION& val)
-{
-    ByteWriter w;
-    switch (type) {
-    case CEVT_I2:
-        w.PutU16LE(static_cast<uint16_t>(val.iVal));
-        break;
-    case CEVT_UI2:
-        w.PutU16LE(val.uiVal);
-        break;
-    case CEVT_I4:
-    case CEVT_AUTO_I4:
-        w.PutU32LE(static_cast<uint32_t>(val.lVal));
-        break;
-    case CEVT_UI4:
-        w.PutU32LE(val.ulVal);
-        break;
-    case CEVT_BOOL:
-        w.PutU32LE(static_cast<uint32_t>(val.boolVal));
-        break;
-    case CEVT_R8: {
-        uint64_t bits = 0;
-        std::memcpy(&bits, &val.dblVal, sizeof(bits));
-        w.PutU32LE(static_cast<uint32_t>(bits));
-        w.PutU32LE(static_cast<uint32_t>(bits >> 32));
-        break;
-    }
-    case CEVT_FILETIME:
-        w.PutU32LE(val.filetime.dwLowDateTime);
-        w.PutU32LE(val.filetime.dwHighDateTime);
-        break;
-    case CEVT_LPWSTR:
-        for (const wchar_t* p = val.lpwstr; p && *p; ++p)
-            w.PutU16LE(static_cast<uint16_t>(*p));
-        break;
-    case CEVT_BLOB:
-    case CEVT_STREAM:
-        w.PutBytes(val.blob.lpb, val.blob.dwCount);
-        break;
-    }
-    return w.Take();
-}
-
-namespace {
-
-uint32_t U32At(const uint8_t* p)
-{
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
-uint16_t U16At(const uint8_t* p)
-{
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-
 size_t Aligned(size_t n)
 {
     return (n + kDataAlignment - 1) & ~(kDataAlignment - 1);
@@ -182,6 +125,49 @@ void FillValue(const PropertyView& p, CEPROPVAL* out, uint8_t** data)
 }
 
 }  // namespace
+
+std::string StoredValueBytes(WORD type, const CEVALUNION& val)
+{
+    ByteWriter w;
+    switch (type) {
+    case CEVT_I2:
+        w.PutU16LE(static_cast<uint16_t>(val.iVal));
+        break;
+    case CEVT_UI2:
+        w.PutU16LE(val.uiVal);
+        break;
+    case CEVT_I4:
+    case CEVT_AUTO_I4:
+        w.PutU32LE(static_cast<uint32_t>(val.lVal));
+        break;
+    case CEVT_UI4:
+        w.PutU32LE(val.ulVal);
+        break;
+    case CEVT_BOOL:
+        w.PutU32LE(static_cast<uint32_t>(val.boolVal));
+        break;
+    case CEVT_R8: {
+        uint64_t bits = 0;
+        std::memcpy(&bits, &val.dblVal, sizeof(bits));
+        w.PutU32LE(static_cast<uint32_t>(bits));
+        w.PutU32LE(static_cast<uint32_t>(bits >> 32));
+        break;
+    }
+    case CEVT_FILETIME:
+        w.PutU32LE(val.filetime.dwLowDateTime);
+        w.PutU32LE(val.filetime.dwHighDateTime);
+        break;
+    case CEVT_LPWSTR:
+        for (const wchar_t* p = val.lpwstr; p && *p; ++p)
+            w.PutU16LE(static_cast<uint16_t>(*p));
+        break;
+    case CEVT_BLOB:
+    case CEVT_STREAM:
+        w.PutBytes(val.blob.lpb, val.blob.dwCount);
+        break;
+    }
+    return w.Take();
+}
 
 std::string EncodeRecordBlob(const PropertyList& properties)
 {

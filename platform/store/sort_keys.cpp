@@ -30,11 +30,6 @@ bool IsSortableType(WORD type)
     return false;
 }
 
-uint32_t U32At(const uint8_t* p)
-{
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
 void PutBigEndian(std::string* key, uint64_t v, int bytes)
 {
     for (int i = bytes - 1; i >= 0; --i)
