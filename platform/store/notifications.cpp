@@ -36,6 +36,7 @@ struct Change {
 CENOTIFICATION g_pool[kPoolSize];
 Slot g_slots[kPoolSize];
 int g_nextSlot = 0;
+int g_retrieved = 0;  // slots in kRetrieved, so that most messages cost no scan
 UINT_PTR g_timer = 0;
 std::vector<ThreadHook> g_hooks;
 bool g_poolFullReported = false;
@@ -50,11 +51,18 @@ int SlotOf(const void* record)
     return static_cast<int>((address - first) / sizeof(CENOTIFICATION));
 }
 
+void Release(Slot& s)
+{
+    if (s.state == SlotState::kRetrieved)
+        --g_retrieved;
+    s.state = SlotState::kFree;
+}
+
 void ReleaseRetrieved(DWORD thread)
 {
-    for (Slot& s : g_slots) {
-        if (s.state == SlotState::kRetrieved && s.thread == thread)
-            s.state = SlotState::kFree;
+    for (int i = 0; g_retrieved > 0 && i < kPoolSize; ++i) {
+        if (g_slots[i].state == SlotState::kRetrieved && g_slots[i].thread == thread)
+            Release(g_slots[i]);
     }
 }
 
@@ -62,7 +70,7 @@ void ReleaseOrphans()
 {
     for (Slot& s : g_slots) {
         if (s.state != SlotState::kFree && !IsWindow(s.window))
-            s.state = SlotState::kFree;
+            Release(s);
     }
 }
 
@@ -99,8 +107,10 @@ LRESULT CALLBACK RetrievalHook(int code, WPARAM wParam, LPARAM lParam)
         const MSG* msg = reinterpret_cast<const MSG*>(lParam);
         if (msg->message == WM_DBNOTIFICATION) {
             int i = SlotOf(reinterpret_cast<const void*>(msg->lParam));
-            if (i >= 0 && g_slots[i].state == SlotState::kPosted)
+            if (i >= 0 && g_slots[i].state == SlotState::kPosted) {
                 g_slots[i].state = SlotState::kRetrieved;
+                ++g_retrieved;
+            }
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -142,7 +152,7 @@ void Post(const Volume& volume, const OpenDatabase& open, CEOID record, UINT kin
     }
     *n = {sizeof(CENOTIFICATION), request.dwParam, kind, volume.guid, record, open.database};
     if (!PostMessageW(request.hwnd, WM_DBNOTIFICATION, 0, reinterpret_cast<LPARAM>(n)))
-        g_slots[SlotOf(n)].state = SlotState::kFree;
+        Release(g_slots[SlotOf(n)]);
 }
 
 bool Watched(const Volume& volume)
@@ -214,6 +224,7 @@ void StopNotifications()
     for (Slot& s : g_slots)
         s = Slot();
     g_nextSlot = 0;
+    g_retrieved = 0;
     g_poolFullReported = false;
 }
 
@@ -229,7 +240,7 @@ CEAPI BOOL WINAPI CeFreeNotification(PCENOTIFYREQUEST, PCENOTIFICATION pNotifica
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    g_slots[i].state = SlotState::kFree;
+    Release(g_slots[i]);
     return TRUE;
 }
 
