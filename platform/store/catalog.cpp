@@ -11,7 +11,6 @@ namespace {
 constexpr DWORD kDatabaseFlagsMask = 0xFFFF0000;
 constexpr DWORD kReportedValidFlags =
     CEDB_VALIDNAME | CEDB_VALIDTYPE | CEDB_VALIDSORTSPEC | CEDB_VALIDMODTIME | CEDB_VALIDDBFLAGS;
-constexpr DWORD kFirstHighId = 0x80000000;
 
 sqlite3_int64 Int64Of(const FILETIME& t)
 {
@@ -129,7 +128,7 @@ CEOID CreateDatabase(Volume& volume, const InfoChange& change)
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    Transaction tx(volume.file, true);
+    WriteTransaction tx(volume);
     if (!tx.Began())
         return 0;
     if (NameTaken(volume, change.name, 0)) {
@@ -137,7 +136,7 @@ CEOID CreateDatabase(Volume& volume, const InfoChange& change)
         return 0;
     }
     DWORD oid = 0;
-    if (!TakeCounter(volume, kIdCounter, &oid))
+    if (!TakeId(volume, Counter::kIds, &oid))
         return 0;
     Statement insert(volume.file, kDatabaseInsert);
     insert.Bind(1, oid).BindText(2, change.name.c_str()).Bind(3, change.hasType ? change.type : 0);
@@ -266,24 +265,6 @@ bool ReadDatabaseRow(Volume& volume, CEOID oid, const wchar_t* name, DatabaseRow
     row->records = static_cast<DWORD>(find.Int(5));
     row->size = static_cast<DWORD>(find.Int(6));
     row->modified = FileTimeOf(find.Int(7));
-    return true;
-}
-
-bool TakeCounter(Volume& volume, const wchar_t* counter, DWORD* value)
-{
-    Statement take(volume.file, kTakeCounter);
-    take.BindText(1, counter);
-    if (!take.Step()) {
-        if (!take.Failed())
-            SetLastError(ERROR_BAD_FORMAT);
-        return false;
-    }
-    sqlite3_int64 v = take.Int(0);
-    if (v <= 0 || v >= kFirstHighId) {
-        SetLastError(ERROR_DISK_FULL);
-        return false;
-    }
-    *value = static_cast<DWORD>(v);
     return true;
 }
 
