@@ -16,3 +16,4 @@
 #include "platform/shell/input_panel.h"
 #include "platform/shell/activation.h"
 #include "platform/shell/foreground.h"
+#include "platform/shell/gestures.h"

@@ -18,5 +18,7 @@ target_sources(ceplat PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/input_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_panel_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/activation.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/foreground.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/foreground.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gestures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/list_controls.cpp)
 target_link_libraries(ceplat PRIVATE comctl32 shell32 advapi32)
