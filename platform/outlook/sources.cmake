@@ -41,6 +41,6 @@ quillon_program(PimForm ${CMAKE_CURRENT_LIST_DIR}/item_form/pim_form.cpp)
 target_link_libraries(PimForm PRIVATE ceplat)
 
 # A benchmark of the object model (not a test):
-#   tools/device exec DEV --seconds 600 build/bin/poom_bench.exe
+#   tools/device make DEV && tools/device exec DEV --seconds 900 "$PWD/build/bin/poom_bench.exe"
 quillon_console_program(poom_bench ${CMAKE_CURRENT_LIST_DIR}/bench/poom_bench.cpp)
 target_link_libraries(poom_bench PRIVATE ceplat ole32 oleaut32 uuid)

@@ -4,7 +4,7 @@
 // contacts collection and straight from the Contacts Database (as the two
 // contact loaders do), and restricting and expanding one month of the
 // calendar (as the month schedule does).
-//   tools/device make DEV && tools/device exec --seconds 600 DEV build/bin/poom_bench.exe
+//   tools/device make DEV && tools/device exec DEV --seconds 900 "$PWD/build/bin/poom_bench.exe"
 #include "platform/ce.h"
 
 #include <cstdio>
