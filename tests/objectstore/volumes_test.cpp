@@ -178,6 +178,11 @@ TEST_F(VolumesTest, SessionsBelongToTheirVolume)
                                       nullptr, 0, nullptr),
               INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    // The session's own volume when none is named.
+    HANDLE viaSession = CeOpenDatabaseInSession(session_, nullptr, &oid,
+                                                const_cast<wchar_t*>(L"Here"), nullptr, 0, nullptr);
+    EXPECT_NE(viaSession, INVALID_HANDLE_VALUE);
+    CloseHandle(viaSession);
     // Without a session, and searching every volume by name.
     CEGUID any;
     CREATE_INVALIDGUID(&any);

@@ -1,6 +1,7 @@
 // Measures the object store against SQLite used directly with one prepared
 // statement per operation (the floor: a table with the same three sorted
-// indexes), on 10 000 records of a contact's shape. Run it on a device: tools/device exec DEV build/bin/store_bench.exe
+// indexes), on 10 000 records of a contact's shape. Run it on a device:
+//   tools/device exec DEV $PWD/build/bin/store_bench.exe
 #include "platform/ce.h"
 
 #include <sqlite3.h>
