@@ -17,3 +17,5 @@
 #include "platform/shell/activation.h"
 #include "platform/shell/foreground.h"
 #include "platform/shell/gestures.h"
+#include "platform/shell/shortcuts.h"
+#include "platform/shell/bitmaps.h"
