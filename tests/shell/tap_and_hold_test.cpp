@@ -66,6 +66,16 @@ void Press(HWND window, POINT at, bool down)
     in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     in[1].mi.dwFlags = (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP) | MOUSEEVENTF_ABSOLUTE;
     SendInput(2, in, sizeof(INPUT));
+    // The pen is there, and its press or release waits in the queue (the
+    // display may take a while under load), before anything looks.
+    UINT button = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+    ULONGLONG end = GetTickCount64() + 3000;
+    MSG msg;
+    POINT now = {};
+    while (GetTickCount64() < end &&
+           !(GetCursorPos(&now) && now.x == screen.x && now.y == screen.y &&
+             PeekMessageW(&msg, nullptr, button, button, PM_NOREMOVE)))
+        Sleep(5);
 }
 
 enum class Gesture { PostedLongPress, RightClick, SentTap, RealQuickTap, RealLongPress, RealDragAway };
