@@ -1,1 +1,3 @@
-# Sources of this service (added to ceplat or its own targets).
+# The object store: CE databases over SQLite, inside ceplat.
+target_sources(ceplat PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/handles.cpp)

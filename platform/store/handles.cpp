@@ -1,0 +1,6 @@
+#include "platform/ce.h"
+
+CEAPI BOOL WINAPI CeCloseHandle(HANDLE handle)
+{
+    return ::CloseHandle(handle);
+}
