@@ -1,16 +1,13 @@
-// Storage-card listing of the notes library, exported by ordinal only.
+// The notes library's storage-card listing, exported by ordinal only (7 the
+// first card, 8 the next): the platform's own listing, with rooted names.
 #include "platform/ce.h"
 
-extern "C" HANDLE WINAPI FindFirstFlashCard(LPWIN32_FIND_DATAW data)
+extern "C" HANDLE WINAPI NoteFindFirstFlashCard(LPWIN32_FIND_DATAW data)
 {
-    if (data)
-        ZeroMemory(data, sizeof(*data));
-    SetLastError(ERROR_NO_MORE_FILES);
-    return INVALID_HANDLE_VALUE;
+    return FindFirstFlashCard(data);
 }
 
-extern "C" BOOL WINAPI FindNextFlashCard(HANDLE, LPWIN32_FIND_DATAW)
+extern "C" BOOL WINAPI NoteFindNextFlashCard(HANDLE find, LPWIN32_FIND_DATAW data)
 {
-    SetLastError(ERROR_NO_MORE_FILES);
-    return FALSE;
+    return FindNextFlashCard(find, data);
 }

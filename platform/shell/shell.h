@@ -1,2 +1,12 @@
-// The Pocket PC shell: geometry, menu bars, full-screen dialogs, property sheets, tap-and-hold, input panel, device status.
+// The Pocket PC shell and device status: geometry, menu bars, full-screen
+// dialogs, property sheets, tap-and-hold, input panel, device status, the
+// device's requests, locale, shortcuts and bitmaps.
 #pragma once
+
+#include "platform/shell/geometry.h"
+#include "platform/shell/system_parameters.h"
+#include "platform/shell/device_status.h"
+#include "platform/shell/storage_cards.h"
+#include "platform/shell/folders.h"
+#include "platform/shell/device_requests.h"
+#include "platform/shell/locale.h"

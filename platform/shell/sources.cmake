@@ -1,1 +1,14 @@
-# Sources of this service (added to ceplat or its own targets).
+# The shell and device-status layer, inside ceplat.
+target_sources(ceplat PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/geometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/top_bar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/system_parameters.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/device_status.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/storage_cards.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/folders.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/locale.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/control_hooks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/program_name.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/reset_request.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/phone_call.cpp)
+target_link_libraries(ceplat PRIVATE comctl32 shell32 advapi32)

@@ -1,0 +1,54 @@
+// Every window this process creates passes here before it exists, so that
+// the common controls behave as the device's do wherever they are made (by
+// code or from a dialog resource).
+#include "platform/shell/state.h"
+
+#include <commctrl.h>
+
+namespace {
+
+bool IsClass(HWND window, LPCWSTR name)
+{
+    wchar_t className[64] = L"";
+    GetClassNameW(window, className, 64);
+    return _wcsicmp(className, name) == 0;
+}
+
+void OnWindowCreating(HWND window)
+{
+    // The calendars read the locale's first day of the week and short-date
+    // format once, when they are made.
+    if (IsClass(window, MONTHCAL_CLASSW) || IsClass(window, DATETIMEPICK_CLASSW))
+        shell::SyncLocale();
+}
+
+class CreationHook {
+public:
+    CreationHook()
+    {
+        hook_ = SetWindowsHookExW(WH_CBT, Proc, shell::PlatformModule(), GetCurrentThreadId());
+    }
+    ~CreationHook()
+    {
+        if (hook_)
+            UnhookWindowsHookEx(hook_);
+    }
+    CreationHook(const CreationHook&) = delete;
+    CreationHook& operator=(const CreationHook&) = delete;
+
+private:
+    static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HCBT_CREATEWND)
+            OnWindowCreating(reinterpret_cast<HWND>(wParam));
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    HHOOK hook_;
+};
+
+// Installed for the thread that loads the platform: the process's one
+// user-interface thread.
+CreationHook g_creationHook;
+
+}  // namespace

@@ -1,0 +1,46 @@
+// State and helpers the shell's files share inside the platform DLL (not
+// part of the platform's interface).
+#pragma once
+
+#include "platform/ce.h"
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
+namespace shell {
+
+// The platform DLL itself: owner of the shell's window classes.
+inline HINSTANCE PlatformModule()
+{
+    return reinterpret_cast<HINSTANCE>(&__ImageBase);
+}
+
+// Fixed heights of the device's screen furniture, in pixels.
+constexpr int kTopBarHeight = 26;
+constexpr int kMenuBarHeight = 26;
+constexpr int kPanelHeight = 80;
+
+// The screen as the device profile gives it.
+SIZE ScreenSize();
+// Everything below the top bar: (0,26)-(width,height).
+RECT WorkArea();
+// The menu bar's strip at the bottom of the screen.
+RECT MenuBarRect();
+// The input panel's place, just above the menu bar.
+RECT PanelRect();
+
+// The top bar exists on the device's screen (made by this process when no
+// process has made one yet).
+void EnsureTopBar();
+// Marks a window whose Done ("ok") the top bar offers; the tap sends IDOK.
+void SetDoneButton(HWND window, bool shown);
+
+// Whether the input panel is up on the device.
+bool PanelUp();
+
+// Brings this process's copy of the device-wide locale items up to date.
+void SyncLocale();
+
+// The name of this process's program, for the records it leaves in the log.
+void ProgramName(wchar_t* out, size_t chars);
+
+}  // namespace shell
