@@ -1,8 +1,45 @@
-// State of the core data services shared across the main program.
+// Process-wide state of the main program's shared user-interface helpers,
+// used on the user-interface thread only.
 #pragma once
 
 #include "platform/ce.h"
 #include "core/settings.h"
+
+// The six fonts every window draws with, owned for the whole run.
+struct AppFontSet {
+    HFONT normal;
+    HFONT underlined;
+    HFONT bold;
+    HFONT boldUnderlined;
+    HFONT large;
+    HFONT largeBold;
+};
+extern AppFontSet AppFonts;
+
+// The soft input methods found at the last input-method pop-up; entry n
+// belongs to menu command kFirstInputMethodCommand + n.
+constexpr int kMaxInputMethods = 50;
+constexpr int kInputMethodNameChars = 200;
+struct InputMethodEntry {
+    wchar_t name[kInputMethodNameChars];
+    CLSID classId;
+};
+struct InputMethodTable {
+    int count;
+    InputMethodEntry entries[kMaxInputMethods];
+};
+extern InputMethodTable InputMethodList;
+
+// The one body in flight, in the Rich Ink stream format: a byte count and the
+// bytes, in the order of the platform's blob form. It always owns its bytes:
+// a local-heap copy, zero-initialised and two bytes longer than the count
+// (the content is followed by a wide zero). Freed, it is {0, nullptr}. Change
+// it only through the routines of core/rich_ink_body.h.
+struct RichInkBuffer {
+    DWORD size;
+    BYTE* bytes;
+};
+extern RichInkBuffer RichInkBody;
 
 // ---- settings (settings_file.cpp) --------------------------------------------
 
@@ -20,3 +57,42 @@ extern COLORREF TodayTextColor;
 // Where the settings were loaded from; empty until they were, and nothing
 // is saved while it is empty.
 extern wchar_t SettingsFilePath[MAX_PATH];
+
+// The main window's view 0 to 7; it is the settings field of that name, so
+// the view shown at exit is the one saved.
+inline int32_t& CurrentView = Settings.CurrentView;
+
+// ---- the database volume (db_access.cpp) -------------------------------------
+
+// The mounted "\pim.vol" and the session on it, made by the main window's
+// creation and used by every own-database routine.
+extern CEGUID DiaryVolume;
+extern HANDLE DiarySession;
+
+// ---- own databases --------------------------------------------------------------
+
+// The contact that the item being edited is to be linked to (0 = none).
+extern CEOID AssigneeOid;
+
+// The Today shortcut programs read by LoadShortcutList (shortcut_list.cpp).
+constexpr int kShortcutSlots = 20;
+constexpr int kShortcutPathChars = 256;
+extern wchar_t ShortcutPathTable[kShortcutSlots][kShortcutPathChars];
+extern int ShortcutPathCount;
+
+// ---- the watch on the system PIM databases (outlook_probes.cpp) ------------------
+
+enum OutlookWatchIndex { kWatchContacts = 0, kWatchAppointments = 1, kWatchTasks = 2, kWatchCount = 3 };
+
+struct OutlookWatchEntry {
+    HANDLE database;            // open with change notification for the run; null when not open
+    CENOTIFYREQUEST request;    // kept while the database is open
+    int lastSeenCount;
+    int countdown;              // 0 idle; 4 when a change was seen
+};
+
+extern OutlookWatchEntry OutlookWatchState[kWatchCount];
+
+// The Contacts Database's sort order on the file-as name (property 0x80),
+// zero until GetContactsNameSortOrder found it.
+extern SORTORDERSPECEX ContactsNameSortOrder;

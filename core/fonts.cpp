@@ -1,0 +1,68 @@
+#include "core/fonts.h"
+
+#include "core/state.h"
+
+#include <cwchar>
+
+AppFontSet AppFonts = {};
+
+namespace {
+
+const wchar_t kAppFontFace[] = L"굴림체";
+constexpr BYTE kAppFontCharset = 130;
+constexpr LONG kRegularHeight = 13;
+constexpr LONG kLargeHeight = 14;
+constexpr LONG kBoldWeight = 600;
+
+struct AppFontSpec {
+    HFONT AppFontSet::*member;
+    LONG height;
+    LONG weight;
+    bool underline;
+};
+
+const AppFontSpec kAppFontSpecs[] = {
+    {&AppFontSet::normal, kRegularHeight, FW_DONTCARE, false},
+    {&AppFontSet::underlined, kRegularHeight, FW_DONTCARE, true},
+    {&AppFontSet::bold, kRegularHeight, kBoldWeight, false},
+    {&AppFontSet::boldUnderlined, kRegularHeight, kBoldWeight, true},
+    {&AppFontSet::large, kLargeHeight, FW_DONTCARE, false},
+    {&AppFontSet::largeBold, kLargeHeight, kBoldWeight, false},
+};
+
+}  // namespace
+
+void DeleteAppFonts()
+{
+    for (const auto& spec : kAppFontSpecs) {
+        HFONT& font = AppFonts.*spec.member;
+        if (font)
+            DeleteObject(font);
+        font = nullptr;
+    }
+}
+
+bool CreateAppFonts()
+{
+    DeleteAppFonts();
+    LOGFONTW base = {};
+    GetObjectW(GetStockObject(SYSTEM_FONT), sizeof(base), &base);
+    // Glyphs scale with the height alone; the desktop's system font carries a
+    // fixed average width that would stretch the device's face.
+    base.lfWidth = 0;
+    base.lfItalic = FALSE;
+    base.lfCharSet = kAppFontCharset;
+    wcsncpy(base.lfFaceName, kAppFontFace, LF_FACESIZE - 1);
+    base.lfFaceName[LF_FACESIZE - 1] = 0;
+
+    bool allCreated = true;
+    for (const auto& spec : kAppFontSpecs) {
+        LOGFONTW font = base;
+        font.lfHeight = spec.height;
+        font.lfWeight = spec.weight;
+        font.lfUnderline = spec.underline ? TRUE : FALSE;
+        AppFonts.*spec.member = CreateFontIndirectW(&font);
+        allCreated = allCreated && AppFonts.*spec.member;
+    }
+    return allCreated;
+}
