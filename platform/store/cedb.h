@@ -153,9 +153,8 @@ typedef struct _SORTORDERSPECEX {
 #define CEDB_VALIDDBFLAGS 0x0010
 #define CEDB_VALIDCREATE (CEDB_VALIDNAME | CEDB_VALIDTYPE | CEDB_VALIDSORTSPEC | CEDB_VALIDDBFLAGS)
 
-// dwFlags of the database itself (high word), kept and reported.
+// Database flags (high word of dwFlags), kept and reported.
 #define CEDB_NOCOMPRESS 0x00010000
-#define CEDB_SYSTEMDB 0x00000002
 
 typedef struct _CEDBASEINFO {
     DWORD dwFlags;

@@ -1,3 +1,15 @@
 # The object store: CE databases over SQLite, inside ceplat.
 target_sources(ceplat PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/handles.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/catalog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/change_log.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/handles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/notifications.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/open_database.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/property_list.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/records.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/seek.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sort_keys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/store_lock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_hooks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/volume_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/volumes.cpp)

@@ -1,0 +1,135 @@
+// State the object store shares between its files: mounted volumes, open
+// databases and sessions (by handle), and the lock every call takes.
+#pragma once
+
+#include "platform/store/volume_file.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace store {
+
+// Every entry point and the notification pump hold this (recursive) lock.
+class StoreGuard {
+public:
+    StoreGuard();
+    ~StoreGuard();
+    StoreGuard(const StoreGuard&) = delete;
+    StoreGuard& operator=(const StoreGuard&) = delete;
+};
+
+struct Volume {
+    uint32_t serial = 0;  // never reused in this process
+    CEGUID guid = {};
+    std::wstring path;  // full path of the file
+    bool objectStore = false;
+    int mounts = 0;
+    VolumeFile file;
+    sqlite3_int64 changesPumped = -1;  // last change turned into messages; -1: not watched
+};
+
+// Where an open database stands in its order. A point is (key, seq) of a
+// record, present or not; (empty key, 0) lies before every record.
+struct Position {
+    enum Kind {
+        kFollowing,  // the current record is the first one after the point
+        kAt,         // the current record is the one at the point (gone: as kGap)
+        kGap,        // no current record; reads and moves start from the point
+        kEnd         // after the last record
+    };
+    Kind kind = kFollowing;
+    std::string key;
+    sqlite3_int64 seq = 0;
+    CEOID oid = 0;  // of the record at the point (kAt)
+};
+
+// A record found in an open database's order.
+struct FoundRecord {
+    sqlite3_int64 seq = 0;
+    std::string key;
+    CEOID oid = 0;
+};
+
+struct OpenDatabase {
+    uint32_t volumeSerial = 0;
+    CEOID database = 0;
+    std::wstring name;
+    int sortIndex = kNoSortOrder;
+    SortOrder sortOrder;  // the declared order in use
+    bool autoIncrement = false;
+    Position position;
+    bool notify = false;
+    CENOTIFYREQUEST request = {};
+    sqlite3_int64 changesFrom = 0;  // changes after this one are reported
+};
+
+struct DatabaseRow {
+    CEOID oid = 0;
+    std::wstring name;
+    DWORD type = 0;
+    DWORD flags = 0;
+    SortOrders sorts;
+    DWORD records = 0;
+    DWORD size = 0;
+    FILETIME modified = {};
+};
+
+// ---- volumes ---------------------------------------------------------------
+
+// The volume of a guid (the object store for the all-zero guid, opened on
+// first use); sets ERROR_INVALID_PARAMETER when there is none.
+Volume* FindVolume(const CEGUID* guid);
+Volume* VolumeBySerial(uint32_t serial);
+// The object store and every mounted volume, for searches by name.
+std::vector<Volume*> AllVolumes();
+// The volumes open in this process now (the object store only once used).
+std::vector<Volume*> LoadedVolumes();
+void CloseAllVolumes();
+
+// ---- handles ---------------------------------------------------------------
+
+HANDLE AddDatabaseHandle(std::unique_ptr<OpenDatabase> open);
+HANDLE AddSessionHandle(uint32_t volumeSerial);
+// The open database of a handle and its (still mounted) volume; sets
+// ERROR_INVALID_HANDLE and returns null otherwise.
+OpenDatabase* DatabaseOfHandle(HANDLE handle, Volume** volume);
+bool SessionVolume(HANDLE handle, uint32_t* volumeSerial);
+void ForEachOpenDatabase(const std::function<void(OpenDatabase&)>& visit);
+void CloseAllHandles();
+
+// ---- catalog ---------------------------------------------------------------
+
+// By oid, or by name when oid is 0. False (ERROR_FILE_NOT_FOUND) when missing.
+bool ReadDatabaseRow(Volume& volume, CEOID oid, const wchar_t* name, DatabaseRow* row);
+// The volume's counters: ids below 0x80000000, and auto-numbers.
+constexpr wchar_t kIdCounter[] = L"next_oid";
+constexpr wchar_t kAutoNumberCounter[] = L"next_auto";
+bool TakeCounter(Volume& volume, const wchar_t* counter, DWORD* value);
+FILETIME FileTimeNow();
+
+// ---- records ---------------------------------------------------------------
+
+// Binds the keys of a record under every declared order to the four
+// parameters from firstIndex (NULL for orders not declared).
+void BindRecordKeys(Statement& statement, int firstIndex, const SortOrders& orders,
+                    const PropertyViews& properties);
+
+// ---- change log --------------------------------------------------------------
+
+bool LogChange(Volume& volume, CEOID database, CEOID record, UINT kind);
+sqlite3_int64 LastChange(Volume& volume);
+// Starts the pump of this thread when an open asks for notifications.
+void WatchForNotifications(Volume& volume, OpenDatabase& open);
+void StopNotifications();
+
+// ---- test hooks ------------------------------------------------------------
+
+// False (with the error set) when the fault hook claims this change.
+bool ChangeAllowed(const std::wstring& databaseName);
+void ExitIfAskedInsideChange();
+void ClearTestHooks();
+
+}  // namespace store

@@ -1,0 +1,67 @@
+// What tests use to reach the store's failure paths, and the reset between
+// test cases.
+#include "platform/store/store_state.h"
+
+#include <cwchar>
+
+namespace store {
+
+namespace {
+
+bool g_failArmed = false;
+std::wstring g_failDatabase;
+DWORD g_failError = 0;
+bool g_exitArmed = false;
+UINT g_exitCode = 0;
+
+void ResetStoreForTests()
+{
+    StoreGuard guard;
+    StopNotifications();
+    CloseAllHandles();
+    CloseAllVolumes();
+    ClearTestHooks();
+}
+
+const bool g_resetRegistered = (CeRegisterTestReset(&ResetStoreForTests), true);
+
+}  // namespace
+
+bool ChangeAllowed(const std::wstring& databaseName)
+{
+    if (!g_failArmed || _wcsicmp(databaseName.c_str(), g_failDatabase.c_str()) != 0)
+        return true;
+    g_failArmed = false;
+    SetLastError(g_failError ? g_failError : ERROR_DISK_FULL);
+    return false;
+}
+
+void ExitIfAskedInsideChange()
+{
+    if (g_exitArmed)
+        TerminateProcess(GetCurrentProcess(), g_exitCode);
+}
+
+void ClearTestHooks()
+{
+    g_failArmed = false;
+    g_failDatabase.clear();
+    g_exitArmed = false;
+}
+
+}  // namespace store
+
+CEAPI void WINAPI CeStoreFailNextChange(LPCWSTR databaseName, DWORD errorCode)
+{
+    store::StoreGuard guard;
+    store::g_failArmed = databaseName != nullptr;
+    store::g_failDatabase = databaseName ? databaseName : L"";
+    store::g_failError = errorCode;
+}
+
+CEAPI void WINAPI CeStoreExitInsideNextChange(UINT exitCode)
+{
+    store::StoreGuard guard;
+    store::g_exitArmed = true;
+    store::g_exitCode = exitCode;
+}
