@@ -72,8 +72,6 @@ int LunarYearLength(int row)
 bool SolarToLunar(int year, int month, int day, LunarDate* lunar)
 {
     *lunar = LunarDate{};
-    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
-        return false;
     SetFebruaryLength(year);
     const int64_t dayNumber = DayNumber(year, month, day);
     if (dayNumber < kLunarEpochDayNumber || dayNumber > LastLunarDayNumber())

@@ -23,8 +23,9 @@ struct LunarDate {
     bool leap = false;  // the day lies in the leap month after `month`
 };
 
-// Lunar date of a solar date. False, with *lunar zeroed, for a date that is
-// not a real solar date or lies outside 1841-01-23..2051-02-11.
+// Lunar date of a solar date, normalised first as AddDaysToDate does
+// (2005-02-29 is taken as 2005-03-01). False, with *lunar zeroed, for a date
+// outside 1841-01-23..2051-02-11.
 bool SolarToLunar(int year, int month, int day, LunarDate* lunar);
 
 // Solar date of a lunar date; returns its weekday (0 Sunday .. 6 Saturday).

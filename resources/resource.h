@@ -30,3 +30,8 @@
 #define IDC_ABOUT_TITLE         1015
 #define IDC_ABOUT_EMPTY         1016
 #define IDC_ABOUT_DESCRIPTION   1017
+
+// The input-method pop-up: its placeholder item is replaced by one item per
+// installed method, commands IDM_INPUT_METHOD_FIRST + n.
+#define IDR_INPUT_METHOD_MENU   382
+#define IDM_INPUT_METHOD_FIRST  41000

@@ -19,10 +19,13 @@ void PaintRules(HDC dc, const Control& control)
     SendMessageW(control.page, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
     HPEN pen = CreatePen(PS_SOLID, 1, kRuleColour);
     HGDIOBJ old = SelectObject(dc, pen);
+    // Masked, so that a rule runs under the text, not through it.
+    const int oldMix = SetROP2(dc, R2_MASKPEN);
     for (int y = text.top + control.lineHeight - 1; y < client.bottom; y += control.lineHeight) {
         MoveToEx(dc, client.left, y, nullptr);
         LineTo(dc, client.right, y);
     }
+    SetROP2(dc, oldMix);
     SelectObject(dc, old);
     DeleteObject(pen);
 }

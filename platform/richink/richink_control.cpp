@@ -375,13 +375,15 @@ Control* ControlOf(HWND window)
 
 const std::wstring& ContentText(Control& control)
 {
-    if (control.pageTyped) {
+    // A syllable still being composed has changed the page without a notice.
+    if (control.pageTyped || SendMessageW(control.page, EM_GETMODIFY, 0, 0)) {
         const int length = GetWindowTextLengthW(control.page);
         std::wstring text(static_cast<size_t>(length) + 1, L'\0');
         const int got = GetWindowTextW(control.page, text.data(), length + 1);
         text.resize(static_cast<size_t>(got > 0 ? got : 0));
         control.text = text;
         control.pageTyped = false;
+        SendMessageW(control.page, EM_SETMODIFY, FALSE, 0);
     }
     return control.text;
 }

@@ -204,32 +204,44 @@ TEST(Lunar, EveryDayThereAndBack)
     EXPECT_EQ(mismatches, 0);
 }
 
-struct SolarInput { int y, m, d; bool valid; };
+// Dates are normalised first: the real date they stand for (y 0 when that
+// lies outside the table).
+struct SolarInput { int y, m, d; int realY, realM, realD; };
 const SolarInput kSolarRange[] = {
-    {1841, 1, 22, false},  // a day before the table
-    {1841, 1, 23, true},
-    {2051, 2, 11, true},
-    {2051, 2, 12, false},  // a day after it
-    {1700, 6, 1, false},
-    {2100, 6, 1, false},
-    {2005, 2, 29, false},  // not a day of 2005
-    {2004, 2, 29, true},
-    {2005, 4, 31, false},
-    {2005, 0, 1, false},
-    {2005, 13, 1, false},
-    {2005, 1, 0, false},
+    {1841, 1, 22, 0, 0, 0},  // a day before the table
+    {1841, 1, 23, 1841, 1, 23},
+    {2051, 2, 11, 2051, 2, 11},
+    {2051, 2, 12, 0, 0, 0},  // a day after it
+    {2051, 1, 43, 0, 0, 0},  // 2051-02-12
+    {1841, 2, -9, 0, 0, 0},  // 1841-01-22
+    {1700, 6, 1, 0, 0, 0},
+    {2100, 6, 1, 0, 0, 0},
+    {2005, 2, 29, 2005, 3, 1},
+    {2004, 2, 29, 2004, 2, 29},
+    {2005, 4, 31, 2005, 5, 1},
+    {2005, 0, 1, 2004, 12, 1},
+    {2005, 13, 1, 2006, 1, 1},
+    {2005, 1, 0, 2004, 12, 31},
 };
 
-TEST(Lunar, SolarToLunarFailsOutsideTheTable)
+TEST(Lunar, SolarToLunarNormalisesAndFailsOutsideTheTable)
 {
     for (const auto& c : kSolarRange) {
         SCOPED_TRACE(testing::Message() << c.y << "-" << c.m << "-" << c.d);
         LunarDate lunar;
         lunar.year = 99;
-        EXPECT_EQ(SolarToLunar(c.y, c.m, c.d, &lunar), c.valid);
-        if (!c.valid) {
+        const bool inside = c.realY != 0;
+        EXPECT_EQ(SolarToLunar(c.y, c.m, c.d, &lunar), inside);
+        if (!inside) {
             EXPECT_EQ(lunar.year, 0);
+            continue;
         }
+        LunarDate real;
+        ASSERT_TRUE(SolarToLunar(c.realY, c.realM, c.realD, &real));
+        EXPECT_EQ(lunar.year, real.year);
+        EXPECT_EQ(lunar.month, real.month);
+        EXPECT_EQ(lunar.day, real.day);
+        EXPECT_EQ(lunar.leap, real.leap);
     }
 }
 

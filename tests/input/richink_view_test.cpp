@@ -118,4 +118,38 @@ TEST_F(RichInkView, PageStyleAndZoomChangeWhatIsDrawn)
     DestroyWindow(ink);
 }
 
+TEST_F(RichInkView, TypedHangulAndAPenStrokeAreShownAndStreamed)
+{
+    HWND ink = inktest::CreateInk(host, 0x50A00000, 240, 200);
+    HWND page = inktest::PageOf(ink);
+    SetFocus(page);
+    HIMC context = ImmGetContext(page);
+    ImmSetConversionStatus(context, IME_CMODE_HANGUL, 0);
+    testkit::TypeText(page, L"dkssudgktpdy rmfTl ");  // 안녕하세요 글씨
+    ImmSetConversionStatus(context, 0, 0);
+    ImmReleaseContext(page, context);
+
+    SendMessageW(ink, EM_SETINKMODE, 1, 0);
+    SendMessageW(ink, EM_SETVIEW, RIV_INK, 0);
+    SendMessageW(page, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 60));
+    for (int x = 40; x <= 200; x += 10)
+        SendMessageW(page, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, 60 + (x % 40 == 0 ? 40 : 0)));
+    SendMessageW(page, WM_LBUTTONUP, 0, MAKELPARAM(200, 100));
+
+    const testkit::Image image = Show();
+    testkit::SaveScreenshot(image, L"richink_typed_and_drawn");
+    const RECT area = PageArea(host, ink);
+    EXPECT_GT(CountPixels(image, {area.left, area.top, area.left + 120, area.top + 14}, IsDark), 40);
+    EXPECT_GT(CountPixels(image, {area.left + 30, area.top + 58, area.left + 200, area.top + 102}, IsDark), 100);
+
+    INKBODYPARTS parts = {};
+    const auto out = inktest::StreamOut(ink);
+    ASSERT_TRUE(InkBodyRead(out.bytes.data(), static_cast<DWORD>(out.bytes.size()), &parts));
+    wchar_t text[32] = L"";
+    InkBodyCopyText(out.bytes.data(), static_cast<DWORD>(out.bytes.size()), text, 32);
+    EXPECT_STREQ(text, L"안녕하세요 글씨 ");
+    EXPECT_EQ(parts.inkBytes, 8u + 4u * 18u);  // one stroke of 18 points
+    DestroyWindow(ink);
+}
+
 }  // namespace
