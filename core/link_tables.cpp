@@ -1,17 +1,18 @@
 #include "core/link_tables.h"
 
-#include "core/contact_names.h"
 #include "core/db_access.h"
 #include "core/record_layouts.h"
 
-namespace {
-
-CEPROPVAL ItemKey(CEOID itemOid)
+CEPROPVAL LinkItemKey(CEOID itemOid)
 {
     return I4Value(kLinkItem, static_cast<int32_t>(itemOid));
 }
 
-// The contact of the first link whose item property equals the key.
+CEPROPVAL LinkPathKey(LPCWSTR path)
+{
+    return TextValue(kLinkPath, path);
+}
+
 CEOID LinkedContact(LPCWSTR database, const CEPROPVAL& key)
 {
     CEOID contact = 0;
@@ -23,6 +24,8 @@ CEOID LinkedContact(LPCWSTR database, const CEPROPVAL& key)
     return contact;
 }
 
+namespace {
+
 void DeleteFirstLink(LPCWSTR database, const CEPROPVAL& key)
 {
     WithOwnDatabase(database, key.propid, [&](HANDLE db) {
@@ -30,16 +33,6 @@ void DeleteFirstLink(LPCWSTR database, const CEPROPVAL& key)
         if (record != 0)
             CeDeleteRecord(db, record);
     });
-}
-
-CEOID LinkedContactWithName(LPCWSTR database, const CEPROPVAL& key, LPWSTR nameOut, size_t nameChars)
-{
-    if (nameOut && nameChars > 0)
-        nameOut[0] = L'\0';
-    CEOID contact = LinkedContact(database, key);
-    if (contact == 0 || !ReadContactDisplayName(contact, nameOut, nameChars))
-        return 0;
-    return contact;
 }
 
 }  // namespace
@@ -61,12 +54,12 @@ int CreateNoteFileLinkDatabase()
 
 void AddPlanLink(CEOID contactOid, CEOID appointmentOid)
 {
-    WriteNewOwnRecord(kPlanLinkDatabase, {I4Value(kLinkContact, static_cast<int32_t>(contactOid)), ItemKey(appointmentOid)});
+    WriteNewOwnRecord(kPlanLinkDatabase, {I4Value(kLinkContact, static_cast<int32_t>(contactOid)), LinkItemKey(appointmentOid)});
 }
 
 void AddTaskLink(CEOID contactOid, CEOID taskOid)
 {
-    WriteNewOwnRecord(kTaskLinkDatabase, {I4Value(kLinkContact, static_cast<int32_t>(contactOid)), ItemKey(taskOid)});
+    WriteNewOwnRecord(kTaskLinkDatabase, {I4Value(kLinkContact, static_cast<int32_t>(contactOid)), LinkItemKey(taskOid)});
 }
 
 void AddNoteFileLink(CEOID contactOid, LPCWSTR path)
@@ -75,34 +68,19 @@ void AddNoteFileLink(CEOID contactOid, LPCWSTR path)
                       {I4Value(kLinkContact, static_cast<int32_t>(contactOid)), TextValue(kLinkPath, path)});
 }
 
-void DeletePlanLink(CEOID appointmentOid) { DeleteFirstLink(kPlanLinkDatabase, ItemKey(appointmentOid)); }
-void DeleteTaskLink(CEOID taskOid) { DeleteFirstLink(kTaskLinkDatabase, ItemKey(taskOid)); }
-void DeleteNoteFileLink(LPCWSTR path) { DeleteFirstLink(kNoteFileLinkDatabase, TextValue(kLinkPath, path)); }
-
-CEOID GetPlanLinkContact(CEOID appointmentOid, LPWSTR nameOut, size_t nameChars)
-{
-    return LinkedContactWithName(kPlanLinkDatabase, ItemKey(appointmentOid), nameOut, nameChars);
-}
-
-CEOID GetTaskLinkContact(CEOID taskOid, LPWSTR nameOut, size_t nameChars)
-{
-    return LinkedContactWithName(kTaskLinkDatabase, ItemKey(taskOid), nameOut, nameChars);
-}
-
-CEOID GetNoteFileLinkContact(LPCWSTR path, LPWSTR nameOut, size_t nameChars)
-{
-    return LinkedContactWithName(kNoteFileLinkDatabase, TextValue(kLinkPath, path), nameOut, nameChars);
-}
+void DeletePlanLink(CEOID appointmentOid) { DeleteFirstLink(kPlanLinkDatabase, LinkItemKey(appointmentOid)); }
+void DeleteTaskLink(CEOID taskOid) { DeleteFirstLink(kTaskLinkDatabase, LinkItemKey(taskOid)); }
+void DeleteNoteFileLink(LPCWSTR path) { DeleteFirstLink(kNoteFileLinkDatabase, LinkPathKey(path)); }
 
 bool IsPlanLinkedToContact(CEOID contactOid, CEOID appointmentOid)
 {
-    CEOID linked = LinkedContact(kPlanLinkDatabase, ItemKey(appointmentOid));
+    CEOID linked = LinkedContact(kPlanLinkDatabase, LinkItemKey(appointmentOid));
     return linked != 0 && linked == contactOid;
 }
 
 bool IsTaskLinkedToContact(CEOID contactOid, CEOID taskOid)
 {
-    CEOID linked = LinkedContact(kTaskLinkDatabase, ItemKey(taskOid));
+    CEOID linked = LinkedContact(kTaskLinkDatabase, LinkItemKey(taskOid));
     return linked != 0 && linked == contactOid;
 }
 

@@ -17,6 +17,12 @@ void DeletePlanLink(CEOID appointmentOid);
 void DeleteTaskLink(CEOID taskOid);
 void DeleteNoteFileLink(LPCWSTR path);
 
+// The key of a link by its item (or Notes file path), and the contact of the first link with
+// that key (0 when none); no Pocket Outlook work.
+CEPROPVAL LinkItemKey(CEOID itemOid);
+CEPROPVAL LinkPathKey(LPCWSTR path);
+CEOID LinkedContact(LPCWSTR database, const CEPROPVAL& key);
+
 // The linked contact's object id and its display name (last name followed
 // directly by first name) cut to nameChars; 0 and the empty text when there
 // is no link, the link names contact 0 or the contact is gone.
