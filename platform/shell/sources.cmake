@@ -10,5 +10,13 @@ target_sources(ceplat PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/control_hooks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_name.cpp
   ${CMAKE_CURRENT_LIST_DIR}/reset_request.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/phone_call.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/phone_call.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_bar_resource.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_bar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/property_sheets.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/input_panel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/input_panel_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/activation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/foreground.cpp)
 target_link_libraries(ceplat PRIVATE comctl32 shell32 advapi32)

@@ -37,6 +37,15 @@ void SetDoneButton(HWND window, bool shown);
 // Whether the input panel is up on the device.
 bool PanelUp();
 
+// The device's panel window (made by this process when there is none yet).
+HWND EnsurePanelWindow();
+// Sent to the panel window: wParam 1 shows it, 0 hides it.
+constexpr UINT kPanelShowMessage = WM_APP + 0x51;
+
+// A property-sheet page ending itself: closes its sheet (once) and answers
+// true; false for any other window.
+bool EndSheetPage(HWND page);
+
 // Brings this process's copy of the device-wide locale items up to date.
 void SyncLocale();
 

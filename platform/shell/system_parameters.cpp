@@ -33,6 +33,8 @@ CEAPI BOOL WINAPI CeSystemParametersInfoW(UINT action, UINT param, PVOID data, U
         return CopyProfileText(L"OemText", L"Pocket PC", param, data);
     case SPI_GETPLATFORMTYPE:
         return CopyProfileText(L"PlatformType", L"PocketPC", param, data);
+    case SPI_GETSIPINFO:
+        return SipGetInfo(static_cast<SIPINFO*>(data));
     }
     return ::SystemParametersInfoW(action, param, data, update);
 }

@@ -143,10 +143,12 @@ void EnsureTopBar()
         return;
     SIZE screen = ScreenSize();
     g_bar = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, CE_TOP_BAR_CLASS, L"",
-                              WS_POPUP | WS_VISIBLE, 0, 0, screen.cx, kTopBarHeight, nullptr, nullptr,
+                              WS_POPUP, 0, 0, screen.cx, kTopBarHeight, nullptr, nullptr,
                               shell::PlatformModule(), nullptr);
-    if (g_bar)
-        RefreshTopBar(g_bar);
+    if (!g_bar)
+        return;
+    ShowWindow(g_bar, SW_SHOWNOACTIVATE);
+    RefreshTopBar(g_bar);
 }
 
 void SetDoneButton(HWND window, bool shown)

@@ -55,6 +55,55 @@ int WatchLocale()
     return 0;
 }
 
+int g_sipChanges = 0;
+
+LRESULT CALLBACK SettingsWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_SETTINGCHANGE && wParam == SPI_SETSIPINFO)
+        ++g_sipChanges;
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+// Keeps a top-level window of another process up until the test is done,
+// counting the input panel's changes it hears.
+int WatchSettings()
+{
+    HANDLE ready = OpenNamedEvent(L"shell-probe-ready");
+    HANDLE done = OpenNamedEvent(L"shell-probe-changed");
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = SettingsWndProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ShellProbeWindow";
+    RegisterClassW(&wc);
+    HWND window = CreateWindowExW(0, wc.lpszClassName, L"probe", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  wc.hInstance, nullptr);
+    SetEvent(ready);
+    ULONGLONG end = GetTickCount64() + kWaitMs;
+    while (GetTickCount64() < end) {
+        DWORD woke = MsgWaitForMultipleObjects(1, &done, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        if (woke == WAIT_OBJECT_0)
+            break;
+    }
+    NKDbgPrintfW(L"probe settings: sip-changes=%d", g_sipChanges);
+    DestroyWindow(window);
+    return 0;
+}
+
+const wchar_t* g_argument = L"";
+
+// Brings the window (its handle in decimal) forward as a second copy of a
+// program does: with the handle's lowest bit set.
+int BringForward()
+{
+    UINT_PTR handle = static_cast<UINT_PTR>(_wcstoui64(g_argument, nullptr, 10));
+    BOOL done = SetForegroundWindow(reinterpret_cast<HWND>(handle | 1));
+    NKDbgPrintfW(L"probe foreground: result=%d", done);
+    return done ? 0 : 3;
+}
+
 struct Command {
     const wchar_t* name;
     int (*run)();
@@ -62,6 +111,8 @@ struct Command {
 
 const Command kCommands[] = {
     {L"locale-watch", WatchLocale},
+    {L"settings-watch", WatchSettings},
+    {L"foreground", BringForward},
 };
 
 }  // namespace
@@ -72,6 +123,8 @@ int wmain(int argc, wchar_t** argv)
     InitCommonControlsEx(&icc);
     if (argc < 2)
         return 1;
+    if (argc > 2)
+        g_argument = argv[2];
     for (const Command& command : kCommands) {
         if (wcscmp(argv[1], command.name) == 0)
             return command.run();

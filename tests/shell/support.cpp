@@ -74,4 +74,88 @@ std::wstring BuiltProgram(const std::wstring& fileName)
     return path.substr(0, path.rfind(L'\\') + 1) + fileName;
 }
 
+HANDLE StartBuiltProgram(const std::wstring& fileName, const std::wstring& arguments)
+{
+    std::wstring command = L"\"" + BuiltProgram(fileName) + L"\" " + arguments;
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return nullptr;
+    CloseHandle(pi.hThread);
+    return pi.hProcess;
+}
+
+int WaitPumping(HANDLE process, DWORD timeoutMs)
+{
+    if (!process)
+        return -1;
+    bool ended = testkit::PumpUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, timeoutMs);
+    DWORD code = static_cast<DWORD>(-1);
+    if (ended)
+        GetExitCodeProcess(process, &code);
+    else
+        TerminateProcess(process, 1);
+    CloseHandle(process);
+    return static_cast<int>(code);
+}
+
+HWND CreateDeviceWindow(const wchar_t* title, WNDPROC proc)
+{
+    static int classes = 0;
+    wchar_t name[32];
+    _snwprintf(name, 32, L"ShellTestWindow%d", ++classes);
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = proc ? proc : DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = name;
+    RegisterClassW(&wc);
+    HWND window = CreateWindowExW(0, name, title, WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (window) {
+        UpdateWindow(window);
+        SetForegroundWindow(window);
+    }
+    return window;
+}
+
+void InjectKeys(const std::vector<UINT>& keys)
+{
+    for (UINT key : keys) {
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_KEYBOARD;
+        in[0].ki.wVk = in[1].ki.wVk = static_cast<WORD>(key);
+        in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, in, sizeof(INPUT));
+    }
+}
+
+namespace {
+Failsafe* g_failsafe = nullptr;
+}
+
+Failsafe::Failsafe(DWORD ms, void (*end)()) : end_(end)
+{
+    g_failsafe = this;
+    timer_ = SetTimer(nullptr, 0, ms, OnTimer);
+}
+
+Failsafe::~Failsafe()
+{
+    KillTimer(nullptr, timer_);
+    g_failsafe = nullptr;
+}
+
+void CALLBACK Failsafe::OnTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    Failsafe* self = g_failsafe;
+    if (!self || self->fired_)
+        return;
+    self->fired_ = true;
+    KillTimer(nullptr, self->timer_);
+    self->end_();
+}
+
 }  // namespace shelltest

@@ -33,4 +33,35 @@ std::vector<std::wstring> LogRecords(const std::wstring& token);
 // The full path of a program built beside this test.
 std::wstring BuiltProgram(const std::wstring& fileName);
 
+// Starts a program of the build with the arguments; null on failure.
+HANDLE StartBuiltProgram(const std::wstring& fileName, const std::wstring& arguments);
+// Pumps this thread's messages until the process ends; its exit code, or -1
+// when it did not end in time (it is then ended).
+int WaitPumping(HANDLE process, DWORD timeoutMs = 20000);
+
+// A top-level window as the device makes one (WS_VISIBLE, default place),
+// with the given procedure (DefWindowProc when null).
+HWND CreateDeviceWindow(const wchar_t* title, WNDPROC proc = nullptr);
+
+// Real key presses through the input queue, without pumping (safe inside a
+// menu's or dialog's own loop).
+void InjectKeys(const std::vector<UINT>& keys);
+
+// Calls end once if the test is still running after the time: a modal loop
+// that should have ended is ended, and fired() tells the test it failed.
+class Failsafe {
+public:
+    Failsafe(DWORD ms, void (*end)());
+    ~Failsafe();
+    Failsafe(const Failsafe&) = delete;
+    Failsafe& operator=(const Failsafe&) = delete;
+    bool fired() const { return fired_; }
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    UINT_PTR timer_;
+    void (*end_)();
+    bool fired_ = false;
+};
+
 }  // namespace shelltest
