@@ -1,0 +1,115 @@
+// One item as this process holds it: its record properties (keyed by
+// record property id), its recurrence rule, the exceptions of its
+// occurrences and its recipients. What a record lacks reads as the
+// property's "missing" value: empty text, 0, false, or the object model's
+// no-date value for dates.
+#pragma once
+
+#include "platform/outlook/item_fields.h"
+#include "platform/outlook/recurrence_rule.h"
+#include "platform/outlook/restriction.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace poom {
+
+struct PropValue {
+    WORD type = CEVT_LPWSTR;
+    std::wstring text;         // CEVT_LPWSTR
+    long long number = 0;      // integer types
+    double date = 0;           // CEVT_FILETIME, as a variant time
+    std::vector<BYTE> bytes;   // CEVT_BLOB, CEVT_STREAM
+
+    bool operator==(const PropValue&) const = default;
+};
+
+using PropMap = std::map<CEPROPID, PropValue>;
+
+// A changed or deleted occurrence of a recurring appointment. `values`
+// holds what differs from the series; Start and End are always there.
+struct OccurrenceException {
+    double originalStart = 0;
+    bool deleted = false;
+    PropMap values;
+
+    bool operator==(const OccurrenceException&) const = default;
+};
+
+struct Recipient {
+    std::wstring name;
+    std::wstring address;
+
+    bool operator==(const Recipient&) const = default;
+};
+
+class ItemData {
+public:
+    explicit ItemData(ItemKind kind = ItemKind::Contact) : kind_(kind) {}
+
+    ItemKind Kind() const { return kind_; }
+    CEOID Oid() const { return oid_; }
+    void SetOid(CEOID oid) { oid_ = oid; }
+
+    PropMap& Props() { return props_; }
+    const PropMap& Props() const { return props_; }
+    // Properties the record had when it was read, so that a save removes
+    // those that are gone.
+    std::set<CEPROPID>& StoredProps() { return stored_; }
+
+    bool Has(CEPROPID prop) const { return props_.count(prop) != 0; }
+    void Remove(CEPROPID prop) { props_.erase(prop); }
+
+    std::wstring Text(CEPROPID prop) const;
+    void SetText(CEPROPID prop, const std::wstring& text);  // empty removes
+    double Date(CEPROPID prop) const;                        // no date when missing
+    void SetDate(CEPROPID prop, double date);                // no date removes
+    long long Number(CEPROPID prop, long long missing = 0) const;
+    void SetNumber(CEPROPID prop, long long value);
+    bool Flag(CEPROPID prop) const { return Number(prop) != 0; }
+    void SetFlag(CEPROPID prop, bool value) { SetNumber(prop, value ? 1 : 0); }
+    const std::vector<BYTE>* Bytes(CEPROPID prop) const;
+    void SetBytes(CEPROPID prop, const BYTE* bytes, size_t count);  // 0 bytes removes
+
+    RecurrenceRule& Rule() { return rule_; }
+    const RecurrenceRule& Rule() const { return rule_; }
+    std::vector<OccurrenceException>& Exceptions() { return exceptions_; }
+    const std::vector<OccurrenceException>& Exceptions() const { return exceptions_; }
+    std::vector<Recipient>& Recipients() { return recipients_; }
+    const std::vector<Recipient>& Recipients() const { return recipients_; }
+
+    // The value a restriction or sort sees; overrides stand in for an
+    // occurrence's own values. An appointment's End reads as its last
+    // second (never before its start).
+    FieldValue Field(const FieldDef& field, const PropMap* overrides = nullptr) const;
+
+    // An appointment's length in days.
+    double DurationDays() const { return Date(kPropEnd) - Date(kPropStart); }
+
+private:
+    const PropValue* Find(CEPROPID prop, const PropMap* overrides = nullptr) const;
+
+    ItemKind kind_;
+    CEOID oid_ = 0;
+    PropMap props_;
+    std::set<CEPROPID> stored_;
+    RecurrenceRule rule_;
+    std::vector<OccurrenceException> exceptions_;
+    std::vector<Recipient> recipients_;
+};
+
+// A new, unsaved item with the object model's defaults.
+ItemData NewItemData(ItemKind kind);
+
+// The name a contact goes by: last name followed by first name and middle
+// name (the way the lists of this system show Korean names).
+std::wstring FullNameOf(const ItemData& contact);
+
+// The body's text (empty when the body is not a Rich Ink body).
+std::wstring BodyTextOf(const std::vector<BYTE>* body);
+// The body with its text replaced, its ink kept; empty for neither.
+std::vector<BYTE> BodyWithText(const std::vector<BYTE>* body, const std::wstring& text);
+
+}  // namespace poom

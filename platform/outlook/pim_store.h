@@ -1,0 +1,71 @@
+// The system PIM databases under the object model: "Contacts Database",
+// "Appointments Database" and "Tasks Database" in "\pim.vol", or in the
+// object store itself when the device is a Windows CE 3 one (the older
+// build's mode, CeMajorVersion below 4 in the device profile). One instance
+// per process; every call is its own store transaction, so other processes
+// see each save and delete as soon as the call returns.
+#pragma once
+
+#include "platform/outlook/item_data.h"
+#include "platform/outlook/record_codec.h"
+
+#include <mutex>
+#include <vector>
+
+namespace poom {
+
+class PimStore {
+public:
+    static PimStore& Instance();
+
+    // Mounts the volume and creates the databases that are missing.
+    bool Ensure();
+    // Closes every handle and unmounts (test reset).
+    void Close();
+
+    // The older build's mode, as it was when the store was opened.
+    bool OlderBuild();
+    int DeviceMajorVersion();
+    // The volume of the PIM databases (the object store in the older mode).
+    CEGUID Volume();
+
+    bool ReadAll(ItemKind kind, std::vector<ItemData>* items);
+    bool Read(ItemKind kind, CEOID oid, ItemData* item);
+    // The item with that id, whatever its kind.
+    bool Find(CEOID oid, ItemData* item);
+    // Writes the item's record and gives it its id; false with the store's
+    // error as the thread's last error.
+    bool Write(ItemData* item, const CategoryMarks& marks);
+    bool Delete(ItemKind kind, CEOID oid);
+    // The record count of the kind's database, as every process sees it.
+    DWORD Count(ItemKind kind);
+    // Counts this process's saves and deletes of the kind.
+    unsigned long long Generation(ItemKind kind);
+
+    // A database of the PIM volume by name, created with the sort orders
+    // given when missing; INVALID_HANDLE_VALUE on failure. The caller closes it.
+    HANDLE OpenOther(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
+                     WORD createCount);
+
+private:
+    PimStore() = default;
+    struct Table {
+        HANDLE handle = INVALID_HANDLE_VALUE;
+        CEOID oid = 0;
+        unsigned long long generation = 0;
+    };
+    Table& TableOf(ItemKind kind);
+    bool OpenTables();
+    bool ReadCurrent(ItemKind kind, Table& table, ItemData* item);
+
+    std::recursive_mutex lock_;
+    bool open_ = false;
+    bool mounted_ = false;
+    bool olderBuild_ = false;
+    CEGUID volume_ = {};
+    Table tables_[3];
+    LPBYTE buffer_ = nullptr;
+    DWORD bufferSize_ = 0;
+};
+
+}  // namespace poom
