@@ -69,6 +69,10 @@ inline int32_t& CurrentView = Settings.CurrentView;
 extern CEGUID DiaryVolume;
 extern HANDLE DiarySession;
 
+// The Pocket Outlook application object, made and logged on with the main
+// window by its creation (contact_names.cpp holds it).
+extern IPOutlookApp* OutlookApp;
+
 // ---- own databases --------------------------------------------------------------
 
 // The contact that the item being edited is to be linked to (0 = none).

@@ -2,6 +2,8 @@
 
 #include "mainwindow/state.h"
 
+#include <initializer_list>
+
 namespace {
 
 constexpr int kColumns = 4;

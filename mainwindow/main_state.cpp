@@ -19,7 +19,6 @@ int ActiveKeypadLayout = 0;
 int ActiveWeekStart = 0;
 DWORD OsMajorVersion = 0;
 SHACTIVATEINFO ActivateInfo = {};
-IPOutlookApp* OutlookApp = nullptr;
 HBRUSH CtlColorBrushes[kCtlColorBrushCount] = {};
 HIMAGELIST ToolbarImageList = nullptr;
 

@@ -22,6 +22,9 @@ void ShrinkAboveMenuBar(HWND window)
     RECT rect = {};
     GetWindowRect(window, &rect);
     MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top - kMenuBarHeight, FALSE);
+    // The move repaints nothing; the show that follows paints the window whole
+    // (Wine drops the pending paint of a window moved without repainting).
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 }  // namespace

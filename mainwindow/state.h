@@ -13,7 +13,18 @@ extern HWND MainWindow;
 // The shell menu bar of the main window; null when it could not be made.
 extern HWND MainMenuBar;
 
+// Timers of the main window: the Today item's requests and the watch on
+// the system PIM databases.
+constexpr UINT kTimerTodayRequests = 2;
+constexpr UINT kTimerOutlookWatch = 3;
+
 // ---- made by the main window's creation (main_state.cpp) -----------------------
+
+// What the creation got as far as making, so that the destruction undoes
+// exactly that (a start-up may stop early).
+extern bool DiaryVolumeMounted;
+extern bool ComStarted;
+extern bool OutlookLoggedOn;
 
 constexpr int kOemInfoBytes = 100;
 constexpr int kDialModelBytes = 16;

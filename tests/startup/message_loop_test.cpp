@@ -55,7 +55,7 @@ protected:
     // What a key message addressed to the window gives, translated as the loop does.
     bool Translate(HWND to, UINT key)
     {
-        MSG msg = {to, WM_KEYDOWN, key, 1, GetMessageTime(), {}};
+        MSG msg = {to, WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
         HWND target = AcceleratorTarget(msg, main);
         return target && TranslateAcceleratorW(target, accelerators, &msg);
     }

@@ -33,8 +33,13 @@ Process Start()
 HWND WaitForMainWindow(DWORD limitMs)
 {
     HWND found = nullptr;
-    testkit::PumpUntil([&] { return (found = FindWindowW(kMainClass, kMainTitle)) != nullptr; }, limitMs);
-    return found;
+    // The window exists from the start of its creation; it is shown when the
+    // creation is complete.
+    testkit::PumpUntil([&] {
+        found = FindWindowW(kMainClass, kMainTitle);
+        return found != nullptr && IsWindowVisible(found);
+    }, limitMs);
+    return found && IsWindowVisible(found) ? found : nullptr;
 }
 
 int WaitForEnd(Process& process, DWORD limitMs)

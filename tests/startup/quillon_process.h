@@ -20,7 +20,8 @@ struct Process {
 };
 
 Process Start();
-// The running copy's main window, waited for up to the limit; null if none.
+// The running copy's main window once it is shown, waited for up to the
+// limit; null if none.
 HWND WaitForMainWindow(DWORD limitMs = kStartLimitMs);
 // Waits for the process to end; its exit code, or -1 when it is still
 // running at the limit (it is then killed).

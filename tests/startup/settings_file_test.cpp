@@ -2,6 +2,7 @@
 // writer's exact bytes and how it replaces the file.
 #include "core/settings_file.h"
 
+#include "tests/startup/settings_fixture.h"
 #include "tests/support/testkit.h"
 
 #include <gtest/gtest.h>
@@ -14,29 +15,6 @@ namespace {
 constexpr wchar_t kIni[] = L"\\Windows\\Quillon.ini";
 constexpr wchar_t kTodayColour[] = L"\\Windows\\Glimmor.ini";
 constexpr int32_t kWhite = 0xFFFFFF;
-
-// A record with a value other than its default in nearly every field.
-const char kCustomRecord[] =
-    " 1" " 1" " 1" " 3" " 2" " 3" " 12" " 0" " 1"
-    "     1010" "     1011" "     1012" "     1013" "     1014" "     1015"
-    "     1016" "     1017" "     1018" "     1019" "     1020"
-    " 2" " 2" " 3" " 0"
-    " 5" " 3" " 150" " 300"
-    " 1" " 2" " 0" " 0" " 1" " 0" " 1" " 0" " 0" " 0"
-    " 0" " 0" " 501"
-    " 2" " 1"
-    " 1" " 1" " 1"
-    " 0";
-const int32_t kCustomValues[47] = {
-    1, 1, 1, 3, 2, 3, 12, 0, 1,
-    1010, 1011, 1012, 1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020,
-    2, 2, 3, 0,
-    5, 3, 150, 300,
-    1, 2, 0, 0, 1, 0, 1, 0, 0, 0,
-    0, 0, 501,
-    2, 1,
-    1, 1, 1,
-    0};
 
 // Every field's default when there is no file, with white as Today colour.
 const int32_t kFreshDefaults[47] = {
@@ -60,22 +38,6 @@ const int32_t kOlderDefaultsFrom21[27] = {
     0, 0, 0,
     1};
 
-// The bytes of the default record, as the main program writes it when it
-// started without a settings file.
-const char kDefaultRecord[] =
-    " 0" " 0" " 0" "-1" " 1" " 6" "  4" " 1" " 2"
-    " 16777215" " 16777215" " 16777215" " 16777215" " 16777215" " 16777215"
-    "      255" "      255" " 16777215" " 16776960" "      255"
-    " 1" " 1" " 1" " 1"
-    " 1" " 1" " 200" " 100"
-    " 0" " 0" " 1" " 1" " 0" " 1" " 0" " 1" " 1" " 1"
-    " 1" " 1" "   1"
-    " 1" " 2"
-    " 0" " 0" " 0"
-    " 1";
-
-static_assert(sizeof(kCustomRecord) - 1 == 178);
-static_assert(sizeof(kDefaultRecord) - 1 == 178);
 
 std::vector<int32_t> Values(const DiarySettings& s)
 {
@@ -253,9 +215,9 @@ TEST_F(SettingsFileTest, LettersAreSavedAsTheirNumbers)
         ASSERT_TRUE(SaveSettings());
         std::string text = FileText(kIni);
         ASSERT_EQ(text.size(), 178u);
-        EXPECT_EQ(text.substr(8, 2), c.field5);
-        EXPECT_EQ(text.substr(128, 2), c.field26);
-        EXPECT_EQ(text.substr(140, 2), c.field30);
+        EXPECT_EQ(text.substr(FieldOffset(5), 2), c.field5);
+        EXPECT_EQ(text.substr(FieldOffset(26), 2), c.field26);
+        EXPECT_EQ(text.substr(FieldOffset(30), 2), c.field30);
     }
 }
 
@@ -266,7 +228,7 @@ TEST_F(SettingsFileTest, ScheduleModeLetterComesFromField26)
     for (const auto& [field, letter] : cases) {
         SCOPED_TRACE(field);
         std::string record = kCustomRecord;
-        record.replace(128, 2, field);
+        record.replace(FieldOffset(26), 2, field);
         ASSERT_TRUE(testkit::WriteFileBytes(kIni, Bytes(record.data(), record.size())));
         ScheduleMode = '?';
         LoadSettings();
@@ -279,20 +241,20 @@ TEST_F(SettingsFileTest, ValuesAreClampedToTheirWidths)
     struct ClampCase {
         int32_t DiarySettings::*field;
         int32_t value;
-        size_t offset;
+        int fieldNumber;
         const char* text;
         int32_t readBack;
     };
     const ClampCase cases[] = {
-        {&DiarySettings::KeypadLayout, -1, 6, "-1", -1},
-        {&DiarySettings::KeypadLayout, -15, 6, "-9", -9},
-        {&DiarySettings::CurrentView, 10, 126, " 9", 9},
-        {&DiarySettings::TodayLines, 100, 12, " 99", 99},
-        {&DiarySettings::MemoTypeZoom, 10000, 130, " 999", 999},
-        {&DiarySettings::MemoInkZoom, -5000, 134, "-999", -999},
-        {&DiarySettings::ScheduleColor, 0x7FFFFFFF, 19, " 99999999", 99999999},
-        {&DiarySettings::HolidayColor, INT32_MIN, 37, "-99999999", -99999999},
-        {&DiarySettings::WeatherRegion, 901, 162, " 901", 901},
+        {&DiarySettings::KeypadLayout, -1, 4, "-1", -1},
+        {&DiarySettings::KeypadLayout, -15, 4, "-9", -9},
+        {&DiarySettings::CurrentView, 10, 25, " 9", 9},
+        {&DiarySettings::TodayLines, 100, 7, " 99", 99},
+        {&DiarySettings::MemoTypeZoom, 10000, 27, " 999", 999},
+        {&DiarySettings::MemoInkZoom, -5000, 28, "-999", -999},
+        {&DiarySettings::ScheduleColor, 0x7FFFFFFF, 10, " 99999999", 99999999},
+        {&DiarySettings::HolidayColor, INT32_MIN, 12, "-99999999", -99999999},
+        {&DiarySettings::WeatherRegion, 901, 41, " 901", 901},
     };
     for (const ClampCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.text);
@@ -302,7 +264,7 @@ TEST_F(SettingsFileTest, ValuesAreClampedToTheirWidths)
         ASSERT_TRUE(SaveSettings());
         std::string text = FileText(kIni);
         ASSERT_EQ(text.size(), 178u);
-        EXPECT_EQ(text.substr(c.offset, strlen(c.text)), c.text);
+        EXPECT_EQ(text.substr(FieldOffset(c.fieldNumber), strlen(c.text)), c.text);
         LoadSettings();
         EXPECT_EQ(Settings.*c.field, c.readBack);
     }
@@ -311,10 +273,10 @@ TEST_F(SettingsFileTest, ValuesAreClampedToTheirWidths)
 TEST_F(SettingsFileTest, GarbledFieldsTakeTheirDefaultsAndTheFileIsMended)
 {
     std::string record = kCustomRecord;
-    record.replace(6, 2, "x1");      // field 4
-    record.replace(126, 2, "  ");    // field 25, blank
-    record.replace(130, 4, "1-00");  // field 27
-    record.replace(162, 4, " 5 1");  // field 41
+    record.replace(FieldOffset(4), 2, "x1");
+    record.replace(FieldOffset(25), 2, "  ");
+    record.replace(FieldOffset(27), 4, "1-00");
+    record.replace(FieldOffset(41), 4, " 5 1");
     ASSERT_TRUE(testkit::WriteFileBytes(kIni, Bytes(record.data(), record.size())));
     LoadSettings();
     std::vector<int32_t> expected(kCustomValues, kCustomValues + 47);
@@ -360,7 +322,7 @@ TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFile)
     EXPECT_FALSE(testkit::FileExists(L"\\Windows\\Quillon.ini.tmp"));
 
     EXPECT_TRUE(SaveSettings());
-    EXPECT_EQ(FileText(kIni).substr(126, 2), " 4");
+    EXPECT_EQ(FileText(kIni).substr(FieldOffset(25), 2), " 4");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "core/registry.h"
 #include "tests/startup/box_watch.h"
 #include "tests/startup/quillon_process.h"
+#include "tests/startup/settings_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,20 +13,8 @@
 namespace {
 
 constexpr wchar_t kSettingsFile[] = L"\\Windows\\Quillon.ini";
-constexpr wchar_t kOutlookClassKey[] = L"Software\\Classes\\CLSID\\{05058F23-20BE-11D2-8F18-0000F87A4335}";
-
-// A record whose values differ from the defaults (the keypad layout unset).
-const char kUserRecord[] =
-    " 1" " 1" " 1" "-1" " 2" " 3" " 12" " 0" " 1"
-    "     1010" "     1011" "     1012" "     1013" "     1014" "     1015"
-    "     1016" "     1017" "     1018" "     1019" "     1020"
-    " 2" " 2" " 3" " 0"
-    " 5" " 3" " 150" " 300"
-    " 1" " 2" " 0" " 0" " 1" " 0" " 1" " 0" " 0" " 0"
-    " 0" " 0" " 501"
-    " 2" " 1"
-    " 1" " 1" " 1"
-    " 0";
+constexpr wchar_t kOutlookLibrary[] = L"\\Windows\\ceoutlook.dll";
+constexpr wchar_t kOutlookLibraryAside[] = L"\\Windows\\ceoutlook.dll.aside";
 
 std::string SettingsText()
 {
@@ -110,6 +99,8 @@ TEST_F(StartupInstanceTest, SecondStartFrontsTheFirstCopysOpenDialog)
     HWND dialog = CreateWindowExW(0, L"#32770", L"dialog", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 26, 240, 200,
                                   first.window, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(dialog, nullptr);
+    SetForegroundWindow(dialog);
+    testkit::PumpFor(200);
     HWND elsewhere = testkit::CreateTestWindow(true);
     SetForegroundWindow(elsewhere);
     testkit::PumpFor(200);
@@ -154,15 +145,15 @@ TEST_F(StartupInstanceTest, SettingsAreSavedAtExitWithTheDevicesKeypadLayout)
     };
     for (const KeypadCase& c : cases) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(c.oem)) + " " + c.stored);
-        std::string record = kUserRecord;
-        record.replace(6, 2, c.stored);
+        std::string record = kCustomRecord;
+        record.replace(FieldOffset(4), 2, c.stored);
         WriteSettings(record);
         OemText device(c.oem);
         RunningCopy copy;
         ASSERT_TRUE(copy.Start());
         ASSERT_EQ(copy.Close(), 0);
         std::string expected = record;
-        expected.replace(6, 2, c.saved);
+        expected.replace(FieldOffset(4), 2, c.saved);
         EXPECT_EQ(SettingsText(), expected);
     }
 }
@@ -173,19 +164,10 @@ TEST_F(StartupInstanceTest, GarbledSettingsLeaveAValidFileAtExit)
     RunningCopy copy;
     ASSERT_TRUE(copy.Start());
     ASSERT_EQ(copy.Close(), 0);
-    const char defaults[] =
-        " 0" " 0" " 0" " 0" " 1" " 6" "  4" " 1" " 2"
-        " 16777215" " 16777215" " 16777215" " 16777215" " 16777215" " 16777215"
-        "      255" "      255" " 16777215" " 16776960" "      255"
-        " 1" " 1" " 1" " 1"
-        " 1" " 1" " 200" " 100"
-        " 0" " 0" " 1" " 1" " 0" " 1" " 0" " 1" " 1" " 1"
-        " 1" " 1" "   1"
-        " 1" " 2"
-        " 0" " 0" " 0"
-        " 1";
     // The default device has no phone: the keypad layout becomes 0.
-    EXPECT_EQ(SettingsText(), std::string(defaults));
+    std::string expected = kDefaultRecord;
+    expected.replace(FieldOffset(4), 2, " 0");
+    EXPECT_EQ(SettingsText(), expected);
 }
 
 TEST_F(StartupInstanceTest, WeekStartIsWrittenToTheLocale)
@@ -193,8 +175,8 @@ TEST_F(StartupInstanceTest, WeekStartIsWrittenToTheLocale)
     const std::pair<const char*, const wchar_t*> cases[] = {{" 1", L"0"}, {" 0", L"6"}};
     for (const auto& [field, locale] : cases) {
         SCOPED_TRACE(field);
-        std::string record = kUserRecord;
-        record.replace(4, 2, field);
+        std::string record = kCustomRecord;
+        record.replace(FieldOffset(3), 2, field);
         WriteSettings(record);
         RunningCopy copy;
         ASSERT_TRUE(copy.Start());
@@ -206,61 +188,60 @@ TEST_F(StartupInstanceTest, WeekStartIsWrittenToTheLocale)
 }
 
 // Starts a copy that is to fail; returns the error box it showed (answered)
-// and whether it then ended with 0 without a main window.
-boxwatch::SeenBox RunFailingStart(bool* endedCleanly)
+// and whether it then ended with 0 without showing a main window.
+boxwatch::SeenBox RunFailingStart(const wchar_t* screenshotName, bool* endedCleanly)
 {
     quillon::Process process = quillon::Start();
     HWND box = nullptr;
     testkit::PumpUntil([&] { return (box = boxwatch::FindProcessBox(process.id)) != nullptr; }, quillon::kStartLimitMs);
     boxwatch::SeenBox seen;
     if (box) {
+        testkit::PumpFor(500);
         seen = boxwatch::ReadBox(box);
-        testkit::SaveScreenshot(testkit::CaptureScreen(), L"failed-start");
+        testkit::SaveScreenshot(testkit::CaptureScreen(), screenshotName);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
-    bool noWindow = FindWindowW(quillon::kMainClass, quillon::kMainTitle) == nullptr;
-    *endedCleanly = quillon::WaitForEnd(process) == 0 && noWindow;
+    // While the box is up the window is still being created: never shown.
+    HWND window = FindWindowW(quillon::kMainClass, quillon::kMainTitle);
+    bool noWindow = !window || !IsWindowVisible(window);
+    int code = quillon::WaitForEnd(process);
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(noWindow);
+    *endedCleanly = code == 0 && noWindow;
     return seen;
 }
 
 TEST_F(StartupInstanceTest, FailedOutlookStartIsReportedAndLeavesTheSettingsAlone)
 {
-    WriteSettings(kUserRecord);
-    // A class registration of the user's own that points nowhere hides the
-    // device's Pocket Outlook objects.
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (std::wstring(kOutlookClassKey) + L"\\InprocServer32").c_str(), 0,
-                              nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    const wchar_t missing[] = L"D:\\Windows\\nosuch.dll";
-    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(missing), sizeof(missing));
-    RegCloseKey(key);
-
+    WriteSettings(kCustomRecord);
+    // Without its library the Pocket Outlook object cannot be made.
+    ASSERT_TRUE(MoveFileW(kOutlookLibrary, kOutlookLibraryAside));
     bool endedCleanly = false;
-    boxwatch::SeenBox box = RunFailingStart(&endedCleanly);
-    RegDeleteTreeW(HKEY_CURRENT_USER, kOutlookClassKey);
+    boxwatch::SeenBox box = RunFailingStart(L"failed-outlook-start", &endedCleanly);
+    MoveFileW(kOutlookLibraryAside, kOutlookLibrary);
 
     ASSERT_TRUE(box.seen);
-    EXPECT_EQ(box.caption.rfind(L"An ", 0), 0u) << testing::PrintToString(box.caption);
+    // The failed call's result, a failure code of COM.
+    EXPECT_EQ(box.caption.rfind(L"An -", 0), 0u) << testing::PrintToString(box.caption);
     EXPECT_NE(box.caption.find(L" error occured."), std::wstring::npos);
     EXPECT_EQ(box.text.rfind(L"Generic, Line=", 0), 0u) << testing::PrintToString(box.text);
     EXPECT_NE(box.text.find(L", File=.\\main_create"), std::wstring::npos);
     EXPECT_TRUE(endedCleanly);
-    EXPECT_EQ(SettingsText(), std::string(kUserRecord));
+    EXPECT_EQ(SettingsText(), std::string(kCustomRecord));
 }
 
 TEST_F(StartupInstanceTest, FailedMountIsReportedAndLeavesTheSettingsAlone)
 {
-    WriteSettings(kUserRecord);
+    WriteSettings(kCustomRecord);
     DeleteFileW(L"\\pim.vol");
     ASSERT_TRUE(CreateDirectoryW(L"\\pim.vol", nullptr));
     bool endedCleanly = false;
-    boxwatch::SeenBox box = RunFailingStart(&endedCleanly);
+    boxwatch::SeenBox box = RunFailingStart(L"failed-mount", &endedCleanly);
     RemoveDirectoryW(L"\\pim.vol");
     ASSERT_TRUE(box.seen);
     EXPECT_NE(box.text.find(L", File=.\\main_create"), std::wstring::npos);
     EXPECT_TRUE(endedCleanly);
-    EXPECT_EQ(SettingsText(), std::string(kUserRecord));
+    EXPECT_EQ(SettingsText(), std::string(kCustomRecord));
 }
 
 TEST_F(StartupInstanceTest, MainWindowAfterStartUp)

@@ -25,17 +25,20 @@ const wchar_t* const kDiaryDatabases[] = {L"QuillonMemo2", L"QuillonTask", L"Qui
 
 // Starts the program, waits for its window, closes it; true when it ran and
 // ended with 0.
-bool RunOnce()
+testing::AssertionResult RunOnce()
 {
     quillon::Process process = quillon::Start();
     if (!process.handle)
-        return false;
+        return testing::AssertionFailure() << "Quillon.exe did not start";
     HWND window = quillon::WaitForMainWindow();
     if (!window) {
         quillon::Discard(process);
-        return false;
+        return testing::AssertionFailure() << "no main window";
     }
-    return quillon::Close(window, process) == 0;
+    int code = quillon::Close(window, process);
+    if (code != 0)
+        return testing::AssertionFailure() << "ended with " << code;
+    return testing::AssertionSuccess();
 }
 
 std::wstring ReloadValue()
@@ -103,8 +106,9 @@ TEST_F(StartupRunTest, HolidaysAreReloadedOnceStartByStart)
         Inspect();
         probe::DatabaseShape holidays = probe::ReadShape(L"QuillonRest");
         ASSERT_TRUE(holidays.exists);
-        if (lastHolidayDatabase != 0)
+        if (lastHolidayDatabase != 0) {
             EXPECT_EQ(holidays.oid != lastHolidayDatabase, s.reloaded) << "holiday database made again";
+        }
         lastHolidayDatabase = holidays.oid;
         ExpectTheBuiltinHolidays(probe::ReadRecords(L"QuillonRest"));
         EXPECT_EQ(ReloadValue(), s.valueAfter);
@@ -136,8 +140,9 @@ TEST_F(StartupRunTest, FirstStartMakesTheNineDatabasesWithTheirSortOrders)
             EXPECT_EQ(shape.sortOrders[k].properties, std::vector<CEPROPID>{sortOrders[i][k]});
             EXPECT_EQ(shape.sortOrders[k].flags, std::vector<DWORD>{kCaseInsensitive});
         }
-        if (i != 7 && i != 8)
+        if (i != 7 && i != 8) {
             EXPECT_EQ(shape.records, 0u);
+        }
     }
     EXPECT_EQ(probe::ReadRecords(L"QuillonEnv"),
               (std::vector<probe::Record>{{probe::I4(0, 10000), probe::I4(1, 10000), probe::I4(2, 10000)}}));
