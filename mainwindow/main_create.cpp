@@ -7,6 +7,7 @@
 #include "mainwindow/contact_list_columns.h"
 #include "mainwindow/device_class.h"
 #include "mainwindow/diary_databases.h"
+#include "mainwindow/main_destroy.h"
 #include "mainwindow/menu_bar.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
@@ -143,8 +144,12 @@ void StartTimers(HWND window)
 
 bool OnMainCreate(HWND window)
 {
-    if (!MountDiaryVolume() || !LogOnToOutlook(window))
+    if (!MountDiaryVolume() || !LogOnToOutlook(window)) {
+        // The window is not made; undo here what was, as its destruction
+        // may never be sent.
+        ReleaseMainWindowState(window);
         return false;
+    }
     OpenOutlookDatabasesWithNotify(window);
     ReloadHolidaysWhenAsked(CreateDiaryDatabases());
     LoadSettings();

@@ -44,7 +44,7 @@ void DeleteCtlColorBrushes()
 
 }  // namespace
 
-void OnMainDestroy(HWND window)
+void ReleaseMainWindowState(HWND window)
 {
     DestroyToolbarImages();
     CloseOutlookDatabases();
@@ -58,5 +58,10 @@ void OnMainDestroy(HWND window)
     MainMenuBar = nullptr;
     DeleteCtlColorBrushes();
     MainWindow = nullptr;
+}
+
+void OnMainDestroy(HWND window)
+{
+    ReleaseMainWindowState(window);
     PostQuitMessage(0);
 }

@@ -4,4 +4,9 @@
 
 #include "platform/ce.h"
 
+// Undoes what the creation made, whatever it got as far as, and saves the
+// settings when they were loaded.
+void ReleaseMainWindowState(HWND window);
+
+// The window's destruction: the release above, then the end of the loop.
 void OnMainDestroy(HWND window);
