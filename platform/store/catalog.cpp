@@ -11,7 +11,6 @@ namespace {
 constexpr DWORD kDatabaseFlagsMask = 0xFFFF0000;
 constexpr DWORD kReportedValidFlags =
     CEDB_VALIDNAME | CEDB_VALIDTYPE | CEDB_VALIDSORTSPEC | CEDB_VALIDMODTIME | CEDB_VALIDDBFLAGS;
-constexpr DWORD kFirstHighId = 0x80000000;
 
 sqlite3_int64 Int64Of(const FILETIME& t)
 {
@@ -101,19 +100,20 @@ void FillInfoEx(const DatabaseRow& row, CEDBASEINFOEX* info)
         SpecFromSortOrder(row.sorts[i], &info->rgSortSpecs[i]);
 }
 
-void FillInfo(const DatabaseRow& row, CEDBASEINFO* info)
+// The short form of the information, for the older calls.
+void ShortInfoFromInfo(const CEDBASEINFOEX& ex, CEDBASEINFO* info)
 {
     *info = {};
-    info->dwFlags = kReportedValidFlags | row.flags;
-    wcsncpy(info->szDbaseName, row.name.c_str(), CEDB_MAXDBASENAMELEN - 1);
-    info->dwDbaseType = row.type;
-    info->wNumRecords = static_cast<WORD>(row.records > 0xFFFF ? 0xFFFF : row.records);
-    info->wNumSortOrder = static_cast<WORD>(row.sorts.size());
-    info->dwSize = row.size;
-    info->ftLastModified = row.modified;
-    for (size_t i = 0; i < row.sorts.size(); ++i) {
-        info->rgSortSpecs[i].propid = row.sorts[i].props[0];
-        info->rgSortSpecs[i].dwFlags = row.sorts[i].flags[0];
+    info->dwFlags = ex.dwFlags;
+    wcsncpy(info->szDbaseName, ex.szDbaseName, CEDB_MAXDBASENAMELEN);
+    info->dwDbaseType = ex.dwDbaseType;
+    info->wNumRecords = static_cast<WORD>(ex.dwNumRecords > 0xFFFF ? 0xFFFF : ex.dwNumRecords);
+    info->wNumSortOrder = ex.wNumSortOrder;
+    info->dwSize = ex.dwSize;
+    info->ftLastModified = ex.ftLastModified;
+    for (WORD i = 0; i < ex.wNumSortOrder; ++i) {
+        info->rgSortSpecs[i].propid = ex.rgSortSpecs[i].rgPropID[0];
+        info->rgSortSpecs[i].dwFlags = ex.rgSortSpecs[i].rgdwFlags[0];
     }
 }
 
@@ -129,7 +129,7 @@ CEOID CreateDatabase(Volume& volume, const InfoChange& change)
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    Transaction tx(volume.file, true);
+    WriteTransaction tx(volume);
     if (!tx.Began())
         return 0;
     if (NameTaken(volume, change.name, 0)) {
@@ -137,7 +137,7 @@ CEOID CreateDatabase(Volume& volume, const InfoChange& change)
         return 0;
     }
     DWORD oid = 0;
-    if (!TakeCounter(volume, kIdCounter, &oid))
+    if (!TakeId(volume, Counter::kIds, &oid))
         return 0;
     Statement insert(volume.file, kDatabaseInsert);
     insert.Bind(1, oid).BindText(2, change.name.c_str()).Bind(3, change.hasType ? change.type : 0);
@@ -269,24 +269,6 @@ bool ReadDatabaseRow(Volume& volume, CEOID oid, const wchar_t* name, DatabaseRow
     return true;
 }
 
-bool TakeCounter(Volume& volume, const wchar_t* counter, DWORD* value)
-{
-    Statement take(volume.file, kTakeCounter);
-    take.BindText(1, counter);
-    if (!take.Step()) {
-        if (!take.Failed())
-            SetLastError(ERROR_BAD_FORMAT);
-        return false;
-    }
-    sqlite3_int64 v = take.Int(0);
-    if (v <= 0 || v >= kFirstHighId) {
-        SetLastError(ERROR_DISK_FULL);
-        return false;
-    }
-    *value = static_cast<DWORD>(v);
-    return true;
-}
-
 FILETIME FileTimeNow()
 {
     FILETIME now;
@@ -386,26 +368,19 @@ CEAPI BOOL WINAPI CeOidGetInfoEx2(PCEGUID pguid, CEOID oid, CEOIDINFOEX* pInfo)
 
 CEAPI BOOL WINAPI CeOidGetInfoEx(PCEGUID pguid, CEOID oid, CEOIDINFO* pInfo)
 {
-    StoreGuard guard;
-    Volume* volume = FindVolume(pguid);
-    DatabaseRow row;
-    CEOID parent = 0;
-    if (!volume)
-        return FALSE;
+    CEOIDINFOEX ex = {};
     if (!pInfo) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    if (!ReadObjectInfo(*volume, oid, &row, &parent))
+    if (!CeOidGetInfoEx2(pguid, oid, &ex))
         return FALSE;
+    pInfo->wObjType = ex.wObjType;
     pInfo->wPad = 0;
-    if (row.oid) {
-        pInfo->wObjType = OBJTYPE_DATABASE;
-        FillInfo(row, &pInfo->infDatabase);
-    } else {
-        pInfo->wObjType = OBJTYPE_RECORD;
-        pInfo->infRecord.oidParent = parent;
-    }
+    if (ex.wObjType == OBJTYPE_DATABASE)
+        ShortInfoFromInfo(ex.infDatabase, &pInfo->infDatabase);
+    else
+        pInfo->infRecord.oidParent = ex.infRecord.oidParent;
     return TRUE;
 }
 

@@ -1,6 +1,8 @@
 // The object store: CE databases and database volumes, with the device's
-// names and values, kept in SQLite files (one per mounted volume, and one
-// for the object store itself, "\objstore.vol" in the device folder).
+// names and values, kept in SQLite files (one per mounted volume, the
+// volume's own path, and one for the object store itself, the hidden
+// "\objstore.vol" in the device folder; each with its "-wal" and "-shm"
+// companions while in use).
 //
 // Behaviour callers rely on (beyond the device's own documentation):
 // - Every call is its own SQLite transaction: what one process commits is
@@ -23,8 +25,8 @@
 //   leading property ids match the descriptor's (preferring one whose flags
 //   match too); the declared flags are used. Key flags such as
 //   CEDB_SORT_UNIQUE are kept but not enforced.
-// - Positions: right after the open the position is before the first record,
-//   so a read reads the first record. A failed seek leaves the position at
+// - Positions: right after the open the first record is current (a read
+//   reads it, CEDB_SEEK_CURRENT 1 gives the second). A failed seek leaves the position at
 //   the end. After deleting the current record the position stays where it
 //   was: a read or a CEDB_SEEK_CURRENT of 1 gives the record that followed,
 //   -1 the one that preceded. An auto-increment read moves to the record
@@ -32,17 +34,21 @@
 //   (0 = the last). Value seeks search the whole sort order and compare the
 //   given values with the leading properties of the key.
 // - Reads allocate with LocalAlloc (or HeapAlloc on the given heap); callers
-//   free with LocalFree. Blob and stream pointers point into the buffer.
+//   free with LocalFree. Blob and stream pointers point into the buffer. A
+//   read right after a seek returns the record as that seek found it.
 // - Notifications: extended notifications (CEDB_EXNOTIFICATION) arrive as
 //   WM_DBNOTIFICATION with lParam pointing to a CENOTIFICATION from a fixed
-//   pool of this process. A record is given back when its message has been
+//   pool of this process (1024; when all are out, notifications are
+//   dropped). A record is given back when its message has been
 //   retrieved and the thread retrieves its next message, when
 //   CeFreeNotification is called, or when its window is gone; nobody needs
-//   to free it. Other requests get DB_CEOID_* messages with wParam the
-//   record id and lParam the database id. Changes by any process arrive
-//   within about a quarter of a second while the thread pumps messages.
+//   to free it (the request's hHeap is not used). The window must belong
+//   to this process. Other requests get DB_CEOID_* messages with wParam the
+//   record id and lParam the database id. Changes by any process after the
+//   open arrive within about a quarter of a second while the thread that
+//   opened pumps messages.
 // - Flush and unmount succeed with handles still open; later calls on those
-//   handles fail with ERROR_INVALID_HANDLE. Volume handles are per process.
+//   handles fail with ERROR_INVALID_HANDLE. Volume ids are per process.
 // - Database handles are kernel objects; CloseHandle (redirected below)
 //   ends the open.
 #pragma once
@@ -235,10 +241,9 @@ typedef struct _CEOIDINFOEX {
 
 #define WM_DBNOTIFICATION 0x03FD  // 1021, lParam: CENOTIFICATION*
 
-#define DB_CEOID_CREATED (WM_USER + 0x1)           // 1025
-#define DB_CEOID_DATABASE_DELETED (WM_USER + 0x2)  // 1026
-#define DB_CEOID_RECORD_DELETED (WM_USER + 0x3)    // 1027
-#define DB_CEOID_CHANGED (WM_USER + 0x6)           // 1030
+#define DB_CEOID_CREATED (WM_USER + 0x1)         // 1025
+#define DB_CEOID_RECORD_DELETED (WM_USER + 0x3)  // 1027
+#define DB_CEOID_CHANGED (WM_USER + 0x6)         // 1030
 
 #define CEDB_EXNOTIFICATION 0x00000001
 
@@ -283,8 +288,8 @@ typedef struct _CENOTIFICATION {
 
 // dwFlags: CREATE_NEW, CREATE_ALWAYS, OPEN_EXISTING, OPEN_ALWAYS or
 // TRUNCATE_EXISTING; the high bit (0x80000000) is accepted and ignored.
-// Mounting a mounted path again gives the same id; each mount needs its
-// unmount.
+// Mounting a mounted path again gives the same id and leaves its content
+// alone; each mount needs its unmount.
 CEAPI BOOL WINAPI CeMountDBVol(PCEGUID pguid, LPWSTR lpszVolume, DWORD dwFlags);
 CEAPI BOOL WINAPI CeFlushDBVol(PCEGUID pguid);
 CEAPI BOOL WINAPI CeUnmountDBVol(PCEGUID pguid);
@@ -314,7 +319,8 @@ CEAPI BOOL WINAPI CeSetDatabaseInfo(CEOID oid, CEDBASEINFO* pInfo);
 // ---- opening -------------------------------------------------------------
 
 // *poid 0 opens by name and receives the database id. pSort NULL: no sort
-// order (insertion order). Failure: INVALID_HANDLE_VALUE with
+// order (insertion order). hSession may be NULL; with a session, pguid NULL
+// means the session's volume. Failure: INVALID_HANDLE_VALUE with
 // ERROR_FILE_NOT_FOUND (no such database) or ERROR_INVALID_PARAMETER (sort
 // order not declared, bad arguments).
 CEAPI HANDLE WINAPI CeOpenDatabaseInSession(HANDLE hSession, PCEGUID pguid, PCEOID poid,

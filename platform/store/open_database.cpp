@@ -107,6 +107,13 @@ CEAPI HANDLE WINAPI CeOpenDatabaseInSession(HANDLE hSession, PCEGUID pguid, PCEO
         SetLastError(ERROR_INVALID_HANDLE);
         return INVALID_HANDLE_VALUE;
     }
+    Volume* ofSession = hSession ? VolumeBySerial(sessionVolume) : nullptr;
+    if (hSession && !ofSession) {
+        SetLastError(ERROR_INVALID_HANDLE);  // its volume was unmounted
+        return INVALID_HANDLE_VALUE;
+    }
+    if (ofSession && !pguid)
+        pguid = &ofSession->guid;
     if (hSession && pguid && !CHECK_INVALIDGUID(pguid)) {
         Volume* volume = FindVolume(pguid);
         if (!volume || volume->serial != sessionVolume) {

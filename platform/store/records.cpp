@@ -18,7 +18,7 @@ sqlite3_int64 FileTimeValue(const FILETIME& t)
 // Updates the database's count and size and yields its sort orders; false
 // (ERROR_FILE_NOT_FOUND) when the database is gone.
 bool AccountRecords(Volume& v, CEOID database, int records, sqlite3_int64 bytes,
-                    const SortOrders** orders)
+                    const SortOrders** orders, sqlite3_int64* newSeq = nullptr)
 {
     Statement account(v.file, kDatabaseAddRecords);
     account.Bind(1, database).Bind(2, records).Bind(3, bytes);
@@ -28,6 +28,8 @@ bool AccountRecords(Volume& v, CEOID database, int records, sqlite3_int64 bytes,
             SetLastError(ERROR_FILE_NOT_FOUND);
         return false;
     }
+    if (newSeq)
+        *newSeq = account.Int(1);
     bool ok = false;
     *orders = &CachedSortOrders(v.file, account.BlobData(0), account.BlobSize(0), &ok);
     if (!ok)
@@ -42,21 +44,22 @@ CEOID CreateRecord(Volume& v, OpenDatabase& o, const PropertyChanges& changes)
     DWORD number = 0;
     CEOID oid = 0;
     if (HasAutoNumber(props)) {
-        if (!TakeCounter(v, kAutoNumberCounter, &number))
+        if (!TakeId(v, Counter::kAutoNumbers, &number))
             return 0;
         SetAutoNumbers(&props, number);
         oid = kFirstAutoNumberedId + number;
-    } else if (!TakeCounter(v, kIdCounter, &oid)) {
+    } else if (!TakeId(v, Counter::kIds, &oid)) {
         return 0;
     }
     std::string blob = EncodeRecordBlob(props);
     const SortOrders* orders = nullptr;
-    if (!AccountRecords(v, o.database, 1, static_cast<sqlite3_int64>(blob.size()), &orders))
+    sqlite3_int64 seq = 0;
+    if (!AccountRecords(v, o.database, 1, static_cast<sqlite3_int64>(blob.size()), &orders, &seq))
         return 0;
     Statement insert(v.file, kRecordInsert);
     insert.Bind(1, oid).Bind(2, o.database).Bind(3, number);
     BindRecordKeys(insert, 4, *orders, ViewsOf(props));
-    insert.BindBlob(8, blob);
+    insert.BindBlob(8, blob).Bind(9, seq);
     if (!insert.Run() || !LogChange(v, o.database, oid, DB_CEOID_CREATED))
         return 0;
     return oid;
@@ -86,7 +89,7 @@ CEOID UpdateRecord(Volume& v, OpenDatabase& o, CEOID oid, const PropertyChanges&
         return 0;
     }
     if (HasAutoNumber(props)) {
-        if (!number && !TakeCounter(v, kAutoNumberCounter, &number))
+        if (!number && !TakeId(v, Counter::kAutoNumbers, &number))
             return 0;
         SetAutoNumbers(&props, number);
     }
@@ -122,11 +125,9 @@ bool DeleteRecord(Volume& v, OpenDatabase& o, CEOID oid)
            LogChange(v, o.database, oid, DB_CEOID_RECORD_DELETED);
 }
 
-// Hands the stored properties of the record a read takes to use: the one
-// at the position while it is there, else the first one after the
-// position's point. False when there is none.
-bool WithRecordToRead(Volume& v, OpenDatabase& o, FoundRecord* found,
-                      const std::function<bool(const void*, int)>& use)
+// The record a read takes: the one at the position while it is there, else
+// the first one after the position's point. False when there is none.
+bool FindRecordToRead(Volume& v, OpenDatabase& o, FoundRecord* found)
 {
     const Position& p = o.position;
     if (p.kind == Position::kEnd) {
@@ -137,19 +138,31 @@ bool WithRecordToRead(Volume& v, OpenDatabase& o, FoundRecord* found,
         Statement at(v.file, kRecordBySeq);
         at.Bind(1, p.seq).Bind(2, o.database);
         if (at.Step() && static_cast<CEOID>(at.Int(0)) == p.oid) {
-            *found = {p.seq, p.key, p.oid};
-            return use(at.BlobData(2), at.BlobSize(2));
+            *found = {p.seq, p.key, p.oid, at.Blob(2)};
+            return true;
         }
     }
-    Statement next(v.file, kReadAfter, o.sortIndex);
-    next.Bind(1, o.database).BindBlob(2, p.key).Bind(3, p.seq);
+    Statement next(v.file, kAfter, o.sortIndex);
+    next.Bind(1, o.database).BindBlob(2, p.key).Bind(3, p.seq).Bind(4, 0);
     if (!next.Step()) {
         if (!next.Failed())
             SetLastError(ERROR_NO_MORE_ITEMS);
         return false;
     }
-    *found = {next.Int(0), next.Blob(1), static_cast<CEOID>(next.Int(2))};
-    return use(next.BlobData(4), next.BlobSize(4));
+    *found = {next.Int(0), next.Blob(1), static_cast<CEOID>(next.Int(2)), next.Blob(4)};
+    return true;
+}
+
+// The record of the seek just made, when nothing this process wrote since
+// can have changed it.
+bool TakeSeekResult(Volume& v, OpenDatabase& o, FoundRecord* found)
+{
+    const SeekResult& seek = o.lastSeek;
+    const Position& p = o.position;
+    if (!seek.valid || p.kind != Position::kAt || seek.seq != p.seq || seek.writes != v.writes)
+        return false;
+    *found = {p.seq, p.key, p.oid, seek.props};
+    return true;
 }
 
 LPBYTE Allocate(HANDLE heap, size_t size)
@@ -225,28 +238,26 @@ CEAPI CEOID WINAPI CeReadRecordPropsEx(HANDLE hDatabase, DWORD dwFlags, LPWORD l
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    Transaction tx(volume->file, false);
-    if (!tx.Began())
-        return 0;
     FoundRecord found;
-    WORD wanted = rgPropID ? *lpcPropID : 0;
-    auto fill = [&](const void* blob, int blobSize) {
-        PropertyViews props;
-        if (!DecodeRecordBlob(blob, blobSize, &props)) {
-            SetLastError(ERROR_BAD_FORMAT);
-            return false;
-        }
-        size_t size = ReadBufferSize(props, rgPropID, wanted);
-        if (!PrepareBuffer(dwFlags, lplpBuffer, lpcbBuffer, size, hHeap))
-            return false;
-        *lpcPropID = FillReadBuffer(props, rgPropID, wanted, *lplpBuffer);
-        return true;
-    };
-    if (!WithRecordToRead(*volume, *open, &found, fill))
+    if (!TakeSeekResult(*volume, *open, &found)) {
+        Transaction tx(volume->file, false);
+        if (!tx.Began() || !FindRecordToRead(*volume, *open, &found))
+            return 0;
+        tx.Commit();
+    }
+    PropertyViews props;
+    if (!DecodeRecordBlob(found.props.data(), found.props.size(), &props)) {
+        SetLastError(ERROR_BAD_FORMAT);
         return 0;
+    }
+    WORD wanted = rgPropID ? *lpcPropID : 0;
+    size_t size = ReadBufferSize(props, rgPropID, wanted);
+    if (!PrepareBuffer(dwFlags, lplpBuffer, lpcbBuffer, size, hHeap))
+        return 0;
+    *lpcPropID = FillReadBuffer(props, rgPropID, wanted, *lplpBuffer);
+    open->lastSeek.valid = false;
     open->position = {open->autoIncrement ? Position::kFollowing : Position::kAt, found.key,
                       found.seq, found.oid};
-    tx.Commit();
     return found.oid;
 }
 
@@ -269,7 +280,7 @@ CEAPI CEOID WINAPI CeWriteRecordProps(HANDLE hDatabase, CEOID oidRecord, WORD cP
         return 0;
     if (!ChangeAllowed(open->name))
         return 0;
-    Transaction tx(volume->file, true);
+    WriteTransaction tx(*volume);
     if (!tx.Began())
         return 0;
     CEOID oid = oidRecord ? UpdateRecord(*volume, *open, oidRecord, changes)
@@ -287,7 +298,7 @@ CEAPI BOOL WINAPI CeDeleteRecord(HANDLE hDatabase, CEOID oidRecord)
     OpenDatabase* open = DatabaseOfHandle(hDatabase, &volume);
     if (!open || !ChangeAllowed(open->name))
         return FALSE;
-    Transaction tx(volume->file, true);
+    WriteTransaction tx(*volume);
     if (!tx.Began() || !DeleteRecord(*volume, *open, oidRecord))
         return FALSE;
     ExitIfAskedInsideChange();

@@ -8,7 +8,7 @@ namespace {
 
 using Found = FoundRecord;
 
-// Takes the row (seq, key, oid) a sorted statement found.
+// Takes the row (seq, key, oid, auto, props) a sorted statement found.
 bool TakeRow(Statement& s, Found* found)
 {
     if (!s.Step())
@@ -16,6 +16,7 @@ bool TakeRow(Statement& s, Found* found)
     found->seq = s.Int(0);
     found->key = s.Blob(1);
     found->oid = static_cast<CEOID>(s.Int(2));
+    found->props = s.Blob(4);
     return true;
 }
 
@@ -41,11 +42,14 @@ bool AtLeast(Volume& v, OpenDatabase& o, const std::string& key, Found* found)
     return TakeRow(s, found);
 }
 
-bool RecordStillThere(Volume& v, OpenDatabase& o)
+bool CurrentRecord(Volume& v, OpenDatabase& o, Found* found)
 {
     Statement s(v.file, kRecordBySeq);
     s.Bind(1, o.position.seq).Bind(2, o.database);
-    return s.Step() && static_cast<CEOID>(s.Int(0)) == o.position.oid;
+    if (!s.Step() || static_cast<CEOID>(s.Int(0)) != o.position.oid)
+        return false;
+    *found = {o.position.seq, o.position.key, o.position.oid, s.Blob(2)};
+    return true;
 }
 
 bool ByOid(Volume& v, OpenDatabase& o, CEOID oid, Found* found)
@@ -57,6 +61,7 @@ bool ByOid(Volume& v, OpenDatabase& o, CEOID oid, Found* found)
     found->seq = s.Int(0);
     found->key = o.sortIndex == kNoSortOrder ? std::string() : s.Blob(4 + o.sortIndex);
     found->oid = oid;
+    found->props = s.Blob(3);
     return true;
 }
 
@@ -70,6 +75,10 @@ bool Relative(Volume& v, OpenDatabase& o, long n, Found* found)
             p.kind = Position::kEnd;
         } else {
             p = {Position::kAt, current.key, current.seq, current.oid};
+            if (n == 0) {
+                *found = std::move(current);
+                return true;
+            }
         }
     }
     if (p.kind == Position::kEnd)
@@ -81,10 +90,7 @@ bool Relative(Volume& v, OpenDatabase& o, long n, Found* found)
     if (p.kind != Position::kAt)
         return false;
     o.position = p;
-    if (!RecordStillThere(v, o))
-        return false;
-    *found = {p.seq, p.key, p.oid};
-    return true;
+    return CurrentRecord(v, o, found);
 }
 
 bool ByValue(Volume& v, OpenDatabase& o, DWORD type, const CEPROPVAL* values, WORD count,
@@ -154,12 +160,14 @@ CEAPI CEOID WINAPI CeSeekDatabaseEx(HANDLE hDatabase, DWORD dwSeekType, DWORD_PT
         return 0;
     Found found;
     DWORD error = ERROR_NO_MORE_ITEMS;
+    open->lastSeek.valid = false;
     if (!SeekTo(*volume, *open, dwSeekType, dwValue, wNumVals, &found, &error)) {
         open->position = {Position::kEnd, std::string(), 0, 0};
         SetLastError(error);
         return 0;
     }
     open->position = {Position::kAt, found.key, found.seq, found.oid};
+    open->lastSeek = {true, found.seq, volume->writes, std::move(found.props)};
     if (lpdwIndex) {
         *lpdwIndex = dwSeekType == CEDB_SEEK_BEGINNING ? static_cast<DWORD>(dwValue)
                                                        : IndexOf(*volume, *open, found);

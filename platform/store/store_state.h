@@ -21,6 +21,13 @@ public:
     StoreGuard& operator=(const StoreGuard&) = delete;
 };
 
+// Ids this process reserved in the volume and hands out one by one.
+struct IdBlock {
+    DWORD next = 0;
+    DWORD end = 0;
+    bool pending = false;  // reserved by the transaction under way
+};
+
 struct Volume {
     uint32_t serial = 0;  // never reused in this process
     CEGUID guid = {};
@@ -29,6 +36,9 @@ struct Volume {
     int mounts = 0;
     VolumeFile file;
     sqlite3_int64 changesPumped = -1;  // last change turned into messages; -1: not watched
+    IdBlock ids;
+    IdBlock autoNumbers;
+    uint64_t writes = 0;  // write transactions of this process committed
 };
 
 // Where an open database stands in its order. A point is (key, seq) of a
@@ -51,6 +61,17 @@ struct FoundRecord {
     sqlite3_int64 seq = 0;
     std::string key;
     CEOID oid = 0;
+    std::string props;  // the stored properties
+};
+
+// The record a seek found, kept for the read that usually follows it: the
+// read then needs no transaction of its own. Valid while this process has
+// written nothing to the volume since.
+struct SeekResult {
+    bool valid = false;
+    sqlite3_int64 seq = 0;
+    uint64_t writes = 0;
+    std::string props;
 };
 
 struct OpenDatabase {
@@ -61,6 +82,7 @@ struct OpenDatabase {
     SortOrder sortOrder;  // the declared order in use
     bool autoIncrement = false;
     Position position;
+    SeekResult lastSeek;
     bool notify = false;
     CENOTIFYREQUEST request = {};
     sqlite3_int64 changesFrom = 0;  // changes after this one are reported
@@ -104,11 +126,33 @@ void CloseAllHandles();
 
 // By oid, or by name when oid is 0. False (ERROR_FILE_NOT_FOUND) when missing.
 bool ReadDatabaseRow(Volume& volume, CEOID oid, const wchar_t* name, DatabaseRow* row);
-// The volume's counters: ids below 0x80000000, and auto-numbers.
-constexpr wchar_t kIdCounter[] = L"next_oid";
-constexpr wchar_t kAutoNumberCounter[] = L"next_auto";
-bool TakeCounter(Volume& volume, const wchar_t* counter, DWORD* value);
 FILETIME FileTimeNow();
+
+// ---- ids -------------------------------------------------------------------
+
+// The volume's counters, both below 0x80000000: ids, and auto-numbers.
+enum class Counter { kIds, kAutoNumbers };
+// Inside a WriteTransaction: the next id of this process's block, reserving
+// a new block in the volume when it is used up.
+bool TakeId(Volume& volume, Counter counter, DWORD* value);
+
+// A write transaction of the store; blocks reserved inside it are kept
+// only when it commits.
+class WriteTransaction {
+public:
+    explicit WriteTransaction(Volume& volume);
+    ~WriteTransaction();
+    WriteTransaction(const WriteTransaction&) = delete;
+    WriteTransaction& operator=(const WriteTransaction&) = delete;
+
+    bool Began() const { return transaction_.Began(); }
+    bool Commit();
+
+private:
+    Volume& volume_;
+    Transaction transaction_;
+    bool committed_ = false;
+};
 
 // ---- records ---------------------------------------------------------------
 

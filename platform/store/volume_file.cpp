@@ -9,6 +9,9 @@ namespace {
 constexpr int kBusyTimeoutMs = 5000;
 constexpr sqlite3_int64 kFileFormat = 1;
 
+// Records of database D have seq (D << 32) + n, n counting up in the
+// database's row, so a database's insertion order is a range of the table.
+// Key indexes hold only the records of databases that declare that order.
 const char* const kSchema =
     "CREATE TABLE IF NOT EXISTS meta(name TEXT PRIMARY KEY, value INTEGER NOT NULL)"
     " WITHOUT ROWID;"
@@ -17,15 +20,15 @@ const char* const kSchema =
     "CREATE TABLE IF NOT EXISTS dbs(oid INTEGER PRIMARY KEY,"
     " name TEXT NOT NULL UNIQUE COLLATE NOCASE, type INTEGER NOT NULL, flags INTEGER NOT NULL,"
     " sorts BLOB NOT NULL, records INTEGER NOT NULL, size INTEGER NOT NULL,"
-    " modified INTEGER NOT NULL);"
-    "CREATE TABLE IF NOT EXISTS recs(seq INTEGER PRIMARY KEY, oid INTEGER NOT NULL UNIQUE,"
+    " modified INTEGER NOT NULL, next_seq INTEGER NOT NULL);"
+    "CREATE TABLE IF NOT EXISTS recs(seq INTEGER PRIMARY KEY, oid INTEGER NOT NULL,"
     " db INTEGER NOT NULL, auto INTEGER NOT NULL, k0 BLOB, k1 BLOB, k2 BLOB, k3 BLOB,"
     " props BLOB NOT NULL);"
-    "CREATE INDEX IF NOT EXISTS recs_natural ON recs(db, seq);"
-    "CREATE INDEX IF NOT EXISTS recs_k0 ON recs(db, k0, seq);"
-    "CREATE INDEX IF NOT EXISTS recs_k1 ON recs(db, k1, seq);"
-    "CREATE INDEX IF NOT EXISTS recs_k2 ON recs(db, k2, seq);"
-    "CREATE INDEX IF NOT EXISTS recs_k3 ON recs(db, k3, seq);"
+    "CREATE UNIQUE INDEX IF NOT EXISTS recs_oid ON recs(oid);"
+    "CREATE INDEX IF NOT EXISTS recs_k0 ON recs(db, k0, seq) WHERE k0 IS NOT NULL;"
+    "CREATE INDEX IF NOT EXISTS recs_k1 ON recs(db, k1, seq) WHERE k1 IS NOT NULL;"
+    "CREATE INDEX IF NOT EXISTS recs_k2 ON recs(db, k2, seq) WHERE k2 IS NOT NULL;"
+    "CREATE INDEX IF NOT EXISTS recs_k3 ON recs(db, k3, seq) WHERE k3 IS NOT NULL;"
     "CREATE TABLE IF NOT EXISTS changes(seq INTEGER PRIMARY KEY, db INTEGER NOT NULL,"
     " oid INTEGER NOT NULL, kind INTEGER NOT NULL);";
 
@@ -36,24 +39,25 @@ const char* const kStatementSql[kStatementCount] = {
     "BEGIN IMMEDIATE",
     "COMMIT",
     "ROLLBACK",
-    "UPDATE meta SET value = value + 1 WHERE name = ?1 RETURNING value - 1",
+    "UPDATE meta SET value = value + ?2 WHERE name = ?1 RETURNING value - ?2",
     "SELECT oid, name, type, flags, sorts, records, size, modified FROM dbs WHERE name = ?1",
     "SELECT oid, name, type, flags, sorts, records, size, modified FROM dbs WHERE oid = ?1",
-    "INSERT INTO dbs(oid, name, type, flags, sorts, records, size, modified)"
-    " VALUES(?1, ?2, ?3, ?4, ?5, 0, 0, ?6)",
+    "INSERT INTO dbs(oid, name, type, flags, sorts, records, size, modified, next_seq)"
+    " VALUES(?1, ?2, ?3, ?4, ?5, 0, 0, ?6, 1)",
     "DELETE FROM dbs WHERE oid = ?1 RETURNING oid",
-    "DELETE FROM recs WHERE db = ?1",
+    "DELETE FROM recs WHERE seq >= (?1 << 32) AND seq < ((?1 + 1) << 32)",
     "UPDATE dbs SET name = ?2, type = ?3, flags = ?4, sorts = ?5, modified = ?6 WHERE oid = ?1",
-    "UPDATE dbs SET records = records + ?2, size = size + ?3, modified = ?4 WHERE oid = ?1"
-    " RETURNING sorts",
-    "INSERT INTO recs(oid, db, auto, k0, k1, k2, k3, props)"
-    " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)",
+    "UPDATE dbs SET records = records + ?2, size = size + ?3, modified = ?4,"
+    " next_seq = next_seq + max(?2, 0) WHERE oid = ?1"
+    " RETURNING sorts, (oid << 32) + next_seq - 1",
+    "INSERT INTO recs(oid, db, auto, k0, k1, k2, k3, props, seq)"
+    " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)",
     "SELECT seq, db, auto, props, k0, k1, k2, k3 FROM recs WHERE oid = ?1",
     "SELECT oid, auto, props FROM recs WHERE seq = ?1 AND db = ?2",
     "UPDATE recs SET auto = ?2, k0 = ?3, k1 = ?4, k2 = ?5, k3 = ?6, props = ?7 WHERE seq = ?1",
     "UPDATE recs SET k0 = ?2, k1 = ?3, k2 = ?4, k3 = ?5 WHERE seq = ?1",
     "DELETE FROM recs WHERE oid = ?1 AND db = ?2 RETURNING length(props)",
-    "SELECT seq, props FROM recs WHERE db = ?1",
+    "SELECT seq, props FROM recs WHERE seq >= (?1 << 32) AND seq < ((?1 + 1) << 32)",
     "INSERT INTO changes(db, oid, kind) VALUES(?1, ?2, ?3)",
     "DELETE FROM changes WHERE seq <= ?1",
     "SELECT coalesce(max(seq), 0) FROM changes",
@@ -66,32 +70,29 @@ std::string SortedSql(SortedStatementId id, int slot)
 {
     std::string k = slot ? "k" + std::to_string(slot - 1) : "";
     std::string key = slot ? k : "X''";
+    std::string inDatabase = slot ? "db = ?1 AND " + k + " IS NOT NULL"
+                                  : "seq >= (?1 << 32) AND seq < ((?1 + 1) << 32)";
     std::string after = slot ? "(" + k + ", seq) > (?2, ?3)" : "seq > ?3";
     std::string before = slot ? "(" + k + ", seq) < (?2, ?3)" : "seq < ?3";
     std::string order = slot ? k + ", seq" : "seq";
     std::string reverse = slot ? k + " DESC, seq DESC" : "seq DESC";
-    std::string head = "SELECT seq, " + key + ", oid";
+    std::string head = "SELECT seq, " + key + ", oid, auto, props";
+    std::string from = " FROM recs WHERE " + inDatabase;
     switch (id) {
     case kAfter:
-        return head + " FROM recs WHERE db = ?1 AND " + after + " ORDER BY " + order +
-               " LIMIT 1 OFFSET ?4";
+        return head + from + " AND " + after + " ORDER BY " + order + " LIMIT 1 OFFSET ?4";
     case kBefore:
-        return head + " FROM recs WHERE db = ?1 AND " + before + " ORDER BY " + reverse +
-               " LIMIT 1 OFFSET ?4";
+        return head + from + " AND " + before + " ORDER BY " + reverse + " LIMIT 1 OFFSET ?4";
     case kNth:
-        return head + " FROM recs WHERE db = ?1 ORDER BY " + order + " LIMIT 1 OFFSET ?2";
+        return head + from + " ORDER BY " + order + " LIMIT 1 OFFSET ?2";
     case kNthFromEnd:
-        return head + " FROM recs WHERE db = ?1 ORDER BY " + reverse + " LIMIT 1 OFFSET ?2";
+        return head + from + " ORDER BY " + reverse + " LIMIT 1 OFFSET ?2";
     case kAtLeast:
         if (!slot)
-            return head + " FROM recs WHERE 0 AND db = ?1 AND ?2 IS NULL";
-        return head + " FROM recs WHERE db = ?1 AND " + k + " >= ?2 ORDER BY " + order +
-               " LIMIT 1";
+            return head + " FROM recs WHERE 0 AND ?1 IS NULL AND ?2 IS NULL";
+        return head + from + " AND " + k + " >= ?2 ORDER BY " + order + " LIMIT 1";
     case kCountBefore:
-        return "SELECT count(*) FROM recs WHERE db = ?1 AND " + before;
-    case kReadAfter:
-        return head + ", auto, props FROM recs WHERE db = ?1 AND " + after + " ORDER BY " +
-               order + " LIMIT 1";
+        return "SELECT count(*)" + from + " AND " + before;
     case kSortedStatementCount:
         break;
     }

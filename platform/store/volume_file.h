@@ -41,15 +41,14 @@ enum StatementId {
 };
 
 // Statements over one sort order (or the insertion order). Each selects
-// seq, key, oid (and, for kReadAfter, auto and props).
+// seq, key, oid, auto, props.
 enum SortedStatementId {
     kAfter,         // ?1 db, ?2 key, ?3 seq, ?4 offset: records after a point
     kBefore,        // the same, backwards
     kNth,           // ?1 db, ?2 offset from the first
     kNthFromEnd,    // ?1 db, ?2 offset from the last
     kAtLeast,       // ?1 db, ?2 key: first record whose key >= ?2 (sorted only)
-    kCountBefore,   // ?1 db, ?2 key, ?3 seq: records before a point
-    kReadAfter,     // ?1 db, ?2 key, ?3 seq: the first record after a point
+    kCountBefore,   // ?1 db, ?2 key, ?3 seq: records before a point (the count only)
     kSortedStatementCount
 };
 

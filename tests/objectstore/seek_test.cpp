@@ -3,6 +3,8 @@
 // property, unsigned values with the high bit set.
 #include "tests/objectstore/store_fixture.h"
 
+#include <algorithm>
+
 namespace storetest {
 namespace {
 
@@ -51,7 +53,8 @@ protected:
                 props.push_back(Text(1, r.name));
             if (r.hasScore)
                 props.push_back(I4(2, r.score));
-            ids_.push_back(CeWriteRecordProps(db, 0, static_cast<WORD>(props.size()), props.data()));
+            auto count = static_cast<WORD>(props.size());
+            ids_.push_back(CeWriteRecordProps(db, 0, count, props.data()));
         }
         CloseHandle(db);
     }
@@ -131,7 +134,7 @@ TEST_F(SeekTest, ValueSeeks)
         {"descending at or after", 1, CEDB_SEEK_VALUEGREATEROREQUAL, {I4(2, 6)}, 0, 2},
         {"descending missing", 1, CEDB_SEEK_VALUEFIRSTEQUAL, {I4(2, 6)}, -1, 0},
         {"leading key", 2, CEDB_SEEK_VALUEFIRSTEQUAL, {UI4(3, 5)}, 2, 1},
-        {"leading key with the high bit", 2, CEDB_SEEK_VALUEFIRSTEQUAL, {UI4(3, 0x80000001u)}, 0, 5},
+        {"leading key, high bit", 2, CEDB_SEEK_VALUEFIRSTEQUAL, {UI4(3, 0x80000001u)}, 0, 5},
         {"leading key greater", 2, CEDB_SEEK_VALUEGREATER, {UI4(3, 5)}, 0, 5},
         {"both keys", 2, CEDB_SEEK_VALUEFIRSTEQUAL, {UI4(3, 5), I4(4, 1)}, 1, 2},
         {"leading key at or after", 2, CEDB_SEEK_VALUEGREATEROREQUAL, {UI4(3, 2)}, 2, 1},
@@ -191,7 +194,8 @@ TEST_F(SeekTest, PositionSeeks)
         HANDLE db = OpenSort(c.sort);
         for (const Step& s : c.steps) {
             SCOPED_TRACE(testing::Message() << s.kind << " " << s.value);
-            DWORD_PTR value = s.kind == CEDB_SEEK_CEOID ? ids_[s.value] : static_cast<DWORD>(s.value);
+            DWORD_PTR value =
+                s.kind == CEDB_SEEK_CEOID ? ids_[s.value] : static_cast<DWORD>(s.value);
             DWORD index = 0xDEAD;
             CEOID oid = CeSeekDatabaseEx(db, s.kind, value, 0, &index);
             EXPECT_EQ(RowOf(oid), s.row);
@@ -257,6 +261,35 @@ TEST_F(SeekTest, ShortIntegersBySign)
                 break;
         }
         EXPECT_EQ(seen, c.values);
+        CloseHandle(h);
+    }
+}
+
+TEST_F(SeekTest, UnknownFirstPutsRecordsWithoutTheKeyFirst)
+{
+    CreateDatabase(L"Unknown", {{{{kName, CEDB_SORT_UNKNOWNFIRST}}},
+                                {{{kName, CEDB_SORT_UNKNOWNFIRST | CEDB_SORT_DESCENDING}}}});
+    HANDLE db = Open(L"Unknown");
+    std::vector<CEOID> ids;
+    for (const wchar_t* name : {L"b", static_cast<const wchar_t*>(nullptr), L"a"}) {
+        CEPROPVAL props[2] = {I4(4, 0), Text(1, name)};
+        ids.push_back(CeWriteRecordProps(db, 0, name ? 2 : 1, props));
+    }
+    CloseHandle(db);
+    struct Case {
+        DWORD flags;
+        std::vector<int> rows;
+    };
+    const Case kCases[] = {{CEDB_SORT_UNKNOWNFIRST, {1, 2, 0}},
+                           {CEDB_SORT_UNKNOWNFIRST | CEDB_SORT_DESCENDING, {1, 0, 2}}};
+    for (const Case& c : kCases) {
+        SORTORDERSPECEX spec = SpecOf({{{kName, c.flags}}});
+        HANDLE h = OpenWith(L"Unknown", &spec);
+        std::vector<int> rows;
+        for (CEOID oid = CeSeekDatabaseEx(h, CEDB_SEEK_BEGINNING, 0, 0, nullptr); oid;
+             oid = CeSeekDatabaseEx(h, CEDB_SEEK_CURRENT, 1, 0, nullptr))
+            rows.push_back(static_cast<int>(std::find(ids.begin(), ids.end(), oid) - ids.begin()));
+        EXPECT_EQ(rows, c.rows);
         CloseHandle(h);
     }
 }

@@ -69,8 +69,8 @@ TEST_F(ValuesTest, IntegersRoundTrip)
 TEST_F(ValuesTest, TextsRoundTrip)
 {
     std::wstring longText(5000, L'가');
-    const std::wstring kTexts[] = {L"", L" ", L"홍길동", L"가나다 ABC abc 123", L"Ä\u00DF\u3131\U0001F600",
-                                   longText};
+    const std::wstring kTexts[] = {L"", L" ", L"홍길동", L"가나다 ABC abc 123",
+                                   L"Ä\u00DF\u3131\U0001F600", longText};
     for (const std::wstring& text : kTexts) {
         SCOPED_TRACE(text.size());
         CEPROPVAL v = Text(5, text.c_str());

@@ -1,0 +1,150 @@
+// A second device process for the object store tests.
+//   store_peer count VOLUME DATABASE          exit code: the record count
+//   store_peer write VOLUME DATABASE N        writes N records (property 1 = 0..N-1)
+//   store_peer watch VOLUME DATABASE N FILE   signals "QuillonStorePeerReady", then
+//                                             writes "kind oid param tick" per
+//                                             notification until N arrived
+//   store_peer crash VOLUME DATABASE          writes 5 records, then dies inside
+//                                             the transaction of a sixth, large
+//                                             enough to spill into the log (77)
+#include "platform/ce.h"
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kUsage = 100;
+constexpr int kFailed = 101;
+constexpr int kTimedOut = 102;
+constexpr UINT kCrashExitCode = 77;
+constexpr DWORD kWatchLimitMs = 10000;
+constexpr DWORD kWatchParam = 12;
+constexpr size_t kSpillingBlob = 6 << 20;
+
+struct Notice {
+    UINT kind;
+    CEOID oid;
+    DWORD param;
+    ULONGLONG tick;
+};
+
+std::vector<Notice> g_notices;
+
+LRESULT CALLBACK WatchProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_DBNOTIFICATION) {
+        auto* n = reinterpret_cast<const CENOTIFICATION*>(lParam);
+        g_notices.push_back({n->uType, n->oid, n->dwParam, GetTickCount64()});
+    }
+    return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+HANDLE OpenIn(CEGUID* volume, const wchar_t* name, CEOID* oid, CENOTIFYREQUEST* request)
+{
+    *oid = 0;
+    return CeOpenDatabaseEx2(volume, oid, const_cast<wchar_t*>(name), nullptr, 0, request);
+}
+
+bool WriteRecords(HANDLE db, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        CEPROPVAL v = {};
+        v.propid = MAKEPROPID(1, CEVT_I4);
+        v.val.lVal = i;
+        if (!CeWriteRecordProps(db, 0, 1, &v))
+            return false;
+    }
+    return true;
+}
+
+// As the change watch counts: open by name for the id, read its information.
+int Count(CEGUID* volume, const wchar_t* name)
+{
+    CEOID oid = 0;
+    HANDLE db = OpenIn(volume, name, &oid, nullptr);
+    if (db == INVALID_HANDLE_VALUE)
+        return kFailed;
+    CEOIDINFOEX info = {};
+    bool ok = CeOidGetInfoEx2(volume, oid, &info);
+    CloseHandle(db);
+    return ok ? static_cast<int>(info.infDatabase.dwNumRecords) : kFailed;
+}
+
+int Watch(CEGUID* volume, const wchar_t* name, size_t wanted, const wchar_t* file)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = WatchProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"StorePeerWatch";
+    RegisterClassW(&wc);
+    HWND window = CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 10, 10, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+    CENOTIFYREQUEST request = {sizeof(request), window, CEDB_EXNOTIFICATION, nullptr, kWatchParam};
+    CEOID oid = 0;
+    HANDLE db = OpenIn(volume, name, &oid, &request);
+    if (db == INVALID_HANDLE_VALUE)
+        return kFailed;
+    HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, L"QuillonStorePeerReady");
+    if (ready)
+        SetEvent(ready);
+    ULONGLONG end = GetTickCount64() + kWatchLimitMs;
+    while (g_notices.size() < wanted && GetTickCount64() < end) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    FILE* out = _wfopen(file, L"w");
+    if (!out)
+        return kFailed;
+    for (const Notice& n : g_notices)
+        std::fprintf(out, "%u %lu %lu %llu\n", n.kind, n.oid, n.param, n.tick);
+    std::fclose(out);
+    CloseHandle(db);
+    return g_notices.size() >= wanted ? 0 : kTimedOut;
+}
+
+int Crash(CEGUID* volume, const wchar_t* name)
+{
+    CEOID oid = 0;
+    HANDLE db = OpenIn(volume, name, &oid, nullptr);
+    if (db == INVALID_HANDLE_VALUE || !WriteRecords(db, 5))
+        return kFailed;
+    std::vector<BYTE> big(kSpillingBlob, 0x5A);
+    CEPROPVAL v = {};
+    v.propid = MAKEPROPID(2, CEVT_BLOB);
+    v.val.blob = {static_cast<DWORD>(big.size()), big.data()};
+    CeStoreExitInsideNextChange(kCrashExitCode);
+    CeWriteRecordProps(db, 0, 1, &v);
+    return kFailed;  // not reached when the hook works
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc < 4)
+        return kUsage;
+    std::wstring command = argv[1];
+    CEGUID volume;
+    if (!CeMountDBVol(&volume, argv[2], 0x80000004))
+        return kFailed;
+    const wchar_t* database = argv[3];
+    int result = kUsage;
+    if (command == L"count") {
+        result = Count(&volume, database);
+    } else if (command == L"write" && argc >= 5) {
+        CEOID oid = 0;
+        HANDLE db = OpenIn(&volume, database, &oid, nullptr);
+        result = db != INVALID_HANDLE_VALUE && WriteRecords(db, _wtoi(argv[4])) ? 0 : kFailed;
+    } else if (command == L"watch" && argc >= 6) {
+        result = Watch(&volume, database, static_cast<size_t>(_wtoi(argv[4])), argv[5]);
+    } else if (command == L"crash") {
+        result = Crash(&volume, database);
+    }
+    CeUnmountDBVol(&volume);
+    return result;
+}
