@@ -17,9 +17,13 @@ bool IsClass(HWND window, LPCWSTR name)
 void OnWindowCreating(HWND window)
 {
     // The calendars read the locale's first day of the week and short-date
-    // format once, when they are made.
+    // format once, when they are made; lists take the device's gestures.
     if (IsClass(window, MONTHCAL_CLASSW) || IsClass(window, DATETIMEPICK_CLASSW))
         shell::SyncLocale();
+    else if (IsClass(window, WC_LISTVIEWW))
+        shell::AdoptListControl(window, false);
+    else if (IsClass(window, WC_TREEVIEWW))
+        shell::AdoptListControl(window, true);
 }
 
 class CreationHook {

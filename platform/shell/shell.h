@@ -16,3 +16,6 @@
 #include "platform/shell/input_panel.h"
 #include "platform/shell/activation.h"
 #include "platform/shell/foreground.h"
+#include "platform/shell/gestures.h"
+#include "platform/shell/shortcuts.h"
+#include "platform/shell/bitmaps.h"

@@ -18,5 +18,10 @@ target_sources(ceplat PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/input_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_panel_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/activation.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/foreground.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/foreground.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gestures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/list_controls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shortcut_format.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shortcuts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/bitmaps.cpp)
 target_link_libraries(ceplat PRIVATE comctl32 shell32 advapi32)

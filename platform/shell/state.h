@@ -49,6 +49,19 @@ bool EndSheetPage(HWND page);
 // Brings this process's copy of the device-wide locale items up to date.
 void SyncLocale();
 
+// How long a press is held to be a tap-and-hold.
+constexpr DWORD kTapAndHoldMs = 500;
+constexpr DWORD kLongTapAndHoldMs = 1000;
+
+// Whether the press at the point (client coordinates), now being handled,
+// is held for the time without release or movement. A press that did not
+// come through the queue is a tap.
+bool HeldDown(HWND window, POINT at, DWORD holdMs);
+// Sends target the tap-and-hold notice of window at the point.
+void NotifyTapAndHold(HWND window, HWND target, POINT at, DWORD item);
+// List views and tree views take the device's tap-and-hold and key notice.
+void AdoptListControl(HWND control, bool isTree);
+
 // The name of this process's program, for the records it leaves in the log.
 void ProgramName(wchar_t* out, size_t chars);
 

@@ -1,0 +1,275 @@
+// Tap-and-hold: list views, tree views and the recogniser.
+#include "tests/shell/support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Notice {
+    HWND from;
+    POINT point;
+    DWORD item;
+};
+std::vector<Notice> g_notices;
+
+LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == GN_CONTEXTMENU) {
+        const NMRGINFO* notice = reinterpret_cast<const NMRGINFO*>(lParam);
+        g_notices.push_back(Notice{notice->hdr.hwndFrom, notice->ptAction, notice->dwItemSpec});
+        return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+HWND MakeList(HWND parent)
+{
+    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL |
+                                LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS,
+                                3, 34, 234, 105, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    LVCOLUMNW column = {};
+    column.mask = LVCF_WIDTH;
+    column.cx = 220;
+    SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    const wchar_t* rows[] = {L"홍길동", L"김철수", L"이영희", L"박민수", L"최지우"};
+    for (int i = 0; i < 5; ++i) {
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = i;
+        item.pszText = const_cast<wchar_t*>(rows[i]);
+        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    return list;
+}
+
+POINT RowPoint(HWND list, int row)
+{
+    RECT r = {};
+    r.left = LVIR_BOUNDS;
+    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+    return POINT{30, (r.top + r.bottom) / 2};
+}
+
+POINT OnScreen(HWND window, POINT at)
+{
+    ClientToScreen(window, &at);
+    return at;
+}
+
+void Press(HWND window, POINT at, bool down)
+{
+    POINT screen = OnScreen(window, at);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dx = in[1].mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in[0].mi.dy = in[1].mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in[1].mi.dwFlags = (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP) | MOUSEEVENTF_ABSOLUTE;
+    SendInput(2, in, sizeof(INPUT));
+    // The pen is there, and its press or release waits in the queue (the
+    // display may take a while under load), before anything looks.
+    UINT button = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+    ULONGLONG end = GetTickCount64() + 3000;
+    MSG msg;
+    POINT now = {};
+    while (GetTickCount64() < end &&
+           !(GetCursorPos(&now) && now.x == screen.x && now.y == screen.y &&
+             PeekMessageW(&msg, nullptr, button, button, PM_NOREMOVE)))
+        Sleep(5);
+}
+
+enum class Gesture { PostedLongPress, RightClick, SentTap, RealQuickTap, RealLongPress, RealDragAway };
+
+void Perform(Gesture gesture, HWND target, POINT at)
+{
+    switch (gesture) {
+    case Gesture::PostedLongPress: testkit::LongPress(target, at.x, at.y, 700); break;
+    case Gesture::RightClick: testkit::RightClick(target, at.x, at.y); break;
+    case Gesture::SentTap: testkit::Tap(target, at.x, at.y); break;
+    case Gesture::RealQuickTap:
+        Press(target, at, true);
+        Press(target, at, false);
+        testkit::PumpFor(300);
+        break;
+    case Gesture::RealLongPress:
+        Press(target, at, true);
+        testkit::PumpFor(800);
+        Press(target, at, false);
+        testkit::PumpFor(200);
+        break;
+    case Gesture::RealDragAway: {
+        // The pen moves while this thread is held in the press.
+        static POINT away;
+        away = OnScreen(target, POINT{at.x + 40, at.y + 30});
+        HANDLE mover = CreateThread(
+            nullptr, 0,
+            [](LPVOID) -> DWORD {
+                Sleep(150);
+                SetCursorPos(away.x, away.y);
+                return 0;
+            },
+            nullptr, 0, nullptr);
+        Press(target, at, true);
+        testkit::PumpFor(800);
+        WaitForSingleObject(mover, 2000);
+        CloseHandle(mover);
+        Press(target, POINT{at.x + 40, at.y + 30}, false);
+        testkit::PumpFor(200);
+        break;
+    }
+    }
+}
+
+struct Fixture : testing::Test {
+    void SetUp() override
+    {
+        g_notices.clear();
+        parent = shelltest::CreateDeviceWindow(L"다이어리", ParentProc);
+        ASSERT_NE(parent, nullptr);
+    }
+    void TearDown() override { DestroyWindow(parent); }
+    HWND parent = nullptr;
+};
+
+using TapAndHold = Fixture;
+
+}  // namespace
+
+TEST_F(TapAndHold, ListViewHeldOrRightClickedTellsTheParentWithThePoint)
+{
+    HWND list = MakeList(parent);
+    struct GestureCase {
+        const char* name;
+        Gesture gesture;
+        int row;
+        bool notified;
+    };
+    const GestureCase cases[] = {
+        {"posted long press", Gesture::PostedLongPress, 2, true},
+        {"right click", Gesture::RightClick, 4, true},
+        {"real long press", Gesture::RealLongPress, 1, true},
+        {"sent tap", Gesture::SentTap, 3, false},
+        {"real quick tap", Gesture::RealQuickTap, 0, false},
+        {"real press dragged away", Gesture::RealDragAway, 2, false},
+    };
+    for (const GestureCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_notices.clear();
+        POINT at = RowPoint(list, c.row);
+        Perform(c.gesture, list, at);
+        testkit::PumpPending();
+        if (!c.notified) {
+            EXPECT_TRUE(g_notices.empty());
+            if (c.gesture != Gesture::RealDragAway) {
+                EXPECT_EQ(testkit::ListViewSelection(list), c.row) << "a tap selects the row";
+            }
+            continue;
+        }
+        ASSERT_EQ(g_notices.size(), 1u);
+        POINT expected = OnScreen(list, at);
+        EXPECT_EQ(g_notices[0].from, list);
+        EXPECT_EQ(g_notices[0].point.x, expected.x);
+        EXPECT_EQ(g_notices[0].point.y, expected.y);
+        EXPECT_EQ(g_notices[0].item, static_cast<DWORD>(c.row));
+        EXPECT_EQ(testkit::ListViewSelection(list), c.row) << "the held row is selected first";
+    }
+}
+
+TEST_F(TapAndHold, TreeViewHeldOrRightClickedTellsTheParent)
+{
+    HWND tree = CreateWindowExW(0, WC_TREEVIEWW, L"", WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_SHOWSELALWAYS, 10,
+                                30, 220, 220, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HTREEITEM items[3] = {};
+    const wchar_t* names[] = {L"\\My Documents", L"서식 파일", L"\\Storage Card"};
+    for (int i = 0; i < 3; ++i) {
+        TVINSERTSTRUCTW insert = {};
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT;
+        insert.item.pszText = const_cast<wchar_t*>(names[i]);
+        items[i] = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+    }
+    for (Gesture gesture : {Gesture::PostedLongPress, Gesture::RightClick}) {
+        g_notices.clear();
+        for (int i : {2, 1}) {
+            RECT r = {};
+            TreeView_GetItemRect(tree, items[i], &r, TRUE);
+            POINT at = {r.left + 5, (r.top + r.bottom) / 2};
+            Perform(gesture, tree, at);
+            EXPECT_EQ(reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0)), items[i]);
+            ASSERT_FALSE(g_notices.empty());
+            POINT expected = OnScreen(tree, at);
+            EXPECT_EQ(g_notices.back().point.x, expected.x);
+            EXPECT_EQ(g_notices.back().point.y, expected.y);
+            EXPECT_EQ(g_notices.back().from, tree);
+        }
+        EXPECT_EQ(g_notices.size(), 2u);
+    }
+}
+
+namespace {
+
+DWORD g_recogniserFlags = 0;
+DWORD g_recognised = 0;
+ULONGLONG g_recogniserMs = 0;
+
+LRESULT CALLBACK GridProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_LBUTTONDOWN) {
+        SHRGINFO info = {};
+        info.cbSize = sizeof(info);
+        info.hwndClient = hwnd;
+        info.ptDown = POINT{LOWORD(lParam), HIWORD(lParam)};
+        info.dwFlags = g_recogniserFlags;
+        ULONGLONG start = GetTickCount64();
+        g_recognised = SHRecognizeGesture(&info);
+        g_recogniserMs = GetTickCount64() - start;
+        return 0;
+    }
+    return ParentProc(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+TEST_F(TapAndHold, RecogniserAnswersAndNotifiesAsAsked)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = GridProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"GestureGrid";
+    RegisterClassW(&wc);
+    HWND grid = CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD | WS_VISIBLE, 108, 159, 128, 83, parent,
+                                nullptr, wc.hInstance, nullptr);
+    struct RecogniserCase {
+        DWORD flags;
+        Gesture gesture;
+        DWORD result;
+        HWND notified;  // null: no notice
+        ULONGLONG atLeastMs;
+    };
+    const RecogniserCase cases[] = {
+        {SHRG_RETURNCMD, Gesture::PostedLongPress, GN_CONTEXTMENU, nullptr, 450},
+        {SHRG_NOTIFYPARENT, Gesture::PostedLongPress, GN_CONTEXTMENU, parent, 450},
+        {0, Gesture::PostedLongPress, GN_CONTEXTMENU, grid, 450},
+        {SHRG_RETURNCMD | SHRG_LONGDELAY, Gesture::PostedLongPress, GN_CONTEXTMENU, nullptr, 950},
+        {SHRG_NOTIFYPARENT, Gesture::SentTap, 0, nullptr, 0},
+        {SHRG_NOTIFYPARENT, Gesture::RealQuickTap, 0, nullptr, 0},
+    };
+    for (const RecogniserCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "flags " << c.flags << " gesture " << static_cast<int>(c.gesture));
+        g_notices.clear();
+        g_recogniserFlags = c.flags;
+        g_recognised = 99;
+        Perform(c.gesture, grid, POINT{40, 30});
+        testkit::PumpPending();
+        EXPECT_EQ(g_recognised, c.result);
+        EXPECT_GE(g_recogniserMs, c.atLeastMs);
+        if (c.notified) {
+            ASSERT_EQ(g_notices.size(), 1u);
+            POINT expected = OnScreen(grid, POINT{40, 30});
+            EXPECT_EQ(g_notices[0].point.x, expected.x);
+            EXPECT_EQ(g_notices[0].point.y, expected.y);
+        } else {
+            EXPECT_TRUE(g_notices.empty());
+        }
+    }
+}
