@@ -123,12 +123,7 @@ public:
         built_ = false;
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE get__NewEnum(IUnknown** enumerator) override
-    {
-        if (enumerator)
-            *enumerator = nullptr;
-        return E_NOTIMPL;
-    }
+    HRESULT STDMETHODCALLTYPE get__NewEnum(IUnknown** enumerator) override { return NoEnumerator(enumerator); }
     HRESULT STDMETHODCALLTYPE get_Application(IPOutlookApp** app) override { return ReturnApplication(app); }
 
 private:

@@ -103,6 +103,14 @@ inline VARIANT_BOOL AsVariantBool(bool value)
     return value ? VARIANT_TRUE : VARIANT_FALSE;
 }
 
+// The collections of this device hand out no enumerators.
+inline HRESULT NoEnumerator(IUnknown** enumerator)
+{
+    if (enumerator)
+        *enumerator = nullptr;
+    return E_NOTIMPL;
+}
+
 // The failure of the last store call as a result.
 HRESULT LastStoreError();
 

@@ -1,7 +1,5 @@
 // IContact over an item state.
-#include "platform/outlook/com_object.h"
-#include "platform/outlook/item_actions.h"
-#include "platform/outlook/objects.h"
+#include "platform/outlook/item_object.h"
 
 namespace poom {
 
@@ -39,9 +37,9 @@ HRESULT PutContactText(ItemState& state, CEPROPID prop, BSTR value)
         return PutContactText(*state_, prop, value);                      \
     }
 
-class Contact : public DispatchObject<IContact, &IID_IContact> {
+class Contact : public ItemObject<IContact, &IID_IContact> {
 public:
-    explicit Contact(const ItemStatePtr& state) : state_(state) {}
+    explicit Contact(const ItemStatePtr& state) : ItemObject(state) {}
 
     HRESULT STDMETHODCALLTYPE get_Birthday(DATE* date) override { return GetDateProp(*state_, kPropBirthday, date); }
     HRESULT STDMETHODCALLTYPE get_Anniversary(DATE* date) override
@@ -49,36 +47,13 @@ public:
         return GetDateProp(*state_, kPropAnniversary, date);
     }
     POOM_CONTACT_TEXT_PROPERTIES(CONTACT_GET_TEXT)
-    HRESULT STDMETHODCALLTYPE get_BodyInk(BYTE** ink, int* bytes) override { return GetBodyInk(*state_, ink, bytes); }
-    HRESULT STDMETHODCALLTYPE get_Oid(long* oid) override
-    {
-        return ReturnValue<long>(static_cast<long>(state_->data.Oid()), oid);
-    }
-    HRESULT STDMETHODCALLTYPE get_Application(IPOutlookApp** app) override { return ReturnApplication(app); }
     HRESULT STDMETHODCALLTYPE put_Birthday(DATE date) override { return PutDateProp(*state_, kPropBirthday, date); }
     HRESULT STDMETHODCALLTYPE put_Anniversary(DATE date) override
     {
         return PutDateProp(*state_, kPropAnniversary, date);
     }
     POOM_CONTACT_TEXT_PROPERTIES(CONTACT_PUT_TEXT)
-    HRESULT STDMETHODCALLTYPE put_BodyInk(BYTE* ink, int bytes) override { return PutBodyInk(*state_, ink, bytes); }
-    HRESULT STDMETHODCALLTYPE Save() override { return SaveItem(*state_); }
-    HRESULT STDMETHODCALLTYPE Delete() override { return DeleteItem(*state_); }
-    HRESULT STDMETHODCALLTYPE Display() override { return DisplayItem(*state_); }
-    HRESULT STDMETHODCALLTYPE Copy(IContact** copy) override
-    {
-        if (!copy)
-            return E_POINTER;
-        *copy = nullptr;
-        ItemStatePtr result;
-        HRESULT hr = CopyItem(*state_, &result);
-        if (SUCCEEDED(hr))
-            *copy = new Contact(result);
-        return hr;
-    }
-
-private:
-    ItemStatePtr state_;
+    HRESULT STDMETHODCALLTYPE Copy(IContact** copy) override { return CopyAs<Contact>(copy); }
 };
 
 }  // namespace

@@ -71,12 +71,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_Count(int* count) override { return ReturnValue<int>(Count(), count); }
-    HRESULT STDMETHODCALLTYPE get__NewEnum(IUnknown** enumerator) override
-    {
-        if (enumerator)
-            *enumerator = nullptr;
-        return E_NOTIMPL;
-    }
+    HRESULT STDMETHODCALLTYPE get__NewEnum(IUnknown** enumerator) override { return NoEnumerator(enumerator); }
     HRESULT STDMETHODCALLTYPE get_Application(IPOutlookApp** app) override { return ReturnApplication(app); }
 
 private:

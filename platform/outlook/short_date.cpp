@@ -2,6 +2,8 @@
 
 #include "platform/outlook/ole_dates.h"
 
+#include "platform/ce.h"
+
 #include <cwctype>
 
 namespace poom {
@@ -181,8 +183,10 @@ bool ReadTimePart(Reader& in, int* hour, int* minute, int* second)
 
 std::wstring CurrentShortDatePicture()
 {
-    std::wstring picture = LocaleText(LOCALE_SSHORTDATE);
-    return picture.empty() ? std::wstring(L"M/d/yyyy") : picture;
+    wchar_t picture[80] = L"";
+    if (CeGetSystemShortDateFormat(picture, 80) <= 1)
+        return L"M/d/yyyy";
+    return picture;
 }
 
 int ExpandTwoDigitYear(int twoDigitYear)

@@ -9,8 +9,8 @@
 
 namespace poom {
 
-// The short-date picture in force now (LOCALE_SSHORTDATE of the user
-// locale; SetLocaleInfo on the system default changes it under Wine too).
+// The system's short-date picture in force now, as any device process set
+// it last.
 std::wstring CurrentShortDatePicture();
 
 // Two-digit years follow the device's window: 00-29 are 2000-2029, 30-99

@@ -39,3 +39,8 @@ target_link_libraries(ceoutlook PRIVATE outlook_model ceplat ole32 oleaut32 uuid
 # The stand-in item form that Display starts.
 quillon_program(PimForm ${CMAKE_CURRENT_LIST_DIR}/item_form/pim_form.cpp)
 target_link_libraries(PimForm PRIVATE ceplat)
+
+# A benchmark of the object model (not a test):
+#   tools/device make DEV && tools/device exec DEV --seconds 900 "$PWD/build/bin/poom_bench.exe"
+quillon_console_program(poom_bench ${CMAKE_CURRENT_LIST_DIR}/bench/poom_bench.cpp)
+target_link_libraries(poom_bench PRIVATE ceplat ole32 oleaut32 uuid)
