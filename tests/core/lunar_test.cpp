@@ -5,9 +5,31 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
+// Found by the test macros next to the type.
+static bool operator==(const LunarDate& a, const LunarDate& b)
+{
+    return a.year == b.year && a.month == b.month && a.day == b.day && a.leap == b.leap;
+}
+
+static void PrintTo(const LunarDate& d, std::ostream* out)
+{
+    *out << d.year << "/" << (d.leap ? "leap " : "") << d.month << "/" << d.day;
+}
+
 namespace {
+
+LunarDate Lunar(int year, int month, int day, bool leap = false)
+{
+    LunarDate d;
+    d.year = year;
+    d.month = month;
+    d.day = day;
+    d.leap = leap;
+    return d;
+}
 
 std::string RowText(int year)
 {
@@ -82,10 +104,7 @@ TEST(Lunar, SolarToLunarKnownDates)
         SCOPED_TRACE(testing::Message() << c.y << "-" << c.m << "-" << c.d);
         LunarDate lunar;
         ASSERT_TRUE(SolarToLunar(c.y, c.m, c.d, &lunar));
-        EXPECT_EQ(lunar.year, c.ly);
-        EXPECT_EQ(lunar.month, c.lm);
-        EXPECT_EQ(lunar.day, c.ld);
-        EXPECT_EQ(lunar.leap, c.leap);
+        EXPECT_EQ(lunar, Lunar(c.ly, c.lm, c.ld, c.leap));
     }
 }
 
@@ -170,9 +189,7 @@ TEST(Lunar, EveryDayThereAndBack)
         LunarDate lunar;
         ASSERT_TRUE(SolarToLunar(y, m, d, &lunar)) << y << "-" << m << "-" << d;
         if (n == first) {
-            EXPECT_EQ(lunar.year, 1841);
-            EXPECT_EQ(lunar.month, 1);
-            EXPECT_EQ(lunar.day, 1);
+            EXPECT_EQ(lunar, Lunar(1841, 1, 1));
         } else if (lunar.day != 1) {
             EXPECT_TRUE(lunar.year == previous.year && lunar.month == previous.month &&
                         lunar.leap == previous.leap && lunar.day == previous.day + 1);
@@ -198,9 +215,7 @@ TEST(Lunar, EveryDayThereAndBack)
         if (HasFailure())
             FAIL() << "at " << y << "-" << m << "-" << d;
     }
-    EXPECT_EQ(previous.year, 2050);
-    EXPECT_EQ(previous.month, 12);
-    EXPECT_EQ(previous.day, 30);
+    EXPECT_EQ(previous, Lunar(2050, 12, 30));
     EXPECT_EQ(mismatches, 0);
 }
 
@@ -238,10 +253,7 @@ TEST(Lunar, SolarToLunarNormalisesAndFailsOutsideTheTable)
         }
         LunarDate real;
         ASSERT_TRUE(SolarToLunar(c.realY, c.realM, c.realD, &real));
-        EXPECT_EQ(lunar.year, real.year);
-        EXPECT_EQ(lunar.month, real.month);
-        EXPECT_EQ(lunar.day, real.day);
-        EXPECT_EQ(lunar.leap, real.leap);
+        EXPECT_EQ(lunar, real);
     }
 }
 
@@ -309,8 +321,7 @@ TEST(Lunar, DayStemBranchAndWeekday)
         EXPECT_EQ(facts.branch, (DayNumber(c.y, c.m, c.d) + 2) % 12);
         LunarDate lunar;
         ASSERT_TRUE(SolarToLunar(c.y, c.m, c.d, &lunar));
-        EXPECT_EQ(facts.lunar.month, lunar.month);
-        EXPECT_EQ(facts.lunar.day, lunar.day);
+        EXPECT_EQ(facts.lunar, lunar);
     }
     SolarDayFacts outside;
     EXPECT_FALSE(DescribeSolarDay(1841, 1, 22, &outside));
