@@ -248,7 +248,6 @@ LRESULT CALLBACK ComposingEditProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lP
     case WM_NCDESTROY:
         if (g_composition.edit == edit)
             EndComposition();
-        SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next));
         RemovePropW(edit, kNextProcProperty);
         return CallWindowProcW(next, edit, msg, wParam, lParam);
     }

@@ -48,8 +48,10 @@ typedef struct tagIMENUMINFO {
 // Called once per installed method; returns non-zero to go on.
 typedef int (*IMENUMPROC)(IMENUMINFO* info);
 
-// Calls the callback for each installed method in order, until it returns
-// 0. FALSE only without a callback.
+// Calls the callback for each installed method in order, at most
+// CE_IM_MAX_LISTED of them, until it returns 0. Names longer than the slot
+// are cut. FALSE only without a callback.
+#define CE_IM_MAX_LISTED 50
 CEAPI BOOL WINAPI SipEnumIM(IMENUMPROC callback);
 CEAPI BOOL WINAPI SipGetCurrentIM(CLSID* clsid);
 // FALSE (ERROR_INVALID_PARAMETER) for a class id that is not installed.

@@ -110,7 +110,10 @@ CEAPI BOOL WINAPI SipEnumIM(IMENUMPROC callback)
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    for (const InputMethod& method : InstalledMethods()) {
+    const std::vector<InputMethod> list = InstalledMethods();
+    const size_t listed = list.size() < CE_IM_MAX_LISTED ? list.size() : CE_IM_MAX_LISTED;
+    for (size_t i = 0; i < listed; ++i) {
+        const InputMethod& method = list[i];
         IMENUMINFO info = {};
         lstrcpynW(info.szName, method.name.c_str(), MAX_PATH);
         info.clsid = method.clsid;

@@ -32,7 +32,7 @@ std::vector<Stroke> DecodeStrokes(const BYTE* ink, size_t size)
             break;
         Stroke stroke;
         stroke.width = width;
-        stroke.colour = GetU32LE(ink + at + 4);
+        stroke.colour = GetU32LE(ink + at + 4) & 0x00FFFFFF;  // a plain RGB colour
         at += kStrokeHeaderBytes;
         stroke.points.resize(count);
         for (POINT& p : stroke.points) {

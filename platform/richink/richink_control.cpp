@@ -187,7 +187,7 @@ LRESULT CALLBACK PageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam)
 
 // ---- the outer window ---------------------------------------------------------
 
-bool OnCreate(HWND window)
+bool OnCreate(HWND window, const CREATESTRUCTW* create)
 {
     auto* control = new Control;
     control->window = window;
@@ -205,7 +205,7 @@ bool OnCreate(HWND window)
         SetWindowLongPtrW(control->page, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PageProc)));
     ApplyFont(*control);
     ApplyPageStyle(*control, RIPS_LINED);
-    SyncScrollBar(*control);
+    ReplaceContent(*control, create->lpszName ? create->lpszName : L"", {});
     return true;
 }
 
@@ -331,7 +331,7 @@ LRESULT CALLBACK RichInkWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
         return OnRichInkMessage(*control, msg, wParam, lParam);
     switch (msg) {
     case WM_CREATE:
-        return OnCreate(window) ? 0 : -1;
+        return OnCreate(window, reinterpret_cast<const CREATESTRUCTW*>(lParam)) ? 0 : -1;
     case WM_NCDESTROY:
         OnDestroy(window);
         break;

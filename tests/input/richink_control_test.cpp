@@ -204,6 +204,11 @@ TEST_F(RichInk, CallbackResultAbortsAndFailedStreamsKeepTheContent)
 
 TEST_F(RichInk, TypedTextIsEditedAndStreamedWithTheInk)
 {
+    HWND titled = CreateWindowExW(0, WC_RICHINKW, L"처음 글", 0x50200000, 0, 0, 100, 50, host, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    EXPECT_TRUE(inktest::StreamOut(titled).bytes == inktest::Body(L"처음 글", {}));
+    DestroyWindow(titled);
+
     HWND ink = inktest::CreateInk(host);
     const Bytes stroke = inktest::StrokeBytes(3, RGB(0, 0, 255), {{5, 5}, {6, 9}});
     inktest::StreamIn(ink, inktest::Body(L"", stroke));

@@ -101,36 +101,39 @@ HWND PageOf(HWND ink)
     return GetWindow(ink, GW_CHILD);
 }
 
-StreamLog StreamIn(HWND ink, const Bytes& body, LONG maxPerRead, int failAtCall, DWORD failWith, WPARAM format)
+namespace {
+
+// Sends one stream message with the cookie; the callback fills the log.
+StreamLog RunStream(HWND ink, UINT message, WPARAM format, Cookie& cookie, EDITSTREAMCALLBACK callback)
 {
     StreamLog log;
+    cookie.log = &log;
+    EDITSTREAM stream = {};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cookie);
+    stream.pfnCallback = callback;
+    log.result = SendMessageW(ink, message, format, reinterpret_cast<LPARAM>(&stream));
+    log.error = stream.dwError;
+    return log;
+}
+
+}  // namespace
+
+StreamLog StreamIn(HWND ink, const Bytes& body, LONG maxPerRead, int failAtCall, DWORD failWith, WPARAM format)
+{
     Cookie cookie;
     cookie.in = &body;
     cookie.maxPerRead = maxPerRead;
     cookie.failAtCall = failAtCall;
     cookie.failWith = failWith;
-    cookie.log = &log;
-    EDITSTREAM stream = {};
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cookie);
-    stream.pfnCallback = ReadCallback;
-    log.result = SendMessageW(ink, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
-    log.error = stream.dwError;
-    return log;
+    return RunStream(ink, EM_STREAMIN, format, cookie, ReadCallback);
 }
 
 StreamLog StreamOut(HWND ink, int failAtCall, DWORD failWith)
 {
-    StreamLog log;
     Cookie cookie;
     cookie.failAtCall = failAtCall;
     cookie.failWith = failWith;
-    cookie.log = &log;
-    EDITSTREAM stream = {};
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cookie);
-    stream.pfnCallback = WriteCallback;
-    log.result = SendMessageW(ink, EM_STREAMOUT, SF_RICHINK_BODY, reinterpret_cast<LPARAM>(&stream));
-    log.error = stream.dwError;
-    return log;
+    return RunStream(ink, EM_STREAMOUT, SF_RICHINK_BODY, cookie, WriteCallback);
 }
 
 Bytes Body(const std::wstring& text, const Bytes& ink)
