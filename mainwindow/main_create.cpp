@@ -57,7 +57,6 @@ bool LogOnToOutlook(HWND window)
     HRESULT result = CoInitializeEx(nullptr, 0);
     if (FAILED(result))
         return FailWith(result, __LINE__);
-    ComStarted = true;
     result = CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
                               reinterpret_cast<void**>(&OutlookApp));
     if (FAILED(result) || !OutlookApp) {

@@ -6,7 +6,6 @@ HWND MainWindow = nullptr;
 HWND MainMenuBar = nullptr;
 
 bool DiaryVolumeMounted = false;
-bool ComStarted = false;
 bool OutlookLoggedOn = false;
 
 wchar_t OemInfo[kOemInfoBytes / sizeof(wchar_t)] = L"";

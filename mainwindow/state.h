@@ -23,7 +23,6 @@ constexpr UINT kTimerOutlookWatch = 3;
 // What the creation got as far as making, so that the destruction undoes
 // exactly that (a start-up may stop early).
 extern bool DiaryVolumeMounted;
-extern bool ComStarted;
 extern bool OutlookLoggedOn;
 
 constexpr int kOemInfoBytes = 100;
