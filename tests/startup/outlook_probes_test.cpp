@@ -21,11 +21,11 @@ CEOID MakeSystemDatabase(const wchar_t* name, std::vector<CEPROPID> sortProperti
     info.dwFlags = CEDB_VALIDNAME | CEDB_VALIDSORTSPEC;
     wcscpy(info.szDbaseName, name);
     for (CEPROPID property : sortProperties) {
-        SORTORDERSPECEX& spec = info.rgSortSpecs[info.wNumSortOrder++];
-        spec.wVersion = SORTORDERSPECEX_VERSION;
-        spec.wNumProps = 1;
-        spec.rgPropID[0] = property;
-        spec.rgdwFlags[0] = CEDB_SORT_CASEINSENSITIVE;
+        SORTORDERSPECEX& sortOrder = info.rgSortSpecs[info.wNumSortOrder++];
+        sortOrder.wVersion = SORTORDERSPECEX_VERSION;
+        sortOrder.wNumProps = 1;
+        sortOrder.rgPropID[0] = property;
+        sortOrder.rgdwFlags[0] = CEDB_SORT_CASEINSENSITIVE;
     }
     return CeCreateDatabaseEx2(&DiaryVolume, &info);
 }

@@ -40,11 +40,11 @@ DatabaseShape ReadShape(const wchar_t* name)
         shape.oid = oid;
         shape.records = info.infDatabase.dwNumRecords;
         for (WORD i = 0; i < info.infDatabase.wNumSortOrder && i < CEDB_MAXSORTORDER; ++i) {
-            const SORTORDERSPECEX& spec = info.infDatabase.rgSortSpecs[i];
+            const SORTORDERSPECEX& declared = info.infDatabase.rgSortSpecs[i];
             SortOrder order;
-            for (WORD p = 0; p < spec.wNumProps; ++p) {
-                order.properties.push_back(spec.rgPropID[p]);
-                order.flags.push_back(spec.rgdwFlags[p]);
+            for (WORD p = 0; p < declared.wNumProps; ++p) {
+                order.properties.push_back(declared.rgPropID[p]);
+                order.flags.push_back(declared.rgdwFlags[p]);
             }
             shape.sortOrders.push_back(order);
         }
