@@ -1,7 +1,7 @@
 // The settings record shared by the main program and the Today item: 47
-// signed 32-bit fields in the order of the settings file. While the main
-// program runs, KeypadSearchField, ScheduleMode and ContactSearchField hold
-// letters ('S', 'N', 'C', 'T'; 'D', 'W', 'M') instead of their file numbers.
+// signed 32-bit fields in the order of the settings file. KeypadSearchField,
+// ScheduleMode and ContactSearchField hold their file numbers; while the
+// main program runs, the letters of the same names in core/state.h count.
 #pragma once
 
 #include <cstdint>
@@ -54,7 +54,6 @@ struct DiarySettings {
     int32_t TodayShowClock;
     int32_t ContactLoader;
     int32_t CalendarDottedLines;
-    int32_t none;
 };
 
 constexpr int kSettingsFieldCount = 47;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/ce.h"
+#include "core/settings.h"
 
 // The six fonts every window draws with, owned for the whole run.
 struct AppFontSet {
@@ -39,3 +40,63 @@ struct RichInkBuffer {
     BYTE* bytes;
 };
 extern RichInkBuffer RichInkBody;
+
+// ---- settings (settings_file.cpp) --------------------------------------------
+
+// The settings record of the run. Fields 5, 26 and 30 hold the file's
+// numbers; while the program runs their letters below are what counts.
+extern DiarySettings Settings;
+// The schedule range: 'D' day, 'W' week, 'M' month.
+extern char ScheduleMode;
+// The fields the keypad search and the contact search box look in:
+// 'S' all, 'N' name, 'C' company, 'T' phone numbers.
+extern char KeypadSearchField;
+extern char ContactSearchField;
+// The Today screen's text colour, the default of most colour fields.
+extern COLORREF TodayTextColor;
+// Where the settings were loaded from; empty until they were, and nothing
+// is saved while it is empty.
+extern wchar_t SettingsFilePath[MAX_PATH];
+
+// The main window's view 0 to 7; it is the settings field of that name, so
+// the view shown at exit is the one saved.
+inline int32_t& CurrentView = Settings.CurrentView;
+
+// ---- the database volume (db_access.cpp) -------------------------------------
+
+// The mounted "\pim.vol" and the session on it, made by the main window's
+// creation and used by every own-database routine.
+extern CEGUID DiaryVolume;
+extern HANDLE DiarySession;
+
+// The Pocket Outlook application object, made and logged on with the main
+// window by its creation (contact_names.cpp holds it).
+extern IPOutlookApp* OutlookApp;
+
+// ---- own databases --------------------------------------------------------------
+
+// The contact that the item being edited is to be linked to (0 = none).
+extern CEOID AssigneeOid;
+
+// The Today shortcut programs read by LoadShortcutList (shortcut_list.cpp).
+constexpr int kShortcutSlots = 20;
+constexpr int kShortcutPathChars = 256;
+extern wchar_t ShortcutPathTable[kShortcutSlots][kShortcutPathChars];
+extern int ShortcutPathCount;
+
+// ---- the watch on the system PIM databases (outlook_probes.cpp) ------------------
+
+enum OutlookWatchIndex { kWatchContacts = 0, kWatchAppointments = 1, kWatchTasks = 2, kWatchCount = 3 };
+
+struct OutlookWatchEntry {
+    HANDLE database;            // open with change notification for the run; null when not open
+    CENOTIFYREQUEST request;    // kept while the database is open
+    int lastSeenCount;
+    int countdown;              // 0 idle; 4 when a change was seen
+};
+
+extern OutlookWatchEntry OutlookWatchState[kWatchCount];
+
+// The Contacts Database's sort order on the file-as name (property 0x80),
+// zero until GetContactsNameSortOrder found it.
+extern SORTORDERSPECEX ContactsNameSortOrder;

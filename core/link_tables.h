@@ -1,0 +1,38 @@
+// Link tables: an appointment, a task or a Notes file tied to a contact.
+// Lookups and deletes by item act on the first matching record in item
+// order; adding never looks for an existing link.
+#pragma once
+
+#include "core/state.h"
+
+int CreatePlanLinkDatabase();
+int CreateTaskLinkDatabase();
+int CreateNoteFileLinkDatabase();
+
+void AddPlanLink(CEOID contactOid, CEOID appointmentOid);
+void AddTaskLink(CEOID contactOid, CEOID taskOid);
+void AddNoteFileLink(CEOID contactOid, LPCWSTR path);
+
+void DeletePlanLink(CEOID appointmentOid);
+void DeleteTaskLink(CEOID taskOid);
+void DeleteNoteFileLink(LPCWSTR path);
+
+// The key of a link by its item (or Notes file path), and the contact of the first link with
+// that key (0 when none); no Pocket Outlook work.
+CEPROPVAL LinkItemKey(CEOID itemOid);
+CEPROPVAL LinkPathKey(LPCWSTR path);
+CEOID LinkedContact(LPCWSTR database, const CEPROPVAL& key);
+
+// The linked contact's object id and its display name (last name followed
+// directly by first name) cut to nameChars; 0 and the empty text when there
+// is no link, the link names contact 0 or the contact is gone.
+CEOID GetPlanLinkContact(CEOID appointmentOid, LPWSTR nameOut, size_t nameChars);
+CEOID GetTaskLinkContact(CEOID taskOid, LPWSTR nameOut, size_t nameChars);
+CEOID GetNoteFileLinkContact(LPCWSTR path, LPWSTR nameOut, size_t nameChars);
+
+// True when the item's link names this (non-zero) contact.
+bool IsPlanLinkedToContact(CEOID contactOid, CEOID appointmentOid);
+bool IsTaskLinkedToContact(CEOID contactOid, CEOID taskOid);
+
+// The id of the anniversary that the appointment mirrors, 0 when none.
+int32_t FindAnniversaryOfAppointment(CEOID appointmentOid);

@@ -1,0 +1,17 @@
+// The start-up's own databases: the missing ones are created (a new holiday
+// database gets the built-in holidays, a new counter database the first
+// counters) and the holidays are reloaded once when the registry asks.
+#pragma once
+
+// Which databases were created now.
+struct CreatedDatabases {
+    bool anniversaryText, taskLink, note, shortcut, noteFileLink, planLink, anniversary, holiday, idCounter;
+};
+
+// Creates the databases in the order of the diary's database set.
+CreatedDatabases CreateDiaryDatabases();
+
+// Unless every database that holds data was created now, reads "Quillon
+// ChangeRest"; when it is empty, writes "0" there and puts the built-in
+// holidays in a new holiday database. Returns true when it reloaded them.
+bool ReloadHolidaysWhenAsked(const CreatedDatabases& created);

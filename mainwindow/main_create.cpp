@@ -1,0 +1,183 @@
+#include "mainwindow/main_create.h"
+
+#include "core/error_box.h"
+#include "core/fonts.h"
+#include "core/outlook_probes.h"
+#include "core/settings_file.h"
+#include "mainwindow/contact_list_columns.h"
+#include "mainwindow/device_class.h"
+#include "mainwindow/diary_databases.h"
+#include "mainwindow/main_destroy.h"
+#include "mainwindow/menu_bar.h"
+#include "mainwindow/state.h"
+#include "resources/resource.h"
+
+#include <strsafe.h>
+
+namespace {
+
+constexpr wchar_t kSourceName[] = L".\\main_create";
+constexpr wchar_t kDiaryVolumePath[] = L"\\pim.vol";
+constexpr DWORD kMountOpenAlways = 0x80000004;
+constexpr COLORREF kToolbarMask = RGB(255, 0, 255);
+constexpr int kToolbarImageSize = 16;
+constexpr int kToolbarImages = 28;
+constexpr UINT kTodayRequestsMs = 500;
+constexpr UINT kOutlookWatchMs = 1000;
+constexpr int kKeypadNotChosen = -1;
+
+bool Fail(WORD line)
+{
+    ShowErrorBox(line, kSourceName);
+    return false;
+}
+
+bool FailWith(HRESULT result, WORD line)
+{
+    SetLastError(static_cast<DWORD>(result));
+    return Fail(line);
+}
+
+bool MountDiaryVolume()
+{
+    DiaryVolume = CEGUID();
+    if (!CeMountDBVol(&DiaryVolume, const_cast<LPWSTR>(kDiaryVolumePath), kMountOpenAlways))
+        return Fail(__LINE__);
+    DiaryVolumeMounted = true;
+    DiarySession = CeCreateSession(&DiaryVolume);
+    if (!DiarySession || DiarySession == INVALID_HANDLE_VALUE) {
+        DiarySession = nullptr;
+        return Fail(__LINE__);
+    }
+    return true;
+}
+
+bool LogOnToOutlook(HWND window)
+{
+    HRESULT result = CoInitializeEx(nullptr, 0);
+    if (FAILED(result))
+        return FailWith(result, __LINE__);
+    result = CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
+                              reinterpret_cast<void**>(&OutlookApp));
+    if (FAILED(result) || !OutlookApp) {
+        OutlookApp = nullptr;
+        return FailWith(FAILED(result) ? result : E_NOINTERFACE, __LINE__);
+    }
+    result = OutlookApp->Logon(static_cast<long>(reinterpret_cast<LONG_PTR>(window)));
+    if (FAILED(result))
+        return FailWith(result, __LINE__);
+    OutlookLoggedOn = true;
+    return true;
+}
+
+void ClassifyThisDevice()
+{
+    SystemParametersInfo(SPI_GETOEMINFO, kOemInfoBytes, OemInfo, 0);
+    SystemParametersInfo(SPI_GETOEMINFO, kDialModelBytes, DialModelString, 0);
+    DeviceClass device = ClassifyDevice(OemInfo);
+    PhoneModel = device.phoneModel;
+    SamsungImeFlag = device.samsungIme;
+    SamsungSipFlag = device.samsungSip;
+    SamsungSmsMenus = device.samsungSmsMenus;
+}
+
+void ChooseKeypadLayout()
+{
+    if (Settings.KeypadLayout == kKeypadNotChosen)
+        Settings.KeypadLayout = DefaultKeypadLayout(PhoneModel);
+    ActiveKeypadLayout = Settings.KeypadLayout;
+}
+
+void ApplyWeekStart()
+{
+    ActiveWeekStart = Settings.WeekStart;
+    SetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK, WeekStartLocaleValue(ActiveWeekStart));
+}
+
+void CreateToolbarImages()
+{
+    ToolbarImageList = ImageList_Create(kToolbarImageSize, kToolbarImageSize, ILC_COLOR24 | ILC_MASK, kToolbarImages, 1);
+    HBITMAP strip = LoadBitmapW(AppInstance, MAKEINTRESOURCEW(IDB_TOOLBAR));
+    if (ToolbarImageList && strip)
+        ImageList_AddMasked(ToolbarImageList, strip, kToolbarMask);
+    if (strip)
+        DeleteObject(strip);
+}
+
+void CreateCtlColorBrushes()
+{
+    const COLORREF colours[kCtlColorBrushCount] = {RGB(215, 214, 244), RGB(239, 235, 189), RGB(255, 255, 255),
+                                                   RGB(181, 195, 214)};
+    for (int i = 0; i < kCtlColorBrushCount; ++i)
+        CtlColorBrushes[i] = CreateSolidBrush(colours[i]);
+}
+
+void TakeSearchFieldLetters()
+{
+    KeypadSearchField = SearchFieldLetter(Settings.KeypadSearchField, KeypadSearchField);
+    ContactSearchField = SearchFieldLetter(Settings.ContactSearchField, ContactSearchField);
+}
+
+void SetTodayAsCurrentDate()
+{
+    GetDateFormat(LOCALE_USER_DEFAULT, 0, nullptr, L"yyyy-MM-dd", CurrentDate, kDateTextChars);
+    StringCchCopyW(RangeStart, kDateTextChars, CurrentDate);
+    StringCchCopyW(RangeEnd, kDateTextChars, CurrentDate);
+    AnniversaryYear = _wtoi(CurrentDate);
+}
+
+void ReadOsMajorVersion()
+{
+    OSVERSIONINFOW version = {};
+    version.dwOSVersionInfoSize = sizeof(version);
+    OsMajorVersion = GetVersionEx(&version) ? version.dwMajorVersion : 0;
+}
+
+void StartTimers(HWND window)
+{
+    SetTimer(window, kTimerTodayRequests, kTodayRequestsMs, nullptr);
+    SetTimer(window, kTimerOutlookWatch, kOutlookWatchMs, nullptr);
+}
+
+}  // namespace
+
+bool OnMainCreate(HWND window)
+{
+    if (!MountDiaryVolume() || !LogOnToOutlook(window)) {
+        // The window is not made; undo here what was, as its destruction
+        // may never be sent.
+        ReleaseMainWindowState(window);
+        return false;
+    }
+    OpenOutlookDatabasesWithNotify(window);
+    ReloadHolidaysWhenAsked(CreateDiaryDatabases());
+    LoadSettings();
+    InitRichInkDLL();
+    ClassifyThisDevice();
+    ChooseKeypadLayout();
+    ApplyWeekStart();
+    ContactSearchText[0] = L'\0';
+
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_DATE_CLASSES};
+    InitCommonControlsEx(&controls);
+    CreateToolbarImages();
+    GetContactsNameSortOrder();
+    CreateCtlColorBrushes();
+    MainWindow = window;
+    MainMenuBar = CreateMainMenuBar(window);
+
+    ActivateInfo = SHACTIVATEINFO();
+    ActivateInfo.cbSize = sizeof(ActivateInfo);
+    TakeSearchFieldLetters();
+    SetTodayAsCurrentDate();
+    InputMethodList.count = 1;
+    CreateAppFonts();
+    ReadOsMajorVersion();
+    AssigneeOid = 0;
+    SetupContactListColumns();
+    MarkContactsDatabaseSeen();
+    MarkAppointmentsDatabaseSeen();
+    MarkTasksDatabaseSeen();
+    StartTimers(window);
+    return true;
+}

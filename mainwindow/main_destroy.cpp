@@ -1,0 +1,67 @@
+#include "mainwindow/main_destroy.h"
+
+#include "core/outlook_probes.h"
+#include "core/settings_file.h"
+#include "mainwindow/state.h"
+
+namespace {
+
+void DestroyToolbarImages()
+{
+    if (ToolbarImageList)
+        ImageList_Destroy(ToolbarImageList);
+    ToolbarImageList = nullptr;
+}
+
+void UnmountDiaryVolume()
+{
+    if (!DiaryVolumeMounted)
+        return;
+    CeFlushDBVol(&DiaryVolume);
+    CeUnmountDBVol(&DiaryVolume);
+    DiaryVolumeMounted = false;
+}
+
+void LogOffOutlook()
+{
+    if (!OutlookApp)
+        return;
+    if (OutlookLoggedOn)
+        OutlookApp->Logoff();
+    OutlookLoggedOn = false;
+    OutlookApp->Release();
+    OutlookApp = nullptr;
+}
+
+void DeleteCtlColorBrushes()
+{
+    for (HBRUSH& brush : CtlColorBrushes) {
+        if (brush)
+            DeleteObject(brush);
+        brush = nullptr;
+    }
+}
+
+}  // namespace
+
+void ReleaseMainWindowState(HWND window)
+{
+    DestroyToolbarImages();
+    CloseOutlookDatabases();
+    UnmountDiaryVolume();
+    SaveSettings();
+    LogOffOutlook();
+    KillTimer(window, kTimerTodayRequests);
+    KillTimer(window, kTimerOutlookWatch);
+    if (MainMenuBar)
+        DestroyWindow(MainMenuBar);
+    MainMenuBar = nullptr;
+    DeleteCtlColorBrushes();
+    MainWindow = nullptr;
+}
+
+void OnMainDestroy(HWND window)
+{
+    ReleaseMainWindowState(window);
+    PostQuitMessage(0);
+}

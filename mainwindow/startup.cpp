@@ -1,0 +1,71 @@
+#include "mainwindow/startup.h"
+
+#include "mainwindow/main_window.h"
+#include "mainwindow/state.h"
+#include "resources/resource.h"
+
+namespace {
+
+constexpr COLORREF kMainBackground = RGB(99, 125, 165);
+constexpr int kMenuBarHeight = 26;
+
+void BringForward(HWND running)
+{
+    ShowWindow(running, SW_SHOW);
+    // The low bit asks for the window's foremost owned window (an open
+    // dialog) to come forward with it.
+    SetForegroundWindow(reinterpret_cast<HWND>(reinterpret_cast<ULONG_PTR>(running) | 1));
+}
+
+void ShrinkAboveMenuBar(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top - kMenuBarHeight, FALSE);
+    // The move repaints nothing; the show that follows paints the window whole
+    // (Wine drops the pending paint of a window moved without repainting).
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+}  // namespace
+
+HWND FindRunningCopy(LPCWSTR className, LPCWSTR title)
+{
+    return FindWindowW(className, title);
+}
+
+void RegisterWindowClasses(HINSTANCE instance, LPCWSTR mainClassName)
+{
+    WNDCLASSW main = {};
+    main.style = CS_HREDRAW | CS_VREDRAW;
+    main.lpfnWndProc = MainWndProc;
+    main.hInstance = instance;
+    main.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUILLON));
+    main.hbrBackground = CreateSolidBrush(kMainBackground);
+    main.lpszClassName = mainClassName;
+    RegisterClassW(&main);
+}
+
+bool InitInstance(HINSTANCE instance, int showCommand)
+{
+    AppInstance = instance;
+    wchar_t className[kResourceTextChars] = L"";
+    wchar_t title[kResourceTextChars] = L"";
+    LoadStringW(instance, IDS_MAIN_CLASS, className, kResourceTextChars);
+    LoadStringW(instance, IDS_APP_TITLE, title, kResourceTextChars);
+
+    if (HWND running = FindRunningCopy(className, title)) {
+        BringForward(running);
+        return false;
+    }
+    RegisterWindowClasses(instance, className);
+    HWND window = CreateWindowExW(0, className, title, WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    if (!window)
+        return false;
+    if (MainMenuBar)
+        ShrinkAboveMenuBar(window);
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    return true;
+}

@@ -1,0 +1,69 @@
+// State of the main window shared across the main program.
+#pragma once
+
+#include "platform/ce.h"
+#include "core/state.h"
+
+#include <commctrl.h>
+
+// ---- start-up (startup.cpp) -------------------------------------------------
+
+extern HINSTANCE AppInstance;
+extern HWND MainWindow;
+// The shell menu bar of the main window; null when it could not be made.
+extern HWND MainMenuBar;
+
+// Timers of the main window: the Today item's requests and the watch on
+// the system PIM databases.
+constexpr UINT kTimerTodayRequests = 2;
+constexpr UINT kTimerOutlookWatch = 3;
+
+// ---- made by the main window's creation (main_state.cpp) -----------------------
+
+// What the creation got as far as making, so that the destruction undoes
+// exactly that (a start-up may stop early).
+extern bool DiaryVolumeMounted;
+extern bool OutlookLoggedOn;
+
+constexpr int kOemInfoBytes = 100;
+constexpr int kDialModelBytes = 16;
+extern wchar_t OemInfo[kOemInfoBytes / sizeof(wchar_t)];
+extern wchar_t DialModelString[kDialModelBytes / sizeof(wchar_t)];
+
+// 0 other, 1 HP, 2 Harrowell, 3 Samsung, 4 LG.
+extern int PhoneModel;
+extern BYTE SamsungImeFlag;
+extern BYTE SamsungSipFlag;
+extern BYTE SamsungSmsMenus;
+
+// The keypad layout in effect: 0 basic, 1 Samsung, 2 LG/HP, 3 Pose.
+extern int ActiveKeypadLayout;
+// The week start in effect: 0 Sunday, 1 Monday.
+extern int ActiveWeekStart;
+extern DWORD OsMajorVersion;
+
+extern SHACTIVATEINFO ActivateInfo;
+
+enum CtlColorBrushIndex { kBrushLavender = 0, kBrushCream = 1, kBrushWhite = 2, kBrushSteel = 3, kCtlColorBrushCount = 4 };
+extern HBRUSH CtlColorBrushes[kCtlColorBrushCount];
+
+// 16 x 16 images of bitmap 105, shared by the toolbars.
+extern HIMAGELIST ToolbarImageList;
+
+// Dates "%4d-%02d-%02d": the schedule's day and the range it shows.
+constexpr int kDateTextChars = 11;
+extern wchar_t CurrentDate[kDateTextChars];
+extern wchar_t RangeStart[kDateTextChars];
+extern wchar_t RangeEnd[kDateTextChars];
+extern int AnniversaryYear;
+
+// The text of the contact view's search box.
+constexpr int kContactSearchChars = 20;
+extern wchar_t ContactSearchText[kContactSearchChars];
+
+// The four contact lists whose columns follow the list layout setting;
+// null until the views' controls are made.
+extern HWND ContactList;
+extern HWND KeypadResultList;
+extern HWND CompanyContactList;
+extern HWND GroupContactList;

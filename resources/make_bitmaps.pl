@@ -1,0 +1,279 @@
+#!/usr/bin/perl
+# Writes the main program's bitmaps and icon into the folder given:
+#   toolbar.bmp  bitmap 105, 28 images of 16 x 16 side by side, magenta mask
+#   ok.bmp       bitmap 122, the 50 x 20 face of the "확인" button
+#   quillon.ico  icon 101, 32 x 32 and 16 x 16
+# The pictures are drawn here as text, one character per pixel.
+use strict;
+use warnings;
+
+my $out = shift or die "usage: make_bitmaps.pl OUTPUT_DIR\n";
+-d $out or mkdir $out or die "cannot make $out: $!\n";
+
+my %palette = (
+    '.' => [255, 0, 255],   # mask
+    'k' => [0, 0, 0],
+    'w' => [255, 255, 255],
+    'g' => [128, 128, 128],
+    'l' => [192, 192, 192],
+    'r' => [200, 30, 30],
+    'b' => [40, 80, 192],
+    'n' => [16, 44, 99],
+    'y' => [240, 208, 0],
+    'G' => [30, 150, 40],
+    'o' => [200, 120, 40],
+    'c' => [90, 180, 230],
+    'p' => [240, 192, 144],
+);
+
+# ---- pictures of the toolbar ------------------------------------------------
+
+my %base = (
+    person => [qw(
+        ................ .....kkkkk...... ....kpppppk..... ....kpppppk.....
+        ....kpppppk..... ....kpppppk..... .....kpppk...... ......kkk.......
+        ...kkbbbbbkk.... ..kbbbbbbbbbk... ..kbbbbbbbbbk... ..kbbbbbbbbbk...
+        ..kbbbbbbbbbk... ..kkkkkkkkkkk... ................ ................)],
+    page => [qw(
+        ................ ..kkkkkkkk...... ..kwwwwwwkk..... ..kwwwwwwkwk....
+        ..kwggggwkkkk... ..kwwwwwwwwwk... ..kwggggggwwk... ..kwwwwwwwwwk...
+        ..kwggggggwwk... ..kwwwwwwwwwk... ..kwggggggwwk... ..kwwwwwwwwwk...
+        ..kwwwwwwwwwk... ..kwwwwwwwwwk... ..kkkkkkkkkkk... ................)],
+    calendar => [qw(
+        ................ ...kk....kk..... .kkkkkkkkkkkkk.. .krrrrrrrrrrrk..
+        .krrrrrrrrrrrk.. .kkkkkkkkkkkkk.. .kwwwwwwwwwwwk.. .kwgwgwgwgwgwk..
+        .kwwwwwwwwwwwk.. .kwgwgwgwgwgwk.. .kwwwwwwwwwwwk.. .kwgwgwgwgwgwk..
+        .kwwwwwwwwwwwk.. .kkkkkkkkkkkkk.. ................ ................)],
+    today => [qw(
+        ................ ...kk....kk..... .kkkkkkkkkkkkk.. .krrrrrrrrrrrk..
+        .krrrrrrrrrrrk.. .kkkkkkkkkkkkk.. .kwwwwwwwwwwwk.. .kwgwgwgwgwgwk..
+        .kwwwwwwwwwwwk.. .kwgwgwkkkwgwk.. .kwwwwwkrkwwwk.. .kwgwgwkkkwgwk..
+        .kwwwwwwwwwwwk.. .kkkkkkkkkkkkk.. ................ ................)],
+    clipboard => [qw(
+        ................ ......kkkk...... ..kkkkkwwkkkkk.. ..kookkkkkkook..
+        ..kowwwwwwwwok.. ..kowGwwggggok.. ..kowwwwwwwwok.. ..kowGwwggggok..
+        ..kowwwwwwwwok.. ..kowGwwggggok.. ..kowwwwwwwwok.. ..kowwwwwwwwok..
+        ..kooooooooook.. ..kkkkkkkkkkkk.. ................ ................)],
+    mobile => [qw(
+        ..........k..... ..........k..... .....kkkkkkk.... .....kccccck....
+        .....kccccck.... .....kccccck.... .....kkkkkkk.... .....kgwgwgk....
+        .....kgggggk.... .....kgwgwgk.... .....kgggggk.... .....kgwgwgk....
+        .....kgggggk.... .....kkkkkkk.... ................ ................)],
+    home => [qw(
+        ................ .......kk....... ......krrk...... .....krrrrk.....
+        ....krrrrrrk.... ...krrrrrrrrk... ..kkkkkkkkkkkk.. ...kwwwwwwwwk...
+        ...kwccwwwwwk... ...kwccwwoowk... ...kwwwwwoowk... ...kwwwwwoowk...
+        ...kwwwwwoowk... ...kkkkkkkkkk... ................ ................)],
+    office => [qw(
+        ................ ....kkkkkkkk.... ....kllllllk.... ....klcllclk....
+        ....kllllllk.... ....klcllclk.... ....kllllllk.... ....klcllclk....
+        ....kllllllk.... ....klcllclk.... ....kllllllk.... ....kllkkllk....
+        ....kllkkllk.... ..kkkkkkkkkkkk.. ................ ................)],
+    envelope => [qw(
+        ................ ................ ................ .kkkkkkkkkkkkkk.
+        .kwkwwwwwwwwkwk. .kwwkwwwwwwkwwk. .kwwwkwwwwkwwwk. .kwwwwkwwkwwwwk.
+        .kwwwwwkkwwwwwk. .kwwwwwwwwwwwwk. .kwwwwwwwwwwwwk. .kwwwwwwwwwwwwk.
+        .kkkkkkkkkkkkkk. ................ ................ ................)],
+    card => [qw(
+        ................ ................ .kkkkkkkkkkkkkk. .kbbbbbbbbbbbbk.
+        .kwwwwwwwwwwwwk. .kwppwwggggggwk. .kwppwwwwwwwwwk. .kwppwwggggwwwk.
+        .kwwwwwwwwwwwwk. .kwggggggggggwk. .kwwwwwwwwwwwwk. .kwggggggggwwwk.
+        .kwwwwwwwwwwwwk. .kkkkkkkkkkkkkk. ................ ................)],
+    up => [qw(
+        ................ .......k........ ......kbk....... .....kbbbk......
+        ....kbbbbbk..... ...kbbbbbbbk.... ..kkkkbbbkkkk... .....kbbbk......
+        .....kbbbk...... .....kbbbk...... .....kbbbk...... .....kbbbk......
+        .....kkkkk...... ................ ................ ................)],
+    back => [qw(
+        ................ ................ ....k........... ...kbk..........
+        ..kbbkkkkkkk.... .kbbbbbbbbbbk... ..kbbkkkkkkbbk.. ...kbk.....kbk..
+        ....k......kbk.. ...........kbk.. ..........kbbk.. .....kkkkkbbk...
+        .....kbbbbbk.... .....kkkkkk..... ................ ................)],
+    left => [qw(
+        ................ ................ ...........k.... ..........kk....
+        .........kbk.... ........kbbk.... .......kbbbk.... ......kbbbbk....
+        ......kbbbbk.... .......kbbbk.... ........kbbk.... .........kbk....
+        ..........kk.... ...........k.... ................ ................)],
+    check => [qw(
+        ................ ................ .............k.. ............kGk.
+        ...........kGGk. ..........kGGk.. ..k......kGGk... .kGk....kGGk....
+        .kGGk..kGGk..... ..kGGkkGGk...... ...kGGGGk....... ....kGGk........
+        .....kk......... ................ ................ ................)],
+    blank => [('................') x 16],
+);
+
+# 7 x 7 marks drawn over a picture's lower right corner.
+my %mark = (
+    plus   => [qw(..kkk.. ..kGk.. kkkGkkk kGGGGGk kkkGkkk ..kGk.. ..kkk..)],
+    pencil => [qw(.....kk ....kyk ...kyk. ..kyk.. .kyk... kkk.... kk.....)],
+    cross  => [qw(kk...kk krk.krk .krkrk. ..krk.. .krkrk. krk.krk kk...kk)],
+    go     => [qw(...k... ...kk.. kkkkbk. kbbbbbk kkkkbk. ...kk.. ...k...)],
+);
+
+sub mirror { [map { scalar reverse $_ } @{$_[0]}] }
+sub flip   { [reverse @{$_[0]}] }
+
+sub marked {
+    my ($picture, $mark) = @_;
+    my @rows = @$picture;
+    my @m = @{$mark{$mark}};
+    for my $y (0 .. 6) {
+        for my $x (0 .. 6) {
+            my $c = substr($m[$y], $x, 1);
+            substr($rows[9 + $y], 9 + $x, 1) = $c if $c ne '.';
+        }
+    }
+    return \@rows;
+}
+
+# The toolbar images by index; the ones not listed stay empty.
+my %toolbar = (
+    0  => marked($base{person}, 'plus'),
+    1  => marked($base{person}, 'pencil'),
+    2  => marked($base{person}, 'cross'),
+    3  => $base{mobile},
+    6  => $base{envelope},
+    7  => $base{card},
+    8  => $base{up},
+    9  => flip($base{up}),
+    10 => $base{back},
+    14 => $base{left},
+    15 => mirror($base{left}),
+    16 => $base{today},
+    17 => marked($base{page}, 'plus'),
+    18 => marked($base{page}, 'pencil'),
+    19 => marked($base{page}, 'cross'),
+    20 => $base{check},
+    21 => marked($base{person}, 'go'),
+    22 => marked($base{calendar}, 'go'),
+    23 => marked($base{clipboard}, 'go'),
+    25 => $base{home},
+    26 => $base{office},
+);
+
+# ---- the "확인" button ---------------------------------------------------------
+
+my @hwak = qw(
+    ..x......x.. xxxxx....x.. .xxx.....x.. x...x....xxx .xxx.....x.. ..x......x..
+    xxxxx....x.. .........x.. xxxxxxxxx... ........x... ........x... ........x...);
+my @in = qw(
+    .xxx....x... x...x...x... x...x...x... x...x...x... .xxx....x... ........x...
+    ........x... .x.......... .x.......... .x.......... .xxxxxxxx... ............);
+
+sub button_face {
+    my ($w, $h) = (50, 20);
+    my @px;
+    for my $y (0 .. $h - 1) {
+        for my $x (0 .. $w - 1) {
+            my $edge = $x == 0 || $y == 0 || $x == $w - 1 || $y == $h - 1;
+            my $light = $x == 1 || $y == 1;
+            my $shade = $x == $w - 2 || $y == $h - 2;
+            $px[$y][$x] = $edge ? [16, 44, 99] : $light ? [255, 255, 255] : $shade ? [120, 140, 180]
+                                                                                     : [200, 212, 236];
+        }
+    }
+    my ($top, $left) = (4, 11);
+    for my $glyph ([\@hwak, $left], [\@in, $left + 15]) {
+        my ($rows, $x0) = @$glyph;
+        for my $y (0 .. $#$rows) {
+            for my $x (0 .. length($rows->[$y]) - 1) {
+                $px[$top + $y][$x0 + $x] = [0, 0, 0] if substr($rows->[$y], $x, 1) eq 'x';
+            }
+        }
+    }
+    return ($w, $h, \@px);
+}
+
+# ---- writers -----------------------------------------------------------------
+
+sub write_bmp {
+    my ($path, $w, $h, $px) = @_;
+    my $stride = ($w * 3 + 3) & ~3;
+    my $data = '';
+    for my $y (reverse 0 .. $h - 1) {
+        my $row = join '', map { pack 'C3', $_->[2], $_->[1], $_->[0] } @{$px->[$y]};
+        $data .= $row . ("\0" x ($stride - $w * 3));
+    }
+    my $header = pack('a2 V v v V', 'BM', 54 + length $data, 0, 0, 54)
+               . pack('V l l v v V V l l V V', 40, $w, $h, 1, 24, 0, length $data, 2835, 2835, 0, 0);
+    open my $f, '>:raw', $path or die "cannot write $path: $!\n";
+    print $f $header, $data;
+    close $f;
+}
+
+sub toolbar_strip {
+    my ($count, $size) = (28, 16);
+    my @px;
+    for my $i (0 .. $count - 1) {
+        my $rows = $toolbar{$i} // $base{blank};
+        @$rows == $size or die "toolbar image $i has " . scalar(@$rows) . " rows\n";
+        for my $y (0 .. $size - 1) {
+            length($rows->[$y]) == $size or die "toolbar image $i row $y is not $size wide\n";
+            for my $x (0 .. $size - 1) {
+                my $c = substr($rows->[$y], $x, 1);
+                my $rgb = $palette{$c} or die "toolbar image $i: unknown colour '$c'\n";
+                $px[$y][$i * $size + $x] = $rgb;
+            }
+        }
+    }
+    return ($count * $size, $size, \@px);
+}
+
+# The icon: a navy diary with white pages and a red ribbon; [r, g, b, a].
+sub diary_pixels {
+    my ($n) = @_;
+    my $s = $n / 32;
+    my @px;
+    for my $y (0 .. $n - 1) {
+        for my $x (0 .. $n - 1) {
+            my ($u, $v) = ($x / $s, $y / $s);
+            my $p = [0, 0, 0, 0];
+            if ($u >= 5 && $u < 28 && $v >= 3 && $v < 30) {
+                $p = [16, 44, 99, 255];
+                $p = [255, 255, 255, 255] if $u >= 24 && $v >= 5 && $v < 28;
+                $p = [99, 125, 165, 255] if $u >= 5 && $u < 8;
+                $p = [255, 255, 255, 255] if $u >= 11 && $u < 21 && $v >= 8 && $v < 13;
+                $p = [200, 30, 30, 255] if $u >= 17 && $u < 20 && $v >= 20;
+            }
+            $px[$y][$x] = $p;
+        }
+    }
+    return \@px;
+}
+
+sub icon_image {
+    my ($n) = @_;
+    my $px = diary_pixels($n);
+    my $xor = '';
+    my $and = '';
+    my $mask_stride = (($n + 31) >> 5) * 4;
+    for my $y (reverse 0 .. $n - 1) {
+        my @bits = (0) x ($mask_stride * 8);
+        for my $x (0 .. $n - 1) {
+            my ($r, $g, $b, $a) = @{$px->[$y][$x]};
+            $xor .= pack 'C4', $b, $g, $r, $a;
+            $bits[$x] = $a ? 0 : 1;
+        }
+        $and .= pack 'B*', join '', @bits;
+    }
+    my $header = pack('V l l v v V V l l V V', 40, $n, 2 * $n, 1, 32, 0, length($xor) + length($and), 0, 0, 0, 0);
+    return $header . $xor . $and;
+}
+
+sub write_icon {
+    my ($path, @sizes) = @_;
+    my @images = map { icon_image($_) } @sizes;
+    my $offset = 6 + 16 * @sizes;
+    my $dir = pack 'v3', 0, 1, scalar @sizes;
+    for my $i (0 .. $#sizes) {
+        $dir .= pack 'C4 v2 V2', $sizes[$i], $sizes[$i], 0, 0, 1, 32, length $images[$i], $offset;
+        $offset += length $images[$i];
+    }
+    open my $f, '>:raw', $path or die "cannot write $path: $!\n";
+    print $f $dir, @images;
+    close $f;
+}
+
+write_bmp("$out/toolbar.bmp", toolbar_strip());
+write_bmp("$out/ok.bmp", button_face());
+write_icon("$out/quillon.ico", 32, 16);

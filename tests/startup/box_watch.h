@@ -1,0 +1,27 @@
+// Reads and answers message boxes: those of this thread (shown by the code
+// under test while the test waits in them) and those of another process.
+#pragma once
+
+#include "tests/support/testkit.h"
+
+#include <string>
+
+namespace boxwatch {
+
+struct SeenBox {
+    bool seen = false;
+    std::wstring caption;
+    std::wstring text;
+};
+
+// Arms a thread timer that answers the next message box of this thread with
+// OK and records it; call before the code that shows the box. Disarm reads
+// what was seen and stops the timer.
+void ArmForThisThread();
+SeenBox Disarm();
+
+// The first top-level dialog-class window of the process, or null.
+HWND FindProcessBox(DWORD processId);
+SeenBox ReadBox(HWND box);
+
+}  // namespace boxwatch
