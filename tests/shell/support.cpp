@@ -1,5 +1,7 @@
 #include "tests/shell/support.h"
 
+#include <gtest/gtest.h>
+
 namespace shelltest {
 
 namespace {
@@ -80,8 +82,10 @@ HANDLE StartBuiltProgram(const std::wstring& fileName, const std::wstring& argum
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        ADD_FAILURE() << "could not start " << testing::PrintToString(command) << ": error " << GetLastError();
         return nullptr;
+    }
     CloseHandle(pi.hThread);
     return pi.hProcess;
 }
