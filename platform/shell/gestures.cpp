@@ -13,31 +13,16 @@ struct QueuedMessage {
 };
 QueuedMessage g_lastQueued = {};
 
-class QueueHook {
-public:
-    QueueHook() { hook_ = SetWindowsHookExW(WH_GETMESSAGE, Proc, shell::PlatformModule(), GetCurrentThreadId()); }
-    ~QueueHook()
-    {
-        if (hook_)
-            UnhookWindowsHookEx(hook_);
+LRESULT CALLBACK QueueHookProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && wParam == PM_REMOVE) {
+        const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+        g_lastQueued = QueuedMessage{msg->hwnd, msg->message, msg->lParam};
     }
-    QueueHook(const QueueHook&) = delete;
-    QueueHook& operator=(const QueueHook&) = delete;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
-private:
-    static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam)
-    {
-        if (code == HC_ACTION && wParam == PM_REMOVE) {
-            const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-            g_lastQueued = QueuedMessage{msg->hwnd, msg->message, msg->lParam};
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    HHOOK hook_;
-};
-
-QueueHook g_queueHook;
+shell::ThreadHook g_queueHook(WH_GETMESSAGE, QueueHookProc);
 
 bool CameFromQueue(HWND window, UINT message, POINT at)
 {

@@ -125,6 +125,33 @@ HWND CreateDeviceWindow(const wchar_t* title, WNDPROC proc)
     return window;
 }
 
+HWND MakeListView(HWND parent, const std::vector<std::wstring>& rows)
+{
+    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL |
+                                LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS,
+                                3, 34, 234, 105, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    LVCOLUMNW column = {};
+    column.mask = LVCF_WIDTH;
+    column.cx = 220;
+    SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(i);
+        item.pszText = const_cast<wchar_t*>(rows[i].c_str());
+        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    return list;
+}
+
+void ExpectRect(const RECT& r, int left, int top, int right, int bottom)
+{
+    EXPECT_EQ(r.left, left);
+    EXPECT_EQ(r.top, top);
+    EXPECT_EQ(r.right, right);
+    EXPECT_EQ(r.bottom, bottom);
+}
+
 void InjectKeys(const std::vector<UINT>& keys)
 {
     for (UINT key : keys) {

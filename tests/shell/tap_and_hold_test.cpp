@@ -24,22 +24,7 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 HWND MakeList(HWND parent)
 {
-    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL |
-                                LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS,
-                                3, 34, 234, 105, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    LVCOLUMNW column = {};
-    column.mask = LVCF_WIDTH;
-    column.cx = 220;
-    SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-    const wchar_t* rows[] = {L"홍길동", L"김철수", L"이영희", L"박민수", L"최지우"};
-    for (int i = 0; i < 5; ++i) {
-        LVITEMW item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = i;
-        item.pszText = const_cast<wchar_t*>(rows[i]);
-        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    }
-    return list;
+    return shelltest::MakeListView(parent, {L"홍길동", L"김철수", L"이영희", L"박민수", L"최지우"});
 }
 
 POINT RowPoint(HWND list, int row)
@@ -89,18 +74,16 @@ void Perform(Gesture gesture, HWND target, POINT at)
     }
 }
 
-struct Fixture : testing::Test {
+struct TapAndHold : shelltest::DeviceWindowTest {
+    TapAndHold() : DeviceWindowTest(ParentProc) {}
     void SetUp() override
     {
         g_notices.clear();
-        parent = shelltest::CreateDeviceWindow(L"다이어리", ParentProc);
-        ASSERT_NE(parent, nullptr);
+        DeviceWindowTest::SetUp();
+        parent = window;
     }
-    void TearDown() override { DestroyWindow(parent); }
     HWND parent = nullptr;
 };
-
-using TapAndHold = Fixture;
 
 }  // namespace
 
