@@ -26,6 +26,9 @@ bool RegisterPlatformClass(LPCWSTR name, WNDPROC proc);
 // topmost popup that never takes the activation.
 HWND CreateFurnitureWindow(LPCWSTR className, WNDPROC proc, RECT place);
 
+// Takes the window's caption and frame away and puts it at the place.
+void PlaceWithoutFrame(HWND window, RECT place);
+
 // A hook of this thread's messages for the life of the object.
 class ThreadHook {
 public:
