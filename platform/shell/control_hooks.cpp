@@ -26,33 +26,15 @@ void OnWindowCreating(HWND window)
         shell::AdoptListControl(window, true);
 }
 
-class CreationHook {
-public:
-    CreationHook()
-    {
-        hook_ = SetWindowsHookExW(WH_CBT, Proc, shell::PlatformModule(), GetCurrentThreadId());
-    }
-    ~CreationHook()
-    {
-        if (hook_)
-            UnhookWindowsHookEx(hook_);
-    }
-    CreationHook(const CreationHook&) = delete;
-    CreationHook& operator=(const CreationHook&) = delete;
-
-private:
-    static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam)
-    {
-        if (code == HCBT_CREATEWND)
-            OnWindowCreating(reinterpret_cast<HWND>(wParam));
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    HHOOK hook_;
-};
+LRESULT CALLBACK CreationHookProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND)
+        OnWindowCreating(reinterpret_cast<HWND>(wParam));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 // Installed for the thread that loads the platform: the process's one
 // user-interface thread.
-CreationHook g_creationHook;
+shell::ThreadHook g_creationHook(WH_CBT, CreationHookProc);
 
 }  // namespace

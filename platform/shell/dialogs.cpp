@@ -5,8 +5,6 @@
 namespace {
 
 constexpr DWORD kSizingFlags = SHIDIF_SIZEDLG | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_FULLSCREENNOMENUBAR;
-constexpr LONG kFrameStyles = WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | DS_MODALFRAME;
-constexpr LONG kFrameExStyles = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 
 // The full-screen rectangle below the top bar; SHIDIF_SIZEDLG alone stops at
 // the input panel or the menu bar.
@@ -16,15 +14,6 @@ RECT DialogRect(DWORD flags)
     if (!(flags & (SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_FULLSCREENNOMENUBAR)))
         area.bottom = shell::PanelUp() ? shell::PanelRect().top : shell::MenuBarRect().top;
     return area;
-}
-
-void MakeFullScreen(HWND dialog, DWORD flags)
-{
-    SetWindowLongW(dialog, GWL_STYLE, GetWindowLongW(dialog, GWL_STYLE) & ~kFrameStyles);
-    SetWindowLongW(dialog, GWL_EXSTYLE, GetWindowLongW(dialog, GWL_EXSTYLE) & ~kFrameExStyles);
-    RECT place = DialogRect(flags);
-    SetWindowPos(dialog, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 }  // namespace
@@ -45,7 +34,7 @@ CEAPI BOOL WINAPI SHInitDialog(PSHINITDLGINFO info)
         return TRUE;
     }
     if (flags & kSizingFlags)
-        MakeFullScreen(dialog, flags);
+        shell::PlaceWithoutFrame(dialog, DialogRect(flags));
     shell::SetDoneButton(dialog, (flags & SHIDIF_DONEBUTTON) != 0);
     return TRUE;
 }

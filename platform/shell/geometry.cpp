@@ -1,6 +1,7 @@
 #include "platform/shell/state.h"
 
 #undef CreateWindowExW
+#undef GetMonitorInfoW
 
 namespace {
 
@@ -58,6 +59,14 @@ CEAPI BOOL WINAPI CeGetWorkArea(RECT* area)
         return FALSE;
     }
     *area = shell::WorkArea();
+    return TRUE;
+}
+
+CEAPI BOOL WINAPI CeGetMonitorInfoW(HMONITOR monitor, LPMONITORINFO info)
+{
+    if (!::GetMonitorInfoW(monitor, info))
+        return FALSE;
+    info->rcWork = shell::WorkArea();
     return TRUE;
 }
 

@@ -17,6 +17,12 @@ CEAPI HWND WINAPI CeCreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR wi
                                     int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                                     LPVOID param);
 
+// The monitor's work area is the device's work area too.
+CEAPI BOOL WINAPI CeGetMonitorInfoW(HMONITOR monitor, LPMONITORINFO info);
+#undef GetMonitorInfo
+#define GetMonitorInfo CeGetMonitorInfoW
+#define GetMonitorInfoW CeGetMonitorInfoW
+
 #undef CreateWindowEx
 #define CreateWindowEx CeCreateWindowExW
 #define CreateWindowExW CeCreateWindowExW

@@ -10,51 +10,40 @@ struct QueuedMessage {
     HWND window;
     UINT message;
     LPARAM lParam;
-    POINT cursor;  // where the pointer was, on the screen
 };
 QueuedMessage g_lastQueued = {};
 
-class QueueHook {
-public:
-    QueueHook() { hook_ = SetWindowsHookExW(WH_GETMESSAGE, Proc, shell::PlatformModule(), GetCurrentThreadId()); }
-    ~QueueHook()
-    {
-        if (hook_)
-            UnhookWindowsHookEx(hook_);
-    }
-    QueueHook(const QueueHook&) = delete;
-    QueueHook& operator=(const QueueHook&) = delete;
-
-private:
-    static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam)
-    {
-        if (code == HC_ACTION && wParam == PM_REMOVE) {
-            const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-            g_lastQueued = QueuedMessage{msg->hwnd, msg->message, msg->lParam, msg->pt};
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    HHOOK hook_;
-};
-
-QueueHook g_queueHook;
-
-// Whether the press being handled came through the queue; then its record.
-bool CameFromQueue(HWND window, UINT message, POINT at, QueuedMessage* press)
+LRESULT CALLBACK QueueHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
-    *press = g_lastQueued;
-    g_lastQueued = QueuedMessage{};
-    return press->window == window && press->message == message && press->lParam == MAKELPARAM(at.x, at.y);
+    if (code == HC_ACTION && wParam == PM_REMOVE) {
+        const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+        g_lastQueued = QueuedMessage{msg->hwnd, msg->message, msg->lParam};
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The pointer went away from where it was pressed. (The queue's moves do not
-// tell: the system also makes some up, with the pointer's old place.)
-bool MovedAway(const QueuedMessage& press)
+shell::ThreadHook g_queueHook(WH_GETMESSAGE, QueueHookProc);
+
+bool CameFromQueue(HWND window, UINT message, POINT at)
+{
+    QueuedMessage last = g_lastQueued;
+    g_lastQueued = QueuedMessage{};
+    return last.window == window && last.message == message && last.lParam == MAKELPARAM(at.x, at.y);
+}
+
+bool Apart(POINT a, POINT b)
+{
+    return abs(a.x - b.x) > kMoveTolerance || abs(a.y - b.y) > kMoveTolerance;
+}
+
+// The pen went away: the pointer moved since the hold began, to a place away
+// from the press. (The queue's moves do not tell: the system also makes some
+// up, with old places; and a press that was posted has no pointer of its own.)
+bool MovedAway(POINT start, POINT pressed)
 {
     POINT now = {};
     GetCursorPos(&now);
-    return abs(now.x - press.cursor.x) > kMoveTolerance || abs(now.y - press.cursor.y) > kMoveTolerance;
+    return Apart(now, start) && Apart(now, pressed);
 }
 
 }  // namespace
@@ -63,9 +52,12 @@ namespace shell {
 
 bool HeldDown(HWND window, POINT at, DWORD holdMs)
 {
-    QueuedMessage press = {};
-    if (!CameFromQueue(window, WM_LBUTTONDOWN, at, &press))
+    if (!CameFromQueue(window, WM_LBUTTONDOWN, at))
         return false;
+    POINT start = {};
+    GetCursorPos(&start);
+    POINT pressed = at;
+    ClientToScreen(window, &pressed);
     ULONGLONG end = GetTickCount64() + holdMs;
     for (;;) {
         MSG msg;
@@ -75,7 +67,7 @@ bool HeldDown(HWND window, POINT at, DWORD holdMs)
                 return false;
             PeekMessageW(&msg, msg.hwnd, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE);
         }
-        if (MovedAway(press))
+        if (MovedAway(start, pressed))
             return false;
         ULONGLONG now = GetTickCount64();
         if (now >= end)

@@ -5,8 +5,6 @@
 
 #include <windowsx.h>
 
-#undef CreateWindowExW
-
 namespace {
 
 constexpr int kKeyWidth = 24;
@@ -120,16 +118,6 @@ LRESULT CALLBACK PanelWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-bool RegisterPanelClass()
-{
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = PanelWndProc;
-    wc.hInstance = shell::PlatformModule();
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = CE_INPUT_PANEL_CLASS;
-    return RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 void ResetPanel()
 {
     if (g_panel)
@@ -147,12 +135,7 @@ HWND EnsurePanelWindow()
 {
     if (HWND existing = FindWindowW(CE_INPUT_PANEL_CLASS, nullptr))
         return existing;
-    if (!RegisterPanelClass())
-        return nullptr;
-    RECT place = PanelRect();
-    g_panel = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, CE_INPUT_PANEL_CLASS, L"",
-                                WS_POPUP, place.left, place.top, place.right - place.left,
-                                place.bottom - place.top, nullptr, nullptr, PlatformModule(), nullptr);
+    g_panel = CreateFurnitureWindow(CE_INPUT_PANEL_CLASS, PanelWndProc, PanelRect());
     return g_panel;
 }
 

@@ -24,16 +24,16 @@ constexpr SharedItem kSharedItems[] = {
 // Serialises changes and refreshes among the device's processes.
 class LocaleLock {
 public:
-    LocaleLock() : mutex_(CreateMutexW(nullptr, FALSE, kLocaleMutex))
+    LocaleLock()
     {
+        static HANDLE mutex = CreateMutexW(nullptr, FALSE, kLocaleMutex);
+        mutex_ = mutex;
         held_ = mutex_ && WaitForSingleObject(mutex_, kLockWaitMs) != WAIT_TIMEOUT;
     }
     ~LocaleLock()
     {
         if (held_)
             ReleaseMutex(mutex_);
-        if (mutex_)
-            CloseHandle(mutex_);
     }
     LocaleLock(const LocaleLock&) = delete;
     LocaleLock& operator=(const LocaleLock&) = delete;
@@ -53,18 +53,27 @@ bool ReadStoredValue(LPCWSTR name, wchar_t* out, DWORD chars)
     return true;
 }
 
+// Whether the process's copy of the item differs from what the device stored.
+bool Stale(const SharedItem& shared, wchar_t* stored)
+{
+    wchar_t current[kValueChars] = L"";
+    if (!ReadStoredValue(shared.value, stored, kValueChars))
+        return false;
+    ::GetLocaleInfoW(LOCALE_USER_DEFAULT, shared.item, current, kValueChars);
+    return wcscmp(stored, current) != 0;
+}
+
 // The desktop keeps the user's locale values per process, read once; this
-// brings the process's copy up to what the device last stored.
+// brings the process's copy up to what the device last stored. Reading again
+// under the lock keeps a newer change of another process from being undone.
 void RefreshSharedItems()
 {
-    LocaleLock lock;
     for (const SharedItem& shared : kSharedItems) {
         wchar_t stored[kValueChars];
-        wchar_t current[kValueChars] = L"";
-        if (!ReadStoredValue(shared.value, stored, kValueChars))
+        if (!Stale(shared, stored))
             continue;
-        ::GetLocaleInfoW(LOCALE_USER_DEFAULT, shared.item, current, kValueChars);
-        if (wcscmp(stored, current) != 0)
+        LocaleLock lock;
+        if (Stale(shared, stored))
             ::SetLocaleInfoW(LOCALE_USER_DEFAULT, shared.item, stored);
     }
 }

@@ -187,16 +187,6 @@ LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-bool RegisterMenuBarClass()
-{
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = MenuBarWndProc;
-    wc.hInstance = shell::PlatformModule();
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = CE_MENU_BAR_CLASS;
-    return RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 }  // namespace
 
 CEAPI BOOL WINAPI SHCreateMenuBar(SHMENUBARINFO* info)
@@ -209,7 +199,7 @@ CEAPI BOOL WINAPI SHCreateMenuBar(SHMENUBARINFO* info)
     shell::MenuBarLayout layout = {};
     if (!(info->dwFlags & SHCMBF_EMPTYBAR) && !shell::LoadMenuBarLayout(info->hInstRes, info->nToolBarId, &layout))
         return FALSE;
-    if (!RegisterMenuBarClass())
+    if (!shell::RegisterPlatformClass(CE_MENU_BAR_CLASS, MenuBarWndProc))
         return FALSE;
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);

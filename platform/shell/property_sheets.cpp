@@ -11,8 +11,6 @@ constexpr UINT_PTR kSheetSubclass = 1;
 constexpr int kTabControlId = 0x3020;
 constexpr int kApplyButtonId = 0x3021;
 constexpr int kDesktopButtons[] = {IDOK, IDCANCEL, kApplyButtonId, IDHELP};
-constexpr LONG kFrameStyles = WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | DS_MODALFRAME;
-constexpr LONG kFrameExStyles = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE;
 
 struct Sheet {
     bool inUse;
@@ -45,11 +43,7 @@ Sheet* FreeSheet()
 
 void LayoutFullScreen(HWND window)
 {
-    SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) & ~kFrameStyles);
-    SetWindowLongW(window, GWL_EXSTYLE, GetWindowLongW(window, GWL_EXSTYLE) & ~kFrameExStyles);
-    RECT area = shell::WorkArea();
-    SetWindowPos(window, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    shell::PlaceWithoutFrame(window, shell::WorkArea());
     for (int id : kDesktopButtons) {
         if (HWND button = GetDlgItem(window, id))
             ShowWindow(button, SW_HIDE);

@@ -1,6 +1,7 @@
 # The shell and device-status layer, inside ceplat.
 target_sources(ceplat PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/geometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/platform_windows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/top_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/system_parameters.cpp
   ${CMAKE_CURRENT_LIST_DIR}/device_status.cpp

@@ -19,6 +19,35 @@ constexpr int kTopBarHeight = 26;
 constexpr int kMenuBarHeight = 26;
 constexpr int kPanelHeight = 80;
 
+// Registers a window class of the platform DLL (once; later calls succeed).
+bool RegisterPlatformClass(LPCWSTR name, WNDPROC proc);
+
+// A hidden piece of the screen's furniture (top bar, input panel): a
+// topmost popup that never takes the activation.
+HWND CreateFurnitureWindow(LPCWSTR className, WNDPROC proc, RECT place);
+
+// Takes the window's caption and frame away and puts it at the place.
+void PlaceWithoutFrame(HWND window, RECT place);
+
+// A hook of this thread's messages for the life of the object.
+class ThreadHook {
+public:
+    ThreadHook(int type, HOOKPROC proc)
+        : hook_(SetWindowsHookExW(type, proc, PlatformModule(), GetCurrentThreadId()))
+    {
+    }
+    ~ThreadHook()
+    {
+        if (hook_)
+            UnhookWindowsHookEx(hook_);
+    }
+    ThreadHook(const ThreadHook&) = delete;
+    ThreadHook& operator=(const ThreadHook&) = delete;
+
+private:
+    HHOOK hook_;
+};
+
 // The screen as the device profile gives it.
 SIZE ScreenSize();
 // Everything below the top bar: (0,26)-(width,height).

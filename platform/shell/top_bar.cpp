@@ -4,8 +4,6 @@
 
 #include <windowsx.h>
 
-#undef CreateWindowExW
-
 namespace {
 
 constexpr wchar_t kDoneProp[] = L"CeDoneButton";
@@ -112,16 +110,6 @@ LRESULT CALLBACK TopBarWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-bool RegisterTopBarClass()
-{
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = TopBarWndProc;
-    wc.hInstance = shell::PlatformModule();
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = CE_TOP_BAR_CLASS;
-    return RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 void ResetTopBar()
 {
     if (g_bar)
@@ -139,12 +127,8 @@ void EnsureTopBar()
 {
     if (g_bar || FindWindowW(CE_TOP_BAR_CLASS, nullptr))
         return;
-    if (!RegisterTopBarClass())
-        return;
     SIZE screen = ScreenSize();
-    g_bar = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, CE_TOP_BAR_CLASS, L"",
-                              WS_POPUP, 0, 0, screen.cx, kTopBarHeight, nullptr, nullptr,
-                              shell::PlatformModule(), nullptr);
+    g_bar = CreateFurnitureWindow(CE_TOP_BAR_CLASS, TopBarWndProc, RECT{0, 0, screen.cx, kTopBarHeight});
     if (!g_bar)
         return;
     ShowWindow(g_bar, SW_SHOWNOACTIVATE);

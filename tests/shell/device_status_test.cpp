@@ -147,6 +147,11 @@ TEST(DeviceStatus, WorkAreaIsTheScreenBelowTheTopBar)
     RECT same = {};
     ASSERT_TRUE(CeGetWorkArea(&same));
     EXPECT_TRUE(EqualRect(&area, &same));
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor));
+    EXPECT_TRUE(EqualRect(&monitor.rcWork, &area));
+    EXPECT_EQ(monitor.rcMonitor.bottom, 320);
 }
 
 TEST(DeviceStatus, SpecialFoldersAreRootedDevicePaths)

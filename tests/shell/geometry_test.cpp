@@ -18,14 +18,6 @@ void RegisterTestClass()
     RegisterClassW(&wc);
 }
 
-void ExpectRect(const RECT& r, int left, int top, int right, int bottom)
-{
-    EXPECT_EQ(r.left, left);
-    EXPECT_EQ(r.top, top);
-    EXPECT_EQ(r.right, right);
-    EXPECT_EQ(r.bottom, bottom);
-}
-
 }  // namespace
 
 TEST(Geometry, DefaultTopLevelWindowFillsTheWorkAreaWithoutFrame)
@@ -34,15 +26,15 @@ TEST(Geometry, DefaultTopLevelWindowFillsTheWorkAreaWithoutFrame)
     HWND window = CreateWindowExW(0, kClass, L"다이어리", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                   CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
-    ExpectRect(testkit::ScreenRect(window), 0, 26, 240, 320);
-    ExpectRect(testkit::ClientRectOf(window), 0, 0, 240, 294);
+    shelltest::ExpectRect(testkit::ScreenRect(window), 0, 26, 240, 320);
+    shelltest::ExpectRect(testkit::ClientRectOf(window), 0, 0, 240, 294);
     LONG style = GetWindowLongW(window, GWL_STYLE);
     EXPECT_EQ(style & WS_CAPTION, 0);
     EXPECT_EQ(style & WS_THICKFRAME, 0);
 
     HWND bar = FindWindowW(CE_TOP_BAR_CLASS, nullptr);
     ASSERT_NE(bar, nullptr);
-    ExpectRect(testkit::ScreenRect(bar), 0, 0, 240, 26);
+    shelltest::ExpectRect(testkit::ScreenRect(bar), 0, 0, 240, 26);
     SetForegroundWindow(window);
     EXPECT_TRUE(testkit::PumpUntil([&] { return testkit::WindowText(bar) == L"다이어리"; }))
         << testing::PrintToString(testkit::WindowText(bar));

@@ -23,14 +23,6 @@ SIPINFO PanelInfo(DWORD size = sizeof(SIPINFO))
     return info;
 }
 
-void ExpectRect(const RECT& r, int left, int top, int right, int bottom)
-{
-    EXPECT_EQ(r.left, left);
-    EXPECT_EQ(r.top, top);
-    EXPECT_EQ(r.right, right);
-    EXPECT_EQ(r.bottom, bottom);
-}
-
 }  // namespace
 
 TEST(InputPanel, UpAndDownWithItsRectangleStateAndBroadcast)
@@ -47,17 +39,17 @@ TEST(InputPanel, UpAndDownWithItsRectangleStateAndBroadcast)
 
     SIPINFO down = PanelInfo();
     EXPECT_EQ(down.fdwFlags, static_cast<DWORD>(SIPF_DOCKED));
-    ExpectRect(down.rcVisibleDesktop, 0, 26, 240, 294);
-    ExpectRect(down.rcSipRect, 0, 214, 240, 294);
+    shelltest::ExpectRect(down.rcVisibleDesktop, 0, 26, 240, 294);
+    shelltest::ExpectRect(down.rcSipRect, 0, 214, 240, 294);
 
     ASSERT_TRUE(SipShowIM(SIPF_ON));
     HWND panel = FindWindowW(CE_INPUT_PANEL_CLASS, nullptr);
     ASSERT_NE(panel, nullptr);
     EXPECT_TRUE(IsWindowVisible(panel));
-    ExpectRect(testkit::ScreenRect(panel), 0, 214, 240, 294);
+    shelltest::ExpectRect(testkit::ScreenRect(panel), 0, 214, 240, 294);
     SIPINFO up = PanelInfo();
     EXPECT_EQ(up.fdwFlags, static_cast<DWORD>(SIPF_ON | SIPF_DOCKED));
-    ExpectRect(up.rcVisibleDesktop, 0, 26, 240, 214);
+    shelltest::ExpectRect(up.rcVisibleDesktop, 0, 26, 240, 214);
     EXPECT_EQ(up.dwImDataSize, 0u);
     EXPECT_EQ(GetForegroundWindow(), second) << "the panel took the activation";
 
@@ -91,7 +83,7 @@ TEST(InputPanel, StateQueriesTakeTheDevicesRecordSizeAndTheShellCalls)
     SIPINFO viaParameters = {};
     viaParameters.cbSize = sizeof(viaParameters);
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETSIPINFO, 0, &viaParameters, 0));
-    ExpectRect(viaParameters.rcVisibleDesktop, 0, 26, 240, 214);
+    shelltest::ExpectRect(viaParameters.rcVisibleDesktop, 0, 26, 240, 214);
 
     SIPINFO lower = {};
     lower.cbSize = sizeof(lower);

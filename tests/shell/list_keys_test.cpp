@@ -48,20 +48,7 @@ TEST(ListKeys, ZeroedKeyCodeMovesExactlyOnceAndOtherwiseTheListMovesOnce)
         {false, VK_UP, 2, 1},
     };
     HWND parent = shelltest::CreateDeviceWindow(L"다이어리", ParentProc);
-    g_list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL |
-                             LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS,
-                             3, 34, 234, 105, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    LVCOLUMNW column = {};
-    column.mask = LVCF_WIDTH;
-    column.cx = 220;
-    SendMessageW(g_list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-    for (int i = 0; i < 5; ++i) {
-        LVITEMW item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = i;
-        item.pszText = const_cast<wchar_t*>(L"일정");
-        SendMessageW(g_list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    }
+    g_list = shelltest::MakeListView(parent, {L"일정", L"일정", L"일정", L"일정", L"일정"});
     SetFocus(g_list);
     for (const KeyCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "parent takes " << c.parentTakes << " key " << c.key << " from " << c.from);

@@ -66,19 +66,17 @@ void ChooseFromPopup(HWND bar, UINT button, const std::vector<UINT>& keys)
     testkit::Tap(toolbar, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
-struct OwnerFixture : testing::Test {
+struct MenuBar : shelltest::DeviceWindowTest {
+    MenuBar() : DeviceWindowTest(OwnerProc) {}
     void SetUp() override
     {
         g_commands.clear();
         g_initialisedPopups.clear();
-        owner = shelltest::CreateDeviceWindow(L"다이어리", OwnerProc);
-        ASSERT_NE(owner, nullptr);
+        DeviceWindowTest::SetUp();
+        owner = window;
     }
-    void TearDown() override { DestroyWindow(owner); }
     HWND owner = nullptr;
 };
-
-using MenuBar = OwnerFixture;
 
 }  // namespace
 
@@ -215,6 +213,6 @@ TEST_F(MenuBar, DestroyedByItselfOrWithItsOwner)
     HWND second = MakeBar(owner, IDR_PLAIN_BAR);
     ASSERT_NE(second, nullptr);
     DestroyWindow(owner);
-    owner = nullptr;
+    owner = window = nullptr;
     EXPECT_FALSE(IsWindow(second));
 }

@@ -1,5 +1,7 @@
 #include "tests/shell/support.h"
 
+#include <gtest/gtest.h>
+
 namespace shelltest {
 
 namespace {
@@ -80,8 +82,10 @@ HANDLE StartBuiltProgram(const std::wstring& fileName, const std::wstring& argum
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        ADD_FAILURE() << "could not start " << testing::PrintToString(command) << ": error " << GetLastError();
         return nullptr;
+    }
     CloseHandle(pi.hThread);
     return pi.hProcess;
 }
@@ -119,6 +123,33 @@ HWND CreateDeviceWindow(const wchar_t* title, WNDPROC proc)
         SetForegroundWindow(window);
     }
     return window;
+}
+
+HWND MakeListView(HWND parent, const std::vector<std::wstring>& rows)
+{
+    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL |
+                                LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS,
+                                3, 34, 234, 105, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    LVCOLUMNW column = {};
+    column.mask = LVCF_WIDTH;
+    column.cx = 220;
+    SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(i);
+        item.pszText = const_cast<wchar_t*>(rows[i].c_str());
+        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    return list;
+}
+
+void ExpectRect(const RECT& r, int left, int top, int right, int bottom)
+{
+    EXPECT_EQ(r.left, left);
+    EXPECT_EQ(r.top, top);
+    EXPECT_EQ(r.right, right);
+    EXPECT_EQ(r.bottom, bottom);
 }
 
 void InjectKeys(const std::vector<UINT>& keys)

@@ -4,6 +4,8 @@
 
 #include "tests/support/testkit.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -42,6 +44,33 @@ int WaitPumping(HANDLE process, DWORD timeoutMs = 20000);
 // A top-level window as the device makes one (WS_VISIBLE, default place),
 // with the given procedure (DefWindowProc when null).
 HWND CreateDeviceWindow(const wchar_t* title, WNDPROC proc = nullptr);
+
+// A report-view list view at the place of the main lists (3,34, 234 x 105),
+// one column, the rows given.
+HWND MakeListView(HWND parent, const std::vector<std::wstring>& rows);
+
+// Expects the rectangle's four edges.
+void ExpectRect(const RECT& r, int left, int top, int right, int bottom);
+
+// A test whose cases each have a device window with the given procedure.
+class DeviceWindowTest : public testing::Test {
+protected:
+    explicit DeviceWindowTest(WNDPROC proc) : proc_(proc) {}
+    void SetUp() override
+    {
+        window = CreateDeviceWindow(L"다이어리", proc_);
+        ASSERT_NE(window, nullptr);
+    }
+    void TearDown() override
+    {
+        if (window)
+            DestroyWindow(window);
+    }
+    HWND window = nullptr;
+
+private:
+    WNDPROC proc_;
+};
 
 // Real key presses through the input queue, without pumping (safe inside a
 // menu's or dialog's own loop).

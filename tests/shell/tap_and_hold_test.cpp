@@ -24,22 +24,7 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 HWND MakeList(HWND parent)
 {
-    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL |
-                                LVS_NOCOLUMNHEADER | LVS_SHOWSELALWAYS,
-                                3, 34, 234, 105, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    LVCOLUMNW column = {};
-    column.mask = LVCF_WIDTH;
-    column.cx = 220;
-    SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-    const wchar_t* rows[] = {L"홍길동", L"김철수", L"이영희", L"박민수", L"최지우"};
-    for (int i = 0; i < 5; ++i) {
-        LVITEMW item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = i;
-        item.pszText = const_cast<wchar_t*>(rows[i]);
-        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    }
-    return list;
+    return shelltest::MakeListView(parent, {L"홍길동", L"김철수", L"이영희", L"박민수", L"최지우"});
 }
 
 POINT RowPoint(HWND list, int row)
@@ -56,29 +41,15 @@ POINT OnScreen(HWND window, POINT at)
     return at;
 }
 
-void Press(HWND window, POINT at, bool down)
-{
-    POINT screen = OnScreen(window, at);
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dx = in[1].mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    in[0].mi.dy = in[1].mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    in[1].mi.dwFlags = (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP) | MOUSEEVENTF_ABSOLUTE;
-    SendInput(2, in, sizeof(INPUT));
-    // The pen is there, and its press or release waits in the queue (the
-    // display may take a while under load), before anything looks.
-    UINT button = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-    ULONGLONG end = GetTickCount64() + 3000;
-    MSG msg;
-    POINT now = {};
-    while (GetTickCount64() < end &&
-           !(GetCursorPos(&now) && now.x == screen.x && now.y == screen.y &&
-             PeekMessageW(&msg, nullptr, button, button, PM_NOREMOVE)))
-        Sleep(5);
-}
+enum class Gesture { PostedLongPress, RightClick, SentTap, QueuedQuickTap, PointerMovesAway };
 
-enum class Gesture { PostedLongPress, RightClick, SentTap, RealQuickTap, RealLongPress, RealDragAway };
+// Moves the pointer from another thread while this one is held in the press.
+DWORD WINAPI MovePointerAway(LPVOID)
+{
+    Sleep(150);
+    SetCursorPos(230, 310);
+    return 0;
+}
 
 void Perform(Gesture gesture, HWND target, POINT at)
 {
@@ -86,52 +57,33 @@ void Perform(Gesture gesture, HWND target, POINT at)
     case Gesture::PostedLongPress: testkit::LongPress(target, at.x, at.y, 700); break;
     case Gesture::RightClick: testkit::RightClick(target, at.x, at.y); break;
     case Gesture::SentTap: testkit::Tap(target, at.x, at.y); break;
-    case Gesture::RealQuickTap:
-        Press(target, at, true);
-        Press(target, at, false);
+    case Gesture::QueuedQuickTap:
+        // Pressed and lifted before anything looks: the release waits in the queue.
+        PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        PostMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
         testkit::PumpFor(300);
         break;
-    case Gesture::RealLongPress:
-        Press(target, at, true);
-        testkit::PumpFor(800);
-        Press(target, at, false);
-        testkit::PumpFor(200);
-        break;
-    case Gesture::RealDragAway: {
-        // The pen moves while this thread is held in the press.
-        static POINT away;
-        away = OnScreen(target, POINT{at.x + 40, at.y + 30});
-        HANDLE mover = CreateThread(
-            nullptr, 0,
-            [](LPVOID) -> DWORD {
-                Sleep(150);
-                SetCursorPos(away.x, away.y);
-                return 0;
-            },
-            nullptr, 0, nullptr);
-        Press(target, at, true);
-        testkit::PumpFor(800);
+    case Gesture::PointerMovesAway: {
+        SetCursorPos(120, 160);
+        HANDLE mover = CreateThread(nullptr, 0, MovePointerAway, nullptr, 0, nullptr);
+        testkit::LongPress(target, at.x, at.y, 700);
         WaitForSingleObject(mover, 2000);
         CloseHandle(mover);
-        Press(target, POINT{at.x + 40, at.y + 30}, false);
-        testkit::PumpFor(200);
         break;
     }
     }
 }
 
-struct Fixture : testing::Test {
+struct TapAndHold : shelltest::DeviceWindowTest {
+    TapAndHold() : DeviceWindowTest(ParentProc) {}
     void SetUp() override
     {
         g_notices.clear();
-        parent = shelltest::CreateDeviceWindow(L"다이어리", ParentProc);
-        ASSERT_NE(parent, nullptr);
+        DeviceWindowTest::SetUp();
+        parent = window;
     }
-    void TearDown() override { DestroyWindow(parent); }
     HWND parent = nullptr;
 };
-
-using TapAndHold = Fixture;
 
 }  // namespace
 
@@ -147,10 +99,9 @@ TEST_F(TapAndHold, ListViewHeldOrRightClickedTellsTheParentWithThePoint)
     const GestureCase cases[] = {
         {"posted long press", Gesture::PostedLongPress, 2, true},
         {"right click", Gesture::RightClick, 4, true},
-        {"real long press", Gesture::RealLongPress, 1, true},
         {"sent tap", Gesture::SentTap, 3, false},
-        {"real quick tap", Gesture::RealQuickTap, 0, false},
-        {"real press dragged away", Gesture::RealDragAway, 2, false},
+        {"queued quick tap", Gesture::QueuedQuickTap, 0, false},
+        {"pointer moving away", Gesture::PointerMovesAway, 1, false},
     };
     for (const GestureCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -160,7 +111,7 @@ TEST_F(TapAndHold, ListViewHeldOrRightClickedTellsTheParentWithThePoint)
         testkit::PumpPending();
         if (!c.notified) {
             EXPECT_TRUE(g_notices.empty());
-            if (c.gesture != Gesture::RealDragAway) {
+            if (c.gesture != Gesture::PointerMovesAway) {
                 EXPECT_EQ(testkit::ListViewSelection(list), c.row) << "a tap selects the row";
             }
             continue;
@@ -252,7 +203,7 @@ TEST_F(TapAndHold, RecogniserAnswersAndNotifiesAsAsked)
         {0, Gesture::PostedLongPress, GN_CONTEXTMENU, grid, 450},
         {SHRG_RETURNCMD | SHRG_LONGDELAY, Gesture::PostedLongPress, GN_CONTEXTMENU, nullptr, 950},
         {SHRG_NOTIFYPARENT, Gesture::SentTap, 0, nullptr, 0},
-        {SHRG_NOTIFYPARENT, Gesture::RealQuickTap, 0, nullptr, 0},
+        {SHRG_NOTIFYPARENT, Gesture::QueuedQuickTap, 0, nullptr, 0},
     };
     for (const RecogniserCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "flags " << c.flags << " gesture " << static_cast<int>(c.gesture));
