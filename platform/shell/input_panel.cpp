@@ -80,6 +80,10 @@ CEAPI BOOL WINAPI SHSipInfo(UINT action, UINT, PVOID data, UINT)
             return FALSE;
         }
         return SipShowIM(info->fdwFlags & SIPF_ON);
+    case SPI_SETCURRENTIM:
+        return SipSetCurrentIM(static_cast<CLSID*>(data));
+    case SPI_GETCURRENTIM:
+        return SipGetCurrentIM(static_cast<CLSID*>(data));
     }
     SetLastError(ERROR_NOT_SUPPORTED);
     return FALSE;

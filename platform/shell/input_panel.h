@@ -12,6 +12,8 @@
 
 #define SPI_SETSIPINFO 224
 #define SPI_GETSIPINFO 225
+#define SPI_SETCURRENTIM 226
+#define SPI_GETCURRENTIM 227
 
 #define CE_INPUT_PANEL_CLASS L"CeInputPanel"
 
@@ -34,5 +36,6 @@ CEAPI BOOL WINAPI SipShowIM(DWORD flags);
 CEAPI BOOL WINAPI SipGetInfo(SIPINFO* info);
 
 // SPI_GETSIPINFO reads the state as SipGetInfo; SPI_SETSIPINFO raises or
-// lowers the panel by the SIPF_ON flag of the record.
+// lowers the panel by the SIPF_ON flag of the record; SPI_GETCURRENTIM and
+// SPI_SETCURRENTIM read and set the current input method (a class id).
 CEAPI BOOL WINAPI SHSipInfo(UINT action, UINT param, PVOID data, UINT update);

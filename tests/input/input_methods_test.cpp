@@ -125,6 +125,23 @@ TEST_F(InputMethods, TheCurrentMethodIsSetOnlyToAnInstalledOne)
     EXPECT_TRUE(IsEqualCLSID(current, NumberedClass(1)));
 }
 
+TEST_F(InputMethods, TheShellsPanelCallReadsAndSetsTheCurrentMethod)
+{
+    const auto seen = Enumerate();
+    CLSID second = seen[1].clsid;
+    ASSERT_TRUE(SHSipInfo(SPI_SETCURRENTIM, 0, &second, 0));
+    CLSID current = {};
+    ASSERT_TRUE(SipGetCurrentIM(&current));
+    EXPECT_TRUE(IsEqualCLSID(current, second));
+
+    CLSID viaShell = {};
+    ASSERT_TRUE(SHSipInfo(SPI_GETCURRENTIM, 0, &viaShell, 0));
+    EXPECT_TRUE(IsEqualCLSID(viaShell, second));
+
+    CLSID unknown = NumberedClass(7);
+    EXPECT_FALSE(SHSipInfo(SPI_SETCURRENTIM, 0, &unknown, 0));
+}
+
 TEST_F(InputMethods, RegisteredMethodsAreListedInKeyOrder)
 {
     for (int i = 50; i >= 0; --i) {
