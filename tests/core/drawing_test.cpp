@@ -1,8 +1,8 @@
 // Outlined and filled rectangles: the pixels drawn, the inside left alone,
 // the device context's pen and brush given back, and no handle kept.
 #include "core/drawing.h"
-#include "tests/core/canvas.h"
 #include "tests/core/gdi_leak.h"
+#include "tests/support/testkit.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ TEST(Drawing, OutlinedRectDrawsOnlyTheOutline)
 {
     for (const auto& c : kOutlines) {
         SCOPED_TRACE(c.width);
-        coretest::Canvas canvas(60, 60, kWhite);
+        testkit::Canvas canvas(60, 60, kWhite);
         RECT inside = {10, 10, 50, 50};
         HBRUSH fill = CreateSolidBrush(kInside);
         FillRect(canvas.dc(), &inside, fill);
@@ -40,7 +40,7 @@ TEST(Drawing, OutlinedRectDrawsOnlyTheOutline)
 
 TEST(Drawing, FillSolidRectFillsExactlyTheRectangle)
 {
-    coretest::Canvas canvas(40, 40, kWhite);
+    testkit::Canvas canvas(40, 40, kWhite);
     const RECT band = {5, 6, 25, 16};
     const COLORREF header = 0xC6CFDE;
     FillSolidRect(canvas.dc(), &band, header);
@@ -53,7 +53,7 @@ TEST(Drawing, FillSolidRectFillsExactlyTheRectangle)
 
 TEST(Drawing, PreviousPenAndBrushComeBack)
 {
-    coretest::Canvas canvas(40, 40, kWhite);
+    testkit::Canvas canvas(40, 40, kWhite);
     HPEN pen = CreatePen(PS_DOT, 1, RGB(9, 9, 9));
     HBRUSH brush = CreateSolidBrush(RGB(7, 7, 7));
     SelectObject(canvas.dc(), pen);
@@ -75,7 +75,7 @@ TEST(Drawing, PreviousPenAndBrushComeBack)
 
 TEST(Drawing, NoPenOrBrushIsKept)
 {
-    coretest::Canvas canvas(16, 16, kWhite);
+    testkit::Canvas canvas(16, 16, kWhite);
     const RECT rect = {1, 1, 5, 5};
     EXPECT_TRUE(coretest::LeavesGdiHandlesFree([&] { DrawOutlinedRect(canvas.dc(), 1, 1, 1, 9, 9, RGB(1, 1, 1)); }));
     EXPECT_TRUE(coretest::LeavesGdiHandlesFree([&] { FillSolidRect(canvas.dc(), &rect, RGB(1, 1, 1)); }));

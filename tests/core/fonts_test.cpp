@@ -2,7 +2,6 @@
 // first, and Hangul drawn with each.
 #include "core/fonts.h"
 #include "core/state.h"
-#include "tests/core/canvas.h"
 #include "tests/support/testkit.h"
 
 #include <gtest/gtest.h>
@@ -83,7 +82,7 @@ TEST_F(AppFontsTest, HangulIsDrawnWithEveryFont)
     int normalDark = 0;
     for (const auto& f : kFonts) {
         SCOPED_TRACE(f.name);
-        coretest::Canvas canvas(120, 20, RGB(255, 255, 255));
+        testkit::Canvas canvas(120, 20, RGB(255, 255, 255));
         HGDIOBJ old = SelectObject(canvas.dc(), AppFonts.*f.member);
         wchar_t face[LF_FACESIZE] = L"";
         GetTextFaceW(canvas.dc(), LF_FACESIZE, face);
@@ -119,7 +118,7 @@ TEST_F(AppFontsTest, HangulIsDrawnWithEveryFont)
 TEST_F(AppFontsTest, PictureOfTheSixFonts)
 {
     ASSERT_TRUE(CreateAppFonts());
-    coretest::Canvas canvas(240, 130, RGB(255, 255, 255));
+    testkit::Canvas canvas(240, 130, RGB(255, 255, 255));
     int y = 4;
     for (const auto& f : kFonts) {
         HGDIOBJ old = SelectObject(canvas.dc(), AppFonts.*f.member);

@@ -6,48 +6,16 @@ namespace {
 
 Image CaptureRect(int left, int top, int width, int height)
 {
-    Image image;
     if (width <= 0 || height <= 0)
-        return image;
+        return Image();
+    Canvas canvas(width, height);
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (dib && bits) {
-        HGDIOBJ old = SelectObject(memory, dib);
-        BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
-        GdiFlush();
-        image.width = width;
-        image.height = height;
-        const uint32_t* source = static_cast<const uint32_t*>(bits);
-        image.pixels.assign(source, source + static_cast<size_t>(width) * height);
-        for (uint32_t& p : image.pixels)
-            p &= 0x00FFFFFF;
-        SelectObject(memory, old);
-    }
-    if (dib)
-        DeleteObject(dib);
-    DeleteDC(memory);
+    BitBlt(canvas.dc(), 0, 0, width, height, screen, left, top, SRCCOPY);
     ReleaseDC(nullptr, screen);
-    return image;
+    return canvas.ToImage();
 }
 
 }  // namespace
-
-COLORREF Image::At(int x, int y) const
-{
-    if (x < 0 || y < 0 || x >= width || y >= height)
-        return CLR_INVALID;
-    uint32_t p = pixels[static_cast<size_t>(y) * width + x];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-}
 
 Image CaptureScreen()
 {

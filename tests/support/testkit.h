@@ -69,6 +69,30 @@ struct Image {
     COLORREF At(int x, int y) const;
 };
 
+// A 32-bit top-down memory bitmap to draw into and read pixels back from.
+class Canvas {
+public:
+    Canvas(int width, int height, COLORREF background = RGB(0, 0, 0));
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC dc() const { return dc_; }
+    void Clear(COLORREF colour);
+    COLORREF At(int x, int y) const;  // CLR_INVALID outside
+    // Pixels of the rectangle visibly darker than white (smoothed edges too).
+    int InkedPixels(int left, int top, int right, int bottom) const;
+    Image ToImage() const;
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ oldBitmap_ = nullptr;
+    uint32_t* pixels_ = nullptr;
+};
+
 Image CaptureScreen();
 Image CaptureWindow(HWND window);  // the window's rectangle on the screen
 COLORREF ScreenPixel(int x, int y);
