@@ -9,19 +9,12 @@ namespace {
 const wchar_t* const kVolumeFiles[] = {L"\\pim.vol", L"\\pim.vol-wal", L"\\pim.vol-shm",
                                        L"\\objstore.vol", L"\\objstore.vol-wal", L"\\objstore.vol-shm"};
 
-std::wstring ProfilePath()
-{
-    wchar_t path[MAX_PATH] = L"";
-    GetEnvironmentVariableW(L"QUILLON_DEVICE_PROFILE", path, MAX_PATH);
-    return path;
-}
-
 void WriteVersion(int major)
 {
     wchar_t value[16];
     _snwprintf(value, 16, L"%d", major);
     value[15] = L'\0';
-    WritePrivateProfileStringW(L"Device", L"CeMajorVersion", value, ProfilePath().c_str());
+    WritePrivateProfileStringW(L"Device", L"CeMajorVersion", value, testkit::DeviceProfilePath().c_str());
 }
 
 // Runs the call on the database opened by name on the PIM volume.

@@ -6,13 +6,6 @@ namespace shelltest {
 
 namespace {
 
-std::wstring Environment(const wchar_t* name)
-{
-    wchar_t value[MAX_PATH * 2] = L"";
-    DWORD n = GetEnvironmentVariableW(name, value, MAX_PATH * 2);
-    return n > 0 && n < MAX_PATH * 2 ? std::wstring(value) : std::wstring();
-}
-
 std::wstring WindowsPathOf(const char* unixPath)
 {
     std::wstring path = L"Z:";
@@ -28,7 +21,7 @@ std::wstring ProfilePath(const std::wstring& name)
     return WindowsPathOf(QUILLON_SOURCE_DIR) + L"\\tools\\lib\\profiles\\" + name + L".ini";
 }
 
-ScopedProfile::ScopedProfile(const std::wstring& path) : previous_(Environment(L"QUILLON_DEVICE_PROFILE"))
+ScopedProfile::ScopedProfile(const std::wstring& path) : previous_(testkit::DeviceProfilePath())
 {
     SetEnvironmentVariableW(L"QUILLON_DEVICE_PROFILE", path.c_str());
 }

@@ -27,24 +27,18 @@ void WriteSettings(const std::string& text)
     ASSERT_TRUE(testkit::WriteFileBytes(kSettingsFile, std::vector<uint8_t>(text.begin(), text.end())));
 }
 
-std::wstring ProfilePath()
-{
-    wchar_t path[MAX_PATH] = L"";
-    GetEnvironmentVariableW(L"QUILLON_DEVICE_PROFILE", path, MAX_PATH);
-    return path;
-}
-
 // Poses the device as another handset for the next start.
 class OemText {
 public:
-    explicit OemText(const wchar_t* text)
+    explicit OemText(const wchar_t* text) : profile_(testkit::DeviceProfilePath())
     {
-        GetPrivateProfileStringW(L"Device", L"OemText", L"Pocket PC", saved_, ARRAYSIZE(saved_), ProfilePath().c_str());
-        WritePrivateProfileStringW(L"Device", L"OemText", text, ProfilePath().c_str());
+        GetPrivateProfileStringW(L"Device", L"OemText", L"Pocket PC", saved_, ARRAYSIZE(saved_), profile_.c_str());
+        WritePrivateProfileStringW(L"Device", L"OemText", text, profile_.c_str());
     }
-    ~OemText() { WritePrivateProfileStringW(L"Device", L"OemText", saved_, ProfilePath().c_str()); }
+    ~OemText() { WritePrivateProfileStringW(L"Device", L"OemText", saved_, profile_.c_str()); }
 
 private:
+    std::wstring profile_;
     wchar_t saved_[100] = L"";
 };
 

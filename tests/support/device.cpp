@@ -23,6 +23,11 @@ std::wstring DeviceHostDir()
     return TestRunDir() + L"\\dev";
 }
 
+std::wstring DeviceProfilePath()
+{
+    return Environment(L"QUILLON_DEVICE_PROFILE");
+}
+
 std::wstring DeviceLogText()
 {
     std::vector<uint8_t> bytes = ReadFileBytes(Environment(L"QUILLON_DEVICE_LOG"));

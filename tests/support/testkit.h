@@ -107,6 +107,8 @@ std::wstring SaveScreenshot(const Image& image, const std::wstring& name);
 std::wstring TestRunDir();
 // The device folder itself as the host sees it (not through drive D:).
 std::wstring DeviceHostDir();
+// The device profile the platform reads (QUILLON_DEVICE_PROFILE).
+std::wstring DeviceProfilePath();
 std::wstring DeviceLogText();  // the whole debug log, decoded
 bool FileExists(const std::wstring& path);
 std::vector<uint8_t> ReadFileBytes(const std::wstring& path);
