@@ -4,27 +4,11 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-constexpr wchar_t kClass[] = L"GeometryTestWindow";
-
-void RegisterTestClass()
-{
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = kClass;
-    RegisterClassW(&wc);
-}
-
-}  // namespace
-
 TEST(Geometry, DefaultTopLevelWindowFillsTheWorkAreaWithoutFrame)
 {
-    RegisterTestClass();
-    HWND window = CreateWindowExW(0, kClass, L"다이어리", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const std::wstring windowClass = testkit::RegisterTestClass();
+    HWND window = CreateWindowExW(0, windowClass.c_str(), L"다이어리", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
     shelltest::ExpectRect(testkit::ScreenRect(window), 0, 26, 240, 320);
     shelltest::ExpectRect(testkit::ClientRectOf(window), 0, 0, 240, 294);
@@ -55,7 +39,7 @@ TEST(Geometry, DefaultTopLevelWindowFillsTheWorkAreaWithoutFrame)
 
 TEST(Geometry, OtherWindowsKeepWhatTheyAskFor)
 {
-    RegisterTestClass();
+    const std::wstring windowClass = testkit::RegisterTestClass();
     struct WindowCase {
         DWORD style;
         int x, y, w, h;
@@ -68,7 +52,7 @@ TEST(Geometry, OtherWindowsKeepWhatTheyAskFor)
         {WS_OVERLAPPEDWINDOW, 0, 30, 200, 200, true, {0, 30, 200, 230}},
     };
     for (const WindowCase& c : cases) {
-        HWND window = CreateWindowExW(0, kClass, L"x", c.style, c.x, c.y, c.w, c.h, nullptr, nullptr,
+        HWND window = CreateWindowExW(0, windowClass.c_str(), L"x", c.style, c.x, c.y, c.w, c.h, nullptr, nullptr,
                                       GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(window, nullptr);
         RECT r = testkit::ScreenRect(window);

@@ -99,17 +99,8 @@ int WaitPumping(HANDLE process, DWORD timeoutMs)
 
 HWND CreateDeviceWindow(const wchar_t* title, WNDPROC proc)
 {
-    static int classes = 0;
-    wchar_t name[32];
-    _snwprintf(name, 32, L"ShellTestWindow%d", ++classes);
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = proc ? proc : DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = name;
-    RegisterClassW(&wc);
-    HWND window = CreateWindowExW(0, name, title, WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+    std::wstring name = testkit::RegisterTestClass(proc);
+    HWND window = CreateWindowExW(0, name.c_str(), title, WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                   CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (window) {
         UpdateWindow(window);

@@ -16,6 +16,11 @@ namespace testkit {
 
 // ---- windows -------------------------------------------------------------
 
+// Registers a window class of this program with the procedure (DefWindowProc
+// when null), a white background and the arrow cursor, under a name of its
+// own; returns the name.
+std::wstring RegisterTestClass(WNDPROC proc = nullptr);
+
 // A plain top-level window for hosting controls; destroyed by the caller.
 HWND CreateTestWindow(bool visible, int width = 240, int height = 294, WNDPROC proc = nullptr);
 

@@ -2,31 +2,29 @@
 
 namespace testkit {
 
-namespace {
+constexpr int kClassNameChars = 32;
 
-constexpr wchar_t kHostClass[] = L"TestkitHost";
-
-void RegisterHostClass()
+std::wstring RegisterTestClass(WNDPROC proc)
 {
-    static bool registered = false;
-    if (registered)
-        return;
+    static int classes = 0;
+    wchar_t name[kClassNameChars];
+    _snwprintf(name, kClassNameChars, L"TestkitWindow%d", ++classes);
+    name[kClassNameChars - 1] = L'\0';
     WNDCLASSW wc = {};
-    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpfnWndProc = proc ? proc : DefWindowProcW;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kHostClass;
+    wc.lpszClassName = name;
     RegisterClassW(&wc);
-    registered = true;
+    return name;
 }
-
-}  // namespace
 
 HWND CreateTestWindow(bool visible, int width, int height, WNDPROC proc)
 {
-    RegisterHostClass();
-    HWND window = CreateWindowExW(0, kHostClass, L"test", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 26,
+    // The procedure comes after creation: the host class is one for all.
+    static const std::wstring hostClass = RegisterTestClass();
+    HWND window = CreateWindowExW(0, hostClass.c_str(), L"test", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 26,
                                   width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (window && proc)
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
