@@ -67,17 +67,8 @@ void ReadOpenMenu(HWND menuWindow)
     g_open.seen = true;
     GetWindowRect(menuWindow, &g_open.rect);
     HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
-    const int count = GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[300] = L"";
-        MENUITEMINFOW info = {};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_ID | MIIM_STATE | MIIM_STRING;
-        info.dwTypeData = text;
-        info.cch = 300;
-        GetMenuItemInfoW(menu, i, TRUE, &info);
-        g_open.items.push_back({info.wID, text, (info.fState & MFS_CHECKED) != 0});
-    }
+    for (const testkit::MenuEntry& entry : testkit::MenuEntries(menu))
+        g_open.items.push_back({entry.id, entry.text, entry.checked});
     if (g_open.screenshot)
         testkit::SaveScreenshot(testkit::CaptureScreen(), g_open.screenshot);
 }

@@ -54,16 +54,8 @@ struct Item {
 std::vector<Item> PopupItems(HMENU popup)
 {
     std::vector<Item> items;
-    for (int i = 0; i < GetMenuItemCount(popup); ++i) {
-        wchar_t text[64] = L"";
-        MENUITEMINFOW info = {};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE;
-        info.dwTypeData = text;
-        info.cch = 64;
-        GetMenuItemInfoW(popup, i, TRUE, &info);
-        items.push_back({(info.fType & MFT_SEPARATOR) ? 0u : info.wID, text});
-    }
+    for (const testkit::MenuEntry& entry : testkit::MenuEntries(popup))
+        items.push_back({entry.separator ? 0u : entry.id, entry.text});
     return items;
 }
 

@@ -37,6 +37,15 @@ int ListViewSelection(HWND list);  // first selected item or -1
 std::vector<std::wstring> ComboItems(HWND combo);
 int ComboSelection(HWND combo);
 
+// One item of a menu as it reads back, its whole text however long.
+struct MenuEntry {
+    UINT id = 0;
+    std::wstring text;
+    bool separator = false;
+    bool checked = false;
+};
+std::vector<MenuEntry> MenuEntries(HMENU menu);
+
 // ---- input ---------------------------------------------------------------
 
 // Key codes the device sends besides the desktop's usual ones.

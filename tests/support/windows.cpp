@@ -106,4 +106,24 @@ int ComboSelection(HWND combo)
     return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
 }
 
+std::vector<MenuEntry> MenuEntries(HMENU menu)
+{
+    std::vector<MenuEntry> entries;
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFOW info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_STRING;
+        GetMenuItemInfoW(menu, i, TRUE, &info);  // the text's length
+        std::wstring text(info.cch + 1, L'\0');
+        info.fMask = MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
+        info.dwTypeData = text.data();
+        info.cch = static_cast<UINT>(text.size());
+        GetMenuItemInfoW(menu, i, TRUE, &info);
+        text.resize(wcsnlen(text.c_str(), text.size()));
+        entries.push_back({info.wID, text, (info.fType & MFT_SEPARATOR) != 0, (info.fState & MFS_CHECKED) != 0});
+    }
+    return entries;
+}
+
 }  // namespace testkit
