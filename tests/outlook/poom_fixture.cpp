@@ -87,19 +87,6 @@ std::wstring Take(BSTR text)
     return result;
 }
 
-DATE Date(int year, int month, int day, int hour, int minute)
-{
-    SYSTEMTIME time = {};
-    time.wYear = static_cast<WORD>(year);
-    time.wMonth = static_cast<WORD>(month);
-    time.wDay = static_cast<WORD>(day);
-    time.wHour = static_cast<WORD>(hour);
-    time.wMinute = static_cast<WORD>(minute);
-    DATE date = 0;
-    SystemTimeToVariantTime(&time, &date);
-    return date;
-}
-
 std::wstring DateText(DATE date)
 {
     SYSTEMTIME time = {};

@@ -4,6 +4,7 @@
 // databases underneath.
 #pragma once
 
+#include "platform/outlook/client_values.h"
 #include "tests/support/testkit.h"
 
 #include <gtest/gtest.h>
@@ -56,22 +57,8 @@ private:
 // A BSTR result as text; frees it.
 std::wstring Take(BSTR text);
 
-// A BSTR that frees itself, for property writes.
-class Text {
-public:
-    explicit Text(const std::wstring& text) : bstr_(SysAllocStringLen(text.c_str(), static_cast<UINT>(text.size())))
-    {
-    }
-    ~Text() { SysFreeString(bstr_); }
-    Text(const Text&) = delete;
-    Text& operator=(const Text&) = delete;
-    operator BSTR() const { return bstr_; }
-
-private:
-    BSTR bstr_;
-};
-
-DATE Date(int year, int month, int day, int hour = 0, int minute = 0);
+using poomclient::Date;
+using poomclient::Text;  // a BSTR that frees itself, for property writes
 std::wstring DateText(DATE date);  // "yyyy-mm-dd hh:mm"
 
 // One record read straight from a database.

@@ -5,7 +5,7 @@
 // contact loaders do), and restricting and expanding one month of the
 // calendar (as the month schedule does).
 //   tools/device make DEV && tools/device exec DEV --seconds 900 "$PWD/build/bin/poom_bench.exe"
-#include "platform/ce.h"
+#include "platform/outlook/client_values.h"
 
 #include <cstdio>
 #include <string>
@@ -44,28 +44,8 @@ unsigned Next(unsigned bound)
     return (seed >> 8) % bound;
 }
 
-class Text {
-public:
-    explicit Text(const std::wstring& text) : bstr_(SysAllocString(text.c_str())) {}
-    ~Text() { SysFreeString(bstr_); }
-    operator BSTR() const { return bstr_; }
-
-private:
-    BSTR bstr_;
-};
-
-DATE Date(IPOutlookApp* app, int year, int month, int day, int hour = 0, int minute = 0)
-{
-    SYSTEMTIME time = {};
-    time.wYear = static_cast<WORD>(year);
-    time.wMonth = static_cast<WORD>(month);
-    time.wDay = static_cast<WORD>(day);
-    time.wHour = static_cast<WORD>(hour);
-    time.wMinute = static_cast<WORD>(minute);
-    DATE date = 0;
-    app->SystemTimeToVariantTime(&time, &date);
-    return date;
-}
+using poomclient::Date;
+using poomclient::Text;
 
 std::wstring Phone(int i)
 {
@@ -110,7 +90,7 @@ void LoadAppointments(IPOutlookApp* app)
         int month = 1 + static_cast<int>(Next(12));
         int day = 1 + static_cast<int>(Next(28));
         int hour = 8 + static_cast<int>(Next(10));
-        DATE start = Date(app, 2024, month, day, hour, 0);
+        DATE start = Date(2024, month, day, hour, 0);
         appointment->put_Subject(Text(L"일정 " + std::to_wstring(i)));
         appointment->put_Location(Text(L"회의실"));
         appointment->put_Start(start);
@@ -128,9 +108,9 @@ void LoadAppointments(IPOutlookApp* app)
             case 2: pattern->put_RecurrenceType(olRecursMonthly); pattern->put_DayOfMonth(day); break;
             default: pattern->put_RecurrenceType(olRecursYearly); break;
             }
-            pattern->put_PatternStartDate(Date(app, 2024, month, day));
+            pattern->put_PatternStartDate(Date(2024, month, day));
             if (i % 2)
-                pattern->put_PatternEndDate(Date(app, 2024, 12, 31));
+                pattern->put_PatternEndDate(Date(2024, 12, 31));
             else
                 pattern->put_NoEndDate(VARIANT_TRUE);
             pattern->Release();
