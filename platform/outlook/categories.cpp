@@ -27,15 +27,33 @@ struct Category {
     std::wstring name;
 };
 
-SORTORDERSPECEX Sort(CEPROPID first, CEPROPID second = 0)
-{
-    SORTORDERSPECEX sort = {};
-    sort.wVersion = SORTORDERSPECEX_VERSION;
-    sort.wNumProps = second ? 2 : 1;
-    sort.rgPropID[0] = first;
-    sort.rgPropID[1] = second;
-    return sort;
-}
+// Reads records one after another into one buffer, freed with it.
+class RecordReader {
+public:
+    explicit RecordReader(HANDLE db) : db_(db) {}
+    ~RecordReader()
+    {
+        if (buffer_)
+            LocalFree(buffer_);
+    }
+    RecordReader(const RecordReader&) = delete;
+    RecordReader& operator=(const RecordReader&) = delete;
+
+    // The record at the position (0 when there is none); its values stay
+    // valid until the next read.
+    CEOID Read(const CEPROPVAL** values, WORD* count)
+    {
+        *count = 0;
+        CEOID oid = CeReadRecordPropsEx(db_, CEDB_ALLOWREALLOC, count, nullptr, &buffer_, &size_, nullptr);
+        *values = reinterpret_cast<const CEPROPVAL*>(buffer_);
+        return oid;
+    }
+
+private:
+    HANDLE db_;
+    LPBYTE buffer_ = nullptr;
+    DWORD size_ = 0;
+};
 
 std::wstring Trimmed(const std::wstring& text)
 {
@@ -54,15 +72,13 @@ std::vector<Category> ReadCategories(HANDLE db, CEPROPID idProp, CEPROPID namePr
     DWORD index = 0;
     if (!CeSeekDatabaseEx(db, CEDB_SEEK_BEGINNING, 0, 0, &index))
         return categories;
-    LPBYTE buffer = nullptr;
-    DWORD size = 0;
+    RecordReader reader(db);
     for (;;) {
+        const CEPROPVAL* values = nullptr;
         WORD count = 0;
-        CEOID oid = CeReadRecordPropsEx(db, CEDB_ALLOWREALLOC, &count, nullptr, &buffer, &size, nullptr);
-        if (!oid)
+        if (!reader.Read(&values, &count))
             break;
         Category category;
-        auto* values = reinterpret_cast<CEPROPVAL*>(buffer);
         for (WORD i = 0; i < count; ++i) {
             if (values[i].propid == idProp)
                 category.id = idProp == kOldNumber ? static_cast<DWORD>(values[i].val.iVal) : values[i].val.ulVal;
@@ -73,27 +89,29 @@ std::vector<Category> ReadCategories(HANDLE db, CEPROPID idProp, CEPROPID namePr
         if (!CeSeekDatabaseEx(db, CEDB_SEEK_CURRENT, 1, 0, &index))
             break;
     }
-    if (buffer)
-        LocalFree(buffer);
     return categories;
+}
+
+// The category database, opened in the order it is created with.
+HANDLE OpenSortedOn(const wchar_t* name, CEPROPID first, CEPROPID second = 0)
+{
+    SORTORDERSPECEX sort = SortOn(first, 0, second, 0);
+    return PimStore::Instance().OpenOther(name, &sort, &sort, 1);
 }
 
 HANDLE OpenMain()
 {
-    SORTORDERSPECEX sort = Sort(kMainId);
-    return PimStore::Instance().OpenOther(kMainDatabase, &sort, &sort, 1);
+    return OpenSortedOn(kMainDatabase, kMainId);
 }
 
 HANDLE OpenAssoc()
 {
-    SORTORDERSPECEX sort = Sort(kAssocItem, kAssocCategory);
-    return PimStore::Instance().OpenOther(kAssocDatabase, &sort, &sort, 1);
+    return OpenSortedOn(kAssocDatabase, kAssocItem, kAssocCategory);
 }
 
 HANDLE OpenOld()
 {
-    SORTORDERSPECEX sort = Sort(kOldNumber);
-    return PimStore::Instance().OpenOther(kOldDatabase, &sort, &sort, 1);
+    return OpenSortedOn(kOldDatabase, kOldNumber);
 }
 
 // The category of that name (without case), created when missing.
@@ -232,14 +250,13 @@ void ForgetCategories(CEOID item)
     key.val.ulVal = item;
     DWORD index = 0;
     if (CeSeekDatabaseEx(db, CEDB_SEEK_VALUEFIRSTEQUAL, reinterpret_cast<DWORD_PTR>(&key), 1, &index)) {
-        LPBYTE buffer = nullptr;
-        DWORD size = 0;
+        RecordReader reader(db);
         for (;;) {
+            const CEPROPVAL* values = nullptr;
             WORD count = 0;
-            CEOID oid = CeReadRecordPropsEx(db, CEDB_ALLOWREALLOC, &count, nullptr, &buffer, &size, nullptr);
+            CEOID oid = reader.Read(&values, &count);
             if (!oid)
                 break;
-            auto* values = reinterpret_cast<CEPROPVAL*>(buffer);
             bool same = false;
             for (WORD i = 0; i < count; ++i)
                 if (values[i].propid == kAssocItem)
@@ -248,8 +265,6 @@ void ForgetCategories(CEOID item)
                 break;
             // After the delete the position holds the record that followed.
         }
-        if (buffer)
-            LocalFree(buffer);
     }
     CloseHandle(db);
 }

@@ -7,18 +7,6 @@ namespace {
 constexpr int kOlderBuildMajorVersion = 3;
 wchar_t kVolumePath[] = L"\\pim.vol";
 
-SORTORDERSPECEX SortOn(CEPROPID first, DWORD flags, CEPROPID second = 0, DWORD secondFlags = 0)
-{
-    SORTORDERSPECEX sort = {};
-    sort.wVersion = SORTORDERSPECEX_VERSION;
-    sort.wNumProps = second ? 2 : 1;
-    sort.rgPropID[0] = first;
-    sort.rgdwFlags[0] = flags;
-    sort.rgPropID[1] = second;
-    sort.rgdwFlags[1] = secondFlags;
-    return sort;
-}
-
 bool CreateDatabase(CEGUID* volume, const wchar_t* name, const SORTORDERSPECEX* sorts, WORD sortCount)
 {
     CEDBASEINFOEX info = {};
@@ -56,6 +44,18 @@ int KindIndex(ItemKind kind)
 }
 
 }  // namespace
+
+SORTORDERSPECEX SortOn(CEPROPID first, DWORD flags, CEPROPID second, DWORD secondFlags)
+{
+    SORTORDERSPECEX sort = {};
+    sort.wVersion = SORTORDERSPECEX_VERSION;
+    sort.wNumProps = second ? 2 : 1;
+    sort.rgPropID[0] = first;
+    sort.rgdwFlags[0] = flags;
+    sort.rgPropID[1] = second;
+    sort.rgdwFlags[1] = secondFlags;
+    return sort;
+}
 
 PimStore& PimStore::Instance()
 {

@@ -14,6 +14,9 @@
 
 namespace poom {
 
+// A sort order on one property, or on two.
+SORTORDERSPECEX SortOn(CEPROPID first, DWORD flags, CEPROPID second = 0, DWORD secondFlags = 0);
+
 class PimStore {
 public:
     static PimStore& Instance();
