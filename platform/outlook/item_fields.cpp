@@ -1,6 +1,6 @@
 #include "platform/outlook/item_fields.h"
 
-#include <iterator>
+#include <span>
 
 namespace poom {
 
@@ -102,22 +102,21 @@ const FieldDef kTaskFields[] = {
     {L"Oid", kFieldOid, N},
 };
 
-template <size_t Count>
-const FieldDef* Search(const FieldDef (&table)[Count], const std::wstring& name)
+std::span<const FieldDef> FieldsOf(ItemKind kind)
 {
-    for (const FieldDef& field : table) {
-        if (CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, field.name, -1, name.c_str(),
-                           static_cast<int>(name.size())) == CSTR_EQUAL)
-            return &field;
+    switch (kind) {
+    case ItemKind::Contact: return kContactFields;
+    case ItemKind::Appointment: return kAppointmentFields;
+    case ItemKind::Task: return kTaskFields;
     }
-    return nullptr;
+    return {};
 }
 
-template <size_t Count>
-const FieldDef* SearchProp(const FieldDef (&table)[Count], CEPROPID prop)
+template <class Match>
+const FieldDef* FirstField(ItemKind kind, Match match)
 {
-    for (const FieldDef& field : table) {
-        if (field.prop == prop)
+    for (const FieldDef& field : FieldsOf(kind)) {
+        if (match(field))
             return &field;
     }
     return nullptr;
@@ -127,22 +126,15 @@ const FieldDef* SearchProp(const FieldDef (&table)[Count], CEPROPID prop)
 
 const FieldDef* FindField(ItemKind kind, const std::wstring& name)
 {
-    switch (kind) {
-    case ItemKind::Contact: return Search(kContactFields, name);
-    case ItemKind::Appointment: return Search(kAppointmentFields, name);
-    case ItemKind::Task: return Search(kTaskFields, name);
-    }
-    return nullptr;
+    return FirstField(kind, [&](const FieldDef& field) {
+        return CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, field.name, -1, name.c_str(),
+                              static_cast<int>(name.size())) == CSTR_EQUAL;
+    });
 }
 
 const FieldDef* FieldOfProp(ItemKind kind, CEPROPID prop)
 {
-    switch (kind) {
-    case ItemKind::Contact: return SearchProp(kContactFields, prop);
-    case ItemKind::Appointment: return SearchProp(kAppointmentFields, prop);
-    case ItemKind::Task: return SearchProp(kTaskFields, prop);
-    }
-    return nullptr;
+    return FirstField(kind, [&](const FieldDef& field) { return field.prop == prop; });
 }
 
 const wchar_t* DatabaseNameOf(ItemKind kind)
