@@ -17,6 +17,14 @@ const PropValue* ItemData::Find(CEPROPID prop, const PropMap* overrides) const
     return it == props_.end() ? nullptr : &it->second;
 }
 
+PropValue& ItemData::Fresh(CEPROPID prop, WORD type)
+{
+    PropValue& value = props_[prop];
+    value = PropValue{};
+    value.type = type;
+    return value;
+}
+
 std::wstring ItemData::Text(CEPROPID prop) const
 {
     const PropValue* value = Find(prop);
@@ -29,10 +37,7 @@ void ItemData::SetText(CEPROPID prop, const std::wstring& text)
         props_.erase(prop);
         return;
     }
-    PropValue& value = props_[prop];
-    value = PropValue{};
-    value.type = CEVT_LPWSTR;
-    value.text = text;
+    Fresh(prop, CEVT_LPWSTR).text = text;
 }
 
 double ItemData::Date(CEPROPID prop) const
@@ -48,10 +53,7 @@ void ItemData::SetDate(CEPROPID prop, double date)
         props_.erase(prop);
         return;
     }
-    PropValue& value = props_[prop];
-    value = PropValue{};
-    value.type = CEVT_FILETIME;
-    value.date = date;
+    Fresh(prop, CEVT_FILETIME).date = date;
 }
 
 long long ItemData::Number(CEPROPID prop, long long missing) const
@@ -62,10 +64,7 @@ long long ItemData::Number(CEPROPID prop, long long missing) const
 
 void ItemData::SetNumber(CEPROPID prop, long long number)
 {
-    PropValue& value = props_[prop];
-    value = PropValue{};
-    value.type = TypeFromPropID(prop);
-    value.number = number;
+    Fresh(prop, TypeFromPropID(prop)).number = number;
 }
 
 const std::vector<BYTE>* ItemData::Bytes(CEPROPID prop) const
@@ -80,10 +79,7 @@ void ItemData::SetBytes(CEPROPID prop, const BYTE* bytes, size_t count)
         props_.erase(prop);
         return;
     }
-    PropValue& value = props_[prop];
-    value = PropValue{};
-    value.type = TypeFromPropID(prop);
-    value.bytes.assign(bytes, bytes + count);
+    Fresh(prop, TypeFromPropID(prop)).bytes.assign(bytes, bytes + count);
 }
 
 FieldValue ItemData::Field(const FieldDef& field, const PropMap* overrides) const

@@ -90,6 +90,8 @@ public:
 
 private:
     const PropValue* Find(CEPROPID prop, const PropMap* overrides = nullptr) const;
+    // The property's value, emptied and given the type, for a setter to fill.
+    PropValue& Fresh(CEPROPID prop, WORD type);
 
     ItemKind kind_;
     CEOID oid_ = 0;
