@@ -12,11 +12,17 @@
 #include "platform/outlook/ole_dates.h"
 #include "platform/outlook/pim_store.h"
 
+#include <climits>
+
 namespace poom {
 
 namespace {
 
 constexpr long kDefaultCount = 10;
+constexpr long kAllWeekdays = 0x7F;
+constexpr long kLastDayOfMonth = 31;
+constexpr long kLastInstance = 5;  // the fifth week stands for the last
+constexpr long kMonthsInYear = 12;
 
 class Pattern : public DispatchObject<IRecurrencePattern, &IID_IRecurrencePattern> {
 public:
@@ -126,33 +132,23 @@ public:
     }
     HRESULT STDMETHODCALLTYPE put_Interval(long interval) override
     {
-        if (interval < 0)
-            return E_INVALIDARG;
-        return Change([&](RecurrenceRule& rule) { rule.interval = interval; });
+        return ChangeInRange(&RecurrenceRule::interval, interval, 0, LONG_MAX);
     }
     HRESULT STDMETHODCALLTYPE put_DayOfWeekMask(long mask) override
     {
-        if (mask < 0 || mask > 127)
-            return E_INVALIDARG;
-        return Change([&](RecurrenceRule& rule) { rule.dayOfWeekMask = mask; });
+        return ChangeInRange(&RecurrenceRule::dayOfWeekMask, mask, 0, kAllWeekdays);
     }
     HRESULT STDMETHODCALLTYPE put_DayOfMonth(long day) override
     {
-        if (day < 1 || day > 31)
-            return E_INVALIDARG;
-        return Change([&](RecurrenceRule& rule) { rule.dayOfMonth = day; });
+        return ChangeInRange(&RecurrenceRule::dayOfMonth, day, 1, kLastDayOfMonth);
     }
     HRESULT STDMETHODCALLTYPE put_Instance(long instance) override
     {
-        if (instance < 1 || instance > 5)
-            return E_INVALIDARG;
-        return Change([&](RecurrenceRule& rule) { rule.instance = instance; });
+        return ChangeInRange(&RecurrenceRule::instance, instance, 1, kLastInstance);
     }
     HRESULT STDMETHODCALLTYPE put_MonthOfYear(long month) override
     {
-        if (month < 1 || month > 12)
-            return E_INVALIDARG;
-        return Change([&](RecurrenceRule& rule) { rule.monthOfYear = month; });
+        return ChangeInRange(&RecurrenceRule::monthOfYear, month, 1, kMonthsInYear);
     }
     HRESULT STDMETHODCALLTYPE put_NoEndDate(VARIANT_BOOL noEnd) override
     {
@@ -258,6 +254,13 @@ private:
         FillDefaults();
         edit(Rule());
         return S_OK;
+    }
+
+    HRESULT ChangeInRange(long RecurrenceRule::*field, long value, long low, long high)
+    {
+        if (value < low || value > high)
+            return E_INVALIDARG;
+        return Change([&](RecurrenceRule& rule) { rule.*field = value; });
     }
 
     // Occurrences saved through other objects since this item was read.
