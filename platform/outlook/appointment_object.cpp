@@ -53,16 +53,14 @@ public:
     // A new start keeps the length.
     HRESULT STDMETHODCALLTYPE put_Start(DATE start) override
     {
-        double length = End() - Start();
-        state_->data.SetDate(kPropStart, start);
-        state_->data.SetDate(kPropEnd, start + length);
+        state_->data.MoveStart(start);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_Duration(long minutes) override
     {
         if (minutes < 0)
             return E_INVALIDARG;
-        state_->data.SetDate(kPropEnd, Start() + minutes * kMinute);
+        state_->data.SetDurationMinutes(minutes);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_End(DATE end) override

@@ -82,6 +82,18 @@ void ItemData::SetBytes(CEPROPID prop, const BYTE* bytes, size_t count)
     Fresh(prop, TypeFromPropID(prop)).bytes.assign(bytes, bytes + count);
 }
 
+void ItemData::MoveStart(double start)
+{
+    double length = DurationDays();
+    SetDate(kPropStart, start);
+    SetDate(kPropEnd, start + length);
+}
+
+void ItemData::SetDurationMinutes(long minutes)
+{
+    SetDate(kPropEnd, Date(kPropStart) + minutes * kMinute);
+}
+
 FieldValue ItemData::Field(const FieldDef& field, const PropMap* overrides) const
 {
     FieldValue result;

@@ -87,6 +87,10 @@ public:
 
     // An appointment's length in days.
     double DurationDays() const { return Date(kPropEnd) - Date(kPropStart); }
+    // An appointment moved to a new start, its length kept.
+    void MoveStart(double start);
+    // An appointment's end set by its length in minutes from its start.
+    void SetDurationMinutes(long minutes);
 
 private:
     const PropValue* Find(CEPROPID prop, const PropMap* overrides = nullptr) const;

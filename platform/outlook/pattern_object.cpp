@@ -93,10 +93,7 @@ public:
     {
         if (!IsAppointment() || state_->occurrence)
             return E_ACCESSDENIED;
-        double length = End() - Start();
-        double start = Midnight(Start()) + TimeOfDay(time);
-        state_->data.SetDate(kPropStart, start);
-        state_->data.SetDate(kPropEnd, start + length);
+        state_->data.MoveStart(Midnight(Start()) + TimeOfDay(time));
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_EndTime(DATE time) override
@@ -127,7 +124,7 @@ public:
             return E_ACCESSDENIED;
         if (minutes < 0)
             return E_INVALIDARG;
-        state_->data.SetDate(kPropEnd, Start() + minutes * kMinute);
+        state_->data.SetDurationMinutes(minutes);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_Interval(long interval) override
