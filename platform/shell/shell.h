@@ -1,6 +1,6 @@
 // The Pocket PC shell and device status: geometry, menu bars, full-screen
-// dialogs, property sheets, tap-and-hold, input panel, device status, the
-// device's requests, locale, shortcuts and bitmaps.
+// dialogs, message boxes, property sheets, tap-and-hold, input panel, device
+// status, the device's requests, locale, shortcuts and bitmaps.
 #pragma once
 
 #include "platform/shell/geometry.h"
@@ -12,6 +12,7 @@
 #include "platform/shell/locale.h"
 #include "platform/shell/menu_bar.h"
 #include "platform/shell/dialogs.h"
+#include "platform/shell/message_box.h"
 #include "platform/shell/property_sheets.h"
 #include "platform/shell/input_panel.h"
 #include "platform/shell/activation.h"
