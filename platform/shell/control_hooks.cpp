@@ -7,22 +7,15 @@
 
 namespace {
 
-bool IsClass(HWND window, LPCWSTR name)
-{
-    wchar_t className[64] = L"";
-    GetClassNameW(window, className, 64);
-    return _wcsicmp(className, name) == 0;
-}
-
 void OnWindowCreating(HWND window)
 {
     // The calendars read the locale's first day of the week and short-date
     // format once, when they are made; lists take the device's gestures.
-    if (IsClass(window, MONTHCAL_CLASSW) || IsClass(window, DATETIMEPICK_CLASSW))
+    if (shell::IsWindowOfClass(window, MONTHCAL_CLASSW) || shell::IsWindowOfClass(window, DATETIMEPICK_CLASSW))
         shell::SyncLocale();
-    else if (IsClass(window, WC_LISTVIEWW))
+    else if (shell::IsWindowOfClass(window, WC_LISTVIEWW))
         shell::AdoptListControl(window, false);
-    else if (IsClass(window, WC_TREEVIEWW))
+    else if (shell::IsWindowOfClass(window, WC_TREEVIEWW))
         shell::AdoptListControl(window, true);
 }
 

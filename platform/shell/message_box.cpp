@@ -14,7 +14,6 @@ namespace {
 constexpr wchar_t kDialogClass[] = L"#32770";
 constexpr wchar_t kButtonClass[] = L"Button";
 constexpr wchar_t kStaticClass[] = L"Static";
-constexpr int kClassNameChars = 16;
 constexpr int kMargin = 8;        // around the contents of the box
 constexpr int kIconGap = 8;       // between the icon and the text
 constexpr int kRowGap = 10;       // between the text and the buttons
@@ -29,13 +28,6 @@ struct BoxParts {
     HWND text = nullptr;
     std::vector<HWND> buttons;  // left to right
 };
-
-bool HasClass(HWND window, const wchar_t* name)
-{
-    wchar_t found[kClassNameChars] = L"";
-    GetClassNameW(window, found, kClassNameChars);
-    return lstrcmpiW(found, name) == 0;
-}
 
 SIZE SizeOf(HWND window)
 {
@@ -65,11 +57,11 @@ BoxParts FindParts(HWND box)
         LONG style = GetWindowLongW(child, GWL_STYLE);
         if (!(style & WS_VISIBLE))
             continue;
-        if (HasClass(child, kButtonClass))
+        if (shell::IsWindowOfClass(child, kButtonClass))
             parts.buttons.push_back(child);
-        else if (HasClass(child, kStaticClass) && (style & SS_TYPEMASK) == SS_ICON)
+        else if (shell::IsWindowOfClass(child, kStaticClass) && (style & SS_TYPEMASK) == SS_ICON)
             parts.icon = SendMessageW(child, STM_GETICON, 0, 0) ? child : nullptr;  // empty without an icon
-        else if (HasClass(child, kStaticClass) && !parts.text)
+        else if (shell::IsWindowOfClass(child, kStaticClass) && !parts.text)
             parts.text = child;
     }
     std::sort(parts.buttons.begin(), parts.buttons.end(),
@@ -203,7 +195,7 @@ LRESULT CALLBACK BoxHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HC_ACTION && t_boxPending) {
         const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        if (sent->message == WM_INITDIALOG && HasClass(sent->hwnd, kDialogClass)) {
+        if (sent->message == WM_INITDIALOG && shell::IsWindowOfClass(sent->hwnd, kDialogClass)) {
             t_boxPending = false;
             FitBox(sent->hwnd);
         }

@@ -6,6 +6,7 @@ namespace {
 
 constexpr LONG kFrameStyles = WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | DS_MODALFRAME;
 constexpr LONG kFrameExStyles = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
+constexpr int kClassNameChars = 64;
 
 }  // namespace
 
@@ -19,6 +20,12 @@ bool RegisterPlatformClass(LPCWSTR name, WNDPROC proc)
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = name;
     return RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool IsWindowOfClass(HWND window, LPCWSTR className)
+{
+    wchar_t name[kClassNameChars] = L"";
+    return GetClassNameW(window, name, kClassNameChars) > 0 && _wcsicmp(name, className) == 0;
 }
 
 HWND CreateFurnitureWindow(LPCWSTR className, WNDPROC proc, RECT place)

@@ -21,6 +21,8 @@ constexpr int kPanelHeight = 80;
 
 // Registers a window class of the platform DLL (once; later calls succeed).
 bool RegisterPlatformClass(LPCWSTR name, WNDPROC proc);
+// Whether the window is of the class (its name compared without case).
+bool IsWindowOfClass(HWND window, LPCWSTR className);
 
 // A hidden piece of the screen's furniture (top bar, input panel): a
 // topmost popup that never takes the activation.
