@@ -1,6 +1,7 @@
 #include "core/holiday_table.h"
 
-#include <cwchar>
+#include <windows.h>
+#include <strsafe.h>
 
 namespace {
 
@@ -81,9 +82,10 @@ struct Table {
                     continue;
                 HolidayEntry& e = entries[n++];
                 e.id = kIdsPerYear * y + slot.number;
-                swprintf(e.date, 11, L"%4d-%ls", kFirstYear + y, MonthDay(slot, kYearDates[y]));
-                swprintf(e.name, 101, L"%ls", slot.name);
-                swprintf(e.lunarDate, 6, L"%ls", slot.lunarDate);
+                StringCchPrintfW(e.date, ARRAYSIZE(e.date), L"%4d-%ls", kFirstYear + y,
+                                 MonthDay(slot, kYearDates[y]));
+                StringCchCopyW(e.name, ARRAYSIZE(e.name), slot.name);
+                StringCchCopyW(e.lunarDate, ARRAYSIZE(e.lunarDate), slot.lunarDate);
             }
         }
     }

@@ -5,7 +5,9 @@
 #include "platform/outlook/objects.h"
 #include "platform/outlook/ole_dates.h"
 
-#include <cwchar>
+#include <strsafe.h>
+
+#include <string>
 
 namespace poom {
 
@@ -27,21 +29,21 @@ const wchar_t* KindWord(ItemKind kind)
 
 HRESULT DisplayItem(const ItemState& state)
 {
-    wchar_t line[512];
-    int used = _snwprintf(line, 512, L"\"%ls\" /kind %ls /oid %lu", kFormProgram, KindWord(state.data.Kind()),
-                          static_cast<unsigned long>(state.data.Oid()));
+    std::wstring line = L"\"" + std::wstring(kFormProgram) + L"\" /kind " + KindWord(state.data.Kind()) +
+                        L" /oid " + std::to_wstring(static_cast<unsigned long>(state.data.Oid()));
     SYSTEMTIME start;
-    if (state.occurrence && DateToSystemTime(state.data.Date(kPropStart), &start) && used > 0 && used < 512)
-        used += _snwprintf(line + used, 512 - used, L" /start \"%04u-%02u-%02u %02u:%02u\"", start.wYear, start.wMonth,
-                           start.wDay, start.wHour, start.wMinute);
-    if (HWND parent = LogonWindow(); parent && used > 0 && used < 512)
-        used += _snwprintf(line + used, 512 - used, L" /parent %lu",
-                           static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(parent)));
-    line[511] = L'\0';
+    if (state.occurrence && DateToSystemTime(state.data.Date(kPropStart), &start)) {
+        wchar_t when[32] = L"";
+        StringCchPrintfW(when, ARRAYSIZE(when), L" /start \"%04u-%02u-%02u %02u:%02u\"", start.wYear, start.wMonth,
+                         start.wDay, start.wHour, start.wMinute);
+        line += when;
+    }
+    if (HWND parent = LogonWindow())
+        line += L" /parent " + std::to_wstring(static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(parent)));
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         DWORD error = GetLastError();
         NKDbgPrintfW(L"ceoutlook: the item form did not start (error %lu)\r\n", error);
         return HRESULT_FROM_WIN32(error);

@@ -66,7 +66,7 @@ private:
 std::wstring LocaleText(LCTYPE type)
 {
     wchar_t buffer[80] = L"";
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 80) <= 0)
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, ARRAYSIZE(buffer)) <= 0)
         return std::wstring();
     return buffer;
 }
@@ -184,7 +184,7 @@ bool ReadTimePart(Reader& in, int* hour, int* minute, int* second)
 std::wstring CurrentShortDatePicture()
 {
     wchar_t picture[80] = L"";
-    if (CeGetSystemShortDateFormat(picture, 80) <= 1)
+    if (CeGetSystemShortDateFormat(picture, ARRAYSIZE(picture)) <= 1)
         return L"M/d/yyyy";
     return picture;
 }

@@ -31,7 +31,7 @@ int CardCount()
 bool CardName(int index, wchar_t* name, size_t chars)
 {
     wchar_t key[16];
-    StringCchPrintfW(key, 16, L"Card%d", index);
+    StringCchPrintfW(key, ARRAYSIZE(key), L"Card%d", index);
     CeProfileString(L"Cards", key, index == 1 ? L"Storage Card" : L"", name, static_cast<DWORD>(chars));
     // A card folder is one plain name below the root.
     return name[0] != 0 && !wcschr(name, L'\\') && !wcschr(name, L'/');
@@ -40,7 +40,7 @@ bool CardName(int index, wchar_t* name, size_t chars)
 ULONGLONG CardKilobytes(int index, LPCWSTR suffix, int firstCardFallback)
 {
     wchar_t key[24];
-    StringCchPrintfW(key, 24, L"Card%d%ls", index, suffix);
+    StringCchPrintfW(key, ARRAYSIZE(key), L"Card%d%ls", index, suffix);
     int value = CeProfileInt(L"Cards", key, index == 1 ? firstCardFallback : 0);
     return static_cast<ULONGLONG>(value < 0 ? 0 : value) * 1024;
 }
