@@ -11,7 +11,6 @@ CEOID AssigneeOid = 0;
 namespace {
 
 constexpr wchar_t kNoCategory[] = L" ";
-constexpr int kMemoView = 7;
 constexpr wchar_t kDefaultAnniversaryTime[] = L"10:00";
 constexpr size_t kTimeChars = 6;
 

@@ -61,6 +61,8 @@ extern wchar_t SettingsFilePath[MAX_PATH];
 // The main window's view 0 to 7; it is the settings field of that name, so
 // the view shown at exit is the one saved.
 inline int32_t& CurrentView = Settings.CurrentView;
+constexpr int32_t kContactView = 0;
+constexpr int32_t kMemoView = 7;
 
 // ---- the database volume (db_access.cpp) -------------------------------------
 

@@ -9,8 +9,6 @@ namespace {
 constexpr COLORREF kTitleBand = RGB(16, 44, 99);
 constexpr RECT kTitleBandRect = {0, 0, 240, 17};
 constexpr RECT kViewAreaRect = {2, 33, 238, 140};
-constexpr WPARAM kInputPanelChange = 224;
-constexpr int kContactView = 0;
 
 void FillRectWith(HDC dc, const RECT& rect, COLORREF colour)
 {
@@ -33,7 +31,7 @@ void OnMainPaint(HWND window)
 
 void OnMainSettingChange(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    if (wParam == kInputPanelChange)
+    if (wParam == SPI_SETSIPINFO)
         InvalidateRect(window, nullptr, TRUE);
     SHHandleWMSettingChange(window, wParam, lParam, &ActivateInfo);
 }
