@@ -23,6 +23,7 @@ constexpr UINT kCrashExitCode = 77;
 constexpr DWORD kWatchLimitMs = 10000;
 constexpr DWORD kWatchParam = 12;
 constexpr size_t kSpillingBlob = 6 << 20;
+constexpr DWORD kMountOpenAlways = 0x80000004;
 
 struct Notice {
     UINT kind;
@@ -130,7 +131,7 @@ int wmain(int argc, wchar_t** argv)
         return kUsage;
     std::wstring command = argv[1];
     CEGUID volume;
-    if (!CeMountDBVol(&volume, argv[2], 0x80000004))
+    if (!CeMountDBVol(&volume, argv[2], kMountOpenAlways))
         return kFailed;
     const wchar_t* database = argv[3];
     int result = kUsage;

@@ -5,6 +5,7 @@
 #include "platform/ce.h"
 
 #include <sqlite3.h>
+#include <strsafe.h>
 
 #include <cstdio>
 #include <string>
@@ -21,6 +22,7 @@ constexpr WORD kLastName = 0x81;
 constexpr WORD kFirstName = 0x82;
 constexpr WORD kCompany = 0x83;
 constexpr WORD kAutoNumber = 0x1000;
+constexpr DWORD kMountOpenAlways = 0x80000004;  // as the device's programs mount
 
 wchar_t kVolumePath[] = L"\\bench.vol";
 const wchar_t kFloorPath[] = L"\\bench_floor.db";
@@ -155,13 +157,13 @@ public:
     bool Open() override
     {
         DeleteFiles(kVolumePath);
-        if (!CeMountDBVol(&volume_, kVolumePath, 0x80000004))
+        if (!CeMountDBVol(&volume_, kVolumePath, kMountOpenAlways))
             return false;
         session_ = CeCreateSession(&volume_);
         CEDBASEINFOEX info = {};
         info.wVersion = CEDBASEINFOEX_VERSION;
         info.dwFlags = CEDB_VALIDNAME | CEDB_VALIDSORTSPEC | CEDB_VALIDDBFLAGS;
-        wcscpy(info.szDbaseName, name_);
+        StringCchCopyW(info.szDbaseName, CEDB_MAXDBASENAMELEN, name_);
         info.wNumSortOrder = 3;
         info.rgSortSpecs[0] = SortOn({kFileAs});
         info.rgSortSpecs[1] = SortOn({kLastName, kFirstName});
