@@ -34,8 +34,8 @@ const AppFontSpec kAppFontSpecs[] = {
 
 void DeleteAppFonts()
 {
-    for (const auto& spec : kAppFontSpecs) {
-        HFONT& font = AppFonts.*spec.member;
+    for (const auto& entry : kAppFontSpecs) {
+        HFONT& font = AppFonts.*entry.member;
         if (font)
             DeleteObject(font);
         font = nullptr;
@@ -56,13 +56,13 @@ bool CreateAppFonts()
     base.lfFaceName[LF_FACESIZE - 1] = 0;
 
     bool allCreated = true;
-    for (const auto& spec : kAppFontSpecs) {
+    for (const auto& entry : kAppFontSpecs) {
         LOGFONTW font = base;
-        font.lfHeight = spec.height;
-        font.lfWeight = spec.weight;
-        font.lfUnderline = spec.underline ? TRUE : FALSE;
-        AppFonts.*spec.member = CreateFontIndirectW(&font);
-        allCreated = allCreated && AppFonts.*spec.member;
+        font.lfHeight = entry.height;
+        font.lfWeight = entry.weight;
+        font.lfUnderline = entry.underline ? TRUE : FALSE;
+        AppFonts.*entry.member = CreateFontIndirectW(&font);
+        allCreated = allCreated && AppFonts.*entry.member;
     }
     return allCreated;
 }

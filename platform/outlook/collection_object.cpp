@@ -15,13 +15,13 @@ namespace {
 
 class Collection : public DispatchObject<IPOutlookItemCollection, &IID_IPOutlookItemCollection> {
 public:
-    explicit Collection(const QuerySpec& spec) : spec_(spec) {}
+    explicit Collection(const QuerySpec& query) : query_(query) {}
 
     HRESULT STDMETHODCALLTYPE Add(IDispatch** item) override
     {
         if (!item)
             return E_POINTER;
-        *item = NewItemObject(StateOf(NewItemData(spec_.kind)));
+        *item = NewItemObject(StateOf(NewItemData(query_.kind)));
         return S_OK;
     }
 
@@ -93,9 +93,9 @@ public:
         std::shared_ptr<const Restriction> restriction = Parse(query);
         if (!restriction)
             return E_INVALIDARG;
-        QuerySpec spec = spec_;
-        spec.restrictions.push_back(restriction);
-        *items = NewCollection(spec);
+        QuerySpec narrowed = query_;
+        narrowed.restrictions.push_back(restriction);
+        *items = NewCollection(narrowed);
         return S_OK;
     }
 
@@ -104,22 +104,22 @@ public:
         std::wstring name = TextOf(property);
         if (name.size() >= 2 && name.front() == L'[' && name.back() == L']')
             name = name.substr(1, name.size() - 2);
-        const FieldDef* field = FindField(spec_.kind, name);
+        const FieldDef* field = FindField(query_.kind, name);
         if (!field)
             return E_INVALIDARG;
-        spec_.sortField = field;
-        spec_.descending = descending != VARIANT_FALSE;
+        query_.sortField = field;
+        query_.descending = descending != VARIANT_FALSE;
         built_ = false;
         return S_OK;
     }
 
     HRESULT STDMETHODCALLTYPE get_IncludeRecurrences(VARIANT_BOOL* include) override
     {
-        return ReturnValue<VARIANT_BOOL>(AsVariantBool(spec_.includeRecurrences), include);
+        return ReturnValue<VARIANT_BOOL>(AsVariantBool(query_.includeRecurrences), include);
     }
     HRESULT STDMETHODCALLTYPE put_IncludeRecurrences(VARIANT_BOOL include) override
     {
-        spec_.includeRecurrences = include != VARIANT_FALSE && spec_.kind == ItemKind::Appointment;
+        query_.includeRecurrences = include != VARIANT_FALSE && query_.kind == ItemKind::Appointment;
         built_ = false;
         return S_OK;
     }
@@ -130,7 +130,7 @@ private:
     std::shared_ptr<const Restriction> Parse(BSTR query)
     {
         std::shared_ptr<const Restriction> restriction =
-            Restriction::Parse(spec_.kind, TextOf(query), CurrentShortDatePicture());
+            Restriction::Parse(query_.kind, TextOf(query), CurrentShortDatePicture());
         if (!restriction)
             NKDbgPrintfW(L"ceoutlook: malformed restriction: %s\r\n", TextOf(query).c_str());
         return restriction;
@@ -139,19 +139,19 @@ private:
     void Refresh(bool lookAtOthers)
     {
         PimStore& store = PimStore::Instance();
-        bool stale = !built_ || generation_ != store.Generation(spec_.kind) ||
-                     (lookAtOthers && recordCount_ != store.Count(spec_.kind));
+        bool stale = !built_ || generation_ != store.Generation(query_.kind) ||
+                     (lookAtOthers && recordCount_ != store.Count(query_.kind));
         if (!stale)
             return;
-        generation_ = store.Generation(spec_.kind);
-        recordCount_ = store.Count(spec_.kind);
+        generation_ = store.Generation(query_.kind);
+        recordCount_ = store.Count(query_.kind);
         std::vector<ItemData> items;
-        store.ReadAll(spec_.kind, &items);
+        store.ReadAll(query_.kind, &items);
         std::vector<std::shared_ptr<const ItemData>> shared;
         shared.reserve(items.size());
         for (ItemData& item : items)
             shared.push_back(std::make_shared<const ItemData>(std::move(item)));
-        entries_ = RunQuery(spec_, shared);
+        entries_ = RunQuery(query_, shared);
         built_ = true;
     }
 
@@ -160,7 +160,7 @@ private:
         return NewItemObject(entry.occurrence ? OccurrenceStateOf(entry) : StateOf(*entry.item));
     }
 
-    QuerySpec spec_;
+    QuerySpec query_;
     std::vector<QueryEntry> entries_;
     bool built_ = false;
     unsigned long long generation_ = 0;
@@ -171,9 +171,9 @@ private:
 
 }  // namespace
 
-IPOutlookItemCollection* NewCollection(const QuerySpec& spec)
+IPOutlookItemCollection* NewCollection(const QuerySpec& query)
 {
-    return new Collection(spec);
+    return new Collection(query);
 }
 
 }  // namespace poom

@@ -15,10 +15,10 @@ public:
     {
         if (!items)
             return E_POINTER;
-        QuerySpec spec;
-        spec.kind = kind_;
-        spec.deviceMajorVersion = PimStore::Instance().DeviceMajorVersion();
-        *items = NewCollection(spec);
+        QuerySpec query;
+        query.kind = kind_;
+        query.deviceMajorVersion = PimStore::Instance().DeviceMajorVersion();
+        *items = NewCollection(query);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_DefaultItemType(int* itemType) override

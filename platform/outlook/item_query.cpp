@@ -37,12 +37,12 @@ private:
     PropMap overrides_;
 };
 
-bool Passes(const QuerySpec& spec, const QueryEntry& entry, double start, double end)
+bool Passes(const QuerySpec& query, const QueryEntry& entry, double start, double end)
 {
-    if (spec.restrictions.empty())
+    if (query.restrictions.empty())
         return true;
     EntryFields fields(entry, start, end);
-    for (const auto& restriction : spec.restrictions) {
+    for (const auto& restriction : query.restrictions) {
         if (!restriction->Matches(fields))
             return false;
     }
@@ -50,21 +50,21 @@ bool Passes(const QuerySpec& spec, const QueryEntry& entry, double start, double
 }
 
 // Adds the entry, or on a CE 4 device one delivery per day it touches.
-void Deliver(const QuerySpec& spec, const QueryEntry& entry, std::vector<QueryEntry>* out)
+void Deliver(const QuerySpec& query, const QueryEntry& entry, std::vector<QueryEntry>* out)
 {
-    bool perDay = spec.includeRecurrences && spec.deviceMajorVersion == 4 &&
+    bool perDay = query.includeRecurrences && query.deviceMajorVersion == 4 &&
                   entry.item->Kind() == ItemKind::Appointment;
     long firstDay = DayOf(entry.start);
     long lastDay = entry.end > entry.start ? DayOf(entry.end - kSecond) : firstDay;
     if (!perDay || lastDay <= firstDay) {
-        if (Passes(spec, entry, entry.start, entry.end))
+        if (Passes(query, entry, entry.start, entry.end))
             out->push_back(entry);
         return;
     }
     for (long day = firstDay; day <= lastDay; ++day) {
         double shareStart = std::max(entry.start, static_cast<double>(day));
         double shareEnd = std::min(entry.end, static_cast<double>(day + 1) - kSecond);
-        if (Passes(spec, entry, shareStart, shareEnd))
+        if (Passes(query, entry, shareStart, shareEnd))
             out->push_back(entry);
     }
 }
@@ -88,14 +88,14 @@ double ExceptionDate(const OccurrenceException& exception, CEPROPID prop, double
     return it == exception.values.end() ? fallback : it->second.date;
 }
 
-void ExpandSeries(const QuerySpec& spec, const std::shared_ptr<const ItemData>& series,
+void ExpandSeries(const QuerySpec& query, const std::shared_ptr<const ItemData>& series,
                   std::vector<QueryEntry>* out)
 {
     const RecurrenceRule& rule = series->Rule();
     double timeOfDay = TimeOfDay(series->Date(kPropStart));
     double duration = series->DurationDays();
     StartWindow window;
-    for (const auto& restriction : spec.restrictions) {
+    for (const auto& restriction : query.restrictions) {
         StartWindow one = restriction->StartWindowFor(duration);
         window.from = std::max(window.from, one.from);
         window.to = std::min(window.to, one.to);
@@ -117,7 +117,7 @@ void ExpandSeries(const QuerySpec& spec, const std::shared_ptr<const ItemData>& 
             return true;  // changed or deleted ones are added below
         if (original < window.from - kSameTimeTolerance || original > window.to + kSameTimeTolerance)
             return true;
-        Deliver(spec, entry, out);
+        Deliver(query, entry, out);
         return !(openEnded && ++visited >= kOpenEndedOccurrenceLimit);
     });
     // Exceptions are few: each changed occurrence is judged where it now is.
@@ -132,7 +132,7 @@ void ExpandSeries(const QuerySpec& spec, const std::shared_ptr<const ItemData>& 
         entry.originalStart = exceptions[i].originalStart;
         entry.start = ExceptionDate(exceptions[i], kPropStart, entry.originalStart);
         entry.end = ExceptionDate(exceptions[i], kPropEnd, entry.start + duration);
-        Deliver(spec, entry, out);
+        Deliver(query, entry, out);
     }
 }
 
@@ -174,15 +174,15 @@ std::wstring Folded(const FieldValue& value)
     return text;
 }
 
-void SortEntries(const QuerySpec& spec, std::vector<QueryEntry>* entries)
+void SortEntries(const QuerySpec& query, std::vector<QueryEntry>* entries)
 {
-    const FieldDef* defaultOrder = DefaultOrder(spec.kind);
+    const FieldDef* defaultOrder = DefaultOrder(query.kind);
     std::vector<SortKey> keys(entries->size());
     for (size_t i = 0; i < entries->size(); ++i) {
         const QueryEntry& entry = (*entries)[i];
         EntryFields fields(entry, entry.start, entry.end);
-        if (spec.sortField) {
-            keys[i].primary = fields.Value(*spec.sortField);
+        if (query.sortField) {
+            keys[i].primary = fields.Value(*query.sortField);
             keys[i].primaryFolded = Folded(keys[i].primary);
         }
         if (defaultOrder) {
@@ -196,10 +196,10 @@ void SortEntries(const QuerySpec& spec, std::vector<QueryEntry>* entries)
     std::stable_sort(order.begin(), order.end(), [&](size_t x, size_t y) {
         const SortKey& a = keys[x];
         const SortKey& b = keys[y];
-        if (spec.sortField) {
+        if (query.sortField) {
             int c = CompareField(a.primary, a.primaryFolded, b.primary, b.primaryFolded);
             if (c != 0)
-                return spec.descending ? c > 0 : c < 0;
+                return query.descending ? c > 0 : c < 0;
         }
         if (defaultOrder) {
             int c = CompareField(a.secondary, a.secondaryFolded, b.secondary, b.secondaryFolded);
@@ -221,13 +221,13 @@ void SortEntries(const QuerySpec& spec, std::vector<QueryEntry>* entries)
 
 }  // namespace
 
-std::vector<QueryEntry> RunQuery(const QuerySpec& spec, const std::vector<std::shared_ptr<const ItemData>>& items)
+std::vector<QueryEntry> RunQuery(const QuerySpec& query, const std::vector<std::shared_ptr<const ItemData>>& items)
 {
     std::vector<QueryEntry> entries;
     for (const auto& item : items) {
-        bool expand = spec.includeRecurrences && item->Kind() == ItemKind::Appointment && item->Rule().Recurs();
+        bool expand = query.includeRecurrences && item->Kind() == ItemKind::Appointment && item->Rule().Recurs();
         if (expand) {
-            ExpandSeries(spec, item, &entries);
+            ExpandSeries(query, item, &entries);
             continue;
         }
         QueryEntry entry;
@@ -236,9 +236,9 @@ std::vector<QueryEntry> RunQuery(const QuerySpec& spec, const std::vector<std::s
             entry.start = item->Date(kPropStart);
             entry.end = item->Date(kPropEnd);
         }
-        Deliver(spec, entry, &entries);
+        Deliver(query, entry, &entries);
     }
-    SortEntries(spec, &entries);
+    SortEntries(query, &entries);
     return entries;
 }
 

@@ -43,7 +43,7 @@ struct QuerySpec {
 
 constexpr int kOpenEndedOccurrenceLimit = 1000;
 
-std::vector<QueryEntry> RunQuery(const QuerySpec& spec, const std::vector<std::shared_ptr<const ItemData>>& items);
+std::vector<QueryEntry> RunQuery(const QuerySpec& query, const std::vector<std::shared_ptr<const ItemData>>& items);
 
 bool EntryMatches(const Restriction& restriction, const QueryEntry& entry);
 

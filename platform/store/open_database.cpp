@@ -72,15 +72,15 @@ HANDLE Open(const CEGUID* guid, PCEOID poid, LPWSTR name, const SortOrder* wante
     return OpenIn(*volume, poid, name, wanted, flags, request);
 }
 
-HANDLE OpenWithSpec(const CEGUID* guid, PCEOID poid, LPWSTR name, const SORTORDERSPECEX* spec,
+HANDLE OpenWithSpec(const CEGUID* guid, PCEOID poid, LPWSTR name, const SORTORDERSPECEX* descriptor,
                     DWORD flags, const CENOTIFYREQUEST* request)
 {
     SortOrder wanted;
-    if (spec && !SortOrderFromSpec(*spec, &wanted)) {
+    if (descriptor && !SortOrderFromSpec(*descriptor, &wanted)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return INVALID_HANDLE_VALUE;
     }
-    return Open(guid, poid, name, spec ? &wanted : nullptr, flags, request);
+    return Open(guid, poid, name, descriptor ? &wanted : nullptr, flags, request);
 }
 
 HANDLE OpenWithProperty(const CEGUID* guid, PCEOID poid, LPWSTR name, CEPROPID propid,

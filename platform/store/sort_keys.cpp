@@ -149,31 +149,31 @@ bool DecodeSortOrders(const void* data, size_t size, SortOrders* out)
     return r.AtEnd();
 }
 
-bool SortOrderFromSpec(const SORTORDERSPECEX& spec, SortOrder* out)
+bool SortOrderFromSpec(const SORTORDERSPECEX& descriptor, SortOrder* out)
 {
-    if (spec.wNumProps == 0 || spec.wNumProps > CEDB_MAXSORTPROP)
+    if (descriptor.wNumProps == 0 || descriptor.wNumProps > CEDB_MAXSORTPROP)
         return false;
-    out->keyFlags = spec.wKeyFlags;
+    out->keyFlags = descriptor.wKeyFlags;
     out->props.clear();
     out->flags.clear();
-    for (WORD i = 0; i < spec.wNumProps; ++i) {
-        if (!IsSortableType(TypeFromPropID(spec.rgPropID[i])))
+    for (WORD i = 0; i < descriptor.wNumProps; ++i) {
+        if (!IsSortableType(TypeFromPropID(descriptor.rgPropID[i])))
             return false;
-        out->props.push_back(spec.rgPropID[i]);
-        out->flags.push_back(spec.rgdwFlags[i]);
+        out->props.push_back(descriptor.rgPropID[i]);
+        out->flags.push_back(descriptor.rgdwFlags[i]);
     }
     return true;
 }
 
-void SpecFromSortOrder(const SortOrder& order, SORTORDERSPECEX* spec)
+void SpecFromSortOrder(const SortOrder& order, SORTORDERSPECEX* descriptor)
 {
-    std::memset(spec, 0, sizeof(*spec));
-    spec->wVersion = SORTORDERSPECEX_VERSION;
-    spec->wNumProps = static_cast<WORD>(order.props.size());
-    spec->wKeyFlags = order.keyFlags;
+    std::memset(descriptor, 0, sizeof(*descriptor));
+    descriptor->wVersion = SORTORDERSPECEX_VERSION;
+    descriptor->wNumProps = static_cast<WORD>(order.props.size());
+    descriptor->wKeyFlags = order.keyFlags;
     for (size_t i = 0; i < order.props.size(); ++i) {
-        spec->rgPropID[i] = order.props[i];
-        spec->rgdwFlags[i] = order.flags[i];
+        descriptor->rgPropID[i] = order.props[i];
+        descriptor->rgdwFlags[i] = order.flags[i];
     }
 }
 

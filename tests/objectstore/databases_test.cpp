@@ -67,10 +67,10 @@ TEST_F(DatabasesTest, CreateRejectsBadInformation)
         info.dwFlags = CEDB_VALIDNAME | CEDB_VALIDSORTSPEC | CEDB_VALIDDBFLAGS;
         wcsncpy(info.szDbaseName, c.name, CEDB_MAXDBASENAMELEN - 1);
         info.wNumSortOrder = c.sortOrders;
-        for (auto& spec : info.rgSortSpecs) {
-            spec.wVersion = SORTORDERSPECEX_VERSION;
-            spec.wNumProps = c.propsInFirst;
-            for (auto& prop : spec.rgPropID)
+        for (auto& descriptor : info.rgSortSpecs) {
+            descriptor.wVersion = SORTORDERSPECEX_VERSION;
+            descriptor.wNumProps = c.propsInFirst;
+            for (auto& prop : descriptor.rgPropID)
                 prop = c.firstProp;
         }
         SetLastError(0);

@@ -63,8 +63,8 @@ protected:
     {
         if (sort < 0)
             return Open(L"Seek");
-        SORTORDERSPECEX spec = SpecOf(kSorts[sort]);
-        return OpenWith(L"Seek", &spec);
+        SORTORDERSPECEX descriptor = SpecOf(kSorts[sort]);
+        return OpenWith(L"Seek", &descriptor);
     }
 
     int RowOf(CEOID oid) const
@@ -252,8 +252,8 @@ TEST_F(SeekTest, ShortIntegersBySign)
         {Id(2, CEVT_UI2), {1, 0x7FFF, 0x8000, 0xFFFF}},
     };
     for (const Case& c : kCases) {
-        SORTORDERSPECEX spec = SpecOf({{{c.key, 0}}});
-        HANDLE h = OpenWith(L"Short", &spec);
+        SORTORDERSPECEX descriptor = SpecOf({{{c.key, 0}}});
+        HANDLE h = OpenWith(L"Short", &descriptor);
         std::vector<long long> seen;
         for (Record r = ReadRecord(h); r.oid; r = ReadRecord(h)) {
             seen.push_back(r.Find(c.key)->number);
@@ -283,8 +283,8 @@ TEST_F(SeekTest, UnknownFirstPutsRecordsWithoutTheKeyFirst)
     const Case kCases[] = {{CEDB_SORT_UNKNOWNFIRST, {1, 2, 0}},
                            {CEDB_SORT_UNKNOWNFIRST | CEDB_SORT_DESCENDING, {1, 0, 2}}};
     for (const Case& c : kCases) {
-        SORTORDERSPECEX spec = SpecOf({{{kName, c.flags}}});
-        HANDLE h = OpenWith(L"Unknown", &spec);
+        SORTORDERSPECEX descriptor = SpecOf({{{kName, c.flags}}});
+        HANDLE h = OpenWith(L"Unknown", &descriptor);
         std::vector<int> rows;
         for (CEOID oid = CeSeekDatabaseEx(h, CEDB_SEEK_BEGINNING, 0, 0, nullptr); oid;
              oid = CeSeekDatabaseEx(h, CEDB_SEEK_CURRENT, 1, 0, nullptr))

@@ -95,15 +95,15 @@ CEPROPVAL Auto(WORD number)
 
 SORTORDERSPECEX SpecOf(const Sort& sort)
 {
-    SORTORDERSPECEX spec = {};
-    spec.wVersion = SORTORDERSPECEX_VERSION;
-    spec.wNumProps = static_cast<WORD>(sort.props.size());
-    spec.wKeyFlags = sort.keyFlags;
+    SORTORDERSPECEX descriptor = {};
+    descriptor.wVersion = SORTORDERSPECEX_VERSION;
+    descriptor.wNumProps = static_cast<WORD>(sort.props.size());
+    descriptor.wKeyFlags = sort.keyFlags;
     for (size_t i = 0; i < sort.props.size(); ++i) {
-        spec.rgPropID[i] = sort.props[i].first;
-        spec.rgdwFlags[i] = sort.props[i].second;
+        descriptor.rgPropID[i] = sort.props[i].first;
+        descriptor.rgdwFlags[i] = sort.props[i].second;
     }
-    return spec;
+    return descriptor;
 }
 
 const Value* Record::Find(CEPROPID id) const
@@ -197,16 +197,16 @@ HANDLE StoreTest::Open(const wchar_t* name, CEOID* oid)
 HANDLE StoreTest::OpenSorted(const wchar_t* name, CEPROPID prop, DWORD flags,
                              CENOTIFYREQUEST* request)
 {
-    SORTORDERSPECEX spec = SpecOf({{{prop, CEDB_SORT_CASEINSENSITIVE}}});
-    return OpenWith(name, &spec, flags, request);
+    SORTORDERSPECEX descriptor = SpecOf({{{prop, CEDB_SORT_CASEINSENSITIVE}}});
+    return OpenWith(name, &descriptor, flags, request);
 }
 
-HANDLE StoreTest::OpenWith(const wchar_t* name, const SORTORDERSPECEX* spec, DWORD flags,
+HANDLE StoreTest::OpenWith(const wchar_t* name, const SORTORDERSPECEX* descriptor, DWORD flags,
                            CENOTIFYREQUEST* request, CEOID* oid)
 {
     CEOID opened = 0;
     HANDLE db = CeOpenDatabaseInSession(session_, &volume_, &opened, const_cast<wchar_t*>(name),
-                                        const_cast<SORTORDERSPECEX*>(spec), flags, request);
+                                        const_cast<SORTORDERSPECEX*>(descriptor), flags, request);
     if (oid)
         *oid = opened;
     return db;

@@ -70,7 +70,7 @@ protected:
     HANDLE Open(const wchar_t* name, CEOID* oid = nullptr);
     HANDLE OpenSorted(const wchar_t* name, CEPROPID prop, DWORD flags = 0,
                       CENOTIFYREQUEST* request = nullptr);
-    HANDLE OpenWith(const wchar_t* name, const SORTORDERSPECEX* spec, DWORD flags = 0,
+    HANDLE OpenWith(const wchar_t* name, const SORTORDERSPECEX* descriptor, DWORD flags = 0,
                     CENOTIFYREQUEST* request = nullptr, CEOID* oid = nullptr);
     DWORD RecordCount(CEOID database);
     void Remount();

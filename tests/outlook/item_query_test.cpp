@@ -24,13 +24,13 @@ std::shared_ptr<const Restriction> Query(ItemKind kind, const wchar_t* text)
 
 QuerySpec MonthOfFebruary(int majorVersion = 5)
 {
-    QuerySpec spec;
-    spec.kind = ItemKind::Appointment;
-    spec.includeRecurrences = true;
-    spec.deviceMajorVersion = majorVersion;
-    spec.restrictions.push_back(
+    QuerySpec query;
+    query.kind = ItemKind::Appointment;
+    query.includeRecurrences = true;
+    query.deviceMajorVersion = majorVersion;
+    query.restrictions.push_back(
         Query(ItemKind::Appointment, L"[Start] <= \"03/06/24 23:59\" AND [End] >= \"02/01/24\""));
-    return spec;
+    return query;
 }
 
 // "start subject" of each delivery, joined by " | ".
@@ -102,13 +102,13 @@ TEST(ItemQuery, OccurrencesOfAMonthInStartOrder)
 
 TEST(ItemQuery, WithoutRecurrencesASeriesIsOneItem)
 {
-    QuerySpec spec = MonthOfFebruary();
-    spec.includeRecurrences = false;
+    QuerySpec query = MonthOfFebruary();
+    query.includeRecurrences = false;
     // The series starts in January, so it does not overlap February as an item.
-    std::vector<QueryEntry> entries = RunQuery(spec, {Shared(WeeklyWithExceptions())});
+    std::vector<QueryEntry> entries = RunQuery(query, {Shared(WeeklyWithExceptions())});
     EXPECT_TRUE(entries.empty());
-    spec.restrictions.clear();
-    entries = RunQuery(spec, {Shared(WeeklyWithExceptions())});
+    query.restrictions.clear();
+    entries = RunQuery(query, {Shared(WeeklyWithExceptions())});
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_FALSE(entries[0].occurrence);
 }
@@ -145,19 +145,19 @@ TEST(ItemQuery, SortThenRestrictKeepsTheOrder)
         task.SetNumber(kPropImportance, importance[i]);
         tasks.push_back(Shared(task));
     }
-    QuerySpec spec;
-    spec.kind = ItemKind::Task;
-    spec.sortField = FindField(ItemKind::Task, L"Importance");
-    spec.descending = true;
-    std::vector<QueryEntry> all = RunQuery(spec, tasks);
+    QuerySpec query;
+    query.kind = ItemKind::Task;
+    query.sortField = FindField(ItemKind::Task, L"Importance");
+    query.descending = true;
+    std::vector<QueryEntry> all = RunQuery(query, tasks);
     std::wstring order;
     for (const QueryEntry& entry : all)
         order += entry.item->Text(kPropSubject);
     // High first; equal importance keeps record order.
     EXPECT_EQ(order, L"가마다나바라");
-    spec.restrictions.push_back(Query(ItemKind::Task, L"[Complete] = 0"));
+    query.restrictions.push_back(Query(ItemKind::Task, L"[Complete] = 0"));
     std::wstring restricted;
-    for (const QueryEntry& entry : RunQuery(spec, tasks))
+    for (const QueryEntry& entry : RunQuery(query, tasks))
         restricted += entry.item->Text(kPropSubject);
     EXPECT_EQ(restricted, L"가바라");
 }
@@ -170,10 +170,10 @@ TEST(ItemQuery, TextSortsIgnoreCase)
         Shared(fixtures::Contact(0x80000002, L"A", L"", L"")),
         Shared(fixtures::Contact(0x80000004, L"강", L"", L"")),
     };
-    QuerySpec spec;
-    spec.kind = ItemKind::Contact;
+    QuerySpec query;
+    query.kind = ItemKind::Contact;
     std::wstring order;
-    for (const QueryEntry& entry : RunQuery(spec, contacts))
+    for (const QueryEntry& entry : RunQuery(query, contacts))
         order += entry.item->Text(kPropFileAs);
     EXPECT_EQ(order, L"AbC강");
 }
@@ -206,13 +206,13 @@ TEST(ItemQuery, OpenEndedExpansionStops)
     ItemData daily = Appointment(40, L"daily", MakeDate(2024, 1, 1, 8, 0), MakeDate(2024, 1, 1, 8, 30));
     daily.Rule().type = olRecursDaily;
     daily.Rule().startDay = DayNumber(2024, 1, 1);
-    QuerySpec spec;
-    spec.kind = ItemKind::Appointment;
-    spec.includeRecurrences = true;
-    std::vector<QueryEntry> all = RunQuery(spec, {Shared(daily)});
+    QuerySpec query;
+    query.kind = ItemKind::Appointment;
+    query.includeRecurrences = true;
+    std::vector<QueryEntry> all = RunQuery(query, {Shared(daily)});
     ASSERT_EQ(all.size(), static_cast<size_t>(kOpenEndedOccurrenceLimit)) << Text(all.front().start) << " " << Text(all.back().start);
-    spec.restrictions.push_back(Query(ItemKind::Appointment, L"[Start] >= \"06/01/24\""));
-    std::vector<QueryEntry> fromJune = RunQuery(spec, {Shared(daily)});
+    query.restrictions.push_back(Query(ItemKind::Appointment, L"[Start] >= \"06/01/24\""));
+    std::vector<QueryEntry> fromJune = RunQuery(query, {Shared(daily)});
     ASSERT_EQ(fromJune.size(), static_cast<size_t>(kOpenEndedOccurrenceLimit));
     EXPECT_EQ(Text(fromJune.front().start), L"2024-06-01 08:00");
 }
