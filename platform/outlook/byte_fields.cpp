@@ -2,85 +2,41 @@
 
 namespace poom {
 
-void ByteWriter::PutText16(const std::wstring& text)
+void PutText16(ByteWriter& out, const std::wstring& text)
 {
     size_t length = text.size() > 0xFFFF ? 0xFFFF : text.size();
-    PutU16(static_cast<uint16_t>(length));
+    out.PutU16LE(static_cast<uint16_t>(length));
     for (size_t i = 0; i < length; ++i)
-        PutU16(static_cast<uint16_t>(text[i]));
+        out.PutU16LE(static_cast<uint16_t>(text[i]));
 }
 
-void ByteWriter::PutBytes32(const std::vector<BYTE>& bytes)
+void PutBytes32(ByteWriter& out, const std::vector<BYTE>& bytes)
 {
-    PutU32(static_cast<uint32_t>(bytes.size()));
-    bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+    out.PutU32LE(static_cast<uint32_t>(bytes.size()));
+    out.PutBytes(bytes.data(), bytes.size());
 }
 
-bool ByteReader::GetLE(uint64_t* value, size_t width)
-{
-    if (count_ - pos_ < width)
-        return false;
-    uint64_t result = 0;
-    for (size_t i = 0; i < width; ++i)
-        result |= static_cast<uint64_t>(bytes_[pos_ + i]) << (8 * i);
-    pos_ += width;
-    *value = result;
-    return true;
-}
-
-bool ByteReader::GetU8(uint8_t* value)
-{
-    uint64_t v;
-    if (!GetLE(&v, 1))
-        return false;
-    *value = static_cast<uint8_t>(v);
-    return true;
-}
-
-bool ByteReader::GetU16(uint16_t* value)
-{
-    uint64_t v;
-    if (!GetLE(&v, 2))
-        return false;
-    *value = static_cast<uint16_t>(v);
-    return true;
-}
-
-bool ByteReader::GetU32(uint32_t* value)
-{
-    uint64_t v;
-    if (!GetLE(&v, 4))
-        return false;
-    *value = static_cast<uint32_t>(v);
-    return true;
-}
-
-bool ByteReader::GetU64(uint64_t* value)
-{
-    return GetLE(value, 8);
-}
-
-bool ByteReader::GetText16(std::wstring* text)
+bool GetText16(ByteReader& in, std::wstring* text)
 {
     uint16_t length;
-    if (!GetU16(&length) || (count_ - pos_) / 2 < length)
+    if (!in.GetU16LE(&length) || in.Left() / 2 < length)
         return false;
     text->resize(length);
     for (uint16_t i = 0; i < length; ++i) {
         uint16_t unit = 0;
-        GetU16(&unit);
+        in.GetU16LE(&unit);
         (*text)[i] = static_cast<wchar_t>(unit);
     }
     return true;
 }
 
-bool ByteReader::GetBytes32(std::vector<BYTE>* bytes)
+bool GetBytes32(ByteReader& in, std::vector<BYTE>* bytes)
 {
     uint32_t length;
-    if (!GetU32(&length) || count_ - pos_ < length)
+    const uint8_t* span = nullptr;
+    if (!in.GetU32LE(&length) || !in.GetSpan(length, &span))
         return false;
-    bytes->assign(bytes_ + pos_, bytes_ + pos_ + length);
-    pos_ += length;
+    bytes->assign(span, span + length);
     return true;
 }
 

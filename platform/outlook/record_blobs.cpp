@@ -25,41 +25,41 @@ double DateOfTicks(uint64_t ticks)
 
 void PutValue(ByteWriter& out, CEPROPID prop, const PropValue& value)
 {
-    out.PutU32(prop);
+    out.PutU32LE(prop);
     switch (TypeFromPropID(prop)) {
-    case CEVT_LPWSTR: out.PutText16(value.text); break;
-    case CEVT_FILETIME: out.PutU64(Ticks(value.date)); break;
+    case CEVT_LPWSTR: PutText16(out, value.text); break;
+    case CEVT_FILETIME: out.PutU64LE(Ticks(value.date)); break;
     case CEVT_BLOB:
-    case CEVT_STREAM: out.PutBytes32(value.bytes); break;
-    default: out.PutU32(static_cast<uint32_t>(value.number)); break;
+    case CEVT_STREAM: PutBytes32(out, value.bytes); break;
+    default: out.PutU32LE(static_cast<uint32_t>(value.number)); break;
     }
 }
 
 bool GetValue(ByteReader& in, CEPROPID* prop, PropValue* value)
 {
     uint32_t id;
-    if (!in.GetU32(&id))
+    if (!in.GetU32LE(&id))
         return false;
     *prop = id;
     *value = PropValue{};
     value->type = TypeFromPropID(id);
     switch (value->type) {
-    case CEVT_LPWSTR: return in.GetText16(&value->text);
+    case CEVT_LPWSTR: return GetText16(in, &value->text);
     case CEVT_FILETIME: {
         uint64_t ticks;
-        if (!in.GetU64(&ticks))
+        if (!in.GetU64LE(&ticks))
             return false;
         value->date = DateOfTicks(ticks);
         return true;
     }
     case CEVT_BLOB:
-    case CEVT_STREAM: return in.GetBytes32(&value->bytes);
+    case CEVT_STREAM: return GetBytes32(in, &value->bytes);
     case CEVT_I2:
     case CEVT_I4:
     case CEVT_UI2:
     case CEVT_UI4: {
         uint32_t n;
-        if (!in.GetU32(&n))
+        if (!in.GetU32LE(&n))
             return false;
         value->number = value->type == CEVT_UI4 || value->type == CEVT_UI2 ? static_cast<long long>(n)
                                                                              : static_cast<int32_t>(n);
@@ -72,7 +72,7 @@ bool GetValue(ByteReader& in, CEPROPID* prop, PropValue* value)
 bool GetVersion(ByteReader& in)
 {
     uint16_t version;
-    return in.GetU16(&version) && version == kBlobVersion;
+    return in.GetU16LE(&version) && version == kBlobVersion;
 }
 
 }  // namespace
@@ -80,18 +80,18 @@ bool GetVersion(ByteReader& in)
 std::vector<BYTE> EncodeRecurrence(const RecurrenceRule& rule)
 {
     ByteWriter out;
-    out.PutU16(kBlobVersion);
-    out.PutU16(static_cast<uint16_t>(static_cast<int16_t>(rule.type)));
-    out.PutU32(static_cast<uint32_t>(rule.startDay));
+    out.PutU16LE(kBlobVersion);
+    out.PutU16LE(static_cast<uint16_t>(static_cast<int16_t>(rule.type)));
+    out.PutU32LE(static_cast<uint32_t>(rule.startDay));
     out.PutU8(static_cast<uint8_t>(rule.end));
-    out.PutU32(static_cast<uint32_t>(rule.endDay));
-    out.PutU32(static_cast<uint32_t>(rule.occurrences));
-    out.PutU32(static_cast<uint32_t>(rule.interval));
-    out.PutU32(static_cast<uint32_t>(rule.dayOfWeekMask));
-    out.PutU32(static_cast<uint32_t>(rule.dayOfMonth));
-    out.PutU32(static_cast<uint32_t>(rule.instance));
-    out.PutU32(static_cast<uint32_t>(rule.monthOfYear));
-    return out.Bytes();
+    out.PutU32LE(static_cast<uint32_t>(rule.endDay));
+    out.PutU32LE(static_cast<uint32_t>(rule.occurrences));
+    out.PutU32LE(static_cast<uint32_t>(rule.interval));
+    out.PutU32LE(static_cast<uint32_t>(rule.dayOfWeekMask));
+    out.PutU32LE(static_cast<uint32_t>(rule.dayOfMonth));
+    out.PutU32LE(static_cast<uint32_t>(rule.instance));
+    out.PutU32LE(static_cast<uint32_t>(rule.monthOfYear));
+    return out.Take();
 }
 
 bool DecodeRecurrence(const BYTE* bytes, size_t count, RecurrenceRule* rule)
@@ -100,10 +100,10 @@ bool DecodeRecurrence(const BYTE* bytes, size_t count, RecurrenceRule* rule)
     uint16_t type;
     uint8_t end;
     uint32_t fields[8];
-    if (!GetVersion(in) || !in.GetU16(&type) || !in.GetU32(&fields[0]) || !in.GetU8(&end))
+    if (!GetVersion(in) || !in.GetU16LE(&type) || !in.GetU32LE(&fields[0]) || !in.GetU8(&end))
         return false;
     for (int i = 1; i < 8; ++i)
-        if (!in.GetU32(&fields[i]))
+        if (!in.GetU32LE(&fields[i]))
             return false;
     if (end > 2 || !in.AtEnd())
         return false;
@@ -125,30 +125,30 @@ bool DecodeRecurrence(const BYTE* bytes, size_t count, RecurrenceRule* rule)
 std::vector<BYTE> EncodeExceptions(const std::vector<OccurrenceException>& exceptions)
 {
     ByteWriter out;
-    out.PutU16(kBlobVersion);
-    out.PutU16(static_cast<uint16_t>(exceptions.size()));
+    out.PutU16LE(kBlobVersion);
+    out.PutU16LE(static_cast<uint16_t>(exceptions.size()));
     for (const OccurrenceException& exception : exceptions) {
-        out.PutU64(Ticks(exception.originalStart));
+        out.PutU64LE(Ticks(exception.originalStart));
         out.PutU8(exception.deleted ? 1 : 0);
-        out.PutU16(static_cast<uint16_t>(exception.values.size()));
+        out.PutU16LE(static_cast<uint16_t>(exception.values.size()));
         for (const auto& [prop, value] : exception.values)
             PutValue(out, prop, value);
     }
-    return out.Bytes();
+    return out.Take();
 }
 
 bool DecodeExceptions(const BYTE* bytes, size_t count, std::vector<OccurrenceException>* exceptions)
 {
     ByteReader in(bytes, count);
     uint16_t total;
-    if (!GetVersion(in) || !in.GetU16(&total))
+    if (!GetVersion(in) || !in.GetU16LE(&total))
         return false;
     std::vector<OccurrenceException> result(total);
     for (OccurrenceException& exception : result) {
         uint64_t ticks;
         uint8_t deleted;
         uint16_t values;
-        if (!in.GetU64(&ticks) || !in.GetU8(&deleted) || deleted > 1 || !in.GetU16(&values))
+        if (!in.GetU64LE(&ticks) || !in.GetU8(&deleted) || deleted > 1 || !in.GetU16LE(&values))
             return false;
         exception.originalStart = DateOfTicks(ticks);
         exception.deleted = deleted != 0;
@@ -169,24 +169,24 @@ bool DecodeExceptions(const BYTE* bytes, size_t count, std::vector<OccurrenceExc
 std::vector<BYTE> EncodeRecipients(const std::vector<Recipient>& recipients)
 {
     ByteWriter out;
-    out.PutU16(kBlobVersion);
-    out.PutU16(static_cast<uint16_t>(recipients.size()));
+    out.PutU16LE(kBlobVersion);
+    out.PutU16LE(static_cast<uint16_t>(recipients.size()));
     for (const Recipient& recipient : recipients) {
-        out.PutText16(recipient.name);
-        out.PutText16(recipient.address);
+        PutText16(out, recipient.name);
+        PutText16(out, recipient.address);
     }
-    return out.Bytes();
+    return out.Take();
 }
 
 bool DecodeRecipients(const BYTE* bytes, size_t count, std::vector<Recipient>* recipients)
 {
     ByteReader in(bytes, count);
     uint16_t total;
-    if (!GetVersion(in) || !in.GetU16(&total))
+    if (!GetVersion(in) || !in.GetU16LE(&total))
         return false;
     std::vector<Recipient> result(total);
     for (Recipient& recipient : result)
-        if (!in.GetText16(&recipient.name) || !in.GetText16(&recipient.address))
+        if (!GetText16(in, &recipient.name) || !GetText16(in, &recipient.address))
             return false;
     if (!in.AtEnd())
         return false;

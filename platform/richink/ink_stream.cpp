@@ -1,6 +1,6 @@
 // Reader and writer of the Rich Ink body (layout in ink_stream.h).
 #include "platform/ce.h"
-#include "platform/richink/byte_order.h"
+#include "platform/ceplat/byte_fields.h"
 
 #include <cstring>
 
@@ -19,13 +19,13 @@ uint64_t BodySize(DWORD textChars, DWORD inkBytes)
 void WriteFields(const WCHAR* text, DWORD textChars, const BYTE* ink, DWORD inkBytes, BYTE* body)
 {
     memcpy(body, kMagic, sizeof(kMagic));
-    richink::PutU16LE(body + 4, INKBODY_VERSION);
-    richink::PutU16LE(body + 6, 0);
-    richink::PutU32LE(body + 8, textChars);
+    ce::StoreU16LE(body + 4, INKBODY_VERSION);
+    ce::StoreU16LE(body + 6, 0);
+    ce::StoreU32LE(body + 8, textChars);
     BYTE* at = body + INKBODY_HEADER_BYTES;
     for (DWORD i = 0; i < textChars; ++i, at += 2)
-        richink::PutU16LE(at, static_cast<uint16_t>(text[i]));
-    richink::PutU32LE(at, inkBytes);
+        ce::StoreU16LE(at, static_cast<uint16_t>(text[i]));
+    ce::StoreU32LE(at, inkBytes);
     at += INKBODY_INK_LENGTH_BYTES;
     if (inkBytes)
         memcpy(at, ink, inkBytes);
@@ -109,13 +109,13 @@ CEAPI BOOL WINAPI InkBodyRead(const BYTE* body, DWORD bodyBytes, INKBODYPARTS* p
         return FALSE;
     };
     if (bodyBytes < kFixedBytes || memcmp(body, kMagic, sizeof(kMagic)) != 0 ||
-        richink::GetU16LE(body + 4) != INKBODY_VERSION || richink::GetU16LE(body + 6) != 0)
+        ce::LoadU16LE(body + 4) != INKBODY_VERSION || ce::LoadU16LE(body + 6) != 0)
         return garbled();
-    const DWORD textChars = richink::GetU32LE(body + 8);
+    const DWORD textChars = ce::LoadU32LE(body + 8);
     const uint64_t inkLengthAt = INKBODY_HEADER_BYTES + 2ull * textChars;
     if (inkLengthAt + INKBODY_INK_LENGTH_BYTES > bodyBytes)
         return garbled();
-    const DWORD inkBytes = richink::GetU32LE(body + inkLengthAt);
+    const DWORD inkBytes = ce::LoadU32LE(body + inkLengthAt);
     if (BodySize(textChars, inkBytes) != bodyBytes)
         return garbled();  // short, trailing bytes, or a bare header
     parts->textChars = textChars;
@@ -135,7 +135,7 @@ CEAPI DWORD WINAPI InkBodyCopyText(const BYTE* body, DWORD bodyBytes, WCHAR* tex
         return 0;
     const DWORD copied = parts.textChars < textCount - 1 ? parts.textChars : textCount - 1;
     for (DWORD i = 0; i < copied; ++i)
-        text[i] = static_cast<WCHAR>(richink::GetU16LE(body + parts.textOffset + 2 * i));
+        text[i] = static_cast<WCHAR>(ce::LoadU16LE(body + parts.textOffset + 2 * i));
     text[copied] = 0;
     return copied;
 }

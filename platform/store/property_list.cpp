@@ -1,10 +1,14 @@
 #include "platform/store/property_list.h"
 
-#include "platform/store/byte_codec.h"
+#include "platform/ceplat/byte_fields.h"
 
 #include <cstring>
 
 namespace store {
+
+// Stored records and sort orders are byte strings of SQLite blobs.
+using ByteWriter = ce::ByteWriter<std::string>;
+using ce::ByteReader;
 
 namespace {
 
@@ -80,34 +84,34 @@ void FillValue(const PropertyView& p, CEPROPVAL* out, uint8_t** data)
     std::memset(&out->val, 0, sizeof(out->val));
     switch (TypeFromPropID(p.id)) {
     case CEVT_I2:
-        out->val.iVal = static_cast<short>(U16At(p.data));
+        out->val.iVal = static_cast<short>(ce::LoadU16LE(p.data));
         break;
     case CEVT_UI2:
-        out->val.uiVal = U16At(p.data);
+        out->val.uiVal = ce::LoadU16LE(p.data);
         break;
     case CEVT_I4:
     case CEVT_AUTO_I4:
-        out->val.lVal = static_cast<long>(U32At(p.data));
+        out->val.lVal = static_cast<long>(ce::LoadU32LE(p.data));
         break;
     case CEVT_UI4:
-        out->val.ulVal = U32At(p.data);
+        out->val.ulVal = ce::LoadU32LE(p.data);
         break;
     case CEVT_BOOL:
-        out->val.boolVal = static_cast<BOOL>(U32At(p.data));
+        out->val.boolVal = static_cast<BOOL>(ce::LoadU32LE(p.data));
         break;
     case CEVT_R8: {
-        uint64_t bits = U32At(p.data) | (static_cast<uint64_t>(U32At(p.data + 4)) << 32);
+        uint64_t bits = ce::LoadU32LE(p.data) | (static_cast<uint64_t>(ce::LoadU32LE(p.data + 4)) << 32);
         std::memcpy(&out->val.dblVal, &bits, sizeof(bits));
         break;
     }
     case CEVT_FILETIME:
-        out->val.filetime.dwLowDateTime = U32At(p.data);
-        out->val.filetime.dwHighDateTime = U32At(p.data + 4);
+        out->val.filetime.dwLowDateTime = ce::LoadU32LE(p.data);
+        out->val.filetime.dwHighDateTime = ce::LoadU32LE(p.data + 4);
         break;
     case CEVT_LPWSTR: {
         auto* text = reinterpret_cast<wchar_t*>(*data);
         for (uint32_t i = 0; i < p.size / 2; ++i)
-            text[i] = static_cast<wchar_t>(U16At(p.data + 2 * i));
+            text[i] = static_cast<wchar_t>(ce::LoadU16LE(p.data + 2 * i));
         text[p.size / 2] = L'\0';
         out->val.lpwstr = text;
         *data += DataSizeOf(p);

@@ -1,10 +1,14 @@
 #include "platform/store/sort_keys.h"
 
-#include "platform/store/byte_codec.h"
+#include "platform/ceplat/byte_fields.h"
 
 #include <cstring>
 
 namespace store {
+
+// Stored records and sort orders are byte strings of SQLite blobs.
+using ByteWriter = ce::ByteWriter<std::string>;
+using ce::ByteReader;
 
 namespace {
 
@@ -62,17 +66,17 @@ void AppendValue(std::string* key, WORD type, DWORD flags, const uint8_t* data, 
     case CEVT_I4:
     case CEVT_BOOL:
     case CEVT_AUTO_I4:
-        PutBigEndian(key, U32At(data) ^ 0x80000000u, 4);
+        PutBigEndian(key, ce::LoadU32LE(data) ^ 0x80000000u, 4);
         break;
     case CEVT_UI4:
-        PutBigEndian(key, U32At(data), 4);
+        PutBigEndian(key, ce::LoadU32LE(data), 4);
         break;
     case CEVT_FILETIME:
-        PutBigEndian(key, U32At(data + 4), 4);
-        PutBigEndian(key, U32At(data), 4);
+        PutBigEndian(key, ce::LoadU32LE(data + 4), 4);
+        PutBigEndian(key, ce::LoadU32LE(data), 4);
         break;
     case CEVT_R8: {
-        uint64_t bits = U32At(data) | (static_cast<uint64_t>(U32At(data + 4)) << 32);
+        uint64_t bits = ce::LoadU32LE(data) | (static_cast<uint64_t>(ce::LoadU32LE(data + 4)) << 32);
         bits = (bits >> 63) ? ~bits : (bits | (1ull << 63));
         PutBigEndian(key, bits, 8);
         break;
