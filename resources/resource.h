@@ -35,3 +35,10 @@
 // installed method, commands IDM_INPUT_METHOD_FIRST + n.
 #define IDR_INPUT_METHOD_MENU   382
 #define IDM_INPUT_METHOD_FIRST  41000
+
+// The item editors, run by the toolbar window's item commands.
+#define IDD_CONTACT_EDITOR      104
+#define IDD_SCHEDULE_EDITOR     159
+#define IDD_ANNIVERSARY_EDITOR  203
+#define IDD_TASK_EDITOR         320
+#define IDD_MEMO_EDITOR         352
