@@ -26,6 +26,29 @@ std::wstring ShortDate(const wchar_t* day)
     return text.substr(5, 2) + L"/" + text.substr(8, 2) + L"/" + text.substr(2, 2);
 }
 
+template <class Item>
+void ReadPattern(Item* item, StoredPattern* v)
+{
+    ComRef<IRecurrencePattern> pattern;
+    if (FAILED(item->GetRecurrencePattern(pattern.Out())) || !pattern)
+        return;
+    pattern->get_RecurrenceType(&v->type);
+    pattern->get_Interval(&v->interval);
+    pattern->get_DayOfWeekMask(&v->mask);
+    pattern->get_DayOfMonth(&v->dayOfMonth);
+    pattern->get_MonthOfYear(&v->monthOfYear);
+    pattern->get_Instance(&v->instance);
+    pattern->get_Occurrences(&v->occurrences);
+    VARIANT_BOOL noEnd = VARIANT_FALSE;
+    pattern->get_NoEndDate(&noEnd);
+    v->noEnd = noEnd != VARIANT_FALSE;
+    DATE date = 0;
+    pattern->get_PatternStartDate(&date);
+    v->patternStart = DayText(date);
+    pattern->get_PatternEndDate(&date);
+    v->patternEnd = DayText(date);
+}
+
 Links LinksOf(const wchar_t* database)
 {
     Links links;
@@ -163,22 +186,7 @@ StoredAppointment CommandsTest::ReadAppointment(CEOID oid)
     item->get_ReminderSet(&flag);
     v.reminderSet = flag != VARIANT_FALSE;
     item->get_ReminderMinutesBeforeStart(&v.reminderMinutes);
-    ComRef<IRecurrencePattern> pattern;
-    if (SUCCEEDED(item->GetRecurrencePattern(pattern.Out())) && pattern) {
-        pattern->get_RecurrenceType(&v.type);
-        pattern->get_Interval(&v.interval);
-        pattern->get_DayOfWeekMask(&v.mask);
-        pattern->get_DayOfMonth(&v.dayOfMonth);
-        pattern->get_MonthOfYear(&v.monthOfYear);
-        pattern->get_Instance(&v.instance);
-        pattern->get_Occurrences(&v.occurrences);
-        pattern->get_NoEndDate(&flag);
-        v.noEnd = flag != VARIANT_FALSE;
-        pattern->get_PatternStartDate(&date);
-        v.patternStart = DayText(date);
-        pattern->get_PatternEndDate(&date);
-        v.patternEnd = DayText(date);
-    }
+    ReadPattern(item.Get(), &v);
     return v;
 }
 
@@ -207,14 +215,7 @@ StoredTask CommandsTest::ReadTask(CEOID oid)
     task->get_Complete(&flag);
     v.complete = flag != VARIANT_FALSE;
     task->get_Importance(&v.importance);
-    ComRef<IRecurrencePattern> pattern;
-    if (SUCCEEDED(task->GetRecurrencePattern(pattern.Out())) && pattern) {
-        pattern->get_RecurrenceType(&v.type);
-        pattern->get_Interval(&v.interval);
-        pattern->get_DayOfWeekMask(&v.mask);
-        pattern->get_PatternStartDate(&date);
-        v.patternStart = DayText(date);
-    }
+    ReadPattern(task.Get(), &v);
     return v;
 }
 

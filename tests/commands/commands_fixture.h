@@ -18,28 +18,30 @@
 
 namespace commandstest {
 
+// An item's recurrence pattern as the object model gives it back.
+struct StoredPattern {
+    long type = olRecursNone;
+    long interval = 0, mask = 0, dayOfMonth = 0, monthOfYear = 0, instance = 0, occurrences = 0;
+    bool noEnd = false;
+    std::wstring patternStart, patternEnd;  // "yyyy-mm-dd"
+};
+
 // An appointment as the object model gives it back.
-struct StoredAppointment {
+struct StoredAppointment : StoredPattern {
     bool found = false;
     std::wstring subject, location, body;
     std::wstring start, end;  // "yyyy-mm-dd hh:mm"
     bool allDay = false;
     bool reminderSet = false;
     long reminderMinutes = 0;
-    long type = olRecursNone;  // of the recurrence pattern
-    long interval = 0, mask = 0, dayOfMonth = 0, monthOfYear = 0, instance = 0, occurrences = 0;
-    bool noEnd = false;
-    std::wstring patternStart, patternEnd;  // "yyyy-mm-dd"
 };
 
-struct StoredTask {
+struct StoredTask : StoredPattern {
     bool found = false;
     std::wstring subject, body;
     std::wstring startDate, dueDate, reminderTime;  // "yyyy-mm-dd", reminder with " hh:mm"
     bool reminderSet = false, complete = false;
     long importance = -1;
-    long type = olRecursNone, interval = 0, mask = 0;
-    std::wstring patternStart;
 };
 
 struct StoredContact {
