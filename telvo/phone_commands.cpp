@@ -22,6 +22,7 @@ std::wstring WithoutCharacters(const wchar_t* text, const wchar_t* dropped)
     return kept;
 }
 
+// Letters of any script count, Hangul among them.
 bool HasNoLetters(const std::wstring& number)
 {
     for (wchar_t c : number) {
@@ -30,6 +31,29 @@ bool HasNoLetters(const std::wstring& number)
             return false;
     }
     return true;
+}
+
+constexpr int kNumberFine = -1;
+
+// What is wrong with a number (its code for LastErrorCode), or kNumberFine.
+// An empty number is fine when emptyCode is kNumberFine.
+int NumberProblem(const std::wstring& number, int emptyCode, int letterCode)
+{
+    if (number.empty())
+        return emptyCode;
+    return HasNoLetters(number) ? kNumberFine : letterCode;
+}
+
+// The phone's window for a number found fine; otherwise, or without the
+// window, null with the problem's code left in problem.
+HWND PhoneFor(int* problem)
+{
+    if (*problem != kNumberFine)
+        return nullptr;
+    HWND phone = FindPhoneWindow();
+    if (!phone)
+        *problem = TELVO_NO_PHONE_WINDOW;
+    return phone;
 }
 
 uint32_t LevelCode(unsigned level)
@@ -44,17 +68,10 @@ TELVO_API int Telvo_EXT_Dial(const wchar_t* number, int type, const wchar_t* tex
 {
     constexpr int kDialResult = -1;  // the outcome is in LastErrorCode only
     std::wstring digits = WithoutCharacters(number, L"-");
-    if (digits.empty()) {
-        LastErrorCode = TELVO_DIAL_NUMBER_EMPTY;
-        return kDialResult;
-    }
-    if (!HasNoLetters(digits)) {
-        LastErrorCode = TELVO_DIAL_NUMBER_LETTER;
-        return kDialResult;
-    }
-    HWND phone = FindPhoneWindow();
+    int problem = NumberProblem(digits, TELVO_DIAL_NUMBER_EMPTY, TELVO_DIAL_NUMBER_LETTER);
+    HWND phone = PhoneFor(&problem);
     if (!phone) {
-        LastErrorCode = TELVO_NO_PHONE_WINDOW;
+        LastErrorCode = problem;
         return kDialResult;
     }
     uint32_t typeCode = type == 1 ? kDialTypeVoice : kDialTypeOther;
@@ -81,22 +98,13 @@ TELVO_API int Telvo_EXT_Send_SMS_Message(const wchar_t* receiveNumber, const wch
     LastErrorCode = 0;
 
     std::wstring receive = WithoutCharacters(receiveNumber, L"- ");
-    if (receive.empty()) {
-        LastErrorCode = TELVO_RECEIVE_NUMBER_EMPTY;
-        return kRefused;
-    }
-    if (!HasNoLetters(receive)) {
-        LastErrorCode = TELVO_RECEIVE_NUMBER_LETTER;
-        return kRefused;
-    }
     std::wstring answer = WithoutCharacters(returnNumber, L"- ");
-    if (!HasNoLetters(answer)) {
-        LastErrorCode = TELVO_RETURN_NUMBER_LETTER;
-        return kRefused;
-    }
-    HWND phone = FindPhoneWindow();
+    int problem = NumberProblem(receive, TELVO_RECEIVE_NUMBER_EMPTY, TELVO_RECEIVE_NUMBER_LETTER);
+    if (problem == kNumberFine)
+        problem = NumberProblem(answer, kNumberFine, TELVO_RETURN_NUMBER_LETTER);
+    HWND phone = PhoneFor(&problem);
     if (!phone) {
-        LastErrorCode = TELVO_NO_PHONE_WINDOW;
+        LastErrorCode = problem;
         return kRefused;
     }
     SendPhonePacket(phone, 0,

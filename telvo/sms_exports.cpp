@@ -20,23 +20,30 @@ bool OpenOrSay(SmsDatabase* database)
     return false;
 }
 
-// From start on, copies each record into data (status too) until one is a
-// message matching the filter; returns the index after it, or kNoMatch.
+// From start on, the index after the first message that matches the
+// filter, or kNoMatch; each record scanned is copied into data (status
+// too) when data is given.
+int NextMatch(SmsDatabase* database, DWORD start, unsigned filter, SMSDATA* data)
+{
+    DWORD count = database->Count();
+    for (DWORD index = start; index < count; ++index) {
+        SmsRecord record;
+        if (!database->ReadAt(index, &record))
+            return kNoMatch;
+        if (data)
+            record.CopyTo(data, true);
+        if (record.Kind() == kMessageKind && StatusMatches(record.Status(), filter))
+            return static_cast<int>(index + 1);
+    }
+    return kNoMatch;
+}
+
 int ScanMessages(SMSDATA* data, DWORD start, unsigned filter)
 {
     SmsDatabase database;
     if (!data || !database.Open())
         return kNoMatch;
-    DWORD count = database.Count();
-    for (DWORD index = start; index < count; ++index) {
-        SmsRecord record;
-        if (!database.ReadAt(index, &record))
-            return kNoMatch;
-        record.CopyTo(data, true);
-        if (record.Kind() == kMessageKind && StatusMatches(record.Status(), filter))
-            return static_cast<int>(index + 1);
-    }
-    return kNoMatch;
+    return NextMatch(&database, start, filter, data);
 }
 
 }  // namespace
@@ -49,23 +56,15 @@ TELVO_API int Telvo_EXT_GetRecordTotal(void)
     return static_cast<int>(database.Count());
 }
 
-// An empty database answers 1, as the phone's own callers expect.
+// An empty database answers 1.
 TELVO_API int Telvo_EXT_GetFindMsgRead(unsigned filter)
 {
     SmsDatabase database;
     if (!database.Open())
         return 0;
-    DWORD count = database.Count();
-    if (count == 0)
+    if (database.Count() == 0)
         return 1;
-    for (DWORD index = 0; index < count; ++index) {
-        SmsRecord record;
-        if (!database.ReadAt(index, &record))
-            return 0;
-        if (record.Kind() == kMessageKind && StatusMatches(record.Status(), filter))
-            return 1;
-    }
-    return 0;
+    return NextMatch(&database, 0, filter, nullptr) != kNoMatch ? 1 : 0;
 }
 
 // The newest record's texts, whatever its kind.
