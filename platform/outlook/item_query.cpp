@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace poom {
 
@@ -88,6 +87,16 @@ double ExceptionDate(const OccurrenceException& exception, CEPROPID prop, double
     return it == exception.values.end() ? fallback : it->second.date;
 }
 
+// A day bound of a window, within the days a walk can reach.
+long WalkDay(double day)
+{
+    if (!(day >= kFirstSupportedDay))
+        return kFirstSupportedDay - 1;
+    if (day > kLastSupportedDay)
+        return kLastSupportedDay + 1;
+    return static_cast<long>(day);
+}
+
 void ExpandSeries(const QuerySpec& query, const std::shared_ptr<const ItemData>& series,
                   std::vector<QueryEntry>* out)
 {
@@ -100,10 +109,9 @@ void ExpandSeries(const QuerySpec& query, const std::shared_ptr<const ItemData>&
         window.from = std::max(window.from, one.from);
         window.to = std::min(window.to, one.to);
     }
-    long fromDay = window.from > -1e300 ? static_cast<long>(std::floor(window.from)) - 1 : rule.startDay;
-    long toDay = window.to < 1e300 ? static_cast<long>(std::ceil(window.to)) + 1
-                                   : std::numeric_limits<long>::max();
-    bool openEnded = toDay == std::numeric_limits<long>::max() && rule.end == RecurrenceEnd::Never;
+    long fromDay = window.from > -1e300 ? WalkDay(std::floor(window.from) - 1) : rule.startDay;
+    bool openEnded = !(window.to < 1e300);
+    long toDay = openEnded ? kLastSupportedDay : WalkDay(std::ceil(window.to) + 1);
     int visited = 0;
     ForEachOccurrenceDay(rule, std::max(fromDay, rule.startDay), toDay, [&](long day) {
         double original = static_cast<double>(day) + timeOfDay;
