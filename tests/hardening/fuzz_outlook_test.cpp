@@ -6,9 +6,9 @@
 #include "platform/outlook/record_blobs.h"
 #include "platform/outlook/record_codec.h"
 #include "platform/outlook/restriction.h"
-#include "platform/store/property_list.h"
 
 #include "tests/hardening/fuzz_kit.h"
+#include "tests/hardening/stored_records.h"
 #include "tests/hardening/rule_cases.h"
 #include "tests/outlook/model_fixtures.h"
 
@@ -26,6 +26,7 @@ namespace {
 using fuzz::Bytes;
 using fuzz::LengthField;
 using fuzz::Seed;
+using fuzz::Utf16;
 using Writer = ce::ByteWriter<Bytes>;
 
 // ---- recurrence ----------------------------------------------------------------
@@ -162,22 +163,6 @@ TEST(Fuzz, RecipientsBlob)
 
 // ---- restriction texts -------------------------------------------------------------
 
-class ItemFields : public FieldSource {
-public:
-    explicit ItemFields(const ItemData& item) : item_(item) {}
-    FieldValue Value(const FieldDef& field) const override { return item_.Field(field); }
-
-private:
-    const ItemData& item_;
-};
-
-Bytes Utf16(const std::wstring& text)
-{
-    Writer out;
-    for (wchar_t c : text)
-        out.PutU16LE(static_cast<uint16_t>(c));
-    return out.Take();
-}
 
 // Whole conditions with their joiners, which keep a query whole at its end,
 // and the bare tokens of the query language, which mostly break it.
@@ -208,7 +193,7 @@ TEST(Fuzz, RestrictionText)
         QuerySeed(std::wstring(60, L'(') + L"[Subject] = \"x\"" + std::wstring(60, L')')),
     };
     ItemData meeting = fixtures::Appointment(1, L"회의", MakeDate(2024, 1, 15, 9, 0), MakeDate(2024, 1, 15, 10, 0));
-    ItemFields fields(meeting);
+    fixtures::ItemFields fields(meeting);
     fuzz::Run("restriction text", seeds, [&](const uint8_t* data, size_t size) {
         std::wstring query(size / 2, L'\0');
         for (size_t i = 0; i < query.size(); ++i)
@@ -231,58 +216,35 @@ bool IsRebuilt(CEPROPID prop)
            prop == kPropContactNumber || prop == kPropCategoryCount || prop == kPropCategoryMask;
 }
 
-store::Property Stored(CEPROPID id, const Bytes& bytes)
-{
-    return store::Property{id, std::string(bytes.begin(), bytes.end())};
-}
-
-Bytes LE(uint64_t value, int width)
-{
-    Bytes bytes;
-    for (int i = 0; i < width; ++i)
-        bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
-    return bytes;
-}
-
 Seed ItemRecordSeed()
 {
-    Writer subject;
-    for (wchar_t c : std::wstring(L"주간 회의"))
-        subject.PutU16LE(static_cast<uint16_t>(c));
-    store::PropertyList properties = {
-        Stored(kPropSubject, subject.Take()),
-        Stored(kPropStart, LE(0x01DA4C3D6A1C4D5Eull, 8)),  // with a part of a second
-        Stored(kPropEnd, LE(0x01DA4C45CB1F8000ull, 8)),
-        Stored(kPropReminderSet, LE(1, 2)),
-        Stored(kPropReminderMinutes, LE(15, 4)),
-        Stored(MAKEPROPID(0x9001, CEVT_R8), LE(0x3FF8000000000000ull, 8)),
-        Stored(MAKEPROPID(0x9002, CEVT_BOOL), LE(5, 4)),
-        Stored(MAKEPROPID(0x9003, CEVT_FILETIME), LE(0x01DA4C3D6A1C4D5Full, 8)),
-        Stored(MAKEPROPID(0x9004, CEVT_UI4), LE(0xFFFFFFF0, 4)),
-        Stored(MAKEPROPID(0x9005, CEVT_STREAM), {9, 8, 7}),
-        Stored(kPropRecurrence, RuleBlob({1, DayNumber(2024, 1, 1), 2, 0, 10, 2, 2 | 16})),
-        Stored(kPropExceptions, ExceptionsSeed().bytes),
-        Stored(kPropRecipients, RecipientsSeed().bytes),
-    };
-    std::string encoded = store::EncodeRecordBlob(properties);
-    Seed seed{Bytes(encoded.begin(), encoded.end()), {{1, 2}}};
-    size_t at = 3;
-    for (const store::Property& p : properties) {
-        seed.lengths.push_back({at + 4, 4});
-        at += 8 + p.data.size();
-    }
-    return seed;
+    using fuzz::LittleEndian;
+    using fuzz::StoredProperty;
+    return fuzz::StoredRecordSeed({
+        StoredProperty(kPropSubject, Utf16(L"주간 회의")),
+        StoredProperty(kPropStart, LittleEndian(0x01DA4C3D6A1C4D5Eull, 8)),  // with a part of a second
+        StoredProperty(kPropEnd, LittleEndian(0x01DA4C45CB1F8000ull, 8)),
+        StoredProperty(kPropReminderSet, LittleEndian(1, 2)),
+        StoredProperty(kPropReminderMinutes, LittleEndian(15, 4)),
+        StoredProperty(MAKEPROPID(0x9001, CEVT_R8), LittleEndian(0x3FF8000000000000ull, 8)),
+        StoredProperty(MAKEPROPID(0x9002, CEVT_BOOL), LittleEndian(5, 4)),
+        StoredProperty(MAKEPROPID(0x9003, CEVT_FILETIME), LittleEndian(0x01DA4C3D6A1C4D5Full, 8)),
+        StoredProperty(MAKEPROPID(0x9004, CEVT_UI4), LittleEndian(0xFFFFFFF0, 4)),
+        StoredProperty(MAKEPROPID(0x9005, CEVT_STREAM), {9, 8, 7}),
+        StoredProperty(kPropRecurrence, RuleBlob({1, DayNumber(2024, 1, 1), 2, 0, 10, 2, 2 | 16})),
+        StoredProperty(kPropExceptions, ExceptionsSeed().bytes),
+        StoredProperty(kPropRecipients, RecipientsSeed().bytes),
+    });
 }
 
 TEST(Fuzz, StoredRecordIntoAnItemAndBack)
 {
     fuzz::Run("item record", {ItemRecordSeed()}, [](const uint8_t* data, size_t size) {
-        store::PropertyViews views;
-        if (!store::DecodeRecordBlob(data, size, &views))
+        fuzz::ReadRecord record;
+        if (!fuzz::ReadStoredRecord(data, size, &record))
             return false;
-        std::vector<uint64_t> buffer(store::ReadBufferSize(views, nullptr, 0) / 8 + 1);
-        WORD count = store::FillReadBuffer(views, nullptr, 0, reinterpret_cast<uint8_t*>(buffer.data()));
-        const auto* values = reinterpret_cast<const CEPROPVAL*>(buffer.data());
+        const CEPROPVAL* values = record.Values();
+        const WORD count = record.count;
         // The last value of each property is the one a record keeps.
         std::map<CEPROPID, std::string> stored;
         for (WORD i = 0; i < count; ++i)

@@ -3,13 +3,14 @@
 // resource, stored records and stored sort orders. Each input must be read
 // or refused within the time limit, and what is read must stay within the
 // bounds its format promises.
-#include "platform/richink/ink_painter.h"
 #include "platform/richink/ink_strokes.h"
 #include "platform/shell/menu_bar_resource.h"
 #include "platform/shell/shortcut_format.h"
 #include "platform/store/sort_keys.h"
 
 #include "tests/hardening/fuzz_kit.h"
+#include "tests/hardening/recorded_paint.h"
+#include "tests/hardening/stored_records.h"
 #include "tests/support/testkit.h"
 
 #include "platform/ceplat/byte_fields.h"
@@ -79,55 +80,6 @@ Seed BodySeed(const std::wstring& text, const Bytes& ink)
     }
     seed.lengths = {{8, 4}, {INKBODY_HEADER_BYTES + 2 * text.size(), 4}};
     return seed;
-}
-
-// What a paint hands GDI: the widest pen and every point.
-struct Drawing {
-    int widestPen = 0;
-    RECT reach = {0, 0, 0, 0};
-    bool any = false;
-};
-
-void Reach(Drawing& drawing, LONG x, LONG y)
-{
-    if (!drawing.any)
-        drawing.reach = {x, y, x, y};
-    drawing.any = true;
-    drawing.reach.left = std::min(drawing.reach.left, x);
-    drawing.reach.top = std::min(drawing.reach.top, y);
-    drawing.reach.right = std::max(drawing.reach.right, x);
-    drawing.reach.bottom = std::max(drawing.reach.bottom, y);
-}
-
-Drawing RecordPaint(const richink::Control& control, const std::vector<richink::Stroke>& strokes)
-{
-    HDC dc = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
-    for (const richink::Stroke& stroke : strokes)
-        richink::PaintStroke(dc, control, stroke, 0);
-    HENHMETAFILE recording = CloseEnhMetaFile(dc);
-    Drawing drawing;
-    UINT size = GetEnhMetaFileBits(recording, 0, nullptr);
-    Bytes bytes(size);
-    GetEnhMetaFileBits(recording, size, bytes.data());
-    DeleteEnhMetaFile(recording);
-    for (size_t at = 0; at + sizeof(EMR) <= bytes.size();) {
-        const auto* record = reinterpret_cast<const EMR*>(bytes.data() + at);
-        if (record->nSize < sizeof(EMR))
-            break;
-        if (record->iType == EMR_CREATEPEN)
-            drawing.widestPen =
-                std::max<int>(drawing.widestPen, reinterpret_cast<const EMRCREATEPEN*>(record)->lopn.lopnWidth.x);
-        else if (record->iType == EMR_MOVETOEX || record->iType == EMR_LINETO)
-            Reach(drawing, reinterpret_cast<const EMRLINETO*>(record)->ptl.x,
-                  reinterpret_cast<const EMRLINETO*>(record)->ptl.y);
-        else if (record->iType == EMR_ELLIPSE) {
-            const RECTL& box = reinterpret_cast<const EMRELLIPSE*>(record)->rclBox;
-            Reach(drawing, box.left, box.top);
-            Reach(drawing, box.right, box.bottom);
-        }
-        at += record->nSize;
-    }
-    return drawing;
 }
 
 class PainterCheck {
@@ -283,75 +235,45 @@ TEST(Fuzz, MenuBarResource)
 
 // ---- stored records and sort orders ---------------------------------------------
 
-store::Property Stored(CEPROPID id, const Bytes& bytes)
-{
-    return store::Property{id, std::string(bytes.begin(), bytes.end())};
-}
-
-Bytes LE(uint64_t value, int width)
-{
-    Bytes bytes;
-    for (int i = 0; i < width; ++i)
-        bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
-    return bytes;
-}
-
-Bytes Utf16(const std::wstring& text)
-{
-    Writer out;
-    for (wchar_t c : text)
-        out.PutU16LE(static_cast<uint16_t>(c));
-    return out.Take();
-}
-
 // A stored record with a value of every type; its count and each value's
 // length are fields.
 Seed RecordSeed()
 {
-    store::PropertyList properties = {
-        Stored(MAKEPROPID(0x20, CEVT_LPWSTR), Utf16(L"회의 제목")),
-        Stored(MAKEPROPID(0x43, CEVT_FILETIME), LE(0x01DA6F1C2B3C4D5Eull, 8)),
-        Stored(MAKEPROPID(0x45, CEVT_I2), LE(1, 2)),
-        Stored(MAKEPROPID(0x47, CEVT_I4), LE(15, 4)),
-        Stored(MAKEPROPID(0x9001, CEVT_R8), LE(0x3FF8000000000000ull, 8)),
-        Stored(MAKEPROPID(0x9002, CEVT_BOOL), LE(5, 4)),
-        Stored(MAKEPROPID(0x9003, CEVT_UI2), LE(0xFFFE, 2)),
-        Stored(MAKEPROPID(0x9004, CEVT_UI4), LE(0xFFFFFFF0, 4)),
-        Stored(MAKEPROPID(0x9005, CEVT_AUTO_I4), LE(7, 4)),
-        Stored(MAKEPROPID(0x9006, CEVT_BLOB), {1, 2, 3, 4, 5}),
-        Stored(MAKEPROPID(0x9007, CEVT_STREAM), {}),
-    };
-    Seed seed;
-    std::string encoded = store::EncodeRecordBlob(properties);
-    seed.bytes.assign(encoded.begin(), encoded.end());
-    seed.lengths.push_back({1, 2});
-    size_t at = 3;
-    for (const store::Property& p : properties) {
-        seed.lengths.push_back({at + 4, 4});
-        at += 8 + p.data.size();
-    }
-    return seed;
+    using fuzz::LittleEndian;
+    using fuzz::StoredProperty;
+    return fuzz::StoredRecordSeed({
+        StoredProperty(MAKEPROPID(0x20, CEVT_LPWSTR), fuzz::Utf16(L"회의 제목")),
+        StoredProperty(MAKEPROPID(0x43, CEVT_FILETIME), LittleEndian(0x01DA6F1C2B3C4D5Eull, 8)),
+        StoredProperty(MAKEPROPID(0x45, CEVT_I2), LittleEndian(1, 2)),
+        StoredProperty(MAKEPROPID(0x47, CEVT_I4), LittleEndian(15, 4)),
+        StoredProperty(MAKEPROPID(0x9001, CEVT_R8), LittleEndian(0x3FF8000000000000ull, 8)),
+        StoredProperty(MAKEPROPID(0x9002, CEVT_BOOL), LittleEndian(5, 4)),
+        StoredProperty(MAKEPROPID(0x9003, CEVT_UI2), LittleEndian(0xFFFE, 2)),
+        StoredProperty(MAKEPROPID(0x9004, CEVT_UI4), LittleEndian(0xFFFFFFF0, 4)),
+        StoredProperty(MAKEPROPID(0x9005, CEVT_AUTO_I4), LittleEndian(7, 4)),
+        StoredProperty(MAKEPROPID(0x9006, CEVT_BLOB), {1, 2, 3, 4, 5}),
+        StoredProperty(MAKEPROPID(0x9007, CEVT_STREAM), {}),
+    });
 }
 
 TEST(Fuzz, StoredRecord)
 {
     fuzz::Run("stored record", {RecordSeed()}, [](const uint8_t* data, size_t size) {
-        store::PropertyViews views;
-        if (!store::DecodeRecordBlob(data, size, &views))
+        fuzz::ReadRecord record;
+        if (!fuzz::ReadStoredRecord(data, size, &record))
             return false;
+        const store::PropertyViews& views = record.views;
         for (const store::PropertyView& view : views) {
             EXPECT_GE(view.data, data);
             EXPECT_LE(view.data + view.size, data + size);
         }
-        size_t bytes = store::ReadBufferSize(views, nullptr, 0);
-        std::vector<uint64_t> buffer((bytes + 7) / 8 + 1);
-        WORD count = store::FillReadBuffer(views, nullptr, 0, reinterpret_cast<uint8_t*>(buffer.data()));
-        EXPECT_EQ(count, views.size());
-        const auto* values = reinterpret_cast<const CEPROPVAL*>(buffer.data());
-        for (WORD i = 0; i < count; ++i) {
+        EXPECT_EQ(record.count, views.size());
+        const CEPROPVAL* values = record.Values();
+        const size_t bytes = record.bytes;
+        for (WORD i = 0; i < record.count; ++i) {
             const CEPROPVAL& value = values[i];
             WORD type = TypeFromPropID(value.propid);
-            const auto* start = reinterpret_cast<const uint8_t*>(buffer.data());
+            const auto* start = reinterpret_cast<const uint8_t*>(values);
             if (type == CEVT_LPWSTR) {
                 const auto* text = reinterpret_cast<const uint8_t*>(value.val.lpwstr);
                 EXPECT_GE(text, start);

@@ -1,13 +1,10 @@
 // The ink painter over strokes a Notes file or a memo may hold: the pens
 // and points it hands GDI stay within the page, so a paint takes no time.
-#include "platform/richink/ink_painter.h"
-
+#include "tests/hardening/recorded_paint.h"
 #include "tests/hardening/time_limit.h"
 #include "tests/support/testkit.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace hardening {
 namespace {
@@ -17,63 +14,6 @@ constexpr int kPageHeight = 200;
 constexpr int kMaxPenWidth = 32;
 constexpr DWORD kPaintLimitMs = 2000;
 constexpr size_t kPointsIn4K = (4096 - 8) / 4;
-
-// What a paint asked of GDI, read back from a recording of it.
-struct Drawing {
-    int widestPen = 0;
-    RECT reach = {INT_MAX, INT_MAX, INT_MIN, INT_MIN};  // every point handed over
-    int lines = 0;
-
-    void Reach(LONG x, LONG y)
-    {
-        reach.left = std::min(reach.left, x);
-        reach.top = std::min(reach.top, y);
-        reach.right = std::max(reach.right, x);
-        reach.bottom = std::max(reach.bottom, y);
-    }
-};
-
-Drawing ReadRecording(HENHMETAFILE recording)
-{
-    Drawing drawing;
-    UINT size = GetEnhMetaFileBits(recording, 0, nullptr);
-    std::vector<BYTE> bytes(size);
-    GetEnhMetaFileBits(recording, size, bytes.data());
-    for (size_t at = 0; at + sizeof(EMR) <= bytes.size();) {
-        const auto* record = reinterpret_cast<const EMR*>(bytes.data() + at);
-        if (record->nSize < sizeof(EMR))
-            break;
-        switch (record->iType) {
-        case EMR_CREATEPEN:
-            drawing.widestPen = std::max<int>(drawing.widestPen,
-                                              reinterpret_cast<const EMRCREATEPEN*>(record)->lopn.lopnWidth.x);
-            break;
-        case EMR_EXTCREATEPEN:
-            drawing.widestPen = std::max<int>(drawing.widestPen,
-                                              reinterpret_cast<const EMREXTCREATEPEN*>(record)->elp.elpWidth);
-            break;
-        case EMR_MOVETOEX: {
-            const POINTL& p = reinterpret_cast<const EMRMOVETOEX*>(record)->ptl;
-            drawing.Reach(p.x, p.y);
-            break;
-        }
-        case EMR_LINETO: {
-            const POINTL& p = reinterpret_cast<const EMRLINETO*>(record)->ptl;
-            drawing.Reach(p.x, p.y);
-            ++drawing.lines;
-            break;
-        }
-        case EMR_ELLIPSE: {
-            const RECTL& r = reinterpret_cast<const EMRELLIPSE*>(record)->rclBox;
-            drawing.Reach(r.left, r.top);
-            drawing.Reach(r.right, r.bottom);
-            break;
-        }
-        }
-        at += record->nSize;
-    }
-    return drawing;
-}
 
 class InkPainterTest : public testing::Test {
 protected:
@@ -89,12 +29,7 @@ protected:
     Drawing Record(const richink::Stroke& stroke, int zoom)
     {
         control_.zoom = zoom;
-        HDC dc = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
-        richink::PaintStroke(dc, control_, stroke, 0);
-        HENHMETAFILE recording = CloseEnhMetaFile(dc);
-        Drawing drawing = ReadRecording(recording);
-        DeleteEnhMetaFile(recording);
-        return drawing;
+        return RecordPaint(control_, {stroke});
     }
 
     HWND page_ = nullptr;

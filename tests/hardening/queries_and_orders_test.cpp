@@ -20,15 +20,6 @@ constexpr DWORD kQueryLimitMs = 5000;
 // The device gives a thread 1 MB of stack.
 constexpr SIZE_T kDeviceStack = 1 << 20;
 
-class ItemFields : public FieldSource {
-public:
-    explicit ItemFields(const ItemData& item) : item_(item) {}
-    FieldValue Value(const FieldDef& field) const override { return item_.Field(field); }
-
-private:
-    const ItemData& item_;
-};
-
 // Runs the work on a thread with the device's stack.
 template <class Work>
 void OnDeviceStack(Work work)
@@ -67,7 +58,7 @@ TEST(RestrictionText, NestingPastTheLimitIsMalformed)
             auto restriction = Restriction::Parse(ItemKind::Appointment, Nested(c.depth, condition), L"MM/dd/yy");
             EXPECT_EQ(restriction != nullptr, c.parses);
             if (restriction) {
-                EXPECT_TRUE(restriction->Matches(ItemFields(meeting)));
+                EXPECT_TRUE(restriction->Matches(fixtures::ItemFields(meeting)));
             }
         });
     }
@@ -85,7 +76,7 @@ TEST(RestrictionText, LongChainsNeedNoDeepStack)
         OnDeviceStack([&] {
             auto restriction = Restriction::Parse(ItemKind::Appointment, query, L"MM/dd/yy");
             ASSERT_NE(restriction, nullptr);
-            EXPECT_TRUE(restriction->Matches(ItemFields(meeting)));
+            EXPECT_TRUE(restriction->Matches(fixtures::ItemFields(meeting)));
             StartWindow window = restriction->StartWindowFor(1.0 / 24);
             const double unbounded = -std::numeric_limits<double>::infinity();
             EXPECT_EQ(window.from, std::wstring(joiner) == L" AND " ? MakeDate(2024, 1, 1) : unbounded);

@@ -48,6 +48,15 @@ protected:
         return appointment;
     }
 
+    // An unsaved appointment on 2024-01-01 09:00 and its pattern.
+    Ref<IRecurrencePattern> NewPattern()
+    {
+        appointment_ = NewAppointment();
+        appointment_->put_Start(Date(2024, 1, 1, 9, 0));
+        appointment_->put_End(Date(2024, 1, 1, 10, 0));
+        return PatternOf(appointment_.Get());
+    }
+
     Ref<IRecurrencePattern> PatternOf(IAppointment* appointment)
     {
         Ref<IRecurrencePattern> pattern;
@@ -66,6 +75,8 @@ protected:
             restricted->get_Count(&count);
         return count;
     }
+
+    Ref<IAppointment> appointment_;
 };
 
 TEST_F(RuleObjectTest, EachStoredShapeAnswersThroughTheObjects)
@@ -169,10 +180,7 @@ TEST_F(RuleObjectTest, SettersRefuseWhatTheDeviceRefuses)
 {
     for (const SetterCase& c : kSetterCases) {
         SCOPED_TRACE(c.name);
-        Ref<IAppointment> appointment = NewAppointment();
-        appointment->put_Start(Date(2024, 1, 1, 9, 0));
-        appointment->put_End(Date(2024, 1, 1, 10, 0));
-        Ref<IRecurrencePattern> pattern = PatternOf(appointment.Get());
+        Ref<IRecurrencePattern> pattern = NewPattern();
         ASSERT_EQ(pattern->put_RecurrenceType(olRecursDaily), S_OK);
         ASSERT_EQ(pattern->put_Occurrences(5), S_OK);
         Watched watched(std::string("pattern setter: ") + c.name, kCaseLimitMs);
@@ -195,10 +203,7 @@ TEST_F(RuleObjectTest, SettersRefuseWhatTheDeviceRefuses)
 
 TEST_F(RuleObjectTest, NoChangeMayPushACountPast9999)
 {
-    Ref<IAppointment> appointment = NewAppointment();
-    appointment->put_Start(Date(2024, 1, 1, 9, 0));
-    appointment->put_End(Date(2024, 1, 1, 10, 0));
-    Ref<IRecurrencePattern> pattern = PatternOf(appointment.Get());
+    Ref<IRecurrencePattern> pattern = NewPattern();
     ASSERT_EQ(pattern->put_RecurrenceType(olRecursYearly), S_OK);
     ASSERT_EQ(pattern->put_Interval(999), S_OK);
     EXPECT_EQ(pattern->put_Occurrences(9), E_INVALIDARG);  // 2024 + 8 x 999 = 10016
