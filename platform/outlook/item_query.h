@@ -12,7 +12,8 @@
 // ends. With recurrences included, on a
 // device of CE major version 4 an item that spans several days is delivered once for each day it touches,
 // the restriction judging each day's share of it, all deliveries carrying
-// the item's own Start and End.
+// the item's own Start and End; without an upper bound in the restriction,
+// its first 1000 days at most.
 #pragma once
 
 #include "platform/outlook/item_data.h"

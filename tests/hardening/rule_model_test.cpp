@@ -1,6 +1,7 @@
 // Stored rules of every troublesome shape through the decoder and every
 // consumer of the model: each answers at once, as not recurring or with
 // its true end; the exceptions blob reads what it writes.
+#include "platform/outlook/item_query.h"
 #include "platform/outlook/record_blobs.h"
 
 #include "tests/hardening/rule_cases.h"
@@ -86,6 +87,24 @@ TEST(RuleBlobs, TheReminderGapOfTheWidestRuleIsPositive)
     EXPECT_EQ(ShortestGapMinutes(rule), 999LL * 12 * 28 * 1440);
     RecurrenceRule beyond = RuleOf({5, DayNumber(2024, 1, 1), 0, 0, 0, 5121, 0, 1, 0, 1});
     EXPECT_GT(ShortestGapMinutes(beyond), 0);
+}
+
+TEST(SpanningItems, OnlyTheDaysAWindowCanHoldAreJudged)
+{
+    // Stored from the first FILETIME to the last one: ten million days.
+    FILETIME first = {0, 0};
+    FILETIME last = {0xFFFFFFFF, 0x7FFFFFFF};
+    ItemData span = fixtures::Appointment(9, L"span", FileTimeToDate(first), FileTimeToDate(last));
+    QuerySpec query;
+    query.kind = ItemKind::Appointment;
+    query.includeRecurrences = true;
+    query.deviceMajorVersion = 4;  // one delivery per day touched
+    Watched watched("an item spanning every day a FILETIME holds", kCaseLimitMs);
+    query.restrictions.push_back(Restriction::Parse(
+        ItemKind::Appointment, L"[Start] <= \"02/06/24 23:59\" AND [End] >= \"01/01/24\"", L"MM/dd/yy"));
+    EXPECT_EQ(RunQuery(query, {fixtures::Shared(span)}).size(), 37u);  // January 1 to February 6
+    query.restrictions = {Restriction::Parse(ItemKind::Appointment, L"[Subject] = \"span\"", L"MM/dd/yy")};
+    EXPECT_EQ(RunQuery(query, {fixtures::Shared(span)}).size(), static_cast<size_t>(kOpenEndedOccurrenceLimit));
 }
 
 TEST(ExceptionsBlob, EveryValueTypeItWritesItReads)
