@@ -10,6 +10,10 @@ namespace poom {
 namespace {
 
 constexpr uint16_t kBlobVersion = 1;
+// The fewest bytes one entry takes, so that a count the blob cannot hold is
+// refused before anything is made for it.
+constexpr size_t kLeastExceptionBytes = 11;  // start, deleted, value count
+constexpr size_t kLeastRecipientBytes = 4;   // two empty texts
 
 uint64_t Ticks(double date)
 {
@@ -167,7 +171,7 @@ bool DecodeExceptions(const BYTE* bytes, size_t count, std::vector<OccurrenceExc
 {
     ByteReader in(bytes, count);
     uint16_t total;
-    if (!GetVersion(in) || !in.GetU16LE(&total))
+    if (!GetVersion(in) || !in.GetU16LE(&total) || in.Left() / kLeastExceptionBytes < total)
         return false;
     std::vector<OccurrenceException> result(total);
     for (OccurrenceException& exception : result) {
@@ -208,7 +212,7 @@ bool DecodeRecipients(const BYTE* bytes, size_t count, std::vector<Recipient>* r
 {
     ByteReader in(bytes, count);
     uint16_t total;
-    if (!GetVersion(in) || !in.GetU16LE(&total))
+    if (!GetVersion(in) || !in.GetU16LE(&total) || in.Left() / kLeastRecipientBytes < total)
         return false;
     std::vector<Recipient> result(total);
     for (Recipient& recipient : result)

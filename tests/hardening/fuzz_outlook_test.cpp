@@ -31,6 +31,12 @@ using Writer = ce::ByteWriter<Bytes>;
 
 // ---- recurrence ----------------------------------------------------------------
 
+std::string DayText(long day)
+{
+    CivilDate date = DateOfDayNumber(day);
+    return std::to_string(date.year) + "-" + std::to_string(date.month) + "-" + std::to_string(date.day);
+}
+
 // The fields of the 37 bytes worth corrupting: every 32-bit one.
 const std::vector<LengthField> kRuleFields = {{4, 4}, {9, 4}, {13, 4}, {17, 4}, {21, 4}, {25, 4}, {29, 4}, {33, 4},
                                               {2, 2}, {8, 1}};
@@ -50,6 +56,34 @@ std::vector<Seed> RuleSeeds()
     return seeds;
 }
 
+// A short rule walked whole from its start agrees with what is worked out
+// by arithmetic: its count, its last day, and each day found on its own.
+void CheckAgainstAWholeWalk(const RecurrenceRule& rule)
+{
+    constexpr long kLongestWalk = 5000;
+    bool shortCount = rule.end == RecurrenceEnd::ByCount && rule.occurrences <= kLongestWalk;
+    bool shortRange = rule.end == RecurrenceEnd::ByDate && rule.endDay - rule.startDay <= kLongestWalk;
+    if (!rule.Recurs() || !(shortCount || shortRange))
+        return;
+    long count = 0;
+    long previous = rule.startDay - 1;
+    ForEachOccurrenceDay(rule, rule.startDay, kLastSupportedDay, [&](long day) {
+        ++count;
+        if (count % 97 == 1) {
+            EXPECT_TRUE(IsOccurrenceDay(rule, day)) << DayText(day);
+            EXPECT_EQ(NextOccurrenceDay(rule, previous).value_or(0), day) << DayText(day);
+        }
+        previous = day;
+        return true;
+    });
+    if (shortCount) {
+        EXPECT_EQ(count, rule.occurrences);
+    }
+    std::optional<long> last = LastOccurrenceDay(rule);
+    EXPECT_EQ(last.value_or(rule.startDay - 1), previous);
+    EXPECT_FALSE(NextOccurrenceDay(rule, previous).has_value());
+}
+
 TEST(Fuzz, RecurrenceBlob)
 {
     int input = 0;
@@ -61,6 +95,7 @@ TEST(Fuzz, RecurrenceBlob)
         }
         EXPECT_TRUE(RuleInRange(rule));
         EXPECT_EQ(EncodeRecurrence(rule), Bytes(data, data + size));
+        CheckAgainstAWholeWalk(rule);
         // Around the rule's start, and around a day of this century.
         CheckRuleConsumers(rule, (++input % 2) ? std::max<long>(rule.startDay - 3, kFirstSupportedDay)
                                                : DayNumber(2024, 1, 1));
