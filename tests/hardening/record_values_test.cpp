@@ -15,7 +15,6 @@ const wchar_t kAppointments[] = L"Appointments Database";
 constexpr CEPROPID kOtherReal = MAKEPROPID(0x9001, CEVT_R8);
 constexpr CEPROPID kOtherFlag = MAKEPROPID(0x9002, CEVT_BOOL);
 constexpr CEPROPID kOtherTime = MAKEPROPID(0x9003, CEVT_FILETIME);
-constexpr CEPROPID kOtherNumber = MAKEPROPID(0x9004, CEVT_AUTO_I4);
 
 // 2024-03-05 14:30:12.3456789 as ticks.
 FILETIME TimeWithParts()
@@ -43,16 +42,14 @@ protected:
         EXPECT_EQ(appointment->Save(), S_OK);
         long oid = 0;
         appointment->get_Oid(&oid);
-        CEPROPVAL values[4] = {};
+        CEPROPVAL values[3] = {};
         values[0].propid = kOtherReal;
         values[0].val.dblVal = 1.5;
         values[1].propid = kOtherFlag;
         values[1].val.boolVal = 5;
         values[2].propid = kOtherTime;
         values[2].val.filetime = TimeWithParts();
-        values[3].propid = kOtherNumber;
-        values[3].val.lVal = -9;
-        EXPECT_TRUE(WriteRecord(kAppointments, static_cast<CEOID>(oid), {values, values + 4}));
+        EXPECT_TRUE(WriteRecord(kAppointments, static_cast<CEOID>(oid), {values, values + 3}));
         return oid;
     }
 
