@@ -26,10 +26,34 @@ bool IsDialogBox(HWND window)
     return wcscmp(name, L"#32770") == 0;
 }
 
+// The box's default button among those it shows (a message box keeps the
+// buttons of other kinds hidden): the one styled as default, else the one it
+// names as default, else its first.
+int DefaultButton(HWND box)
+{
+    LRESULT named = SendMessageW(box, DM_GETDEFID, 0, 0);
+    int namedId = HIWORD(named) == DC_HASDEFID ? LOWORD(named) : 0;
+    int first = 0;
+    bool namedShown = false;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[16] = L"";
+        GetClassNameW(child, name, ARRAYSIZE(name));
+        LONG style = GetWindowLongW(child, GWL_STYLE);
+        if (_wcsicmp(name, L"Button") != 0 || !(style & WS_VISIBLE))
+            continue;
+        int id = GetDlgCtrlID(child);
+        if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            return id;
+        if (!first)
+            first = id;
+        namedShown = namedShown || id == namedId;
+    }
+    return namedShown ? namedId : first ? first : IDOK;
+}
+
 void Answer(HWND box)
 {
-    LRESULT defaultId = SendMessageW(box, DM_GETDEFID, 0, 0);
-    int id = HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : IDOK;
+    int id = DefaultButton(box);
     NKDbgPrintfW(L"InstallerHost: box \"%ls\": \"%ls\" answered %d", TextOf(box).c_str(),
                  TextOf(GetDlgItem(box, kMessageBoxTextId)).c_str(), id);
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));

@@ -80,7 +80,7 @@ TEST_F(DeviceClockTest, KoreaWhenTheProfileNamesNoZone)
     TIME_ZONE_INFORMATION zone = {};
     GetTimeZoneInformation(&zone);
     EXPECT_EQ(zone.Bias, -540);
-    EXPECT_EQ(zone.DaylightBias, 0);
+    EXPECT_EQ(zone.DaylightDate.wMonth, 0);  // no summer time
     // Local time is nine hours ahead of universal time.
     SYSTEMTIME universal = {}, local = {};
     GetSystemTime(&universal);

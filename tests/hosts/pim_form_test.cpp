@@ -12,6 +12,17 @@ using poomclient::Text;
 
 constexpr int kFirstFieldId = 100;
 
+// An edit control's text asked of its own process (the system keeps no copy
+// that another process could read).
+std::wstring EditText(HWND edit)
+{
+    wchar_t text[256] = L"";
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(edit, WM_GETTEXT, ARRAYSIZE(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                        &copied);
+    return text;
+}
+
 class PimFormTest : public testing::Test {
 protected:
     void SetUp() override
@@ -49,13 +60,15 @@ protected:
         DeleteFileW(L"\\Windows\\PimForm.log");
         HANDLE process = shelltest::StartBuiltProgram(L"PimForm.exe", arguments);
         HWND form = nullptr;
-        EXPECT_TRUE(testkit::PumpUntil([&] { return (form = FindWindowW(L"PimForm", nullptr)) != nullptr; }, 20000));
+        // Up once its OK button is there (the last control it makes).
+        EXPECT_TRUE(testkit::PumpUntil(
+            [&] { return (form = FindWindowW(L"PimForm", nullptr)) != nullptr && GetDlgItem(form, IDOK); }, 20000));
         std::vector<std::wstring> texts;
         if (form) {
             shelltest::ExpectRect(testkit::ScreenRect(form), 0, 26, 240, 320);
             for (int id = kFirstFieldId; HWND field = GetDlgItem(form, id); ++id) {
                 EXPECT_TRUE(GetWindowLongW(field, GWL_STYLE) & ES_READONLY);
-                texts.push_back(testkit::WindowText(field));
+                texts.push_back(EditText(field));
             }
             testkit::PumpFor(500);
             testkit::SaveScreenshot(testkit::CaptureScreen(), screenshot);
@@ -111,8 +124,11 @@ TEST_F(PimFormTest, ShowsAnAppointmentAndAnOccurrence)
               (std::vector<std::wstring>{L"분기 회의", L"3층 회의실", L"2031-03-04 14:00", L"2031-03-04 15:30",
                                          L"아니요", L"아니요"}));
     // An occurrence shows its own start, and ends the item's length later.
-    EXPECT_EQ(ShowForm(L"/kind appointment /oid " + id + L" /start \"2031-03-11 14:00\"", L"pim_form_occurrence")[3],
-              L"2031-03-11 15:30");
+    std::vector<std::wstring> occurrence =
+        ShowForm(L"/kind appointment /oid " + id + L" /start \"2031-03-11 14:00\"", L"pim_form_occurrence");
+    ASSERT_EQ(occurrence.size(), 6u);
+    EXPECT_EQ(occurrence[2], L"2031-03-11 14:00");
+    EXPECT_EQ(occurrence[3], L"2031-03-11 15:30");
 }
 
 TEST_F(PimFormTest, NewItemShowsAnEmptyForm)

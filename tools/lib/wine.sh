@@ -117,7 +117,7 @@ qw_server_stop() {
 qw_device_env() {
   local device=$1 prefix=$2
   QW_DEVICE=$(readlink -f "$device")
-  export WINEPREFIX="$prefix"
+  export WINEPREFIX; WINEPREFIX=$(readlink -f "$prefix")
   export WINEPATH='D:\Windows'
   export QUILLON_DEVICE_PROFILE; QUILLON_DEVICE_PROFILE=$(qw_winpath "$device.ini")
   export QUILLON_DEVICE_LOG;     QUILLON_DEVICE_LOG=$(qw_winpath "$device.log")

@@ -159,11 +159,17 @@ std::vector<Field> ReadItemFields(const FormRequest& request)
 {
     Held<IPOutlookApp> app;
     Held<IDispatch> item;
-    if (request.oid != 0 &&
-        SUCCEEDED(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
-                                   reinterpret_cast<void**>(&app.p))) &&
-        SUCCEEDED(app.p->Logon(0)))
-        item.p = FindItem(app.p, request.oid);
+    if (request.oid != 0) {
+        HRESULT result = CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
+                                          reinterpret_cast<void**>(&app.p));
+        if (SUCCEEDED(result))
+            result = app.p->Logon(0);
+        if (SUCCEEDED(result))
+            item.p = FindItem(app.p, request.oid);
+        if (!item.p)
+            NKDbgPrintfW(L"PimForm: item %ld could not be read (0x%08lX)", request.oid,
+                         static_cast<unsigned long>(result));
+    }
 
     std::vector<Field> fields;
     switch (request.kind) {
