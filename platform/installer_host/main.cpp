@@ -57,10 +57,9 @@ HWND CreateParentWindow(HINSTANCE instance, const Options& options)
     wc.hCursor = LoadCursorW(nullptr, IDC_WAIT);
     wc.lpszClassName = kWindowClass;
     RegisterClassW(&wc);
-    RECT work = {};
-    CeGetWorkArea(&work);
-    HWND window = CreateWindowExW(0, kWindowClass, kWindowTitle, WS_POPUP | WS_VISIBLE, work.left, work.top,
-                                  work.right - work.left, work.bottom - work.top, nullptr, nullptr, instance, nullptr);
+    // Frameless at the default place: the device gives it the work area.
+    HWND window = CreateWindowExW(0, kWindowClass, kWindowTitle, WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     UpdateWindow(window);
     return window;
 }

@@ -106,11 +106,10 @@ HWND CreateHostWindow(HINSTANCE instance)
     wc.lpszClassName = kHostClass;
     if (!RegisterClassW(&wc))
         return nullptr;
-    RECT work = {};
-    CeGetWorkArea(&work);
-    HostWindow = CreateWindowExW(0, kHostClass, kHostTitle, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, work.left,
-                                 work.top, work.right - work.left, work.bottom - work.top, nullptr, nullptr, instance,
-                                 nullptr);
+    // Frameless at the default place: the device gives it the work area, and
+    // the top bar shows its title while it is in front.
+    HostWindow = CreateWindowExW(0, kHostClass, kHostTitle, WS_VISIBLE | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     return HostWindow;
 }
 

@@ -17,6 +17,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         return 1;
     }
     UpdateWindow(host);
+    SetForegroundWindow(host);
     SetFocus(host);
 
     // Items check the event before they answer the refresh query: it is set
