@@ -22,18 +22,6 @@ long long SecondsOf(const SYSTEMTIME& time)
     return static_cast<long long>(value.QuadPart / 10000000);
 }
 
-SYSTEMTIME Moment(int year, int month, int day, int hour, int minute, int second)
-{
-    SYSTEMTIME time = {};
-    time.wYear = static_cast<WORD>(year);
-    time.wMonth = static_cast<WORD>(month);
-    time.wDay = static_cast<WORD>(day);
-    time.wHour = static_cast<WORD>(hour);
-    time.wMinute = static_cast<WORD>(minute);
-    time.wSecond = static_cast<WORD>(second);
-    return time;
-}
-
 // Seconds from the expected moment to the reading.
 long long Lag(const SYSTEMTIME& expected, const SYSTEMTIME& read)
 {
@@ -46,8 +34,8 @@ bool ParseProbe(const std::wstring& line, SYSTEMTIME* time, long* bias)
     unsigned y, mo, d, h, mi, s;
     if (swscanf(line.c_str(), L"ClockProbe: %u-%u-%u %u:%u:%u bias %ld", &y, &mo, &d, &h, &mi, &s, bias) != 7)
         return false;
-    *time = Moment(static_cast<int>(y), static_cast<int>(mo), static_cast<int>(d), static_cast<int>(h),
-                   static_cast<int>(mi), static_cast<int>(s));
+    *time = testkit::LocalMoment(static_cast<int>(y), static_cast<int>(mo), static_cast<int>(d), static_cast<int>(h),
+                                 static_cast<int>(mi), static_cast<int>(s));
     return true;
 }
 
@@ -91,7 +79,7 @@ TEST_F(DeviceClockTest, KoreaWhenTheProfileNamesNoZone)
 
 TEST_F(DeviceClockTest, PosedTimeHoldsForThisAndEveryOtherProcess)
 {
-    const SYSTEMTIME posed = Moment(2031, 2, 3, 4, 5, 6);
+    const SYSTEMTIME posed = testkit::LocalMoment(2031, 2, 3, 4, 5, 6);
     ASSERT_TRUE(testkit::PoseDeviceTime(posed));
     long long lag = Lag(posed, LocalNow());
     EXPECT_TRUE(lag >= 0 && lag <= kSlackSeconds) << lag;
@@ -116,10 +104,10 @@ TEST_F(DeviceClockTest, TimeMovedWhileAProcessRuns)
     ASSERT_TRUE(testkit::PoseDeviceTime(2030, 12, 31, 23, 59, 58));
     HANDLE probe = shelltest::StartBuiltProgram(L"clock_probe.exe", L"30");
     ASSERT_NE(probe, nullptr);
-    EXPECT_TRUE(testkit::PumpUntil([] { return ProbeSaw(Moment(2031, 1, 1, 0, 0, 0)); }, 20000));
+    EXPECT_TRUE(testkit::PumpUntil([] { return ProbeSaw(testkit::LocalMoment(2031, 1, 1, 0, 0, 0)); }, 20000));
 
     // Moved far while it runs.
-    const SYSTEMTIME moved = Moment(2040, 6, 1, 12, 0, 0);
+    const SYSTEMTIME moved = testkit::LocalMoment(2040, 6, 1, 12, 0, 0);
     ASSERT_TRUE(testkit::PoseDeviceTime(moved));
     EXPECT_TRUE(testkit::PumpUntil([&] { return ProbeSaw(moved); }, 10000));
     TerminateProcess(probe, 0);
@@ -128,7 +116,7 @@ TEST_F(DeviceClockTest, TimeMovedWhileAProcessRuns)
 
 TEST_F(DeviceClockTest, FileTimesReadBackAsThePosedLocalTime)
 {
-    const SYSTEMTIME posed = Moment(2029, 8, 15, 10, 20, 30);
+    const SYSTEMTIME posed = testkit::LocalMoment(2029, 8, 15, 10, 20, 30);
     ASSERT_TRUE(testkit::PoseDeviceTime(posed));
     const wchar_t path[] = L"\\My Documents\\clock.txt";
     ASSERT_TRUE(testkit::WriteFileBytes(path, {'x'}));

@@ -107,22 +107,28 @@ TEST_F(InstallerHostTest, FilesThatFailAreCounted)
     EXPECT_TRUE(Placed());
 }
 
-TEST_F(InstallerHostTest, InstallInitCancels)
+TEST_F(InstallerHostTest, HooksThatStopTheInstallLeaveNoFiles)
 {
-    SetControl(L"CancelInstall", 1);
-    EXPECT_EQ(Run(L"/install"), 1);
-    EXPECT_TRUE(Logged(L"InstallerHost: cancelled by Install_Init"));
-    EXPECT_FALSE(Logged(L"TestSetup: Install_Exit"));
-    EXPECT_TRUE(NonePlaced());
-}
-
-TEST_F(InstallerHostTest, InstallExitUndoes)
-{
-    SetControl(L"UndoInstall", 1);
-    EXPECT_EQ(Run(L"/install"), 1);
-    EXPECT_TRUE(Logged(L"TestSetup: Install_Exit"));
-    EXPECT_TRUE(Logged(L"InstallerHost: undone at Install_Exit's request"));
-    EXPECT_TRUE(NonePlaced());
+    struct StopCase {
+        const wchar_t* control;
+        const wchar_t* record;
+        bool exitCalled;
+    };
+    const StopCase kCases[] = {
+        {L"CancelInstall", L"InstallerHost: cancelled by Install_Init", false},
+        {L"UndoInstall", L"InstallerHost: undone at Install_Exit's request", true},
+    };
+    for (const StopCase& c : kCases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.control)));
+        hosttest::ClearDeviceLog();
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\TestSetup");
+        SetControl(c.control, 1);
+        EXPECT_EQ(Run(L"/install"), 1);
+        EXPECT_TRUE(Logged(c.record));
+        EXPECT_EQ(Logged(L"TestSetup: Install_Exit"), c.exitCalled);
+        EXPECT_FALSE(Logged(L"InstallerHost: installed"));
+        EXPECT_TRUE(NonePlaced());
+    }
 }
 
 TEST_F(InstallerHostTest, RemovalCallsTheUninstallHooks)

@@ -71,7 +71,7 @@ bool PoseDeviceTime(const SYSTEMTIME& local)
     return WriteOffset(path, SecondsOf(target) - machineNow);
 }
 
-bool PoseDeviceTime(int year, int month, int day, int hour, int minute, int second)
+SYSTEMTIME LocalMoment(int year, int month, int day, int hour, int minute, int second)
 {
     SYSTEMTIME local = {};
     local.wYear = static_cast<WORD>(year);
@@ -80,7 +80,12 @@ bool PoseDeviceTime(int year, int month, int day, int hour, int minute, int seco
     local.wHour = static_cast<WORD>(hour);
     local.wMinute = static_cast<WORD>(minute);
     local.wSecond = static_cast<WORD>(second);
-    return PoseDeviceTime(local);
+    return local;
+}
+
+bool PoseDeviceTime(int year, int month, int day, int hour, int minute, int second)
+{
+    return PoseDeviceTime(LocalMoment(year, month, day, hour, minute, second));
 }
 
 bool RestoreDeviceTime()

@@ -10,6 +10,9 @@
 
 namespace testkit {
 
+// A moment of the device's local time from its parts.
+SYSTEMTIME LocalMoment(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+
 // Poses the device's local date and time; false when the device has no
 // clock file (not run by the runner) or it cannot be written.
 bool PoseDeviceTime(const SYSTEMTIME& local);

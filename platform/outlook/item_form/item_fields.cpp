@@ -1,5 +1,7 @@
 #include "platform/outlook/item_form/item_fields.h"
 
+#include "platform/outlook/client_values.h"
+
 #include <strsafe.h>
 
 #include <cwchar>
@@ -15,10 +17,12 @@ const wchar_t kNo[] = L"아니요";
 template <class T>
 struct Held {
     T* p = nullptr;
-    ~Held()
+    ~Held() { Release(); }
+    void Release()
     {
         if (p)
             p->Release();
+        p = nullptr;
     }
 };
 
@@ -83,21 +87,12 @@ std::vector<Field> ContactFields(IContact* c)
 // An occurrence ends its series' length after its own start.
 std::wstring OccurrenceEnd(IAppointment* a, const std::wstring& start)
 {
-    unsigned year, month, day, hour, minute;
+    int year, month, day, hour, minute;
     long minutes = 0;
     if (!a || FAILED(a->get_Duration(&minutes)) ||
-        swscanf(start.c_str(), L"%u-%u-%u %u:%u", &year, &month, &day, &hour, &minute) != 5)
+        swscanf(start.c_str(), L"%d-%d-%d %d:%d", &year, &month, &day, &hour, &minute) != 5)
         return std::wstring();
-    SYSTEMTIME time = {};
-    time.wYear = static_cast<WORD>(year);
-    time.wMonth = static_cast<WORD>(month);
-    time.wDay = static_cast<WORD>(day);
-    time.wHour = static_cast<WORD>(hour);
-    time.wMinute = static_cast<WORD>(minute);
-    DATE date = 0;
-    if (!SystemTimeToVariantTime(&time, &date))
-        return std::wstring();
-    return DateText(date + minutes / 1440.0, true);
+    return DateText(poomclient::Date(year, month, day, hour, minute) + minutes / 1440.0, true);
 }
 
 std::vector<Field> AppointmentFields(IAppointment* a, const std::wstring& occurrenceStart)
@@ -132,6 +127,28 @@ std::vector<Field> TaskFields(ITask* t)
     };
 }
 
+// The fields of the item as the interface of its kind (empty texts when it
+// has none: a new item).
+template <class Item, class Reader>
+std::vector<Field> ReadAs(IDispatch* item, const IID& iid, Reader reader)
+{
+    Held<Item> typed;
+    if (item)
+        item->QueryInterface(iid, reinterpret_cast<void**>(&typed.p));
+    return reader(typed.p);
+}
+
+// Whether the store that would hold the item is there: the form reads, it
+// never makes a store (a form still open must not bring back a volume that
+// its device has since removed). The older devices keep their items in the
+// object store, which is always there.
+bool StoreExists()
+{
+    constexpr int kOlderMajorVersion = 3;
+    return CeProfileInt(L"Device", L"CeMajorVersion", 5) <= kOlderMajorVersion ||
+           GetFileAttributesW(L"\\pim.vol") != INVALID_FILE_ATTRIBUTES;
+}
+
 // The item of the request through the object model; null for a new item or
 // one that is not there.
 IDispatch* FindItem(IPOutlookApp* app, long oid)
@@ -159,7 +176,7 @@ std::vector<Field> ReadItemFields(const FormRequest& request)
 {
     Held<IPOutlookApp> app;
     Held<IDispatch> item;
-    if (request.oid != 0) {
+    if (request.oid != 0 && StoreExists()) {
         HRESULT result = CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
                                           reinterpret_cast<void**>(&app.p));
         if (SUCCEEDED(result))
@@ -167,37 +184,27 @@ std::vector<Field> ReadItemFields(const FormRequest& request)
         if (SUCCEEDED(result))
             item.p = FindItem(app.p, request.oid);
         if (!item.p)
-            NKDbgPrintfW(L"PimForm: item %ld could not be read (0x%08lX)", request.oid,
+            NKDbgPrintfW(L"PimForm: item %lu could not be read (0x%08lX)", static_cast<unsigned long>(request.oid),
                          static_cast<unsigned long>(result));
     }
 
     std::vector<Field> fields;
     switch (request.kind) {
-    case Kind::kContact: {
-        Held<IContact> contact;
-        if (item.p)
-            item.p->QueryInterface(IID_IContact, reinterpret_cast<void**>(&contact.p));
-        fields = ContactFields(contact.p);
+    case Kind::kContact: fields = ReadAs<IContact>(item.p, IID_IContact, ContactFields); break;
+    case Kind::kAppointment:
+        fields = ReadAs<IAppointment>(item.p, IID_IAppointment,
+                                      [&](IAppointment* a) { return AppointmentFields(a, request.start); });
         break;
-    }
-    case Kind::kAppointment: {
-        Held<IAppointment> appointment;
-        if (item.p)
-            item.p->QueryInterface(IID_IAppointment, reinterpret_cast<void**>(&appointment.p));
-        fields = AppointmentFields(appointment.p, request.start);
-        break;
-    }
-    case Kind::kTask: {
-        Held<ITask> task;
-        if (item.p)
-            item.p->QueryInterface(IID_ITask, reinterpret_cast<void**>(&task.p));
-        fields = TaskFields(task.p);
-        break;
-    }
+    case Kind::kTask: fields = ReadAs<ITask>(item.p, IID_ITask, TaskFields); break;
     case Kind::kUnknown: break;
     }
     if (app.p)
         app.p->Logoff();
+    item.Release();
+    app.Release();
+    // The form stands open for as long as the user likes: it keeps no store
+    // open meanwhile (the platform lets go of every volume and handle).
+    CeResetForTests();
     return fields;
 }
 

@@ -1,8 +1,8 @@
-// Stand-in for the device's own item forms: records what it was asked to
-// show as one line (its command line, UTF-8) in "\Windows\PimForm.log", then
-// shows the item's main fields, read-only, over the whole work area, until
-// OK. A new item (id 0) shows an empty form. The object model's Display
-// starts it.
+// Stand-in for the device's own item forms: reads the item, records what it
+// was asked to show as one line (its command line, UTF-8) in
+// "\Windows\PimForm.log", then shows the item's main fields, read-only,
+// over the whole work area, until OK. A new item (id 0) shows an empty form.
+// The object model's Display starts it.
 #include "platform/outlook/item_form/item_fields.h"
 
 #include <strsafe.h>
@@ -92,7 +92,7 @@ LRESULT CALLBACK FormWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-HWND CreateForm(HINSTANCE instance, const pimform::FormRequest& request)
+HWND CreateForm(HINSTANCE instance, pimform::Kind kind, const std::vector<pimform::Field>& fields)
 {
     WNDCLASSW wc = {};
     wc.lpfnWndProc = FormWndProc;
@@ -108,10 +108,10 @@ HWND CreateForm(HINSTANCE instance, const pimform::FormRequest& request)
     StringCchCopyW(font.lfFaceName, LF_FACESIZE, L"굴림");
     g_font = CreateFontIndirectW(&font);
     // A frameless top-level window: the device gives it the work area.
-    HWND form = CreateWindowExW(0, kFormClass, pimform::KindCaption(request.kind), WS_VISIBLE, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    HWND form = CreateWindowExW(0, kFormClass, pimform::KindCaption(kind), WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     if (form)
-        AddFields(form, pimform::ReadItemFields(request));
+        AddFields(form, fields);
     return form;
 }
 
@@ -119,15 +119,20 @@ HWND CreateForm(HINSTANCE instance, const pimform::FormRequest& request)
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int)
 {
-    if (!AppendLine(commandLine))
-        return 1;
+    // The item is read (and the store let go of) before the request is
+    // recorded: whoever waits for the record finds the store free again.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    HWND form = CreateForm(instance, pimform::ParseRequest(GetCommandLineW()));
+    pimform::FormRequest request = pimform::ParseRequest(GetCommandLineW());
+    std::vector<pimform::Field> fields = pimform::ReadItemFields(request);
+    if (!AppendLine(commandLine)) {
+        CoUninitialize();
+        return 1;
+    }
+    HWND form = CreateForm(instance, request.kind, fields);
     if (!form) {
         CoUninitialize();
         return 1;
     }
-    SetForegroundWindow(form);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (IsDialogMessageW(form, &msg))
