@@ -8,7 +8,7 @@ namespace {
 
 constexpr int kLineStep = 16;  // pixels per scroll-bar arrow
 
-bool t_laying = false;  // showing the bar resizes the window, which lays out again
+bool g_laying = false;  // showing the bar resizes the window, which lays out again
 
 int StackHeight()
 {
@@ -60,16 +60,16 @@ void UpdateScrollBar()
 
 void LayoutItems()
 {
-    if (t_laying || !HostWindow)
+    if (g_laying || !HostWindow)
         return;
-    t_laying = true;
+    g_laying = true;
     ScrollTop = std::clamp(ScrollTop, 0, MaxScroll());
     UpdateScrollBar();
     PlaceItems();
     for (const auto& item : Items)
         InvalidateRect(item->Window(), nullptr, TRUE);
     InvalidateRect(HostWindow, nullptr, TRUE);
-    t_laying = false;
+    g_laying = false;
 }
 
 void ScrollTo(int top)
