@@ -19,6 +19,7 @@ HINSTANCE g_module = nullptr;
 
 struct ItemState {
     wchar_t name[MAX_ITEMNAME] = L"";
+    const TODAYLISTITEM* record = nullptr;  // the one ordinal 240 was given
     bool heightReported = false;
     COLORREF lastPixel = kNoColour;
     COLORREF lastTextColour = kNoColour;
@@ -63,7 +64,7 @@ LRESULT OnQuery(ItemState* state, TODAYLISTITEM* record)
         ClearControl(state->name, L"TestAnswer");
     state->heightReported = true;
     record->cyp = ReadControl(state->name, L"TestHeight", kDefaultHeight);
-    Log(state, L"query answered 1 cyp=%lu", record->cyp);
+    Log(state, L"query answered 1 cyp=%lu record %ls", record->cyp, record == state->record ? L"kept" : L"new");
     return 1;
 }
 
@@ -143,6 +144,7 @@ extern "C" HWND WINAPI InitializeCustomItem(TODAYLISTITEM* item, HWND parent)
 {
     auto* state = new ItemState;
     StringCchCopyW(state->name, MAX_ITEMNAME, item->szName);
+    state->record = item;
     wchar_t parentClass[64];
     Log(state, L"init type=%d enabled=%d options=%d dll=%ls cyp=%lu window=%d own instance=%d parent=%ls",
         static_cast<int>(item->tlit), item->fEnabled, item->fOptions, item->szDLLPath, item->cyp,
