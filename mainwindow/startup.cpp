@@ -2,11 +2,13 @@
 
 #include "mainwindow/main_window.h"
 #include "mainwindow/state.h"
+#include "mainwindow/toolbar_window.h"
 #include "resources/resource.h"
 
 namespace {
 
 constexpr COLORREF kMainBackground = RGB(99, 125, 165);
+constexpr COLORREF kToolbarBackground = RGB(168, 190, 224);
 constexpr int kMenuBarHeight = 26;
 
 void BringForward(HWND running)
@@ -44,6 +46,15 @@ void RegisterWindowClasses(HINSTANCE instance, LPCWSTR mainClassName)
     main.hbrBackground = CreateSolidBrush(kMainBackground);
     main.lpszClassName = mainClassName;
     RegisterClassW(&main);
+
+    WNDCLASSW toolbar = {};
+    toolbar.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    toolbar.lpfnWndProc = ToolbarWndProc;
+    toolbar.hInstance = instance;
+    toolbar.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUILLON));
+    toolbar.hbrBackground = CreateSolidBrush(kToolbarBackground);
+    toolbar.lpszClassName = kToolbarClassName;
+    RegisterClassW(&toolbar);
 }
 
 bool InitInstance(HINSTANCE instance, int showCommand)
