@@ -5,7 +5,7 @@
 #include "core/settings_file.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/state.h"
-#include "tests/startup/box_watch.h"
+#include "tests/support/box_watch.h"
 #include "tests/startup/settings_fixture.h"
 #include "tests/support/testkit.h"
 

@@ -1,7 +1,7 @@
 // One copy only; the settings the program leaves; a start that fails; the
 // main window as it is seen.
 #include "core/registry.h"
-#include "tests/startup/box_watch.h"
+#include "tests/support/box_watch.h"
 #include "tests/startup/quillon_process.h"
 #include "tests/startup/settings_fixture.h"
 

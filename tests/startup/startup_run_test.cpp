@@ -2,7 +2,7 @@
 // copy only, the settings it leaves, a failed start, and its window.
 #include "core/record_layouts.h"
 #include "core/registry.h"
-#include "tests/startup/box_watch.h"
+#include "tests/support/box_watch.h"
 #include "tests/startup/holiday_fixture.h"
 #include "tests/startup/quillon_process.h"
 #include "tests/startup/volume_probe.h"

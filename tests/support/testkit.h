@@ -115,6 +115,13 @@ std::vector<uint8_t> EncodePng(const Image& image);
 // Saves a capture into the test run's folder as <name>.png; returns the path.
 std::wstring SaveScreenshot(const Image& image, const std::wstring& name);
 
+// ---- platform ----------------------------------------------------------------
+
+// The platform is reset after every case, so that each starts as a fresh
+// process would; an executable whose cases share one started main window
+// calls this first, and the platform then stays as the window left it.
+void KeepPlatformBetweenCases();
+
 // ---- device ----------------------------------------------------------------
 
 // The folder of this test run (holds the device folder, its log and profile).
