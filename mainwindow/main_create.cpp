@@ -221,6 +221,7 @@ bool OnMainCreate(HWND window)
     InputMethodList.count = 1;
     HideLaterLists();
     CreateAppFonts();
+    SetViewControlsFont(window, AppFonts.normal);
     ContactSubView = 'S';
     IndexTab = kIndexTabAll;
     ContactCardPanel = 0;

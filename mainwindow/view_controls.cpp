@@ -486,6 +486,23 @@ void CreateAllViewControls(HWND parent)
     CreateViewControls(parent, kContactList);
 }
 
+void SetViewControlsFont(HWND parent, HFONT font)
+{
+    if (!font)
+        return;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t cls[16] = L"";
+        GetClassNameW(child, cls, 16);
+        if (lstrcmpiW(cls, WC_RICHINKW) == 0)
+            continue;
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        // The narrow labels (the weekday headers are 20 pixels) need the
+        // room the desktop's edits keep for margins.
+        if (lstrcmpiW(cls, WC_EDITW) == 0)
+            SendMessageW(child, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    }
+}
+
 void ShowControl(HWND control, bool show)
 {
     if (control)

@@ -52,6 +52,10 @@ HWND CreateFamilyControl(HWND parent, const ControlFamily& family, int index);
 // the index bar, the contact list with its column buttons and its frame.
 void CreateAllViewControls(HWND parent);
 
+// Gives every control of the views the font (the Rich Ink panes keep their
+// own): the desktop's default control font is larger than the device's.
+void SetViewControlsFont(HWND parent, HFONT font);
+
 // The weekday headers' texts, by the week start in effect.
 void SetWeekdayHeaderTexts();
 

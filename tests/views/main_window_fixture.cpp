@@ -137,6 +137,42 @@ std::vector<HWND> VisibleToolbars()
     return shown;
 }
 
+testkit::Image FaceBitmap(int number)
+{
+    HBITMAP bitmap = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(number));
+    if (!bitmap)
+        return testkit::Image();
+    BITMAP info = {};
+    GetObjectW(bitmap, sizeof(info), &info);
+    testkit::Canvas canvas(info.bmWidth, info.bmHeight);
+    HDC memory = CreateCompatibleDC(canvas.dc());
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(canvas.dc(), 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    return canvas.ToImage();
+}
+
+testkit::Image Region(const testkit::Image& image, int x, int y, int width, int height)
+{
+    testkit::Image part;
+    part.width = width;
+    part.height = height;
+    for (int row = y; row < y + height; ++row) {
+        for (int column = x; column < x + width; ++column) {
+            const bool inside = row >= 0 && column >= 0 && row < image.height && column < image.width;
+            part.pixels.push_back(inside ? image.pixels[static_cast<size_t>(row * image.width + column)] : 0);
+        }
+    }
+    return part;
+}
+
+bool SamePixels(const testkit::Image& a, const testkit::Image& b)
+{
+    return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
+}
+
 void ResetViews()
 {
     EnsureMainWindow();

@@ -49,6 +49,12 @@ std::vector<ControlPlace> VisibleControls();
 // The toolbars of the toolbar window that are visible.
 std::vector<HWND> VisibleToolbars();
 
+// A face bitmap as it comes from the resources (empty when missing).
+testkit::Image FaceBitmap(int number);
+// The pixels of the rectangle of an image.
+testkit::Image Region(const testkit::Image& image, int x, int y, int width, int height);
+bool SamePixels(const testkit::Image& a, const testkit::Image& b);
+
 // Back to the contact view's list layout with every hook empty and every
 // item command recorded.
 void ResetViews();
