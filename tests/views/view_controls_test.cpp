@@ -483,5 +483,52 @@ TEST(ViewControlsAtStart, WeekdayHeadersFollowTheWeekStartAndTheSearchFieldsTheS
     StopMainWindow();
 }
 
+// The contact view follows the input panel: its list shortens and the
+// search row with its button rises above the panel.
+TEST_F(ViewsTest, TheContactViewLaysItselfOutByTheInputPanel)
+{
+    const Places panelUp = Join({kColumnButtons, IndexBar(203),
+                                 {{0, kList, 3, 34, 234, 128},
+                                  {IDC_CONTACT_LIST_FRAME, kEdit, 2, 33, 236, 130},
+                                  {IDC_SEARCH_ROW_FRAME, kEdit, 2, 164, 236, 24},
+                                  {IDC_SEARCH_FIELD_COMBO, kCombo, 14, 166, 80, kAnyHeight},
+                                  {IDC_SEARCH_BOX, kEdit, 99, 166, 100, 20},
+                                  {IDC_SEARCH_BUTTON, kButton, 205, 166, 20, 20}}});
+    SipShowIM(SIPF_ON);
+    UpdateWindow(MainWindow);
+    testkit::PumpPending();
+    EXPECT_EQ(VisibleControls(), Join({AlwaysShown(IDC_SEARCH_VIEW_TAB), panelUp}));
+    EXPECT_EQ(GetFocus(), ContactSearchBox);
+    testkit::PumpFor(300);
+    testkit::SaveScreenshot(testkit::CaptureScreen(), L"view-0-panel-up");
+
+    SipShowIM(SIPF_OFF);
+    UpdateWindow(MainWindow);
+    testkit::PumpPending();
+    EXPECT_EQ(VisibleControls(), Join({AlwaysShown(IDC_SEARCH_VIEW_TAB), ContactViewShown()}));
+    EXPECT_EQ(GetFocus(), ContactList);
+
+    // The Samsung panels leave the focus where it is.
+    SamsungSipFlag = 1;
+    SetFocus(MainWindow);
+    InvalidateRect(MainWindow, nullptr, TRUE);
+    UpdateWindow(MainWindow);
+    EXPECT_EQ(GetFocus(), MainWindow);
+    SamsungSipFlag = 0;
+
+    // In another view, or with a detail open, the paint moves nothing.
+    for (auto [view, mode] : {std::pair{4, 'M'}, std::pair{0, 'V'}}) {
+        Switch(view);
+        DetailMode[kTaskDetail] = mode;
+        SipShowIM(SIPF_ON);
+        UpdateWindow(MainWindow);
+        testkit::PumpPending();
+        EXPECT_EQ(testkit::ClientRectOf(ContactList).bottom, 168) << "view " << view;
+        EXPECT_FALSE(testkit::IsShown(SearchBoxButton));
+        SipShowIM(SIPF_OFF);
+        DetailMode[kTaskDetail] = 'M';
+    }
+}
+
 }  // namespace
 }  // namespace views
