@@ -122,6 +122,76 @@ TEST_F(MainWindowTest, CreationMakesTheRunsStateAndDestructionUndoesIt)
     EXPECT_EQ(SettingsText(), saved);
 }
 
+COLORREF ClientPixel(int x, int y)
+{
+    POINT at = {x, y};
+    ClientToScreen(MainWindow, &at);
+    return testkit::ScreenPixel(at.x, at.y);
+}
+
+// Counts the background erases of the main window.
+int g_erases = 0;
+WNDPROC g_mainProc = nullptr;
+LRESULT CALLBACK CountErases(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_ERASEBKGND)
+        ++g_erases;
+    return CallWindowProcW(g_mainProc, window, msg, wParam, lParam);
+}
+
+TEST_F(MainWindowTest, TheInputPanelChangeRepaintsTheWholeWindowWithItsBackground)
+{
+    ASSERT_TRUE(InitInstance(GetModuleHandleW(nullptr), SW_SHOW));
+    g_mainProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(MainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountErases)));
+    const struct {
+        WPARAM setting;
+        bool repainted;
+    } cases[] = {{SPI_SETSIPINFO, true}, {0, false}, {SPI_SETCURRENTIM, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "setting " << c.setting);
+        UpdateWindow(MainWindow);
+        testkit::PumpPending();
+        SendMessageW(MainWindow, WM_SETTINGCHANGE, c.setting, 0);
+        RECT update = {};
+        EXPECT_EQ(GetUpdateRect(MainWindow, &update, FALSE) != FALSE, c.repainted);
+        if (c.repainted) {
+            RECT client = testkit::ClientRectOf(MainWindow);
+            EXPECT_TRUE(EqualRect(&update, &client));
+        }
+        g_erases = 0;
+        UpdateWindow(MainWindow);
+        EXPECT_EQ(g_erases, c.repainted ? 1 : 0) << "the background is erased";
+    }
+    SetWindowLongPtrW(MainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_mainProc));
+}
+
+TEST_F(MainWindowTest, ThePaintFillsTheViewAreaWhiteButInTheContactListsLayout)
+{
+    ASSERT_TRUE(InitInstance(GetModuleHandleW(nullptr), SW_SHOW));
+    for (HWND child = GetWindow(MainWindow, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        ShowWindow(child, SW_HIDE);
+    const struct {
+        int view;
+        char taskMode;
+        COLORREF area;
+    } cases[] = {{0, 'M', RGB(99, 125, 165)}, {4, 'M', RGB(255, 255, 255)}, {0, 'V', RGB(255, 255, 255)},
+                 {7, 'M', RGB(255, 255, 255)}, {0, 'L', RGB(255, 255, 255)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "view " << c.view << ", task layout " << c.taskMode);
+        CurrentView = c.view;
+        DetailMode[kTaskDetail] = c.taskMode;
+        InvalidateRect(MainWindow, nullptr, TRUE);
+        UpdateWindow(MainWindow);
+        testkit::PumpPending();
+        EXPECT_EQ(ClientPixel(100, 60), c.area);
+        EXPECT_EQ(ClientPixel(237, 139), c.area);
+        EXPECT_EQ(ClientPixel(100, 8), RGB(16, 44, 99)) << "the title band";
+        EXPECT_EQ(ClientPixel(100, 150), RGB(99, 125, 165)) << "below the view area";
+    }
+    DetailMode[kTaskDetail] = 'M';
+}
+
 // Points the Pocket Outlook class at a library that is not there, for as
 // long as it lives.
 class OutlookClassMissing {
