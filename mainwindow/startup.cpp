@@ -29,6 +29,18 @@ void ShrinkAboveMenuBar(HWND window)
     InvalidateRect(window, nullptr, TRUE);
 }
 
+void RegisterProgramClass(HINSTANCE instance, LPCWSTR name, UINT style, WNDPROC proc, COLORREF background)
+{
+    WNDCLASSW wc = {};
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUILLON));
+    wc.hbrBackground = CreateSolidBrush(background);
+    wc.lpszClassName = name;
+    RegisterClassW(&wc);
+}
+
 }  // namespace
 
 HWND FindRunningCopy(LPCWSTR className, LPCWSTR title)
@@ -36,25 +48,12 @@ HWND FindRunningCopy(LPCWSTR className, LPCWSTR title)
     return FindWindowW(className, title);
 }
 
+// The month grid's class "CalWindow" joins these with the month grid.
 void RegisterWindowClasses(HINSTANCE instance, LPCWSTR mainClassName)
 {
-    WNDCLASSW main = {};
-    main.style = CS_HREDRAW | CS_VREDRAW;
-    main.lpfnWndProc = MainWndProc;
-    main.hInstance = instance;
-    main.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUILLON));
-    main.hbrBackground = CreateSolidBrush(kMainBackground);
-    main.lpszClassName = mainClassName;
-    RegisterClassW(&main);
-
-    WNDCLASSW toolbar = {};
-    toolbar.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    toolbar.lpfnWndProc = ToolbarWndProc;
-    toolbar.hInstance = instance;
-    toolbar.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUILLON));
-    toolbar.hbrBackground = CreateSolidBrush(kToolbarBackground);
-    toolbar.lpszClassName = kToolbarClassName;
-    RegisterClassW(&toolbar);
+    RegisterProgramClass(instance, mainClassName, CS_HREDRAW | CS_VREDRAW, MainWndProc, kMainBackground);
+    RegisterProgramClass(instance, kToolbarClassName, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, ToolbarWndProc,
+                         kToolbarBackground);
 }
 
 bool InitInstance(HINSTANCE instance, int showCommand)

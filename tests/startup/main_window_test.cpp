@@ -17,20 +17,6 @@ namespace {
 
 constexpr wchar_t kSettingsFile[] = L"\\Windows\\Quillon.ini";
 
-// Takes the quit message the destruction posted; true when there was one.
-bool TakeQuitMessage()
-{
-    MSG msg;
-    bool quit = false;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT)
-            quit = true;
-        else
-            DispatchMessageW(&msg);
-    }
-    return quit;
-}
-
 std::string SettingsText()
 {
     std::vector<uint8_t> bytes = testkit::ReadFileBytes(kSettingsFile);
@@ -55,7 +41,7 @@ protected:
     {
         if (MainWindow)
             DestroyWindow(MainWindow);
-        TakeQuitMessage();
+        testkit::TakeQuitMessage();
         UnregisterClassW(L"QUILLON", GetModuleHandleW(nullptr));
         SettingsFilePath[0] = L'\0';
         RemoveDirectoryW(L"\\pim.vol");
@@ -109,7 +95,7 @@ TEST_F(MainWindowTest, CreationMakesTheRunsStateAndDestructionUndoesIt)
     EXPECT_EQ(rect.bottom, 294);
 
     DestroyWindow(MainWindow);
-    EXPECT_TRUE(TakeQuitMessage());
+    EXPECT_TRUE(testkit::TakeQuitMessage());
     EXPECT_EQ(MainWindow, nullptr);
     EXPECT_EQ(MainMenuBar, nullptr);
     EXPECT_EQ(OutlookApp, nullptr);
@@ -225,7 +211,7 @@ TEST_F(MainWindowTest, AFailedStartUndoesOnlyWhatItMadeAndSavesNothing)
         EXPECT_TRUE(box.seen);
         EXPECT_EQ(box.caption.rfind(L"An -", 0), 0u) << testing::PrintToString(box.caption);
     }
-    TakeQuitMessage();
+    testkit::TakeQuitMessage();
     EXPECT_EQ(MainWindow, nullptr);
     EXPECT_EQ(OutlookApp, nullptr);
     EXPECT_FALSE(DiaryVolumeMounted) << "the volume mounted before the failure is unmounted";
@@ -239,7 +225,7 @@ TEST_F(MainWindowTest, AFailedStartUndoesOnlyWhatItMadeAndSavesNothing)
     boxwatch::SeenBox box = boxwatch::Disarm();
     EXPECT_TRUE(box.seen);
     EXPECT_NE(box.text.find(L"File=.\\main_create"), std::wstring::npos);
-    TakeQuitMessage();
+    testkit::TakeQuitMessage();
     EXPECT_EQ(MainWindow, nullptr);
     EXPECT_EQ(FindRunningCopy(L"QUILLON", L"다이어리"), nullptr);
     EXPECT_EQ(OutlookApp, nullptr);

@@ -73,6 +73,9 @@ void PumpPending();
 void PumpFor(DWORD ms);
 // Pumps until the condition holds or the time is up; returns the condition.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+// Dispatches what is pending and takes the quit message a destroyed main
+// window posted; true when there was one.
+bool TakeQuitMessage();
 
 // ---- screen --------------------------------------------------------------
 

@@ -143,11 +143,7 @@ TEST_F(ControlCommandsTest, MonthButtonsStepToDaySevenOfTheNextMonth)
         EXPECT_STREQ(CurrentDate, c.to);
         EXPECT_EQ(GetFocus(), ScheduleList);
     }
-    const struct {
-        char mode;
-        UINT command;
-    } modes[] = {{'D', ID_SCHEDULE_DAY_MODE}, {'W', ID_SCHEDULE_WEEK_MODE}, {'M', ID_SCHEDULE_MONTH_MODE}};
-    for (const auto& m : modes) {
+    for (const ModeCommand& m : kScheduleModeCommands) {
         ScheduleMode = m.mode;
         RecordItemCommands();
         Command(IDC_NEXT_MONTH);

@@ -24,18 +24,6 @@ void Record(HWND, UINT command)
     g_seen.push_back(command);
 }
 
-bool TakeQuitMessage()
-{
-    MSG msg;
-    bool quit = false;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT)
-            quit = true;
-        else
-            DispatchMessageW(&msg);
-    }
-    return quit;
-}
 
 void WriteSettings(const std::function<void(DiarySettings&)>& adjust)
 {
@@ -94,7 +82,7 @@ bool StopMainWindow()
     if (!MainWindow)
         return false;
     DestroyWindow(MainWindow);
-    return TakeQuitMessage();
+    return testkit::TakeQuitMessage();
 }
 
 const std::vector<UINT>& ItemCommandsSeen()
@@ -195,6 +183,9 @@ void ViewsTest::SetUp()
     ResetViews();
     ASSERT_NE(MainWindow, nullptr);
 }
+
+const ModeCommand kScheduleModeCommands[3] = {
+    {'D', ID_SCHEDULE_DAY_MODE}, {'W', ID_SCHEDULE_WEEK_MODE}, {'M', ID_SCHEDULE_MONTH_MODE}};
 
 std::vector<ControlPlace> AlwaysShown(int subViewTab)
 {

@@ -59,6 +59,14 @@ bool SamePixels(const testkit::Image& a, const testkit::Image& b);
 // item command recorded.
 void ResetViews();
 
+// The schedule's mode letters and the item commands that rebuild the
+// schedule view in them.
+struct ModeCommand {
+    char mode;
+    UINT command;
+};
+extern const ModeCommand kScheduleModeCommands[3];
+
 // The fixture of most cases: the shared window, reset views.
 class ViewsTest : public testing::Test {
 protected:

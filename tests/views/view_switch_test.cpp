@@ -150,11 +150,7 @@ TEST_F(ViewsTest, AStaleViewReloadsFromRowZeroAKeptOneSelectsItsRow)
 
 TEST_F(ViewsTest, TheScheduleViewRebuildsByItsModeOrShowsTheLastDayName)
 {
-    const struct {
-        char mode;
-        UINT command;
-    } modes[] = {{'D', ID_SCHEDULE_DAY_MODE}, {'W', ID_SCHEDULE_WEEK_MODE}, {'M', ID_SCHEDULE_MONTH_MODE}};
-    for (const auto& m : modes) {
+    for (const ModeCommand& m : kScheduleModeCommands) {
         ScheduleMode = m.mode;
         ViewStale[kScheduleView] = 1;
         ShowControl(ScheduleDayNameLabels[2], true);
