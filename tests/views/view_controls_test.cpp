@@ -9,6 +9,7 @@
 #include "tests/views/main_window_fixture.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace views {
 namespace {
@@ -160,6 +161,43 @@ TEST(ViewControlsAtStart, OnlyTheTabsIndexBarContactListAndContactsToolbarBefore
     EXPECT_EQ(VisibleControls(), expected);
     EXPECT_EQ(VisibleToolbars(), std::vector<HWND>{ContactsToolbar});
     StopMainWindow();
+}
+
+// The page style and zoom messages the Rich Ink panes get, as sent.
+struct InkMessage {
+    HWND ink;
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+std::vector<InkMessage> g_inkMessages;
+
+LRESULT CALLBACK RecordInkMessages(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && (sent->message == EM_SETPAGESTYLE || sent->message == EM_SETZOOMPERCENT))
+        g_inkMessages.push_back({sent->hwnd, sent->message, sent->wParam, sent->lParam});
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(ViewControlsAtStart, TheDetailPanesInkGetsAPlainPageAtItsZoom)
+{
+    g_inkMessages.clear();
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordInkMessages, nullptr, GetCurrentThreadId());
+    ASSERT_NE(StartMainWindow(), nullptr);
+    UnhookWindowsHookEx(hook);
+    std::vector<std::tuple<HWND, UINT, WPARAM, LPARAM>> sent;
+    for (const InkMessage& m : g_inkMessages)
+        sent.emplace_back(m.ink, m.msg, m.wParam, m.lParam);
+    const std::vector<std::tuple<HWND, UINT, WPARAM, LPARAM>> expected = {
+        {DetailInk, EM_SETPAGESTYLE, 2, 0},      // 0x51F: plain page
+        {DetailInk, EM_SETZOOMPERCENT, 0, 100},  // 0x522
+        {MemoDetailInk, EM_SETZOOMPERCENT, 0, 200},
+        {MemoDetailInk, EM_SETPAGESTYLE, 2, 0},
+    };
+    EXPECT_EQ(sent, expected);
+    EXPECT_EQ(GetDlgCtrlID(MemoDetailInk), IDC_MEMO_DETAIL_INK);
+    EXPECT_TRUE(GetWindowLongW(DetailInk, GWL_STYLE) & WS_VSCROLL);
 }
 
 struct ViewCase {
