@@ -252,7 +252,19 @@ const ControlSpec kContactList[] = {
     {&ContactListFrame, IDC_CONTACT_LIST_FRAME, K::Edit, 2, 33, 236, 181, ES_LEFT, nullptr, nullptr},
 };
 
-// The seven-control families: 21 sit in one place and show one at a time.
+// Tab i of the index bar: "all", the fourteen consonants, the search box.
+// Neighbours overlap by one pixel; the first and last are wider. The paint
+// of the contact view moves the bar up to its place.
+ControlSpec IndexTabSpec(int i)
+{
+    const bool first = i == 0, last = i == kIndexTabCount - 1;
+    const int x = first ? 1 : last ? 210 : 28 + 13 * (i - 1);
+    const int width = first ? 28 : last ? 29 : 14;
+    return {&IndexBarButtons[i], IDC_INDEX_TAB_FIRST + i, K::Button, x, 228, width, 16, BS_OWNERDRAW, nullptr, nullptr};
+}
+
+// The seven-control families: the day names sit in one place and show one
+// at a time.
 const ControlFamily kWeekdayHeaders = {WeekdayHeaderWindows, IDC_WEEKDAY_HEADER_FIRST, 107, 18, 145, 20, 15,
                                        kEditDisplay};
 const ControlFamily kScheduleDayNames = {ScheduleDayNameLabels, IDC_SCHEDULE_DAY_NAME_FIRST, 20, 0, 189, 87, 16,
@@ -475,14 +487,8 @@ void CreateAllViewControls(HWND parent)
     CreateViewControls(parent, kTaskAndMemoViews);
     HideViewsAndCard();
     CreateViewControls(parent, kViewTabs);
-    for (int i = 0; i < kIndexTabCount; ++i) {
-        // Neighbours overlap by one pixel; the first and last are wider.
-        const int x = i == 0 ? 1 : i == kIndexTabCount - 1 ? 210 : 28 + 13 * (i - 1);
-        const int width = i == 0 ? 28 : i == kIndexTabCount - 1 ? 29 : 14;
-        const ControlSpec tab = {&IndexBarButtons[i], IDC_INDEX_TAB_FIRST + i, K::Button, x, 228, width, 16,
-                                 BS_OWNERDRAW, nullptr, nullptr};
-        CreateViewControl(parent, tab);
-    }
+    for (int i = 0; i < kIndexTabCount; ++i)
+        CreateViewControl(parent, IndexTabSpec(i));
     CreateViewControls(parent, kContactList);
 }
 

@@ -75,6 +75,11 @@ void ShowCardPanel(int panel)
     }
 }
 
+HWND CardPanelToolbar(int panel)
+{
+    return panel >= 0 && panel < kCardPanelCount ? *kCardPanels[panel].toolbar : nullptr;
+}
+
 void HideContactCard()
 {
     Show(kCardControls, false);

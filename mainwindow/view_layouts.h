@@ -4,11 +4,15 @@
 // replaces; the commands that open and close them set the modes and focus.
 #pragma once
 
+#include "platform/ce.h"
+
 // The card over a contact view, with the panel of ContactCardPanel.
 void ShowContactCard();
 // Shows panel 0 (appointments), 1 (tasks) or 2 (memos) of the card, with its
 // toolbar, and hides the other two.
 void ShowCardPanel(int panel);
+// The toolbar of panel 0-2 (null for another number).
+HWND CardPanelToolbar(int panel);
 // Hides every control of the card, its three lists and its three toolbars.
 void HideContactCard();
 

@@ -7,6 +7,7 @@
 #include "mainwindow/toolbar_window.h"
 #include "mainwindow/toolbars.h"
 #include "mainwindow/view_controls.h"
+#include "mainwindow/view_layouts.h"
 #include "mainwindow/view_utils.h"
 #include "resources/resource.h"
 
@@ -168,12 +169,19 @@ void RestoreSelection(int view)
     SelectRememberedRow(view);
 }
 
+// The contact lists refilter from the caches, then select the row.
 void KeepContactView(int view, void (*refilter)())
 {
     RunHook(refilter);
     SelectRememberedRow(view);
 }
 
+void KeepContactList() { KeepContactView(kContactView, Hooks.FilterContactsByInitial); }
+void KeepKeypadList() { KeepContactView(kContactSearchView, Hooks.FilterContactsByKeypad); }
+void KeepCompanyList() { KeepContactView(kCompanyView, Hooks.FilterContactsByCompany); }
+void KeepGroupList() { KeepContactView(kGroupView, Hooks.FilterContactsByGroup); }
+
+// The schedule shows the day name the mini calendar last showed.
 void KeepScheduleView()
 {
     if (ScheduleDayNameIndex >= 0 && ScheduleDayNameIndex < kWeekDays)
@@ -181,33 +189,27 @@ void KeepScheduleView()
     RestoreSelection(kScheduleView);
 }
 
-void KeepView(int view)
-{
-    switch (view) {
-    case 0: KeepContactView(view, Hooks.FilterContactsByInitial); break;
-    case 1: KeepContactView(view, Hooks.FilterContactsByKeypad); break;
-    case 2: KeepContactView(view, Hooks.FilterContactsByCompany); break;
-    case 3: KeepContactView(view, Hooks.FilterContactsByGroup); break;
-    case 4: KeepScheduleView(); break;
-    default: RestoreSelection(view); break;
-    }
-}
+void KeepAnniversaryList() { RestoreSelection(kAnniversaryView); }
+void KeepTaskList() { RestoreSelection(kTaskView); }
+void KeepMemoList() { RestoreSelection(kMemoView); }
 
-// The views in order, with what the switch does for each.
+// The views in order, with what the switch does for each: its tab, its
+// toolbar, its reload when stale and what it does when not.
 struct ViewSpec {
     HWND* tab;
     HWND* toolbar;
     void (*reload)();
+    void (*keep)();
 };
 const ViewSpec kViews[kViewCount] = {
-    {&ContactViewTab, &ContactsToolbar, ReloadContactView},
-    {&SearchViewTab, &ContactsToolbar, ReloadKeypadView},
-    {&CompanyViewTab, &ContactsToolbar, ReloadCompanyView},
-    {&GroupViewTab, &ContactsToolbar, ReloadGroupView},
-    {&ScheduleViewTab, &ScheduleToolbar, ReloadScheduleView},
-    {&AnniversaryViewTab, &AnniversaryToolbar, ReloadAnniversaryView},
-    {&TaskViewTab, &TaskToolbar, ReloadTaskView},
-    {&MemoViewTab, &MemoToolbar, ReloadMemoView},
+    {&ContactViewTab, &ContactsToolbar, ReloadContactView, KeepContactList},
+    {&SearchViewTab, &ContactsToolbar, ReloadKeypadView, KeepKeypadList},
+    {&CompanyViewTab, &ContactsToolbar, ReloadCompanyView, KeepCompanyList},
+    {&GroupViewTab, &ContactsToolbar, ReloadGroupView, KeepGroupList},
+    {&ScheduleViewTab, &ScheduleToolbar, ReloadScheduleView, KeepScheduleView},
+    {&AnniversaryViewTab, &AnniversaryToolbar, ReloadAnniversaryView, KeepAnniversaryList},
+    {&TaskViewTab, &TaskToolbar, ReloadTaskView, KeepTaskList},
+    {&MemoViewTab, &MemoToolbar, ReloadMemoView, KeepMemoList},
 };
 
 constexpr char kSubViewLetters[] = {'S', 'C', 'G'};
@@ -272,11 +274,8 @@ HWND ToolbarOfView(int view)
         return nullptr;
     // With the card open over a contact view its panel's toolbar stays the
     // one shown.
-    if (view <= kGroupView && ContactCardOpen()) {
-        const HWND cardToolbars[kCardPanelCount] = {CardScheduleToolbar, CardTaskToolbar, CardMemoToolbar};
-        return ContactCardPanel >= 0 && ContactCardPanel < kCardPanelCount ? cardToolbars[ContactCardPanel]
-                                                                           : nullptr;
-    }
+    if (view <= kGroupView && ContactCardOpen())
+        return CardPanelToolbar(ContactCardPanel);
     return *kViews[view].toolbar;
 }
 
@@ -303,7 +302,7 @@ void SwitchView(int view)
         ViewStale[view] = 0;
         SetLatinInput(MainListOfView(view));
     } else {
-        KeepView(view);
+        kViews[view].keep();
     }
     ShowViewControls(view);
     if (view == kAnniversaryView) {
