@@ -245,7 +245,7 @@ CEOID TodayTest::AddContact(const wchar_t* last, const wchar_t* first)
     return SaveAndRelease(contact);
 }
 
-bool TodayTest::DeleteItem(CEOID oid)
+bool TodayTest::DeleteContact(CEOID oid)
 {
     IDispatch* dispatch = nullptr;
     if (!OutlookApp || FAILED(OutlookApp->GetItemFromOid(static_cast<long>(oid), &dispatch)) || !dispatch)

@@ -47,7 +47,7 @@ protected:
     CEOID AddDailyAppointment(const wchar_t* subject, DATE start, int minutes, int count);
     CEOID AddTask(const TaskSpec& spec);
     CEOID AddContact(const wchar_t* last, const wchar_t* first);
-    bool DeleteItem(CEOID oid);
+    bool DeleteContact(CEOID oid);
 
     // Starts of the stand-in main program seen in the device log.
     static int MainProgramStarts();
