@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The committed icon strips of the Today item are what make_bitmaps.pl draws.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+perl "$root/resources/make_bitmaps.pl" "$out"
+status=0
+for file in Glimmor12.bmp Glimmor16.bmp; do
+  if ! cmp -s "$out/$file" "$root/resources/$file"; then
+    echo "resources/$file differs from what make_bitmaps.pl draws; run: perl resources/make_bitmaps.pl resources"
+    status=1
+  fi
+done
+exit $status
