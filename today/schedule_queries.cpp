@@ -10,6 +10,7 @@
 #include <strsafe.h>
 
 #include <climits>
+#include <unordered_map>
 
 namespace {
 
@@ -65,8 +66,8 @@ void ReadAppointmentRow(IAppointment* appointment, DWORD major, DATE windowStart
     appointment->get_Body(body.Out());
     row.subject = subject.Release();
     row.hasBody = body.Length() > 0 ? 1 : 0;
-    FindAnniversaryByAppointment(row);
 }
+
 
 wchar_t ImportanceMark(long importance)
 {
@@ -155,6 +156,7 @@ void QueryAppointments(DATE windowStart, DATE windowEnd)
     wchar_t query[kQueryChars];
     AppointmentQuery(windowStart, windowEnd, query, kQueryChars);
     IPOutlookItemCollection* items = RestrictedItems(olFolderCalendar, query, true);
+    const int first = ScheduleRowCount;
     ForEachItem(items, IID_IAppointment, INT_MAX, [&](void* item) {
         if (ScheduleRowCount >= kMaxTodayRows)
             return false;
@@ -169,6 +171,7 @@ void QueryAppointments(DATE windowStart, DATE windowEnd)
     });
     if (items)
         items->Release();
+    FindAnniversaryByAppointment(first);
 }
 
 void QueryTasksDue(DATE windowStart, DATE windowEnd)
@@ -221,9 +224,18 @@ void LoadHolidays(LPCWSTR database, DATE windowStart, DATE windowEnd)
     });
 }
 
-void FindAnniversaryByAppointment(TodayScheduleRow& row)
+void FindAnniversaryByAppointment(int first)
 {
-    row.anniversaryId = FindAnniversaryOfAppointment(static_cast<CEOID>(row.objectId));
+    std::unordered_map<int32_t, int32_t> found;
+    WithAnniversaryTable([&](HANDLE db) {
+        for (int i = first; i < ScheduleRowCount; ++i) {
+            TodayScheduleRow& row = ScheduleRows[i];
+            auto known = found.find(row.objectId);
+            if (known == found.end())
+                known = found.emplace(row.objectId, AnniversaryOfAppointmentIn(db, static_cast<CEOID>(row.objectId))).first;
+            row.anniversaryId = known->second;
+        }
+    });
 }
 
 void GetLinkedContactId(LPCWSTR linkTable, TodayScheduleRow& row)

@@ -16,8 +16,10 @@ void ReadTaskRow(ITask* task, TodayTaskRow& row);
 // Fills Holidays (at most 10) with the holidays of the window, in date order.
 void LoadHolidays(LPCWSTR database, DATE windowStart, DATE windowEnd);
 
-// The anniversary whose mirror the row's appointment is (0 when none).
-void FindAnniversaryByAppointment(TodayScheduleRow& row);
+// The anniversary whose mirror each row's appointment is (0 when none), for
+// the rows from firstRow on: one open of the anniversary table and one
+// look-up per appointment (occurrences and further days share it).
+void FindAnniversaryByAppointment(int firstRow);
 // The contact linked to the row's appointment (QuillonPlan) or task
 // (QuillonTask): its id and "last name first name", or -1 and the empty
 // text when there is none or it is gone.
