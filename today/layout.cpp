@@ -121,7 +121,8 @@ void PlaceCells()
     const int shown = std::min(ShortcutPathCount, perRow * ShortcutRows());
     for (int i = 0; i < shown; ++i) {
         int left = (i % perRow) * cellWidth, top = Bands.shortcuts.top + (i / perRow) * cellHeight;
-        ShortcutZones[ShortcutCellCount++] = Zone(i, RECT{left, top, left + cellWidth, top + cellHeight}, OnShortcutCell);
+        const RECT cell = {left, top, left + cellWidth, top + cellHeight};
+        ShortcutZones[ShortcutCellCount++] = Zone(i, cell, OnShortcutCell);
     }
 }
 
@@ -401,7 +402,8 @@ void LayoutTaskRows()
         const int entry = TopRow + i;
         RowPlaces places = PlaceTaskRow(measure.dc(), TaskRows[entry], i);
         const int top = RowTop(i);
-        SetRowZone(i, kRowCheck, entry + 1, RECT{places.checkX, top, places.checkX + kGlyph, top + kRowHeight}, nullptr);
+        const RECT check = {places.checkX, top, places.checkX + kGlyph, top + kRowHeight};
+        SetRowZone(i, kRowCheck, entry + 1, check, nullptr);
         SetRowZone(i, kRowName, entry + 1, places.name, nullptr);
         SetRowZone(i, kRowBody, entry + 1, RECT{places.checkX + kGlyph, top, Bands.width, top + kRowHeight}, nullptr);
     }
@@ -432,7 +434,7 @@ void InvalidateListArea()
         PlaceScrollZones();
     }
     if (ItemWindow)
-        InvalidateRect(ItemWindow, &Bands.list, FALSE);
+        InvalidateRect(ItemWindow, &Bands.list, TRUE);
 }
 
 void LayoutCurrentRows()

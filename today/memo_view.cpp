@@ -173,7 +173,8 @@ int NoteRoots(wchar_t roots[kMaxRoots][MAX_PATH])
     return count;
 }
 
-void ForEachFound(const wchar_t* folder, const wchar_t* pattern, const std::function<void(const WIN32_FIND_DATAW&)>& visit)
+void ForEachFound(const wchar_t* folder, const wchar_t* pattern,
+                  const std::function<void(const WIN32_FIND_DATAW&)>& visit)
 {
     wchar_t search[MAX_PATH];
     if (FAILED(StringCchPrintfW(search, MAX_PATH, L"%ls\\%ls", folder, pattern)))
@@ -303,7 +304,8 @@ void SetMemoHeader()
     if (MemoGroupingChoice == kMemosByGroup) {
         if (MemoGroupCount == 0)
             LoadMemoGroups();
-        StringCchCopyW(HeaderTitle, kHeaderChars, ChosenMemoGroup < MemoGroupCount ? MemoGroups[ChosenMemoGroup].name : L"");
+        const wchar_t* group = ChosenMemoGroup < MemoGroupCount ? MemoGroups[ChosenMemoGroup].name : L"";
+        StringCchCopyW(HeaderTitle, kHeaderChars, group);
     } else {
         StringCchCopyW(HeaderTitle, kHeaderChars, MemoFilterText(MemoDateFilterChoice));
     }

@@ -169,7 +169,8 @@ void PaintScheduleRow(HDC dc, int screenRow)
     DrawRowText(dc, RowText(row.linkedName, row.subject), left, places.text.right, top, row.recurring != VARIANT_FALSE,
                 row.task && row.complete == L'T', bold, RowTextColour(row));
     PaintExtraColumn(dc, row, places);
-    const bool lastOfDay = screenRow + 1 < DrawnRows() && entry + 1 < ScheduleRowCount && ScheduleRows[entry + 1].displayDay != row.displayDay;
+    const bool lastOfDay = screenRow + 1 < DrawnRows() && entry + 1 < ScheduleRowCount &&
+                           ScheduleRows[entry + 1].displayDay != row.displayDay;
     if (Settings.TodayDayDivider == 1 && lastOfDay)
         DrawDayDivider(dc, screenRow);
 }
@@ -192,7 +193,8 @@ void PaintTaskRow(HDC dc, int screenRow)
     wchar_t due[16];
     ShortDateText(row.dateText, due, ARRAYSIZE(due));
     DrawTextRight(dc, due, places.extra);
-    const bool lastOfDay = screenRow + 1 < DrawnRows() && entry + 1 < TaskRowCount && TaskRows[entry + 1].dueDay != row.dueDay;
+    const bool lastOfDay =
+        screenRow + 1 < DrawnRows() && entry + 1 < TaskRowCount && TaskRows[entry + 1].dueDay != row.dueDay;
     if (Settings.TodayDayDivider == 1 && lastOfDay)
         DrawDayDivider(dc, screenRow);
 }
@@ -209,7 +211,8 @@ void PaintMemoRow(HDC dc, int screenRow)
     wchar_t date[16];
     ShortDateText(row.dateText, date, ARRAYSIZE(date));
     DrawTextRight(dc, date, places.extra);
-    const bool lastOfDay = screenRow + 1 < DrawnRows() && entry + 1 < MemoRowCount && wcscmp(MemoRows[entry + 1].dateText, row.dateText) != 0;
+    const bool lastOfDay = screenRow + 1 < DrawnRows() && entry + 1 < MemoRowCount &&
+                           wcscmp(MemoRows[entry + 1].dateText, row.dateText) != 0;
     if (Settings.TodayDayDivider == 1 && lastOfDay)
         DrawDayDivider(dc, screenRow);
 }

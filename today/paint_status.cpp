@@ -23,7 +23,8 @@ void PaintBar(HDC dc, int cell, int percent, COLORREF fill, const wchar_t* figur
         DeleteObject(frame);
     }
     percent = percent < 0 ? 0 : percent > 100 ? 100 : percent;
-    RECT filled = {bar.left + 1, bar.top + 1, bar.left + 1 + (bar.right - bar.left - 2) * percent / 100, bar.bottom - 1};
+    const int fillWidth = (bar.right - bar.left - 2) * percent / 100;
+    RECT filled = {bar.left + 1, bar.top + 1, bar.left + 1 + fillWidth, bar.bottom - 1};
     if (filled.right > filled.left) {
         HBRUSH brush = CreateSolidBrush(fill);
         if (brush) {

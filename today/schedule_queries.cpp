@@ -209,7 +209,8 @@ void LoadHolidays(LPCWSTR database, DATE windowStart, DATE windowEnd)
     WithOwnDatabase(database, kHolidayDate, [&](HANDLE db) {
         CEPROPVAL key = TextValue(kHolidayDate, first);
         DWORD index = 0;
-        CEOID record = CeSeekDatabaseEx(db, CEDB_SEEK_VALUEGREATEROREQUAL, reinterpret_cast<DWORD_PTR>(&key), 1, &index);
+        CEOID record =
+            CeSeekDatabaseEx(db, CEDB_SEEK_VALUEGREATEROREQUAL, reinterpret_cast<DWORD_PTR>(&key), 1, &index);
         OwnRecord read;
         while (record != 0 && HolidayCount < kMaxHolidays && read.ReadCurrent(db)) {
             if (wcscmp(read.Text(kHolidayDate), last) > 0)
@@ -231,8 +232,10 @@ void FindAnniversaryByAppointment(int first)
         for (int i = first; i < ScheduleRowCount; ++i) {
             TodayScheduleRow& row = ScheduleRows[i];
             auto known = found.find(row.objectId);
-            if (known == found.end())
-                known = found.emplace(row.objectId, AnniversaryOfAppointmentIn(db, static_cast<CEOID>(row.objectId))).first;
+            if (known == found.end()) {
+                const int32_t id = AnniversaryOfAppointmentIn(db, static_cast<CEOID>(row.objectId));
+                known = found.emplace(row.objectId, id).first;
+            }
             row.anniversaryId = known->second;
         }
     });

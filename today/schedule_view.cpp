@@ -187,8 +187,8 @@ int CompareScheduleRows(const TodayScheduleRow& a, const TodayScheduleRow& b)
 
 void SortScheduleRows()
 {
-    std::stable_sort(ScheduleRows, ScheduleRows + ScheduleRowCount,
-                     [](const TodayScheduleRow& a, const TodayScheduleRow& b) { return CompareScheduleRows(a, b) < 0; });
+    auto before = [](const TodayScheduleRow& a, const TodayScheduleRow& b) { return CompareScheduleRows(a, b) < 0; };
+    std::stable_sort(ScheduleRows, ScheduleRows + ScheduleRowCount, before);
 }
 
 int BuildScheduleView()

@@ -252,7 +252,14 @@ extern wchar_t PastRowsDroppedUntil[kTimeChars];
 // ---- the task view (task_view.cpp) ---------------------------------------------------
 
 enum TaskFilter { kTasksActive = 0, kTasksCompleted = 1, kTasksOverdue = 2, kTasksAll = 3, kTaskFilterCount = 4 };
-enum TaskSort { kSortByState = 0, kSortByImportance = 1, kSortBySubject = 2, kSortByStart = 3, kSortByDue = 4, kTaskSortCount = 5 };
+enum TaskSort {
+    kSortByState = 0,
+    kSortByImportance = 1,
+    kSortBySubject = 2,
+    kSortByStart = 3,
+    kSortByDue = 4,
+    kTaskSortCount = 5,
+};
 extern int TaskFilterChoice;
 extern int TaskSortChoice;
 
@@ -272,7 +279,15 @@ extern TodayMemoRow MemoRows[kMaxTodayRows];
 extern int MemoRowCount;
 
 enum MemoGrouping { kMemosByDate = 0, kMemosByGroup = 1 };
-enum MemoDateFilter { kMemosAll = 0, kMemosToday = 1, kMemosLast7 = 2, kMemosLast31 = 3, kMemosOlder = 4, kMemosFuture = 5, kMemoFilterCount = 6 };
+enum MemoDateFilter {
+    kMemosAll = 0,
+    kMemosToday = 1,
+    kMemosLast7 = 2,
+    kMemosLast31 = 3,
+    kMemosOlder = 4,
+    kMemosFuture = 5,
+    kMemoFilterCount = 6,
+};
 enum MemoSort { kMemosByTitle = 0, kMemosByDay = 1 };
 extern int MemoGroupingChoice;
 extern int MemoDateFilterChoice;

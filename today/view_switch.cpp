@@ -10,7 +10,7 @@
 void InvalidateTitleBar()
 {
     if (ItemWindow)
-        InvalidateRect(ItemWindow, &Bands.title, FALSE);
+        InvalidateRect(ItemWindow, &Bands.title, TRUE);
 }
 
 void SetCurrentHeader()
@@ -69,7 +69,7 @@ void ShowView(int mode)
 int NavigateByKey(WPARAM key)
 {
     if (ItemWindow)
-        InvalidateRect(ItemWindow, nullptr, FALSE);
+        InvalidateRect(ItemWindow, nullptr, TRUE);
     switch (key) {
     case VK_UP:
     case VK_DOWN:

@@ -291,6 +291,8 @@ TEST_F(TodayPaintTest, PicturesOfEachView)
         EXPECT_GT(canvas.InkedPixels(0, Bands.list.top, 240, Bands.list.bottom), 0);
         testkit::SaveScreenshot(canvas.ToImage(), L"view-" + std::to_wstring(view));
     }
+    DeleteFileW(L"\\My Documents\\회의 메모.pwi");
+    DeleteFileW(L"\\Storage Card\\장보기 목록.pwi");
 }
 
 }  // namespace

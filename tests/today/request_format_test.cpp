@@ -163,7 +163,8 @@ TEST(RequestKinds, FieldsThatDoNotFitAreRefused)
     };
     const Case cases[] = {
         {"id beyond 255^4", [](RequestBytes* b) { return BuildEditContactRequest(4228250625u, b); }},
-        {"appointment id beyond", [](RequestBytes* b) { return BuildAppointmentRequest(L"2024-05-07", 0xFFFFFFFFu, false, b); }},
+        {"appointment id beyond",
+         [](RequestBytes* b) { return BuildAppointmentRequest(L"2024-05-07", 0xFFFFFFFFu, false, b); }},
         {"task id beyond", [](RequestBytes* b) { return BuildItemRequest('T', 4228250625u, true, b); }},
         {"anniversary id 65025", [](RequestBytes* b) { return BuildAnniversaryRequest(65025, true, b); }},
         {"21 digits", [](RequestBytes* b) { return BuildDialRequest(L"0101234567890123456789", L"", 1, b); }},

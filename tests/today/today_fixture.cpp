@@ -146,8 +146,8 @@ void TodayTest::SetUp()
     major_ = 5;
     RemoveVolumes();
     RemoveRequestFile();
-    ASSERT_EQ(WriteRegistryString(HKEY_LOCAL_MACHINE, kDiaryRegistryKey, L"Quillon InstallDir", StandinFolder().c_str()),
-              1);
+    const std::wstring installDir = StandinFolder();
+    ASSERT_EQ(WriteRegistryString(HKEY_LOCAL_MACHINE, kDiaryRegistryKey, L"Quillon InstallDir", installDir.c_str()), 1);
     parent_ = testkit::CreateTestWindow(false);
     ItemWindow = CreateWindowExW(0, L"STATIC", L"Glimmor", WS_CHILD | WS_VISIBLE, 0, 0, 240, 200, parent_, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);

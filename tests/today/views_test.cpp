@@ -87,8 +87,9 @@ TEST_F(TodayViewsTest, TasksByFilterAndSortKey)
         EXPECT_EQ(TaskSubjects(), c.subjects);
         EXPECT_EQ(std::wstring(HeaderTitle), c.title);
         EXPECT_EQ(std::wstring(HeaderSecond), c.second);
-        EXPECT_EQ(Checked(ItemMenu::TaskFilter), std::vector<UINT>{static_cast<UINT>(IDM_TASK_FILTER_FIRST + c.filter)});
-        EXPECT_EQ(Checked(ItemMenu::TaskSort), std::vector<UINT>{static_cast<UINT>(IDM_TASK_SORT_FIRST + c.sort)});
+        const UINT filterCommand = IDM_TASK_FILTER_FIRST + c.filter, sortCommand = IDM_TASK_SORT_FIRST + c.sort;
+        EXPECT_EQ(Checked(ItemMenu::TaskFilter), std::vector<UINT>{filterCommand});
+        EXPECT_EQ(Checked(ItemMenu::TaskSort), std::vector<UINT>{sortCommand});
     }
     EXPECT_EQ(TaskRows[0].importance, L'1');  // 가, by start
     EXPECT_EQ(TaskRows[2].importance, L'3');
@@ -214,6 +215,12 @@ TEST_F(TodayMemoViewTest, NotesFilesOfTheDocumentFolderAndTheCards)
     EXPECT_TRUE(OnItemCommand(IDM_MEMO_GROUP_FIRST + templates));
     EXPECT_EQ(MemoTitles(), std::vector<std::wstring>{L"양식"});
     EXPECT_EQ(std::wstring(MemoRows[0].folder), L"\\My Documents\\서식 파일");
+    for (const wchar_t* note : {L"\\My Documents\\업무\\주간.pwi", L"\\My Documents\\메모.pwi",
+                                L"\\My Documents\\서식 파일\\양식.pwi", L"\\Storage Card\\카드메모.pwi",
+                                L"\\Storage Card\\카드\\깊은.pwi", L"\\My Documents\\그림.bmp"})
+        DeleteFileW(note);
+    RemoveDirectoryW(L"\\My Documents\\업무");
+    RemoveDirectoryW(L"\\Storage Card\\카드");
 }
 
 // The day texts of the month grid, week by week ("." for no day).
