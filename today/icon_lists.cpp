@@ -57,6 +57,16 @@ void LoadIconImageLists()
         WhiteBrush = CreateSolidBrush(RGB(255, 255, 255));
 }
 
+void FreeShortcutIcons()
+{
+    for (int i = 0; i < kShortcutSlots; ++i) {
+        if (ShortcutIcons[i])
+            DestroyIcon(ShortcutIcons[i]);
+        ShortcutIcons[i] = nullptr;
+        ShortcutIconFetched[i] = false;
+    }
+}
+
 void FreeIconImageLists()
 {
     for (const IconStrip& strip : kStrips) {

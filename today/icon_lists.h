@@ -8,3 +8,5 @@
 // and the white brush. A missing file leaves its list empty.
 void LoadIconImageLists();
 void FreeIconImageLists();
+// Forgets the fetched icons of the shortcuts (fetched again when painted).
+void FreeShortcutIcons();

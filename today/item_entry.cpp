@@ -6,6 +6,7 @@
 #include "today/icon_lists.h"
 #include "today/item_window.h"
 #include "today/layout.h"
+#include "today/offscreen_bitmap.h"
 #include "today/outlook_session.h"
 #include "today/request_builders.h"
 #include "today/today_screen.h"
@@ -20,18 +21,6 @@ constexpr UINT kStorageFiguresMs = 1000;
 constexpr UINT kClockMs = 1000;
 constexpr int kOemInfoBytes = 100;
 constexpr int kShowNormal = 1;
-
-// Handsets that paint the item straight to the screen.
-const wchar_t* const kDirectPaintingHandsets[] = {L"HP iPAQ hx4700", L"Dell Axim X51v", L"TOSHIBA e800"};
-
-int OffscreenPaintingFor(const wchar_t* oemInfo)
-{
-    for (const wchar_t* handset : kDirectPaintingHandsets) {
-        if (wcscmp(oemInfo, handset) == 0)
-            return 0;
-    }
-    return 1;
-}
 
 bool RegisterItemWindowClass()
 {

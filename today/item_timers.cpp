@@ -1,6 +1,8 @@
 #include "today/item_timers.h"
 
+#include "core/shortcut_list.h"
 #include "today/day_text.h"
+#include "today/icon_lists.h"
 #include "today/layout.h"
 #include "today/pen.h"
 #include "today/schedule_view.h"
@@ -34,6 +36,7 @@ void OnRebuildTick(HWND window)
     if (--RefreshCountdown < 1) {
         KillTimer(window, kTimerRebuild);
         RebuildCurrentView();
+        NKDbgPrintfW(L"Glimmor: view rebuilt after a change\r\n");
     }
 }
 
@@ -96,6 +99,8 @@ int CheckSettingsChangedMarker()
     if (!TakeMarker(kSettingsChangedMarker))
         return 0;
     ReadTodaySettings(TodayScreenTextColor());
+    LoadShortcutList();
+    FreeShortcutIcons();
     BuildHotZones();
     if (ViewMode != kViewMonth)
         ShowCurrentView();

@@ -34,16 +34,6 @@ void OnItemCreate(HWND window)
     SetTimer(window, kTimerMarkers, kMarkersMs, nullptr);
 }
 
-void FreeShortcutIcons()
-{
-    for (int i = 0; i < kShortcutSlots; ++i) {
-        if (ShortcutIcons[i])
-            DestroyIcon(ShortcutIcons[i]);
-        ShortcutIcons[i] = nullptr;
-        ShortcutIconFetched[i] = false;
-    }
-}
-
 void OnItemDestroy(HWND window)
 {
     for (UINT timer : kItemTimers)

@@ -1,5 +1,20 @@
 #include "today/offscreen_bitmap.h"
 
+namespace {
+
+const wchar_t* const kDirectPaintingHandsets[] = {L"HP iPAQ hx4700", L"Dell Axim X51v", L"TOSHIBA e800"};
+
+}  // namespace
+
+int OffscreenPaintingFor(const wchar_t* oemInfo)
+{
+    for (const wchar_t* handset : kDirectPaintingHandsets) {
+        if (wcscmp(oemInfo, handset) == 0)
+            return 0;
+    }
+    return 1;
+}
+
 HBITMAP OffscreenBitmapFor(HDC windowDc, const RECT& client)
 {
     const SIZE size = {client.right - client.left, client.bottom - client.top};
