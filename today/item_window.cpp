@@ -15,6 +15,8 @@
 #include "today/today_screen.h"
 #include "today/view_switch.h"
 
+#include <windowsx.h>
+
 namespace {
 
 constexpr UINT kWeatherImportMs = 10000;

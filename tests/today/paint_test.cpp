@@ -33,7 +33,6 @@ protected:
     void SetUp() override
     {
         TodayTest::SetUp();
-        InstallIconStrips();
         LoadIconImageLists();
         // Dark text on the white of the test's background.
         Settings = ParseSettingsRecord(nullptr, 0, RGB(0, 0, 0));

@@ -95,16 +95,6 @@ void ResetItemState()
     ShortcutPathCount = 0;
 }
 
-void InstallIconStrips()
-{
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    folder = folder.substr(0, folder.rfind(L'\\')) + L"\\today-icons\\";
-    for (const wchar_t* strip : {L"Glimmor12.bmp", L"Glimmor16.bmp"})
-        CopyFileW((folder + strip).c_str(), (std::wstring(L"\\Windows\\") + strip).c_str(), FALSE);
-}
-
 std::vector<uint8_t> RequestFileBytes()
 {
     return testkit::ReadFileBytes(kTodayRequestFile);

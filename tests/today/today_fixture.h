@@ -65,9 +65,6 @@ protected:
 std::vector<uint8_t> RequestFileBytes();
 void RemoveRequestFile();
 
-// Copies the item's icon strips (built beside the tests) into "\Windows".
-void InstallIconStrips();
-
 // The item state of a fresh item: settings of a missing settings file,
 // white as the Today text colour, the views at their start.
 void ResetItemState();
