@@ -47,6 +47,12 @@ void PaintCell(HDC dc, const MonthCell& cell)
             FillRect(dc, &fill, white);
             DeleteObject(white);
         }
+        // Framed as well, so that a mark shows on a light Today background.
+        HBRUSH frame = CreateSolidBrush(static_cast<COLORREF>(Settings.HeaderColor));
+        if (frame) {
+            FrameRect(dc, &fill, frame);
+            DeleteObject(frame);
+        }
         if (!red)
             text = kMarkedText;
     }

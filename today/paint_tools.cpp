@@ -76,8 +76,11 @@ std::wstring FitRowText(HDC dc, const wchar_t* text, int width)
     const int length = static_cast<int>(wcslen(text));
     if (TextWidth(dc, text, length) <= width)
         return text;
+    // The room kept for the two dots: 7 pixels, or more in a font whose dots
+    // are wider, so that they are never cut off.
+    const int slack = std::max(kFitSlack, TextWidth(dc, kCutMark));
     int kept = std::min(kKeptCharacters, length);
-    while (kept < length && TextWidth(dc, text, kept + 1) + kFitSlack <= width)
+    while (kept < length && TextWidth(dc, text, kept + 1) + slack <= width)
         ++kept;
     return std::wstring(text, static_cast<size_t>(kept)) + kCutMark;
 }

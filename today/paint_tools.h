@@ -22,7 +22,7 @@ int TextWidth(HDC dc, const wchar_t* text, int chars = -1);
 
 // The row text as it fits into width pixels: unchanged when it fits;
 // else its first 9 characters, then further ones while the text and 7
-// pixels fit, and "..".
+// pixels (or the two dots' width when wider) fit, and "..".
 std::wstring FitRowText(HDC dc, const wchar_t* text, int width);
 
 // The font the item draws with (made on first use, deleted with the fonts

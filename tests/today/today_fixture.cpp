@@ -124,7 +124,7 @@ int TodayTest::MainProgramStarts()
 
 int TodayTest::WaitForMainProgramStarts(int expected)
 {
-    testkit::PumpUntil([&] { return MainProgramStarts() >= expected; }, 15000);
+    testkit::PumpUntil([&] { return MainProgramStarts() >= expected; }, 30000);
     testkit::PumpFor(300);
     return MainProgramStarts();
 }
