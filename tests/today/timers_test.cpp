@@ -4,6 +4,7 @@
 #include "tests/today/today_fixture.h"
 
 #include "tests/startup/settings_fixture.h"
+#include "tests/support/device_clock.h"
 #include "today/day_text.h"
 #include "today/item_timers.h"
 #include "today/layout.h"
@@ -26,7 +27,14 @@ int Rebuilds()
     return count;
 }
 
-class TodayTimersTest : public TodayTest {};
+class TodayTimersTest : public TodayTest {
+protected:
+    void TearDown() override
+    {
+        testkit::RestoreDeviceTime();
+        TodayTest::TearDown();
+    }
+};
 
 TEST_F(TodayTimersTest, NoticesCloseTogetherGiveOneRebuildAtTheSecondTick)
 {
@@ -76,49 +84,39 @@ TEST_F(TodayTimersTest, TheSettingsMarkerReadsTheSettingsAgainAndLaysOut)
 
 TEST_F(TodayTimersTest, ANewDayMovesTodayAndTheSpan)
 {
-    const SYSTEMTIME now = LocalNow();
-    const DATE today = DateOfParts(now.wYear, now.wMonth, now.wDay);
-    SpanStart = TodayDay = today - 1;
-    FormatDateText(TodayDay, TodayDateText);
+    ASSERT_TRUE(testkit::PoseDeviceTime(2024, 5, 7, 23, 59, 50));
     RefreshOnDateChange();
-    EXPECT_EQ(TodayDay, today);
-    EXPECT_EQ(SpanStart, today);
-    wchar_t text[kDateChars];
-    FormatDateText(today, text);
-    EXPECT_EQ(std::wstring(TodayDateText), text);
-    EXPECT_EQ(ScheduleWindowStart, today);
+    EXPECT_EQ(std::wstring(TodayDateText), L"2024-05-07");
+    ASSERT_TRUE(testkit::PoseDeviceTime(2024, 5, 8, 0, 0, 5));
+    RefreshOnDateChange();
+    EXPECT_EQ(TodayDay, Date(2024, 5, 8));
+    EXPECT_EQ(SpanStart, Date(2024, 5, 8));
+    EXPECT_EQ(std::wstring(TodayDateText), L"2024-05-08");
+    EXPECT_EQ(ScheduleWindowStart, Date(2024, 5, 8));
 }
 
-TEST_F(TodayTimersTest, WithoutPastItemsARowThatHasBegunDropsOff)
+TEST_F(TodayTimersTest, WithoutPastItemsARowThatHasBegunDropsOffAtTheNextTick)
 {
-    const SYSTEMTIME now = LocalNow();
-    SetToday(now.wYear, now.wMonth, now.wDay);
+    ASSERT_TRUE(testkit::PoseDeviceTime(2024, 5, 7, 9, 59, 52));
+    AddAppointment({L"회의", Date(2024, 5, 7, 10, 0), Date(2024, 5, 7, 11, 0)});
+    Settings.TodaySpan = 0;
     Settings.TodayShowPastItems = 0;
     ViewMode = kViewSchedule;
-    wchar_t minute[kTimeChars];
-    _snwprintf(minute, kTimeChars, L"%02d:%02d", now.wHour, now.wMinute);
-    TodayStartTimeCount = 1;
-    wcscpy(TodayStartTimes[0], minute);
-    PastRowsDroppedUntil[0] = L'\0';  // dropped before the row began
+    ShowScheduleMode();
+    EXPECT_EQ(ScheduleRowCount, 2);
+    // The 10-second timer rarely ticks at second 0: the row goes at the first tick after it began.
+    ASSERT_TRUE(testkit::PoseDeviceTime(2024, 5, 7, 10, 0, 7));
     RefreshOnDateChange();
-    EXPECT_GE(wcscmp(PastRowsDroppedUntil, minute), 0);
-    Settings.TodayShowPastItems = 1;
-    PastRowsDroppedUntil[0] = L'\0';
-    RefreshOnDateChange();
-    EXPECT_EQ(std::wstring(PastRowsDroppedUntil), L"");
+    EXPECT_EQ(ScheduleRowCount, 1);
+    EXPECT_EQ(std::wstring(PastRowsDroppedUntil), L"10:00");
 }
 
 TEST_F(TodayTimersTest, AppointmentsOfTheCurrentMinuteAreGoneAndAllDayItemsStay)
 {
-    const SYSTEMTIME now = LocalNow();
-    if (now.wHour == 23 && now.wMinute >= 58)
-        GTEST_SKIP() << "too close to midnight for an appointment later today";
-    SetToday(now.wYear, now.wMonth, now.wDay);
-    const DATE today = DateOfParts(now.wYear, now.wMonth, now.wDay);
-    const DATE thisMinute = today + (now.wHour * 60 + now.wMinute) / 1440.0;
-    AddAppointment({L"지금", thisMinute, thisMinute + 1.0 / 24});
-    AddAppointment({L"나중", thisMinute + 2.0 / 1440, thisMinute + 3.0 / 1440});
-    AddAppointment({L"종일", today, today + 1, true});
+    ASSERT_TRUE(testkit::PoseDeviceTime(2024, 5, 7, 10, 0, 30));
+    AddAppointment({L"지금", Date(2024, 5, 7, 10, 0), Date(2024, 5, 7, 11, 0)});
+    AddAppointment({L"나중", Date(2024, 5, 7, 10, 2), Date(2024, 5, 7, 10, 3)});
+    AddAppointment({L"종일", Date(2024, 5, 7), Date(2024, 5, 8), true});
     Settings.TodaySpan = 0;
     Settings.TodayShowPastItems = 0;
     ShowScheduleMode();
@@ -133,11 +131,9 @@ TEST_F(TodayTimersTest, AppointmentsOfTheCurrentMinuteAreGoneAndAllDayItemsStay)
 
 TEST_F(TodayTimersTest, TodaysStartTimesStopAtAHundred)
 {
-    const SYSTEMTIME now = LocalNow();
-    SetToday(now.wYear, now.wMonth, now.wDay);
-    const DATE today = DateOfParts(now.wYear, now.wMonth, now.wDay);
+    ASSERT_TRUE(testkit::PoseDeviceTime(2024, 5, 7, 12, 0, 0));
     for (int i = 0; i < 120; ++i)
-        AddAppointment({L"회의", today + (i * 10) / 1440.0 + 0.5 / 1440, today + (i * 10 + 5) / 1440.0});
+        AddAppointment({L"회의", Date(2024, 5, 7, i / 6, i % 6 * 10), Date(2024, 5, 7, i / 6, i % 6 * 10 + 5)});
     Settings.TodaySpan = 0;
     Settings.TodayShowPastItems = 0;
     ShowScheduleMode();
