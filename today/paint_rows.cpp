@@ -64,6 +64,18 @@ void DrawBoldAware(HDC dc, const wchar_t* text, const RECT& rect, bool bold, boo
     draw(dc, text, rect);
 }
 
+// The reminder, importance and check-box marks at their places.
+void DrawRowMarks(HDC dc, const RowPlaces& places, int top, wchar_t importance, wchar_t complete)
+{
+    if (places.reminderX >= 0)
+        DrawMark(dc, MarkIcons, kMarkReminder, places.reminderX, top + 1);
+    if (places.importanceX >= 0)
+        DrawMark(dc, MarkIcons, importance == L'3' ? kMarkHighImportance : kMarkLowImportance, places.importanceX,
+                 top + 1);
+    if (places.checkX >= 0)
+        DrawMark(dc, MarkIcons, complete == L'T' ? kMarkTaskDone : kMarkTaskOpen, places.checkX, top + 1);
+}
+
 void DrawDayDivider(HDC dc, int screenRow)
 {
     const int y = RowTop(screenRow) + kRowHeight - 1;
@@ -157,13 +169,7 @@ void PaintScheduleRow(HDC dc, int screenRow)
     const int top = RowTop(screenRow);
     if (!previous || previous->displayDay != row.displayDay)
         PaintDayParts(dc, row, previous, places, screenRow);
-    if (places.reminderX >= 0)
-        DrawMark(dc, MarkIcons, kMarkReminder, places.reminderX, top + 1);
-    if (places.importanceX >= 0)
-        DrawMark(dc, MarkIcons, row.importance == L'3' ? kMarkHighImportance : kMarkLowImportance, places.importanceX,
-                 top + 1);
-    if (places.checkX >= 0)
-        DrawMark(dc, MarkIcons, row.complete == L'T' ? kMarkTaskDone : kMarkTaskOpen, places.checkX, top + 1);
+    DrawRowMarks(dc, places, top, row.importance, row.complete);
     const int left = places.name.right > places.name.left ? places.name.left : places.text.left;
     const bool bold = row.todayLine && Settings.TodayDateBold == 1;
     DrawRowText(dc, RowText(row.linkedName, row.subject), left, places.text.right, top, row.recurring != VARIANT_FALSE,
@@ -181,12 +187,7 @@ void PaintTaskRow(HDC dc, int screenRow)
     const TodayTaskRow& row = TaskRows[entry];
     const RowPlaces places = PlaceTaskRow(dc, row, screenRow);
     const int top = RowTop(screenRow);
-    DrawMark(dc, MarkIcons, row.complete == L'T' ? kMarkTaskDone : kMarkTaskOpen, places.checkX, top + 1);
-    if (places.reminderX >= 0)
-        DrawMark(dc, MarkIcons, kMarkReminder, places.reminderX, top + 1);
-    if (places.importanceX >= 0)
-        DrawMark(dc, MarkIcons, row.importance == L'3' ? kMarkHighImportance : kMarkLowImportance, places.importanceX,
-                 top + 1);
+    DrawRowMarks(dc, places, top, row.importance, row.complete);
     const int left = places.name.right > places.name.left ? places.name.left : places.text.left;
     DrawRowText(dc, RowText(row.linkedName, row.subject), left, places.text.right, top, row.recurring != VARIANT_FALSE,
                 row.complete == L'T', false, static_cast<COLORREF>(Settings.ScheduleColor));

@@ -22,6 +22,12 @@ constexpr int kLastWeatherCode = 39;
 constexpr int kMinThumb = 4;
 constexpr int kArrowGlyph = 12;
 
+// The separator line above a band.
+void DrawLineAbove(HDC dc, const RECT& band)
+{
+    DrawItemLine(dc, LineStyle::Solid, 0, band.top - 1, Bands.width, band.top - 1, SeparatorColour());
+}
+
 void DrawTitleIcon(HDC dc, int image, const RECT& zone)
 {
     DrawMark(dc, TitleIcons, image, zone.left + (zone.right - zone.left - 16) / 2, zone.top + 1);
@@ -51,7 +57,7 @@ void PaintSeparators(HDC dc)
     if (Settings.TodayShowClock == 1)
         DrawItemLine(dc, LineStyle::Solid, 0, Bands.clock.bottom, width, Bands.clock.bottom, colour);
     if (Settings.TodayShowWeather == 1) {
-        DrawItemLine(dc, LineStyle::Solid, 0, Bands.weather.top - 1, width, Bands.weather.top - 1, colour);
+        DrawLineAbove(dc, Bands.weather);
         DrawItemLine(dc, LineStyle::Solid, 0, Bands.weather.bottom, width, Bands.weather.bottom, colour);
     }
     DrawItemLine(dc, LineStyle::Solid, 0, Bands.title.bottom, width, Bands.title.bottom, colour);
@@ -152,8 +158,7 @@ void PaintStatusGlyphs(HDC dc)
     if (Settings.TodayShowStatus != 1)
         return;
     if (Settings.TodayStatusDivider == 1)
-        DrawItemLine(dc, LineStyle::Solid, 0, Bands.status.top - 1, Bands.width, Bands.status.top - 1,
-                     SeparatorColour());
+        DrawLineAbove(dc, Bands.status);
     const int glyphs[kStatusCells] = {kTitleBattery, kTitleMemory, kTitleStorage};
     for (int i = 0; i < kStatusCells; ++i) {
         RECT cell = StatusCellRect(i);
@@ -178,8 +183,7 @@ void PaintShortcuts(HDC dc)
     if (Settings.TodayShowShortcuts != 1)
         return;
     if (Settings.TodayShortcutDivider == 1)
-        DrawItemLine(dc, LineStyle::Solid, 0, Bands.shortcuts.top - 1, Bands.width, Bands.shortcuts.top - 1,
-                     SeparatorColour());
+        DrawLineAbove(dc, Bands.shortcuts);
     if (!StorageFiguresShown)
         return;
     const int size = Settings.ShortcutIconSize == 1 ? kLargeWeatherIcon : kSmallWeatherIcon;

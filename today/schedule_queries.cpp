@@ -150,6 +150,19 @@ void ReadTaskRow(ITask* task, TodayTaskRow& row)
     row.hasBody = body.Length() > 0 ? 1 : 0;
 }
 
+void FillTaskRows(IPOutlookItemCollection* items)
+{
+    ForEachItem(items, IID_ITask, kMaxTodayRows, [&](void* item) {
+        TodayTaskRow& row = TaskRows[TaskRowCount];
+        row = TodayTaskRow();
+        ReadTaskRow(static_cast<ITask*>(item), row);
+        ++TaskRowCount;
+        return true;
+    });
+    if (items)
+        items->Release();
+}
+
 void QueryAppointments(DATE windowStart, DATE windowEnd)
 {
     const DWORD major = DeviceMajorVersion();
@@ -188,16 +201,7 @@ void QueryTasksDue(DATE windowStart, DATE windowEnd)
                          later, earlier, earlier);
     else
         StringCchPrintfW(query, ARRAYSIZE(query), L"[DueDate] <= \"%ls\" AND [DueDate] >= \"%ls\"", later, earlier);
-    IPOutlookItemCollection* items = RestrictedItems(olFolderTasks, query, false);
-    ForEachItem(items, IID_ITask, kMaxTodayRows, [&](void* item) {
-        TodayTaskRow& row = TaskRows[TaskRowCount];
-        row = TodayTaskRow();
-        ReadTaskRow(static_cast<ITask*>(item), row);
-        ++TaskRowCount;
-        return true;
-    });
-    if (items)
-        items->Release();
+    FillTaskRows(RestrictedItems(olFolderTasks, query, false));
 }
 
 void LoadHolidays(LPCWSTR database, DATE windowStart, DATE windowEnd)

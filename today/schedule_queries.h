@@ -13,6 +13,9 @@ void QueryAppointments(DATE windowStart, DATE windowEnd);
 void QueryTasksDue(DATE windowStart, DATE windowEnd);
 // One task's row (its linked contact not looked up yet: id 0).
 void ReadTaskRow(ITask* task, TodayTaskRow& row);
+// Appends a row per task of the collection (at most 1000 in all) and
+// releases the collection.
+void FillTaskRows(IPOutlookItemCollection* items);
 // Fills Holidays (at most 10) with the holidays of the window, in date order.
 void LoadHolidays(LPCWSTR database, DATE windowStart, DATE windowEnd);
 

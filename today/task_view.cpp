@@ -86,17 +86,8 @@ void BuildTaskView()
     FreeRowStrings();
     ClearRowZones();
     wchar_t query[kQueryChars];
-    IPOutlookItemCollection* items =
-        RestrictedItems(olFolderTasks, FilterQuery(TaskFilterChoice, query, kQueryChars) ? query : nullptr, false);
-    ForEachItem(items, IID_ITask, kMaxTodayRows, [&](void* item) {
-        TodayTaskRow& row = TaskRows[TaskRowCount];
-        row = TodayTaskRow();
-        ReadTaskRow(static_cast<ITask*>(item), row);
-        ++TaskRowCount;
-        return true;
-    });
-    if (items)
-        items->Release();
+    FillTaskRows(
+        RestrictedItems(olFolderTasks, FilterQuery(TaskFilterChoice, query, kQueryChars) ? query : nullptr, false));
     std::stable_sort(TaskRows, TaskRows + TaskRowCount, Before);
     RowCount = TaskRowCount;
     VisibleRows = std::min(RowCount, RowsShown);

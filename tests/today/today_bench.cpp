@@ -7,6 +7,7 @@
 #include "core/link_tables.h"
 #include "core/own_databases.h"
 #include "platform/outlook/client_values.h"
+#include "tests/today/new_items.h"
 #include "today/day_text.h"
 #include "today/layout.h"
 #include "today/outlook_items.h"
@@ -22,34 +23,14 @@
 namespace {
 
 using poomclient::Date;
+using todaytest::NewItem;
+using todaytest::SaveAndRelease;
 using poomclient::Text;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kRuns = 20;
 
-template <class Item>
-Item* NewItem(int type, REFIID iid)
-{
-    IDispatch* dispatch = nullptr;
-    if (FAILED(OutlookApp->CreateItem(type, &dispatch)) || !dispatch)
-        return nullptr;
-    Item* item = nullptr;
-    dispatch->QueryInterface(iid, reinterpret_cast<void**>(&item));
-    dispatch->Release();
-    return item;
-}
-
-template <class Item>
-long Saved(Item* item)
-{
-    long oid = 0;
-    if (SUCCEEDED(item->Save()))
-        item->get_Oid(&oid);
-    item->Release();
-    return oid;
-}
-
-long AddContact(int i)
+CEOID AddContact(int i)
 {
     IContact* contact = NewItem<IContact>(olContactItem, IID_IContact);
     wchar_t first[16];
@@ -57,10 +38,10 @@ long AddContact(int i)
     Text last(L"홍"), firstText(first);
     contact->put_LastName(last);
     contact->put_FirstName(firstText);
-    return Saved(contact);
+    return SaveAndRelease(contact);
 }
 
-long AddAppointment(int i, long contact)
+CEOID AddAppointment(int i, CEOID contact)
 {
     IAppointment* appointment = NewItem<IAppointment>(olAppointmentItem, IID_IAppointment);
     wchar_t subject[32];
@@ -82,9 +63,9 @@ long AddAppointment(int i, long contact)
             pattern->Release();
         }
     }
-    long oid = Saved(appointment);
+    CEOID oid = SaveAndRelease(appointment);
     if (i % 3 == 0)
-        AddPlanLink(static_cast<CEOID>(contact), static_cast<CEOID>(oid));
+        AddPlanLink(contact, oid);
     return oid;
 }
 
@@ -97,7 +78,7 @@ void AddTask(int i)
     task->put_Subject(text);
     task->put_StartDate(Date(2024, 5, 1));
     task->put_DueDate(Date(2024, 5, 7 + i % 7));
-    Saved(task);
+    SaveAndRelease(task);
 }
 
 // The two queries of the view, each item's fields read, nothing kept.
@@ -160,7 +141,7 @@ int wmain()
     CreateTaskLinkDatabase();
     CreateAnniversaryDatabase();
     CreateHolidayDatabase();
-    long contacts[20];
+    CEOID contacts[20];
     for (int i = 0; i < 20; ++i)
         contacts[i] = AddContact(i);
     for (int i = 0; i < 300; ++i)

@@ -1,5 +1,7 @@
 #include "tests/today/today_fixture.h"
 
+#include "tests/today/new_items.h"
+
 #include "core/own_databases.h"
 #include "core/link_tables.h"
 #include "core/registry.h"
@@ -42,28 +44,6 @@ void CreateItemDatabases()
     CreateShortcutDatabase();
     CreatePlanLinkDatabase();
     CreateTaskLinkDatabase();
-}
-
-template <class Item>
-Item* NewItem(int type, REFIID iid)
-{
-    IDispatch* dispatch = nullptr;
-    if (!OutlookApp || FAILED(OutlookApp->CreateItem(type, &dispatch)) || !dispatch)
-        return nullptr;
-    Item* item = nullptr;
-    dispatch->QueryInterface(iid, reinterpret_cast<void**>(&item));
-    dispatch->Release();
-    return item;
-}
-
-template <class Item>
-CEOID SaveAndRelease(Item* item)
-{
-    long oid = 0;
-    if (SUCCEEDED(item->Save()))
-        item->get_Oid(&oid);
-    item->Release();
-    return static_cast<CEOID>(oid);
 }
 
 }  // namespace
