@@ -9,6 +9,7 @@
 #include "mainwindow/diary_databases.h"
 #include "mainwindow/main_destroy.h"
 #include "mainwindow/menu_bar.h"
+#include "lists/state.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
 
@@ -174,6 +175,7 @@ bool OnMainCreate(HWND window)
     CreateAppFonts();
     ReadOsMajorVersion();
     AssigneeOid = 0;
+    ContactToReselect = 0;
     SetupContactListColumns();
     MarkContactsDatabaseSeen();
     MarkAppointmentsDatabaseSeen();

@@ -2,6 +2,8 @@
 
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
+#include "lists/company_address.h"
+#include "lists/contacts_cache.h"
 #include "mainwindow/state.h"
 
 namespace {
@@ -46,10 +48,13 @@ void DeleteCtlColorBrushes()
 
 void ReleaseMainWindowState(HWND window)
 {
+    FreeContactsCacheTexts();
     DestroyToolbarImages();
     CloseOutlookDatabases();
     UnmountDiaryVolume();
     SaveSettings();
+    ReleaseContactLoaderItems();
+    ReleaseContactSearchItems();
     LogOffOutlook();
     KillTimer(window, kTimerTodayRequests);
     KillTimer(window, kTimerOutlookWatch);

@@ -67,3 +67,39 @@ extern HWND ContactList;
 extern HWND KeypadResultList;
 extern HWND CompanyContactList;
 extern HWND GroupContactList;
+
+// ---- view state the contact lists read (views_pending.cpp) -------------------
+// The views own these; they stand here until the view switch is built.
+
+constexpr int kViewCount = 8;
+// The row each view's main list selects when shown again.
+extern int ViewSelection[kViewCount];
+// 0 all contacts, 1-14 the initial-consonant tabs, 15 the search box.
+extern int IndexTab;
+// The digits typed on the contact search view's keypad.
+constexpr int kKeypadTextChars = 21;
+extern wchar_t KeypadText[kKeypadTextChars];
+// Set for a view whose lists the next switch to it reloads.
+extern BYTE ViewStale[kViewCount];
+// The pick lists of the company and group views, the keypad's text.
+extern HWND CompanyPickList;
+extern HWND GroupPickList;
+extern HWND KeypadTextBox;
+
+// ---- the selected contact (selection_state.cpp) --------------------------------
+
+// The contact the contact commands act on (0 = none).
+extern CEOID SelectedContactOid;
+
+// The texts of one contact that dialing, mail and messages use; phone
+// numbers hold only the digits 0-9 and '#'. Sizes include the terminator.
+struct ContactDialTexts {
+    wchar_t LinkedContactName[51];
+    wchar_t PreviewContactCompany[100];
+    wchar_t PreviewMobileDigits[41];
+    wchar_t PreviewPhoneDigits[41];  // business phone, else home phone
+    wchar_t PreviewOfficeDigits[41];
+    wchar_t PreviewHomeDigits[41];
+    wchar_t PreviewEmail[61];
+};
+extern ContactDialTexts ContactDialInfo;

@@ -1,0 +1,163 @@
+#include "core/outlook_watch.h"
+
+#include "core/outlook_probes.h"
+#include "lists/contact_filters.h"
+#include "lists/contacts_cache.h"
+#include "lists/pick_lists.h"
+#include "mainwindow/state.h"
+
+#include <strsafe.h>
+
+namespace {
+
+constexpr int kReloadNow = 1;
+constexpr int kContactSearchView = 1;
+constexpr int kCompanyView = 2;
+constexpr int kGroupView = 3;
+constexpr int kScheduleView = 4;
+constexpr int kTaskView = 6;
+constexpr DWORD kFirstNoticeParam = 11;  // 11 contacts, 12 appointments, 13 tasks
+
+// Stores what the database shows now when it differs from what was last
+// seen; true when it did. A database that cannot be read changed nothing.
+bool SeenChange(OutlookWatchIndex which)
+{
+    SystemDatabaseStamp stamp = ReadSystemDatabaseStamp(WatchedDatabaseName(which));
+    OutlookWatchEntry& entry = OutlookWatchState[which];
+    if (stamp.count < 0)
+        return false;
+    if (stamp.count == entry.lastSeenCount && stamp.size == entry.lastSeenSize &&
+        stamp.modified == entry.lastSeenModified)
+        return false;
+    entry.lastSeenCount = stamp.count;
+    entry.lastSeenSize = stamp.size;
+    entry.lastSeenModified = stamp.modified;
+    return true;
+}
+
+void NoteChange(OutlookWatchIndex which)
+{
+    if (!SeenChange(which))
+        return;
+    // The month schedule's key is cleared here for appointments once the
+    // schedule cache exists.
+    OutlookWatchState[which].countdown = kWatchCountdownStart;
+}
+
+void FocusList(HWND list)
+{
+    if (list)
+        SetFocus(list);
+}
+
+// The keypad list is refilled from the first digit alone, then from all of
+// them, as the keypad's own keys would.
+void RefilterKeypadView()
+{
+    ViewSelection[kContactSearchView] = 0;
+    wchar_t whole[kKeypadTextChars];
+    StringCchCopyW(whole, kKeypadTextChars, KeypadText);
+    if (KeypadText[0])
+        KeypadText[1] = L'\0';
+    if (KeypadTextBox)
+        SetWindowTextW(KeypadTextBox, KeypadText);
+    FilterContactsByKeypad();
+    if (wcslen(whole) > 1) {
+        StringCchCopyW(KeypadText, kKeypadTextChars, whole);
+        if (KeypadTextBox)
+            SetWindowTextW(KeypadTextBox, KeypadText);
+        FilterContactsByKeypad();
+    }
+    FocusList(KeypadResultList);
+}
+
+void ReloadShownContactView()
+{
+    switch (CurrentView) {
+    case kContactView:
+        ViewSelection[kContactView] = 0;
+        FilterContactsByInitial();
+        FocusList(ContactList);
+        break;
+    case kContactSearchView:
+        RefilterKeypadView();
+        break;
+    case kCompanyView:
+        FillCompanyPickList();
+        FilterContactsByCompany();
+        FocusList(CompanyContactList);
+        break;
+    case kGroupView:
+        FillGroupPickList();
+        FilterContactsByGroup();
+        FocusList(GroupContactList);
+        break;
+    }
+    // The schedule view reloads its month here once the schedule cache exists.
+}
+
+void CheckContacts()
+{
+    NoteChange(kWatchContacts);
+    OutlookWatchEntry& entry = OutlookWatchState[kWatchContacts];
+    if (entry.countdown != kReloadNow)
+        return;
+    ReloadContactsCache();
+    ReloadShownContactView();
+    for (int view = kContactView; view <= kScheduleView; ++view)
+        ViewStale[view] = 1;
+    entry.countdown = 0;
+}
+
+void CheckAppointments()
+{
+    NoteChange(kWatchAppointments);
+    OutlookWatchEntry& entry = OutlookWatchState[kWatchAppointments];
+    if (entry.countdown != kReloadNow)
+        return;
+    // The schedule view's month, or the contact card's appointments, reload
+    // here once the schedule cache exists.
+    ViewStale[kScheduleView] = 1;
+    entry.countdown = 0;
+}
+
+void CheckTasks()
+{
+    NoteChange(kWatchTasks);
+    OutlookWatchEntry& entry = OutlookWatchState[kWatchTasks];
+    if (entry.countdown != kReloadNow)
+        return;
+    // The task view's list reloads here once the task lists exist.
+    ViewStale[kTaskView] = 1;
+    entry.countdown = 0;
+}
+
+}  // namespace
+
+void CheckOutlookDatabasesChanged()
+{
+    CheckContacts();
+    CheckAppointments();
+    CheckTasks();
+}
+
+void CountDownOutlookWatch()
+{
+    for (OutlookWatchEntry& entry : OutlookWatchState) {
+        if (entry.countdown > 0)
+            --entry.countdown;
+    }
+}
+
+void OnOutlookWatchTick()
+{
+    CheckOutlookDatabasesChanged();
+    CountDownOutlookWatch();
+}
+
+void OnOutlookDatabaseNotice(DWORD requestParam)
+{
+    if (requestParam < kFirstNoticeParam || requestParam >= kFirstNoticeParam + kWatchCount)
+        return;
+    NoteChange(static_cast<OutlookWatchIndex>(requestParam - kFirstNoticeParam));
+}
