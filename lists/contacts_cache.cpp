@@ -58,7 +58,7 @@ struct RecordValues {
     }
 };
 
-void FillRowFromRecord(ContactCacheEntry& row, const RecordValues& record)
+void FillRowFromRecord(ContactCacheEntry& row, const RecordValues& record, ItemCategoryReader& categoryNames)
 {
     const CEPROPVAL* number = record.Find(kContactNumber);
     row.oid = kContactOidBase + (number ? number->val.ulVal : 0);
@@ -72,7 +72,7 @@ void FillRowFromRecord(ContactCacheEntry& row, const RecordValues& record)
     row.categories.clear();
     if (record.Find(kCategoryCount)) {
         wchar_t categories[kCategoriesChars];
-        GetItemCategories(categories, kCategoriesChars, row.oid);
+        categoryNames.Read(categories, kCategoriesChars, row.oid);
         row.categories = categories;
     }
 
@@ -182,6 +182,7 @@ void LoadContactsCacheFromDatabase()
     CeSeekDatabaseEx(database, CEDB_SEEK_BEGINNING, 0, 0, &index);
     bool positioned =
         CeSeekDatabaseEx(database, CEDB_SEEK_VALUEGREATER, reinterpret_cast<DWORD_PTR>(&emptyKey), 1, &index) != 0;
+    ItemCategoryReader categoryNames(ItemCategoryReader::kManyItems);
     // One buffer, grown by the store as needed, serves every record.
     BYTE* buffer = nullptr;
     DWORD bufferSize = 0;
@@ -194,7 +195,7 @@ void LoadContactsCacheFromDatabase()
         // Records without a sort key sort after the others; they are not listed.
         if (HasSortKey(record)) {
             ContactOrder[rows] = static_cast<uint16_t>(rows);
-            FillRowFromRecord(ContactsCache.rows[rows], record);
+            FillRowFromRecord(ContactsCache.rows[rows], record, categoryNames);
             ++rows;
         }
         positioned = CeSeekDatabaseEx(database, CEDB_SEEK_CURRENT, 1, 0, &index) != 0;
