@@ -201,6 +201,15 @@ TEST_F(ContactsCacheTest, CategoryNamesComeInCategoryIdOrderWithinTheBufferAndTh
     std::wstring names = wide.data();
     EXPECT_EQ(std::count(names.begin(), names.end(), L','), kMaxItemCategories - 1) << "at most 101 names";
     EXPECT_EQ(names.rfind(L"c1100"), names.size() - 5);
+
+    LoadContactsCacheFromDatabase();  // reads every association at once
+    for (int i = 0; i < ContactsCache.count; ++i) {
+        const ContactCacheEntry& row = ContactsCache.rows[i];
+        if (row.oid == crowded)
+            EXPECT_EQ(row.categories, names);
+        if (row.oid == item)
+            EXPECT_EQ(row.categories, third + L", " + seventh);
+    }
 }
 
 }  // namespace
