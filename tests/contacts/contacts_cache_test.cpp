@@ -205,10 +205,12 @@ TEST_F(ContactsCacheTest, CategoryNamesComeInCategoryIdOrderWithinTheBufferAndTh
     LoadContactsCacheFromDatabase();  // reads every association at once
     for (int i = 0; i < ContactsCache.count; ++i) {
         const ContactCacheEntry& row = ContactsCache.rows[i];
-        if (row.oid == crowded)
+        if (row.oid == crowded) {
             EXPECT_EQ(row.categories, names);
-        if (row.oid == item)
+        }
+        if (row.oid == item) {
             EXPECT_EQ(row.categories, third + L", " + seventh);
+        }
     }
 }
 
