@@ -214,5 +214,32 @@ TEST_F(ContactsCacheTest, CategoryNamesComeInCategoryIdOrderWithinTheBufferAndTh
     }
 }
 
+// More contacts than the cache holds, written straight into the Contacts
+// Database as a synchronisation would.
+TEST_F(ContactsCacheTest, TheCacheStopsAtItsRows)
+{
+    CEOID oid = 0;
+    HANDLE db = CeOpenDatabaseInSession(DiarySession, &DiaryVolume, &oid, const_cast<LPWSTR>(L"Contacts Database"),
+                                        nullptr, 0, nullptr);
+    ASSERT_NE(db, INVALID_HANDLE_VALUE);
+    for (int i = 0; i < kContactCacheRows + 1; ++i) {
+        wchar_t name[16];
+        _snwprintf(name, 16, L"c%05d", i);
+        CEPROPVAL values[3] = {};
+        values[0].propid = 0x0080001F;
+        values[0].val.lpwstr = name;
+        values[1].propid = 0x0084001F;
+        values[1].val.lpwstr = name;
+        values[2].propid = 0x10000066;
+        ASSERT_NE(CeWriteRecordProps(db, 0, 3, values), 0u);
+    }
+    CloseHandle(db);
+    LoadContactsCacheFromDatabase();
+    EXPECT_EQ(ContactsCache.count, kContactCacheRows);
+    EXPECT_EQ(ContactsCache.rows[kContactCacheRows - 1].name, L"c04999");
+    LoadContactsCacheFromOutlook();
+    EXPECT_EQ(ContactsCache.count, kContactCacheRows);
+}
+
 }  // namespace
 }  // namespace contactstest
