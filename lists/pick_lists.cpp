@@ -74,7 +74,9 @@ void FillPickList(const PickListSpec& pick)
     EndListRefill(pick.list, shown, *pick.row);
 }
 
-void TakePickRow(HWND list, int row, wchar_t* choice, int choiceChars, int view, int* pickRow)
+}  // namespace
+
+void TakePickListRow(HWND list, int row, wchar_t* choice, int choiceChars, int governedView, int* pickRow)
 {
     choice[0] = L'\0';
     if (list) {
@@ -84,11 +86,9 @@ void TakePickRow(HWND list, int row, wchar_t* choice, int choiceChars, int view,
         item.cchTextMax = choiceChars;
         SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
     }
-    ViewSelection[view] = 0;
+    ViewSelection[governedView] = 0;
     *pickRow = row;
 }
-
-}  // namespace
 
 void FillCompanyPickList()
 {
@@ -106,10 +106,10 @@ void FillGroupPickList()
 
 void TakeCompanyPickRow(int row)
 {
-    TakePickRow(CompanyPickList, row, CompanyChoice, kCompanyChoiceChars, kCompanyViewIndex, &CompanyRow);
+    TakePickListRow(CompanyPickList, row, CompanyChoice, kCompanyChoiceChars, kCompanyViewIndex, &CompanyRow);
 }
 
 void TakeGroupPickRow(int row)
 {
-    TakePickRow(GroupPickList, row, GroupChoice, kGroupChoiceChars, kGroupViewIndex, &GroupRow);
+    TakePickListRow(GroupPickList, row, GroupChoice, kGroupChoiceChars, kGroupViewIndex, &GroupRow);
 }

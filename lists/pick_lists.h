@@ -11,7 +11,8 @@
 void FillCompanyPickList();
 void FillGroupPickList();
 
-// Takes a pick-list row as the choice: the row's text, the governed
-// contact list back to its first row, the remembered row.
+// Takes a pick-list row as the choice: the row's text (column 0) into the
+// choice, the governed view's list back to its first row, the remembered row.
+void TakePickListRow(HWND list, int row, wchar_t* choice, int choiceChars, int governedView, int* pickRow);
 void TakeCompanyPickRow(int row);
 void TakeGroupPickRow(int row);

@@ -102,3 +102,16 @@ extern int GroupRow;
 // The contacts of one company as the last address lookup found them; the
 // assignee picker replaces it too.
 extern IPOutlookItemCollection* ContactSearchItems;
+
+// ---- rows the later lists hold (list_rows.cpp) -----------------------------------
+
+// Row counts of the lists the main window's keys and clicks step through;
+// each loader keeps its own.
+extern int ScheduleRowCount;
+extern int AnniversaryKindCount;
+extern int TaskViewRowCount;
+extern int TaskFilterCount;
+extern int MemoRowCount;
+extern int MemoPickCount;
+// Rows of the task row table, whose 15-pixel rows carry a check box.
+extern int TaskRowsHeld;
