@@ -8,6 +8,8 @@
 
 #include <strsafe.h>
 
+#include <initializer_list>
+
 namespace {
 
 constexpr int kReloadNow = 1;
@@ -96,39 +98,54 @@ void ReloadShownContactView()
     // The schedule view reloads its month here once the schedule cache exists.
 }
 
-void CheckContacts()
+void ReloadContactViews()
 {
-    NoteChange(kWatchContacts);
-    OutlookWatchEntry& entry = OutlookWatchState[kWatchContacts];
-    if (entry.countdown != kReloadNow)
-        return;
     ReloadContactsCache();
     ReloadShownContactView();
-    for (int view = kContactView; view <= kScheduleView; ++view)
-        ViewStale[view] = 1;
-    entry.countdown = 0;
 }
 
-void CheckAppointments()
+void ReloadScheduleViews()
 {
-    NoteChange(kWatchAppointments);
-    OutlookWatchEntry& entry = OutlookWatchState[kWatchAppointments];
-    if (entry.countdown != kReloadNow)
-        return;
     // The schedule view's month, or the contact card's appointments, reload
     // here once the schedule cache exists.
-    ViewStale[kScheduleView] = 1;
-    entry.countdown = 0;
 }
 
-void CheckTasks()
+void ReloadTaskView()
 {
-    NoteChange(kWatchTasks);
-    OutlookWatchEntry& entry = OutlookWatchState[kWatchTasks];
+    // The task view's list reloads here once the task lists exist.
+}
+
+constexpr BYTE Views(std::initializer_list<int> views)
+{
+    BYTE mask = 0;
+    for (int view : views)
+        mask = static_cast<BYTE>(mask | (1u << view));
+    return mask;
+}
+
+// What a change of each database reloads, and the views it leaves stale.
+struct WatchedViews {
+    OutlookWatchIndex database;
+    void (*reload)();
+    BYTE staleViews;
+};
+const WatchedViews kWatchedViews[] = {
+    {kWatchContacts, ReloadContactViews, Views({0, 1, 2, 3, 4})},
+    {kWatchAppointments, ReloadScheduleViews, Views({kScheduleView})},
+    {kWatchTasks, ReloadTaskView, Views({kTaskView})},
+};
+
+void Check(const WatchedViews& watched)
+{
+    NoteChange(watched.database);
+    OutlookWatchEntry& entry = OutlookWatchState[watched.database];
     if (entry.countdown != kReloadNow)
         return;
-    // The task view's list reloads here once the task lists exist.
-    ViewStale[kTaskView] = 1;
+    watched.reload();
+    for (int view = 0; view < kViewCount; ++view) {
+        if (watched.staleViews & (1u << view))
+            ViewStale[view] = 1;
+    }
     entry.countdown = 0;
 }
 
@@ -136,9 +153,8 @@ void CheckTasks()
 
 void CheckOutlookDatabasesChanged()
 {
-    CheckContacts();
-    CheckAppointments();
-    CheckTasks();
+    for (const WatchedViews& watched : kWatchedViews)
+        Check(watched);
 }
 
 void CountDownOutlookWatch()

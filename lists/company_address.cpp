@@ -1,5 +1,6 @@
 #include "lists/company_address.h"
 
+#include "core/contact_names.h"
 #include "core/wait_cursor.h"
 #include "platform/outlook/client_values.h"
 
@@ -29,16 +30,6 @@ const AddressField kAddressFields[] = {
 constexpr int kAddressFieldCount = ARRAYSIZE(kAddressFields);
 
 using CompanyAddress = std::wstring[kAddressFieldCount];
-
-std::wstring ReadText(IContact* contact, HRESULT (STDMETHODCALLTYPE IContact::*getter)(BSTR*))
-{
-    BSTR text = nullptr;
-    std::wstring result;
-    if (SUCCEEDED((contact->*getter)(&text)) && text)
-        result = text;
-    SysFreeString(text);
-    return result;
-}
 
 // Keeps the company's contacts in ContactSearchItems; false when the
 // restriction could not be made.
@@ -73,9 +64,9 @@ bool FindCompanyAddress(const wchar_t* company, CompanyAddress& address)
             continue;
         IContact* contact = nullptr;
         if (SUCCEEDED(item->QueryInterface(IID_IContact, reinterpret_cast<void**>(&contact))) && contact) {
-            if (!ReadText(contact, &IContact::get_BusinessAddressCity).empty()) {
+            if (!ReadContactText(contact, &IContact::get_BusinessAddressCity).empty()) {
                 for (int i = 0; i < kAddressFieldCount; ++i)
-                    address[i] = ReadText(contact, kAddressFields[i].getter);
+                    address[i] = ReadContactText(contact, kAddressFields[i].getter);
                 found = true;
             }
             contact->Release();

@@ -1,5 +1,6 @@
 #include "lists/contacts_cache.h"
 
+#include "core/contact_names.h"
 #include "core/item_categories.h"
 #include "core/outlook_probes.h"
 #include "core/wait_cursor.h"
@@ -96,37 +97,27 @@ bool HasSortKey(const RecordValues& record)
     return record.Text(kFileAs)[0] != L'\0';
 }
 
-std::wstring ReadText(IContact* contact, HRESULT (STDMETHODCALLTYPE IContact::*getter)(BSTR*))
-{
-    BSTR text = nullptr;
-    std::wstring result;
-    if (SUCCEEDED((contact->*getter)(&text)) && text)
-        result = text;
-    SysFreeString(text);
-    return result;
-}
-
 void FillRowFromContact(ContactCacheEntry& row, IContact* contact)
 {
     long oid = 0;
     contact->get_Oid(&oid);
     row.oid = static_cast<CEOID>(oid);
     wchar_t name[kOutlookNameChars] = L"";
-    StringCchCopyW(name, kOutlookNameChars, ReadText(contact, &IContact::get_LastName).c_str());
-    StringCchCatW(name, kOutlookNameChars, ReadText(contact, &IContact::get_FirstName).c_str());
+    StringCchCopyW(name, kOutlookNameChars, ReadContactText(contact, &IContact::get_LastName).c_str());
+    StringCchCatW(name, kOutlookNameChars, ReadContactText(contact, &IContact::get_FirstName).c_str());
     row.name = name;
-    row.company = ReadText(contact, &IContact::get_CompanyName);
-    row.categories = ReadText(contact, &IContact::get_Categories);
-    row.homePhone = ReadText(contact, &IContact::get_HomeTelephoneNumber);
-    row.shownPhone = ReadText(contact, &IContact::get_BusinessTelephoneNumber);
+    row.company = ReadContactText(contact, &IContact::get_CompanyName);
+    row.categories = ReadContactText(contact, &IContact::get_Categories);
+    row.homePhone = ReadContactText(contact, &IContact::get_HomeTelephoneNumber);
+    row.shownPhone = ReadContactText(contact, &IContact::get_BusinessTelephoneNumber);
     row.phoneKind = L'B';
     if (row.shownPhone.empty()) {
         row.shownPhone = row.homePhone;
         row.phoneKind = L'H';
     }
-    row.mobile = ReadText(contact, &IContact::get_MobileTelephoneNumber);
-    row.department = ReadText(contact, &IContact::get_Department);
-    row.jobTitle = ReadText(contact, &IContact::get_JobTitle);
+    row.mobile = ReadContactText(contact, &IContact::get_MobileTelephoneNumber);
+    row.department = ReadContactText(contact, &IContact::get_Department);
+    row.jobTitle = ReadContactText(contact, &IContact::get_JobTitle);
 }
 
 IContact* ContactAt(IPOutlookItemCollection* items, int position)

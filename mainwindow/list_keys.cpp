@@ -125,6 +125,7 @@ constexpr TableSpan SpanOf(const KeyRule (&rules)[N])
 TableSpan RulesOf(KeyTable table)
 {
     switch (table) {
+    case KeyTable::None: return {nullptr, 0};
     case KeyTable::IndexTabs: return SpanOf(kIndexTabKeys);
     case KeyTable::Keypad: return SpanOf(kKeypadKeys);
     case KeyTable::PickStep: return SpanOf(kPickStepKeys);

@@ -18,8 +18,8 @@ constexpr UINT kKeyPeriod = 190;
 constexpr UINT kKeyHash = 0x10000 + '#';
 constexpr UINT kKeyStar = 0x10000 + '*';
 
-// The kinds of list, each with its own table.
-enum class KeyTable { IndexTabs, Keypad, PickStep, Schedule, CardPanel };
+// The kinds of list, each with its own table; pick lists have none.
+enum class KeyTable { None, IndexTabs, Keypad, PickStep, Schedule, CardPanel };
 
 // What a key does.
 enum class KeyEffect {

@@ -5,9 +5,11 @@
 // The exit code is 0 on success.
 #include "platform/ce.h"
 #include "platform/outlook/client_values.h"
+#include "tests/support/testkit.h"
 
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -15,13 +17,8 @@ const wchar_t kAnswerFile[] = L"\\Temp\\contacts_peer.txt";
 
 bool Answer(const std::wstring& text)
 {
-    HANDLE file = CreateFileW(kAnswerFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    BOOL ok = WriteFile(file, text.c_str(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &written, nullptr);
-    CloseHandle(file);
-    return ok != FALSE;
+    const uint8_t* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    return testkit::WriteFileBytes(kAnswerFile, std::vector<uint8_t>(bytes, bytes + text.size() * sizeof(wchar_t)));
 }
 
 IContact* ContactOf(IDispatch* item)
