@@ -4,6 +4,7 @@
 #include "lists/contact_filters.h"
 #include "lists/contacts_cache.h"
 #include "lists/pick_lists.h"
+#include "mainwindow/hooks.h"
 #include "mainwindow/state.h"
 
 #include <strsafe.h>
@@ -13,11 +14,6 @@
 namespace {
 
 constexpr int kReloadNow = 1;
-constexpr int kContactSearchView = 1;
-constexpr int kCompanyView = 2;
-constexpr int kGroupView = 3;
-constexpr int kScheduleView = 4;
-constexpr int kTaskView = 6;
 constexpr DWORD kFirstNoticeParam = 11;  // 11 contacts, 12 appointments, 13 tasks
 
 // Stores what the database shows now when it differs from what was last
@@ -41,8 +37,8 @@ void NoteChange(OutlookWatchIndex which)
 {
     if (!SeenChange(which))
         return;
-    // The month schedule's key is cleared here for appointments once the
-    // schedule cache exists.
+    if (which == kWatchAppointments)
+        RunHook(Hooks.ForgetMonthSchedule);
     OutlookWatchState[which].countdown = kWatchCountdownStart;
 }
 
@@ -50,6 +46,14 @@ void FocusList(HWND list)
 {
     if (list)
         SetFocus(list);
+}
+
+void ReloadMonthSchedule()
+{
+    RunHook(Hooks.LoadMonthSchedule);
+    FocusList(ScheduleList);
+    if (Hooks.DrawMiniCalendarForDate)
+        Hooks.DrawMiniCalendarForDate(CurrentDate);
 }
 
 // The keypad list is refilled from the first digit alone, then from all of
@@ -94,8 +98,11 @@ void ReloadShownContactView()
         FilterContactsByGroup();
         FocusList(GroupContactList);
         break;
+    case kScheduleView:
+        RunHook(Hooks.ForgetMonthSchedule);
+        ReloadMonthSchedule();
+        break;
     }
-    // The schedule view reloads its month here once the schedule cache exists.
 }
 
 void ReloadContactViews()
@@ -104,15 +111,31 @@ void ReloadContactViews()
     ReloadShownContactView();
 }
 
+bool ContactCardShown()
+{
+    for (char mode : DetailMode) {
+        if (mode == 'L')
+            return true;
+    }
+    return false;
+}
+
 void ReloadScheduleViews()
 {
-    // The schedule view's month, or the contact card's appointments, reload
-    // here once the schedule cache exists.
+    if (CurrentView == kScheduleView) {
+        ReloadMonthSchedule();
+    } else if (ContactCardShown()) {
+        RunHook(Hooks.LoadContactSchedule);
+        FocusList(CardScheduleList);
+    }
 }
 
 void ReloadTaskView()
 {
-    // The task view's list reloads here once the task lists exist.
+    if (CurrentView != kTaskView)
+        return;
+    RunHook(Hooks.LoadTaskList);
+    FocusList(TaskList);
 }
 
 constexpr BYTE Views(std::initializer_list<int> views)

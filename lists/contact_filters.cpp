@@ -165,7 +165,7 @@ void RefillContactList(const ContactListTarget& target, const std::function<bool
 
 bool ContactUnderTab(const ContactCacheEntry& row, int tab)
 {
-    if (tab == kAllContactsTab)
+    if (tab == kIndexTabAll)
         return true;
     if (tab < 0 || tab >= kConsonantTabCount || row.name.empty())
         return false;
@@ -187,7 +187,7 @@ bool ContactMatchesKeypad(const ContactCacheEntry& row, char field, const wchar_
 
 void FilterContactsByInitial()
 {
-    if (IndexTab == kSearchTab) {
+    if (IndexTab == kIndexTabSearch) {
         FilterContactsBySearch();
         return;
     }

@@ -4,9 +4,6 @@
 
 #include "lists/state.h"
 
-constexpr int kAllContactsTab = 0;
-constexpr int kSearchTab = 15;
-
 // The contact view's list by IndexTab: everyone, a consonant tab, or (tab
 // 15) the search box's text.
 void FilterContactsByInitial();

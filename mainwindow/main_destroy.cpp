@@ -6,13 +6,18 @@
 #include "lists/contacts_cache.h"
 #include "mainwindow/state.h"
 
+#include <initializer_list>
+
 namespace {
 
-void DestroyToolbarImages()
+// Each once: the lists that show them share them and leave them alone.
+void DestroyImageLists()
 {
-    if (ToolbarImageList)
-        ImageList_Destroy(ToolbarImageList);
-    ToolbarImageList = nullptr;
+    for (HIMAGELIST* images : {&ToolbarImageList, &TaskRowImages, &PickListImages, &TaskSortImages}) {
+        if (*images)
+            ImageList_Destroy(*images);
+        *images = nullptr;
+    }
 }
 
 void UnmountDiaryVolume()
@@ -49,7 +54,7 @@ void DeleteCtlColorBrushes()
 void ReleaseMainWindowState(HWND window)
 {
     FreeContactsCacheTexts();
-    DestroyToolbarImages();
+    DestroyImageLists();
     CloseOutlookDatabases();
     UnmountDiaryVolume();
     SaveSettings();

@@ -195,7 +195,7 @@ int wmain()
     Measure(L"FilterContactsByInitial (all)", FilterContactsByInitial, ContactTabCount);
     IndexTab = 1;
     Measure(L"FilterContactsByInitial (tab 1)", FilterContactsByInitial, ContactTabCount);
-    IndexTab = kSearchTab;
+    IndexTab = kIndexTabSearch;
     ContactSearchField = 'S';
     wcscpy(ContactSearchText, L"ㄱ");
     Measure(L"FilterContactsBySearch ('S', initial)", FilterContactsBySearch, ContactTabCount);

@@ -50,8 +50,8 @@ TEST(ContactTabs, EachNameIsUnderTabZeroAndAtMostOneConsonantTab)
     for (const TabCase& c : kTabCases) {
         ContactCacheEntry row = Row(1, c.name);
         SCOPED_TRACE(testing::Message() << "U+" << std::hex << (c.name[0] ? static_cast<int>(c.name[0]) : 0));
-        EXPECT_TRUE(ContactUnderTab(row, kAllContactsTab));
-        for (int tab = 1; tab < kSearchTab; ++tab)
+        EXPECT_TRUE(ContactUnderTab(row, kIndexTabAll));
+        for (int tab = 1; tab < kIndexTabSearch; ++tab)
             EXPECT_EQ(ContactUnderTab(row, tab), tab == c.tab) << "tab " << tab;
     }
 }
@@ -185,7 +185,7 @@ TEST_F(ContactListsTest, InitialTabsFillTheContactViewsList)
 
 TEST_F(ContactListsTest, TheSearchTabFiltersByTheSearchBox)
 {
-    IndexTab = kSearchTab;
+    IndexTab = kIndexTabSearch;
     ContactSearchField = 'T';
     wcscpy(ContactSearchText, L"02");
     FilterContactsByInitial();
@@ -275,7 +275,7 @@ TEST_F(ContactListsTest, ARefillSelectsTheRememberedContactOrAListedRow)
     EXPECT_STREQ(ContactDialInfo.PreviewPhoneDigits, L"02333");
 
     // The search filter does not reselect, and an empty list selects no one.
-    IndexTab = kSearchTab;
+    IndexTab = kIndexTabSearch;
     ContactToReselect = 0x80000005;
     ContactSearchField = 'N';
     wcscpy(ContactSearchText, L"ㄴ");
