@@ -2,6 +2,7 @@
 // a test dialog with the editor's control ids.
 #include "lists/company_address.h"
 #include "tests/contacts/contacts_fixture.h"
+#include "tests/support/box_watch.h"
 
 namespace contactstest {
 namespace {
@@ -82,6 +83,30 @@ TEST_F(CompanyAddressTest, EmptyControlsAreFilledWithoutAskingAndABlankCompanyCh
     EXPECT_EQ(ContactSearchItems, nullptr) << "nothing was looked up";
     UpdateAddressFromCompany(editor.Handle(), L"가나상사");
     EXPECT_EQ(editor.Address(), kLastWithCity);
+}
+
+TEST_F(CompanyAddressTest, FilledControlsChangeOnlyOnTheUsersYes)
+{
+    AddCompanyContacts();
+    const std::vector<std::wstring> typed = {L"", L"", L"인천", L"", L""};
+    const struct {
+        int answer;
+        std::vector<std::wstring> address;
+    } cases[] = {{IDNO, typed}, {IDYES, kLastWithCity}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer == IDYES ? "yes" : "no");
+        EditorWindow editor;
+        SetDlgItemTextW(editor.Handle(), kEditorCity, L"인천");
+        SetFocus(GetDlgItem(editor.Handle(), kEditorStreet));
+        boxwatch::ArmForThisThread(c.answer);
+        UpdateAddressFromCompany(editor.Handle(), L"가나상사");
+        boxwatch::SeenBox box = boxwatch::Disarm();
+        EXPECT_TRUE(box.seen);
+        EXPECT_EQ(box.caption, L"확인");
+        EXPECT_EQ(box.text, L"최신 회사주소로 주소자료를 변경 하시겠습니까?");
+        EXPECT_EQ(editor.Address(), c.address);
+        EXPECT_EQ(GetFocus(), GetDlgItem(editor.Handle(), kEditorSaveButton)) << "the focus goes to 등록";
+    }
 }
 
 TEST_F(CompanyAddressTest, ACompanyWithQuotesFindsItsOwnContacts)

@@ -5,6 +5,7 @@
 #include "mainwindow/list_clicks.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
+#include "tests/contacts/contacts_fixture.h"
 #include "tests/contacts/contacts_window.h"
 
 namespace contactstest {
@@ -268,6 +269,28 @@ TEST_F(ListNoticesTest, TheDetailInkHandsTheFocusToTheListOfItsView)
         EXPECT_EQ(GetFocus(), *c.list) << "view " << c.view;
     }
     CurrentView = kContactView;
+}
+
+}  // namespace
+}  // namespace contactstest
+
+namespace contactstest {
+namespace {
+
+// Another program's contact reaches the shown contact list through timer 3
+// about three seconds later; its delete goes the same way.
+TEST_F(ListNoticesTest, AnotherProgramsContactReachesTheShownListByTheWatchTimer)
+{
+    const std::wstring peer = L"\"" + BuiltProgram(L"contacts_peer.exe") + L"\" ";
+    ASSERT_EQ(testkit::RunProcess(peer + L"add 하늘"), 0);
+    std::vector<uint8_t> answer = testkit::ReadFileBytes(L"\\Temp\\contacts_peer.txt");
+    std::wstring oid(reinterpret_cast<const wchar_t*>(answer.data()), answer.size() / sizeof(wchar_t));
+    EXPECT_TRUE(testkit::PumpUntil([] { return ContactsCache.count == 6; }, 10000));
+    EXPECT_EQ(testkit::ListViewCount(ContactList), 6);
+    EXPECT_TRUE(ViewStale[kScheduleView]);
+    ASSERT_EQ(testkit::RunProcess(peer + L"delete " + oid), 0);
+    EXPECT_TRUE(testkit::PumpUntil([] { return ContactsCache.count == 5; }, 10000));
+    EXPECT_EQ(testkit::ListViewCount(ContactList), 5);
 }
 
 }  // namespace
