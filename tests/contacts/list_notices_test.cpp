@@ -1,9 +1,11 @@
 // The notifications of the main window's lists on the running window:
 // owner-data texts, the selection state, tap-and-hold, clicks.
 #include "lists/contact_filters.h"
+#include "mainwindow/contact_list_columns.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/list_clicks.h"
 #include "mainwindow/state.h"
+#include "mainwindow/view_utils.h"
 #include "resources/resource.h"
 #include "tests/contacts/contacts_fixture.h"
 #include "tests/contacts/contacts_window.h"
@@ -291,6 +293,41 @@ TEST_F(ListNoticesTest, AnotherProgramsContactReachesTheShownListByTheWatchTimer
     ASSERT_EQ(testkit::RunProcess(peer + L"delete " + oid), 0);
     EXPECT_TRUE(testkit::PumpUntil([] { return ContactsCache.count == 5; }, 10000));
     EXPECT_EQ(testkit::ListViewCount(ContactList), 5);
+}
+
+}  // namespace
+}  // namespace contactstest
+
+namespace contactstest {
+namespace {
+
+// The contact views as a person sees them (looked at: names, numbers and
+// marks in both layouts, the company pick list).
+TEST_F(ListNoticesTest, ScreenshotsOfTheContactViews)
+{
+    TearDown();  // the views' commands run for real here
+    const struct {
+        UINT tab;
+        int layout;
+        const wchar_t* name;
+    } shots[] = {
+        {IDC_CONTACT_VIEW_TAB, 1, L"contacts-layout-1"},
+        {IDC_CONTACT_VIEW_TAB, 2, L"contacts-layout-2"},
+        {IDC_COMPANY_VIEW_TAB, 1, L"contacts-by-company"},
+    };
+    for (const auto& shot : shots) {
+        Settings.ContactListColumns = shot.layout;
+        SetupContactListColumns();
+        ViewStale[shot.tab - IDC_CONTACT_VIEW_TAB] = 1;
+        SendMessageW(MainWindow, WM_COMMAND, shot.tab, 0);
+        InvalidateRect(MainWindow, nullptr, TRUE);
+        UpdateWindow(MainWindow);
+        testkit::PumpFor(200);
+        EXPECT_GT(testkit::ListViewCount(MainListOfView(CurrentView)), 0) << testing::PrintToString(std::wstring(shot.name));
+        testkit::SaveScreenshot(testkit::CaptureWindow(MainWindow), shot.name);
+    }
+    Settings.ContactListColumns = 1;
+    SetupContactListColumns();
 }
 
 }  // namespace
