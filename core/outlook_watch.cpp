@@ -9,7 +9,6 @@
 
 #include <strsafe.h>
 
-#include <initializer_list>
 
 namespace {
 
@@ -138,24 +137,17 @@ void ReloadTaskView()
     FocusList(TaskList);
 }
 
-constexpr BYTE Views(std::initializer_list<int> views)
-{
-    BYTE mask = 0;
-    for (int view : views)
-        mask = static_cast<BYTE>(mask | (1u << view));
-    return mask;
-}
-
 // What a change of each database reloads, and the views it leaves stale.
 struct WatchedViews {
     OutlookWatchIndex database;
     void (*reload)();
-    BYTE staleViews;
+    int firstStaleView;
+    int lastStaleView;
 };
 const WatchedViews kWatchedViews[] = {
-    {kWatchContacts, ReloadContactViews, Views({0, 1, 2, 3, 4})},
-    {kWatchAppointments, ReloadScheduleViews, Views({kScheduleView})},
-    {kWatchTasks, ReloadTaskView, Views({kTaskView})},
+    {kWatchContacts, ReloadContactViews, kContactView, kScheduleView},
+    {kWatchAppointments, ReloadScheduleViews, kScheduleView, kScheduleView},
+    {kWatchTasks, ReloadTaskView, kTaskView, kTaskView},
 };
 
 void Check(const WatchedViews& watched)
@@ -165,10 +157,8 @@ void Check(const WatchedViews& watched)
     if (entry.countdown != kReloadNow)
         return;
     watched.reload();
-    for (int view = 0; view < kViewCount; ++view) {
-        if (watched.staleViews & (1u << view))
-            ViewStale[view] = 1;
-    }
+    for (int view = watched.firstStaleView; view <= watched.lastStaleView; ++view)
+        ViewStale[view] = 1;
     entry.countdown = 0;
 }
 
