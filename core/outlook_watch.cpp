@@ -9,7 +9,6 @@
 
 #include <strsafe.h>
 
-
 namespace {
 
 constexpr int kReloadNow = 1;
