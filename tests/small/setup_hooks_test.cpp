@@ -288,6 +288,8 @@ TEST_F(SetupHooks, InstallTakesItsStepsInOrder)
     EXPECT_TRUE(g_announcements.empty());
     EXPECT_EQ(ResetRecords(), 0u);
 
+    testkit::PumpFor(300);
+    testkit::SaveScreenshot(testkit::CaptureScreen(), L"setup_installed_box");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     ASSERT_EQ(shelltest::WaitPumping(host, 20000), 0);
 
