@@ -1,8 +1,10 @@
-// Writing one registry value: create or open the key, set the value, close
-// the key. Each returns 1 when the value is written, 0 when a step failed.
+// The setup's two registry routines: each creates or opens the key, sets one
+// value, closes the key (whatever failed) and returns 1, or 0 when a step
+// failed.
 #pragma once
 
 #include "platform/ce.h"
 
 int SetRegistryDword(HKEY root, LPCWSTR key, LPCWSTR valueName, DWORD number);
+// The text is stored with its terminating zero.
 int SetRegistryString(HKEY root, LPCWSTR key, LPCWSTR valueName, LPCWSTR text);

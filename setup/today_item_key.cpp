@@ -1,11 +1,9 @@
 #include "setup/today_item_key.h"
 
+#include "core/registry.h"
 #include "setup/registry_values.h"
 
 namespace {
-
-// The quotes are part of the key's name.
-constexpr wchar_t kTodayItemKey[] = TODAY_ITEMS_KEY L"\\\"Glimmor\"";
 
 struct TodayItemValue {
     const wchar_t* name;
@@ -17,7 +15,7 @@ const TodayItemValue kTodayItemValues[] = {
     {L"Type", tlitCustom, nullptr},
     {L"Options", 0, nullptr},
     {L"DLL", 0, L"\\Windows\\Glimmor.dll"},
-    {L"Enabled", 1, nullptr},
+    {kTodayItemEnabledValue, 1, nullptr},
     {L"Selectability", 2, nullptr},
 };
 
@@ -30,14 +28,14 @@ constexpr UINT kBroadcastWaitMs = 2000;
 void DeleteTodayItemKey()
 {
     // The device deletes a key together with its subkeys.
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kTodayItemKey);
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kTodayItemRegistryKey);
 }
 
 void RegisterTodayItem()
 {
     for (const TodayItemValue& value : kTodayItemValues) {
-        int written = value.text ? SetRegistryString(HKEY_LOCAL_MACHINE, kTodayItemKey, value.name, value.text)
-                                 : SetRegistryDword(HKEY_LOCAL_MACHINE, kTodayItemKey, value.name, value.number);
+        int written = value.text ? SetRegistryString(HKEY_LOCAL_MACHINE, kTodayItemRegistryKey, value.name, value.text)
+                                 : SetRegistryDword(HKEY_LOCAL_MACHINE, kTodayItemRegistryKey, value.name, value.number);
         if (!written)
             NKDbgPrintfW(L"QuillonSetup: the Today item's \"%ls\" could not be written", value.name);
     }
