@@ -25,7 +25,7 @@ bool ReadContactDisplayName(CEOID contactOid, LPWSTR nameOut, size_t nameChars)
 std::wstring ReadContactText(IContact* contact, HRESULT (STDMETHODCALLTYPE IContact::*getter)(BSTR*))
 {
     OwnedText text;
-    if (FAILED((contact->*getter)(&text.text)))
+    if (FAILED((contact->*getter)(text.Out())))
         return std::wstring();
-    return text.get();
+    return text.Get();
 }

@@ -164,3 +164,22 @@ extern wchar_t EditMode;
 // 1: only the occurrence of the selected row's day is edited; set before
 // every appointment update.
 extern int EditSingleOccurrence;
+
+// ---- the pending link ---------------------------------------------------------------
+
+// Keeps the pending link (AssigneeOid and AssigneeName) of its making and
+// puts it back when it goes. A form loader sets the link to the loaded
+// item's contact for that item's update; a loader run only to preview or
+// to ask about an item, or an update's editor that returned, must not leave
+// it to the next new item.
+class PendingLinkKept {
+public:
+    PendingLinkKept();
+    PendingLinkKept(const PendingLinkKept&) = delete;
+    PendingLinkKept& operator=(const PendingLinkKept&) = delete;
+    ~PendingLinkKept();
+
+private:
+    CEOID oid_;
+    wchar_t name_[kAssigneeNameChars];
+};
