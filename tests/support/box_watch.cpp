@@ -27,6 +27,28 @@ BOOL CALLBACK CollectStaticText(HWND child, LPARAM param)
     return TRUE;
 }
 
+// The buttons a box shows (a message box keeps those of other kinds hidden)
+// and its default among them: the one styled as default, else the one the
+// box names.
+void ReadButtons(HWND box, SeenBox* seen)
+{
+    LRESULT named = SendMessageW(box, DM_GETDEFID, 0, 0);
+    int namedId = HIWORD(named) == DC_HASDEFID ? LOWORD(named) : 0;
+    int styled = 0;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[32] = L"";
+        GetClassNameW(child, name, ARRAYSIZE(name));
+        LONG style = GetWindowLongW(child, GWL_STYLE);
+        if (lstrcmpiW(name, L"Button") != 0 || !(style & WS_VISIBLE))
+            continue;
+        int id = GetDlgCtrlID(child);
+        seen->buttons.push_back(id);
+        if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON && !styled)
+            styled = id;
+    }
+    seen->defaultButton = styled ? styled : namedId;
+}
+
 BOOL CALLBACK FindThreadBox(HWND window, LPARAM param)
 {
     if (IsDialogClass(window) && IsWindowVisible(window)) {
@@ -93,6 +115,7 @@ SeenBox ReadBox(HWND box)
     seen.seen = true;
     seen.caption = testkit::WindowText(box);
     EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&seen.text));
+    ReadButtons(box, &seen);
     return seen;
 }
 

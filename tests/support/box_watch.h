@@ -5,6 +5,7 @@
 #include "tests/support/testkit.h"
 
 #include <string>
+#include <vector>
 
 namespace boxwatch {
 
@@ -12,6 +13,8 @@ struct SeenBox {
     bool seen = false;
     std::wstring caption;
     std::wstring text;
+    std::vector<int> buttons;  // the ids of the buttons it shows, in order
+    int defaultButton = 0;     // the one Enter would press
 };
 
 // Arms a thread timer that answers the next message box of this thread with
