@@ -1,13 +1,17 @@
 #include "tests/support/box_watch.h"
 
+#include <utility>
+
 namespace boxwatch {
 
 namespace {
 
 constexpr UINT kPollMs = 50;
 UINT_PTR armedTimer = 0;
-int armedAnswer = IDOK;
-SeenBox lastSeen;
+// The answers still to give, in order, and what the boxes answered showed.
+std::vector<int> pendingAnswers;
+std::vector<SeenBox> seenBoxes;
+HWND lastAnswered = nullptr;
 
 bool IsDialogClass(HWND window)
 {
@@ -79,27 +83,41 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND box = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindThreadBox, reinterpret_cast<LPARAM>(&box));
-    if (!box || lastSeen.seen)
+    // A box answered stays up until its answer is taken.
+    if (!box || box == lastAnswered || seenBoxes.size() >= pendingAnswers.size())
         return;
-    lastSeen = ReadBox(box);
-    PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(armedAnswer), 0);
+    seenBoxes.push_back(ReadBox(box));
+    lastAnswered = box;
+    PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(pendingAnswers[seenBoxes.size() - 1]), 0);
 }
 
 }  // namespace
 
 void ArmForThisThread(int answer)
 {
-    lastSeen = SeenBox();
-    armedAnswer = answer;
+    ArmForBoxes({answer});
+}
+
+void ArmForBoxes(std::initializer_list<int> answers)
+{
+    pendingAnswers.assign(answers);
+    seenBoxes.clear();
+    lastAnswered = nullptr;
     armedTimer = SetTimer(nullptr, 0, kPollMs, AnswerBox);
 }
 
-SeenBox Disarm()
+std::vector<SeenBox> DisarmBoxes()
 {
     if (armedTimer)
         KillTimer(nullptr, armedTimer);
     armedTimer = 0;
-    return lastSeen;
+    return std::exchange(seenBoxes, {});
+}
+
+SeenBox Disarm()
+{
+    std::vector<SeenBox> seen = DisarmBoxes();
+    return seen.empty() ? SeenBox() : seen.front();
 }
 
 HWND FindProcessBox(DWORD processId)

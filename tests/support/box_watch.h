@@ -4,6 +4,7 @@
 
 #include "tests/support/testkit.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ struct SeenBox {
 // and stops the timer.
 void ArmForThisThread(int answer = IDOK);
 SeenBox Disarm();
+// The same for several boxes in turn, each answered with its button; what
+// each showed, in order.
+void ArmForBoxes(std::initializer_list<int> answers);
+std::vector<SeenBox> DisarmBoxes();
 
 // The first top-level dialog-class window of the process, or null.
 HWND FindProcessBox(DWORD processId);
