@@ -158,7 +158,14 @@ TEST_F(ScheduleCacheTest, DayAndWeekRangesSelectTheirRowsFromMemory)
     Pose(5);
     WriteMarch();
     HWND list = NewList(5);
-    LoadMonthScheduleInto(list, {L"2007-03-01", L"2007-03-31", L"2007-03-01", 'M', 0});
+    // A week in the middle of the month queries the whole month, so the grid
+    // has its days before the week too.
+    LoadMonthScheduleInto(list, {L"2007-03-25", L"2007-03-31", L"2007-03-28", 'W', 0});
+    EXPECT_STREQ(ScheduleCacheKey, L"2007-03-01");
+    int firstDays = 0;
+    for (const ScheduleEntry& entry : MonthScheduleCache.entries)
+        firstDays += wcscmp(entry.dayDate, L"2007-03-01") == 0;
+    EXPECT_EQ(firstDays, 2);
     // Later writes are not seen while the key holds: the ranges below come
     // from the table the month query made.
     Timed(L"나중", Date(2007, 3, 21, 11, 0), Date(2007, 3, 21, 12, 0));

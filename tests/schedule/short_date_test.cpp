@@ -10,7 +10,7 @@ namespace scheduletest {
 namespace {
 
 constexpr wchar_t kUserFormat[] = L"yyyy-MM-dd";
-constexpr int kIterations = 150;
+constexpr DWORD kSwapMs = 1500;
 constexpr DWORD kPeerTimeoutMs = 90000;
 
 std::wstring ShortDateNow()
@@ -101,13 +101,19 @@ TEST_F(ShortDateTest, WaitsWhileAnotherHolderHasTheSwap)
 
 TEST_F(ShortDateTest, TwoProcessesSwappingLeaveTheUsersFormat)
 {
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, L"QuillonShortDatePeerReady");
+    HANDLE go = CreateEventW(nullptr, TRUE, FALSE, L"QuillonShortDateGo");
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION peer = {};
-    std::wstring command = L"\"" + PeerPath() + L"\" " + std::to_wstring(kIterations);
+    std::wstring command = L"\"" + PeerPath() + L"\" " + std::to_wstring(kSwapMs);
     ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &peer));
+    // Both processes swap over the same stretch of time.
+    EXPECT_EQ(WaitForSingleObject(ready, 30000), WAIT_OBJECT_0);
+    SetEvent(go);
     int failures = 0;
-    for (int i = 0; i < kIterations; ++i) {
+    int queries = 0;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < kSwapMs; ++queries) {
         IPOutlookItemCollection* found = nullptr;
         HRESULT result = RestrictWithShortDates(calendar.Get(), L"[Start] >= \"03/01/07\" AND [Start] < \"03/02/07\"",
                                                 &found);
@@ -122,6 +128,9 @@ TEST_F(ShortDateTest, TwoProcessesSwappingLeaveTheUsersFormat)
         TerminateProcess(peer.hProcess, 98);
     CloseHandle(peer.hThread);
     CloseHandle(peer.hProcess);
+    CloseHandle(ready);
+    CloseHandle(go);
+    EXPECT_GT(queries, 10);
     EXPECT_EQ(waited, WAIT_OBJECT_0);
     EXPECT_EQ(code, 0u);
     EXPECT_EQ(failures, 0);
