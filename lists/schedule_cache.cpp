@@ -1,9 +1,9 @@
 #include "lists/schedule_cache.h"
 
+#include "core/contact_names.h"
 #include "core/date_text.h"
 #include "core/dates.h"
 #include "core/db_access.h"
-#include "core/link_tables.h"
 #include "core/record_layouts.h"
 #include "core/short_date_restrict.h"
 #include "core/state.h"
@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <string>
 #include <unordered_map>
 
 ScheduleTable MonthScheduleCache;
@@ -139,12 +140,83 @@ bool ReadDelivery(IPOutlookItemCollection* items, int index, Delivery* out)
     return read;
 }
 
-// What the link tables say of one appointment, looked up once per load
-// (occurrences and per-day deliveries share the id).
+// What the link tables say of one appointment.
 struct LinkFacts {
     bool linkedToContact = false;
     wchar_t contact[kScheduleContactChars] = L"";
     int32_t anniversaryId = 0;
+};
+
+// The link tables read once per load: the contact of each linked item and
+// the anniversary each mirror appointment stands for (the first record of
+// an item in the table's order, as a lookup by item finds it), and the
+// names of the contacts met.
+class LinkSnapshot {
+public:
+    LinkSnapshot()
+    {
+        ReadFirstPerKey(kPlanLinkDatabase, kLinkItem, kLinkContact, &contacts_);
+        ReadFirstPerKey(kAnniversaryDatabase, kAnniversaryAppointment, kAnniversaryId, &anniversaries_);
+    }
+
+    // Facts of an appointment, looked up once per load (occurrences and
+    // per-day deliveries share the id).
+    const LinkFacts& Of(CEOID oid, CEOID contactFilter)
+    {
+        auto found = facts_.find(oid);
+        if (found != facts_.end())
+            return found->second;
+        LinkFacts& facts = facts_[oid];
+        CEOID contact = Find(contacts_, oid);
+        if (contactFilter) {
+            facts.linkedToContact = contact != 0 && contact == contactFilter;
+            return facts;
+        }
+        if (contact)
+            CopyText(facts.contact, NameOf(contact));
+        facts.anniversaryId = static_cast<int32_t>(Find(anniversaries_, oid));
+        return facts;
+    }
+
+private:
+    using KeyMap = std::unordered_map<CEOID, CEOID>;
+
+    static void ReadFirstPerKey(LPCWSTR database, CEPROPID key, CEPROPID value, KeyMap* out)
+    {
+        WithOwnDatabase(database, key, [&](HANDLE db) {
+            DWORD index = 0;
+            if (!CeSeekDatabaseEx(db, CEDB_SEEK_BEGINNING, 0, 0, &index))
+                return;
+            do {
+                OwnRecord record;
+                if (!record.ReadCurrent(db))
+                    return;
+                out->emplace(static_cast<CEOID>(record.I4(key)), static_cast<CEOID>(record.I4(value)));
+            } while (CeSeekDatabaseEx(db, CEDB_SEEK_CURRENT, 1, 0, &index));
+        });
+    }
+
+    static CEOID Find(const KeyMap& map, CEOID key)
+    {
+        auto found = map.find(key);
+        return found == map.end() ? 0 : found->second;
+    }
+
+    const wchar_t* NameOf(CEOID contact)
+    {
+        auto found = names_.find(contact);
+        if (found == names_.end()) {
+            wchar_t name[kScheduleContactChars] = L"";
+            ReadContactDisplayName(contact, name, kScheduleContactChars);
+            found = names_.emplace(contact, name).first;
+        }
+        return found->second.c_str();
+    }
+
+    KeyMap contacts_;
+    KeyMap anniversaries_;
+    std::unordered_map<CEOID, std::wstring> names_;
+    std::unordered_map<CEOID, LinkFacts> facts_;
 };
 
 // Turns deliveries into entries: one per day of the window that an
@@ -164,7 +236,7 @@ public:
     // False once the table is full.
     bool Take(const Delivery& item)
     {
-        const LinkFacts& facts = FactsOf(item.oid);
+        const LinkFacts& facts = links_.Of(item.oid, contactFilter_);
         if (contactFilter_ && !facts.linkedToContact)
             return true;
         SYSTEMTIME start = TimeOf(item.start);
@@ -230,21 +302,6 @@ public:
     }
 
 private:
-    const LinkFacts& FactsOf(CEOID oid)
-    {
-        auto found = facts_.find(oid);
-        if (found != facts_.end())
-            return found->second;
-        LinkFacts& facts = facts_[oid];
-        if (contactFilter_) {
-            facts.linkedToContact = IsPlanLinkedToContact(contactFilter_, oid);
-        } else {
-            GetPlanLinkContact(oid, facts.contact, kScheduleContactChars);
-            facts.anniversaryId = FindAnniversaryOfAppointment(oid);
-        }
-        return facts;
-    }
-
     ScheduleTable* table_;
     QueryWindow window_;
     CEOID contactFilter_;
@@ -252,7 +309,7 @@ private:
     Delivery previous_;
     bool havePrevious_ = false;
     int64_t previousDay_ = 0;
-    std::unordered_map<CEOID, LinkFacts> facts_;
+    LinkSnapshot links_;
 };
 
 // Reads the window's appointments into the table; a failing Pocket Outlook

@@ -16,13 +16,16 @@ constexpr int kCardListDateSkip = 2;
 constexpr wchar_t kHolidayPrefix[] = L"[공휴일] ";
 
 // Empties a list and refills it row by row; a list that was shown is hidden
-// while it fills and shown again, one that was hidden stays hidden.
+// while it fills and shown again, one that was hidden stays hidden. Drawing
+// is off meanwhile too: a hidden list still repaints per row on some
+// platforms.
 class ListRefill {
 public:
     explicit ListRefill(HWND list) : list_(list), wasShown_(IsWindowVisible(list) != FALSE)
     {
         if (wasShown_)
             ShowWindow(list_, SW_HIDE);
+        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
         SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
     }
 
@@ -33,6 +36,8 @@ public:
         item.iItem = rows_;
         item.pszText = const_cast<wchar_t*>(columns[0]);
         int row = static_cast<int>(SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+        if (row < 0)
+            return;
         for (int column = 1; column < count; ++column) {
             LVITEMW sub = {};
             sub.iSubItem = column;
@@ -44,6 +49,7 @@ public:
 
     void Finish(int selection)
     {
+        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
         if (wasShown_)
             ShowWindow(list_, SW_SHOW);
         if (selection < 0 || selection >= rows_)
