@@ -66,3 +66,12 @@ function(quillon_test name)
     TIMEOUT ${T_TIMEOUT}
     ENVIRONMENT "QUILLON_BUILD=${CMAKE_BINARY_DIR};QUILLON_TEST_TIMEOUT=${T_TIMEOUT}")
 endfunction()
+
+# A DLL loaded for its resources only (a version, say), built into the given
+# folder, without an import library.
+function(quillon_resource_dll name directory)
+  add_library(${name} MODULE ${ARGN})
+  quillon_defaults(${name})
+  set_target_properties(${name} PROPERTIES PREFIX "" LIBRARY_OUTPUT_DIRECTORY "${directory}")
+  target_link_options(${name} PRIVATE -static)
+endfunction()

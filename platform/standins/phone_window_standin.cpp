@@ -5,8 +5,10 @@
 //   Standin <title>: data <offset> <up to 256 bytes as hexadecimal pairs>
 // The program's name picks the application; an argument is the title
 // instead (LgPhone.exe "LG PHONE" for the other title of that application).
-// It runs until it is closed.
+// It runs until it is closed. An application may have its own start-up and
+// its own commands (nate_phone.h).
 #include "platform/ce.h"
+#include "platform/standins/nate_phone.h"
 
 #include <strsafe.h>
 
@@ -18,12 +20,15 @@ struct PhoneApplication {
     const wchar_t* program;
     const wchar_t* windowClass;
     const wchar_t* title;
+    void (*prepare)();                                     // at start, or null
+    bool (*command)(const wchar_t* arguments, int* exitCode);  // its own commands, or null
 };
 
 const PhoneApplication kApplications[] = {
-    {L"HpPhone.exe", L"WCE_HPPHONE", L"HP Phone"},
-    {L"LgPhone.exe", L"AfxFrameOrView42u", L"LG_PDAPHONE"},
-    {L"NatePhone.exe", L"AfxTelvoNatePhone", L"Telvo Phone"},
+    {L"HpPhone.exe", L"WCE_HPPHONE", L"HP Phone", nullptr, nullptr},
+    {L"LgPhone.exe", L"AfxFrameOrView42u", L"LG_PDAPHONE", nullptr, nullptr},
+    {L"NatePhone.exe", L"AfxTelvoNatePhone", L"Telvo Phone", standins::PrepareNatePhone,
+     standins::RunNatePhoneCommand},
 };
 
 wchar_t g_title[64] = L"";
@@ -72,6 +77,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int)
     const PhoneApplication* application = ApplicationOfThisProgram();
     if (!application)
         return 1;
+    int exitCode = 0;
+    if (application->command && application->command(arguments, &exitCode))
+        return exitCode;
+    if (application->prepare)
+        application->prepare();
     StringCchCopyW(g_title, 64, arguments && arguments[0] ? arguments : application->title);
 
     WNDCLASSW wc = {};

@@ -150,7 +150,7 @@ qw_install_files() {
     mkdir -p "$device/$dir"
     rm -f "$device/$dir/$file"
     cp -l "$QUILLON_BUILD/bin/$file" "$device/$dir/" 2>/dev/null || cp "$QUILLON_BUILD/bin/$file" "$device/$dir/"
-  done < <(sed 's/[[:space:]]\+/ /' "$QUILLON_ROOT/tools/lib/device-install.txt")
+  done < <(qw_device_install_lines "$device")
 }
 
 # The screen size "WxH" of a device's profile.
@@ -170,4 +170,12 @@ qw_install_registry() {
 "Quillon Icon"="Glimmor"
 "Quillon InstallDir"="\\Program Files\\Quillon"
 REG
+}
+
+# The lines of device-install.txt, and on a device with the nate phone
+# ([Phone] App=nate) those of device-install-nate.txt: the phone's own files.
+qw_device_install_lines() {
+  local lists=("$QUILLON_ROOT/tools/lib/device-install.txt")
+  grep -q '^App=nate' "$1.ini" 2>/dev/null && lists+=("$QUILLON_ROOT/tools/lib/device-install-nate.txt")
+  sed 's/[[:space:]]\+/ /' "${lists[@]}"
 }

@@ -1,5 +1,5 @@
-// The phone and SMS library.
-#include "platform/ce.h"
+// A file that holds only a version resource.
+#include <windows.h>
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID)
 {

@@ -1,0 +1,16 @@
+// Resource ids of the soft-reset tool.
+#pragma once
+
+#define IDS_SNAPKIT_TITLE 1
+#define IDS_SNAPKIT_TEXT 2
+#define IDS_SNAPKIT_CLASS 3
+#define IDS_SNAPKIT_TOOLS 104
+#define IDS_SNAPKIT_DONE 301
+
+#define IDR_SNAPKIT_ACCELERATORS 3
+#define IDI_SNAPKIT 101
+#define IDR_SNAPKIT_MENU 102
+#define IDD_SNAPKIT_ABOUT 103
+
+#define IDM_SNAPKIT_TOOLS 40001
+#define IDM_SNAPKIT_ABOUT 40003
