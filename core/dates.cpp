@@ -117,6 +117,8 @@ double OleDateOf(int year, int month, int day)
 SYSTEMTIME* AddDaysToDate(SYSTEMTIME* result, int year, int month, int day, int days)
 {
     *result = SYSTEMTIME{};
+    if (year < kFirstDateYear || year > kLastDateYear)
+        return nullptr;
     const int64_t target = DayNumber(year, month, day) + days;
     int y = 0, m = 0, d = 0;
     if (!DateOfDayNumber(target, &y, &m, &d))

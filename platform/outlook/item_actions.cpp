@@ -76,11 +76,11 @@ HRESULT CheckReminderLead(const ItemData& appointment)
 {
     if (!appointment.Rule().Recurs() || !appointment.Flag(kPropReminderSet))
         return S_OK;
-    long lead = static_cast<long>(appointment.Number(kPropReminderMinutes));
-    long gap = ShortestGapMinutes(appointment.Rule());
+    long long lead = appointment.Number(kPropReminderMinutes);
+    long long gap = ShortestGapMinutes(appointment.Rule());
     if (lead < gap)
         return S_OK;
-    NKDbgPrintfW(L"ceoutlook: not saved: a reminder %ld minutes ahead is not shorter than the %ld minutes "
+    NKDbgPrintfW(L"ceoutlook: not saved: a reminder %lld minutes ahead is not shorter than the %lld minutes "
                  L"between occurrences\r\n",
                  lead, gap);
     return POOM_E_REMINDER_TOO_LONG;

@@ -6,6 +6,48 @@
 
 namespace poom {
 
+namespace {
+
+uint64_t TicksOf(const FILETIME& time)
+{
+    return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+FILETIME FileTimeOfTicks(uint64_t ticks)
+{
+    FILETIME time;
+    time.dwLowDateTime = static_cast<DWORD>(ticks);
+    time.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
+    return time;
+}
+
+}  // namespace
+
+FILETIME FileTimeOfValue(const PropValue& value)
+{
+    FILETIME read = FileTimeOfTicks(value.fileTime);
+    return FileTimeToDate(read) == value.date ? read : DateToFileTime(value.date);
+}
+
+bool PropValue::operator==(const PropValue& other) const
+{
+    if (type != other.type || text != other.text || number != other.number || date != other.date ||
+        bytes != other.bytes || real != other.real)
+        return false;
+    FILETIME mine = FileTimeOfValue(*this);
+    FILETIME theirs = FileTimeOfValue(other);
+    return mine.dwLowDateTime == theirs.dwLowDateTime && mine.dwHighDateTime == theirs.dwHighDateTime;
+}
+
+PropValue DateValue(const FILETIME& time)
+{
+    PropValue value;
+    value.type = CEVT_FILETIME;
+    value.date = FileTimeToDate(time);
+    value.fileTime = TicksOf(time);
+    return value;
+}
+
 const PropValue* ItemData::Find(CEPROPID prop, const PropMap* overrides) const
 {
     if (overrides) {
@@ -54,6 +96,14 @@ void ItemData::SetDate(CEPROPID prop, double date)
         return;
     }
     Fresh(prop, CEVT_FILETIME).date = date;
+}
+
+void ItemData::SetFileTime(CEPROPID prop, const FILETIME& time)
+{
+    PropValue value = DateValue(time);
+    SetDate(prop, value.date);
+    if (Has(prop))
+        props_[prop] = value;
 }
 
 long long ItemData::Number(CEPROPID prop, long long missing) const

@@ -9,6 +9,7 @@
 #include "platform/outlook/recurrence_rule.h"
 #include "platform/outlook/restriction.h"
 
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -19,12 +20,21 @@ namespace poom {
 struct PropValue {
     WORD type = CEVT_LPWSTR;
     std::wstring text;         // CEVT_LPWSTR
-    long long number = 0;      // integer types
+    long long number = 0;      // integer types and CEVT_BOOL, as stored
     double date = 0;           // CEVT_FILETIME, as a variant time
     std::vector<BYTE> bytes;   // CEVT_BLOB, CEVT_STREAM
+    uint64_t fileTime = 0;     // CEVT_FILETIME as read; it stands while date is the date it gives
+    double real = 0;           // CEVT_R8
 
-    bool operator==(const PropValue&) const = default;
+    // A date compares by the FILETIME it is written as.
+    bool operator==(const PropValue& other) const;
 };
+
+// The FILETIME a date value is written as: the one it was read from while
+// its date is unchanged (so that a part of a second survives), else the date's.
+FILETIME FileTimeOfValue(const PropValue& value);
+// A date value as read from a FILETIME.
+PropValue DateValue(const FILETIME& time);
 
 using PropMap = std::map<CEPROPID, PropValue>;
 
@@ -66,6 +76,7 @@ public:
     void SetText(CEPROPID prop, const std::wstring& text);  // empty removes
     double Date(CEPROPID prop) const;                        // no date when missing
     void SetDate(CEPROPID prop, double date);                // no date removes
+    void SetFileTime(CEPROPID prop, const FILETIME& time);   // as SetDate, keeping the exact time
     long long Number(CEPROPID prop, long long missing = 0) const;
     void SetNumber(CEPROPID prop, long long value);
     bool Flag(CEPROPID prop) const { return Number(prop) != 0; }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace poom {
 
@@ -49,7 +48,35 @@ bool Passes(const QuerySpec& query, const QueryEntry& entry, double start, doubl
     return true;
 }
 
-// Adds the entry, or on a CE 4 device one delivery per day it touches.
+// A day bound of a window, within the days a walk can reach.
+long WalkDay(double day)
+{
+    if (!(day >= kFirstSupportedDay))
+        return kFirstSupportedDay - 1;
+    if (day > kLastSupportedDay)
+        return kLastSupportedDay + 1;
+    return static_cast<long>(day);
+}
+
+// The starts a day's share of an item (at most a day long) can have and
+// still match: the restrictions' windows for shares of no length and of a
+// whole day, joined.
+StartWindow ShareWindow(const QuerySpec& query)
+{
+    StartWindow window;
+    for (const auto& restriction : query.restrictions) {
+        StartWindow none = restriction->StartWindowFor(0);
+        StartWindow whole = restriction->StartWindowFor(1);
+        window.from = std::max(window.from, std::min(none.from, whole.from));
+        window.to = std::min(window.to, std::max(none.to, whole.to));
+    }
+    return window;
+}
+
+// Adds the entry, or on a CE 4 device one delivery per day it touches. Only
+// the days whose share can match are judged, and without an upper bound no
+// more of them than an open expansion delivers: a stored item may span
+// thousands of years.
 void Deliver(const QuerySpec& query, const QueryEntry& entry, std::vector<QueryEntry>* out)
 {
     bool perDay = query.includeRecurrences && query.deviceMajorVersion == 4 &&
@@ -61,6 +88,13 @@ void Deliver(const QuerySpec& query, const QueryEntry& entry, std::vector<QueryE
             out->push_back(entry);
         return;
     }
+    StartWindow shares = ShareWindow(query);
+    if (shares.from > -1e300)
+        firstDay = std::max<long>(firstDay, WalkDay(std::floor(shares.from) - 1));
+    if (shares.to < 1e300)
+        lastDay = std::min<long>(lastDay, WalkDay(std::ceil(shares.to) + 1));
+    else if (lastDay - firstDay >= kOpenEndedOccurrenceLimit)
+        lastDay = firstDay + kOpenEndedOccurrenceLimit - 1;
     for (long day = firstDay; day <= lastDay; ++day) {
         double shareStart = std::max(entry.start, static_cast<double>(day));
         double shareEnd = std::min(entry.end, static_cast<double>(day + 1) - kSecond);
@@ -100,10 +134,9 @@ void ExpandSeries(const QuerySpec& query, const std::shared_ptr<const ItemData>&
         window.from = std::max(window.from, one.from);
         window.to = std::min(window.to, one.to);
     }
-    long fromDay = window.from > -1e300 ? static_cast<long>(std::floor(window.from)) - 1 : rule.startDay;
-    long toDay = window.to < 1e300 ? static_cast<long>(std::ceil(window.to)) + 1
-                                   : std::numeric_limits<long>::max();
-    bool openEnded = toDay == std::numeric_limits<long>::max() && rule.end == RecurrenceEnd::Never;
+    long fromDay = window.from > -1e300 ? WalkDay(std::floor(window.from) - 1) : rule.startDay;
+    bool openEnded = !(window.to < 1e300);
+    long toDay = openEnded ? kLastSupportedDay : WalkDay(std::ceil(window.to) + 1);
     int visited = 0;
     ForEachOccurrenceDay(rule, std::max(fromDay, rule.startDay), toDay, [&](long day) {
         double original = static_cast<double>(day) + timeOfDay;

@@ -7,11 +7,13 @@
 //
 // Expansion: the occurrences whose start can satisfy the restriction (its
 // conditions on Start and End bound them), moved occurrences at their new
-// times, deleted ones left out; an expansion without an upper bound stops
-// after the series' 1000th occurrence. With recurrences included, on a
+// times, deleted ones left out; an expansion that the restriction gives no
+// upper bound stops after the series' 1000th occurrence, however the series
+// ends. With recurrences included, on a
 // device of CE major version 4 an item that spans several days is delivered once for each day it touches,
 // the restriction judging each day's share of it, all deliveries carrying
-// the item's own Start and End.
+// the item's own Start and End; without an upper bound in the restriction,
+// its first 1000 days at most.
 #pragma once
 
 #include "platform/outlook/item_data.h"

@@ -1,18 +1,19 @@
 #include "platform/outlook/ole_dates.h"
 
+#include <climits>
 #include <cmath>
 
 namespace poom {
 
 namespace {
 
-long DaysFromCivil(int year, int month, int day)
+long long DaysFromCivil(int year, int month, int day)
 {
-    int y = month <= 2 ? year - 1 : year;
-    long era = (y >= 0 ? y : y - 399) / 400;
-    long yoe = y - era * 400;
-    long doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    long long y = month <= 2 ? year - 1LL : year;
+    long long era = (y >= 0 ? y : y - 399) / 400;
+    long long yoe = y - era * 400;
+    long long doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + doe;
 }
 
@@ -20,9 +21,9 @@ long DaysFromCivil(int year, int month, int day)
 constexpr long long kFileTimeEpochDays = 109205;
 
 // 1899-12-30 on the scale of DaysFromCivil.
-long EpochOffset()
+long long EpochOffset()
 {
-    static const long offset = DaysFromCivil(1899, 12, 30);
+    static const long long offset = DaysFromCivil(1899, 12, 30);
     return offset;
 }
 
@@ -41,19 +42,24 @@ int DaysInMonth(int year, int month)
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-long DayNumber(int year, int month, int day)
+bool IsSupportedDate(DATE date)
 {
-    return DaysFromCivil(year, month, day) - EpochOffset();
+    return date >= kFirstSupportedDay && date < kLastSupportedDay + 1.0;
 }
 
-CivilDate DateOfDayNumber(long dayNumber)
+long DayNumber(int year, int month, int day)
 {
-    long z = dayNumber + EpochOffset();
-    long era = (z >= 0 ? z : z - 146096) / 146097;
-    long doe = z - era * 146097;
-    long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    long mp = (5 * doy + 2) / 153;
+    return static_cast<long>(DaysFromCivil(year, month, day) - EpochOffset());
+}
+
+CivilDate DateOfDayNumber(long long dayNumber)
+{
+    long long z = dayNumber + EpochOffset();
+    long long era = (z >= 0 ? z : z - 146096) / 146097;
+    long long doe = z - era * 146097;
+    long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    long long mp = (5 * doy + 2) / 153;
     CivilDate result;
     result.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
     result.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
@@ -69,8 +75,12 @@ DATE MakeDate(int year, int month, int day, int hour, int minute, int second)
 long DayOf(DATE date)
 {
     // Round first so that 23:59:59.9999 noise does not fall into the next day's start.
-    double seconds = std::floor(date * 86400.0 + 0.5);
-    return static_cast<long>(std::floor(seconds / 86400.0));
+    double day = std::floor(std::floor(date * 86400.0 + 0.5) / 86400.0);
+    if (!(day > LONG_MIN))  // NaN too
+        return LONG_MIN;
+    if (day >= LONG_MAX)
+        return LONG_MAX;
+    return static_cast<long>(day);
 }
 
 DATE Midnight(DATE date)
@@ -112,7 +122,7 @@ bool SystemTimeToDate(const SYSTEMTIME& time, DATE* date)
 
 bool DateToSystemTime(DATE date, SYSTEMTIME* time)
 {
-    if (!(date > -657435.0 && date < 2958466.0))  // years 100 to 9999
+    if (!IsSupportedDate(date))
         return false;
     long day = DayOf(date);
     CivilDate civil = DateOfDayNumber(day);

@@ -21,12 +21,20 @@ constexpr double kSameTimeTolerance = kSecond / 2;
 bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);
 
+// The days the object model takes: 0100-01-01 to 9999-12-31, the range of
+// the system-time conversions.
+constexpr long kFirstSupportedDay = -657434;
+constexpr long kLastSupportedDay = 2958465;
+// A variant time on one of those days (false for NaN and infinities).
+bool IsSupportedDate(DATE date);
+
 // Whole days since 1899-12-30 (may be negative) for a valid civil date.
 long DayNumber(int year, int month, int day);
-CivilDate DateOfDayNumber(long dayNumber);
+// Any day number, however far out, in 64-bit arithmetic.
+CivilDate DateOfDayNumber(long long dayNumber);
 
 DATE MakeDate(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
-long DayOf(DATE date);            // the whole day a variant time falls on
+long DayOf(DATE date);            // the whole day a variant time falls on, saturated to long
 DATE Midnight(DATE date);         // start of that day
 double TimeOfDay(DATE date);      // fraction of the day
 int WeekdayOf(DATE date);         // 0 Sunday .. 6 Saturday

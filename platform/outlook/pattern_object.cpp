@@ -12,8 +12,6 @@
 #include "platform/outlook/ole_dates.h"
 #include "platform/outlook/pim_store.h"
 
-#include <climits>
-
 namespace poom {
 
 namespace {
@@ -85,9 +83,7 @@ public:
         probe.type = type;
         if (!probe.Recurs())
             return E_INVALIDARG;
-        FillDefaults();
-        Rule().type = type;
-        return S_OK;
+        return Change([&](RecurrenceRule& rule) { rule.type = type; });
     }
     HRESULT STDMETHODCALLTYPE put_StartTime(DATE time) override
     {
@@ -108,10 +104,14 @@ public:
     }
     HRESULT STDMETHODCALLTYPE put_PatternStartDate(DATE date) override
     {
+        if (!IsSupportedDate(date))
+            return E_INVALIDARG;
         return Change([&](RecurrenceRule& rule) { rule.startDay = DayOf(date); });
     }
     HRESULT STDMETHODCALLTYPE put_PatternEndDate(DATE date) override
     {
+        if (!IsSupportedDate(date))
+            return E_INVALIDARG;
         return Change([&](RecurrenceRule& rule) {
             rule.end = RecurrenceEnd::ByDate;
             rule.endDay = DayOf(date);
@@ -129,7 +129,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE put_Interval(long interval) override
     {
-        return ChangeInRange(&RecurrenceRule::interval, interval, 0, LONG_MAX);
+        return ChangeInRange(&RecurrenceRule::interval, interval, 1, kMaxRecurrenceInterval);
     }
     HRESULT STDMETHODCALLTYPE put_DayOfWeekMask(long mask) override
     {
@@ -160,6 +160,8 @@ public:
     }
     HRESULT STDMETHODCALLTYPE put_Occurrences(long count) override
     {
+        if (count < 0)
+            return E_INVALIDARG;
         return Change([&](RecurrenceRule& rule) {
             if (count > 0) {
                 rule.end = RecurrenceEnd::ByCount;
@@ -243,13 +245,19 @@ private:
     }
 
     // Pattern properties can be set before the type; they wait in the rule.
+    // A change that would leave the rule out of range (a count whose last
+    // occurrence passes 9999, say) is refused and changes nothing.
     template <class Edit>
     HRESULT Change(Edit edit)
     {
         if (state_->occurrence)
             return E_ACCESSDENIED;
         FillDefaults();
-        edit(Rule());
+        RecurrenceRule changed = Rule();
+        edit(changed);
+        if (!RuleInRange(changed))
+            return E_INVALIDARG;
+        Rule() = changed;
         return S_OK;
     }
 

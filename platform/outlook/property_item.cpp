@@ -4,7 +4,7 @@
 #include "platform/outlook/categories.h"
 #include "platform/outlook/item_actions.h"
 #include "platform/outlook/objects.h"
-#include "platform/outlook/ole_dates.h"
+#include "platform/outlook/record_codec.h"
 
 #include <algorithm>
 
@@ -81,14 +81,15 @@ public:
             }
             switch (TypeFromPropID(value.propid)) {
             case CEVT_LPWSTR: item.SetText(value.propid, value.val.lpwstr ? value.val.lpwstr : L""); break;
-            case CEVT_FILETIME: item.SetDate(value.propid, FileTimeToDate(value.val.filetime)); break;
+            case CEVT_FILETIME: item.SetFileTime(value.propid, value.val.filetime); break;
             case CEVT_BLOB:
             case CEVT_STREAM: item.SetBytes(value.propid, value.val.blob.lpb, value.val.blob.dwCount); break;
-            case CEVT_I2: item.SetNumber(value.propid, value.val.iVal); break;
-            case CEVT_UI2: item.SetNumber(value.propid, value.val.uiVal); break;
-            case CEVT_I4: item.SetNumber(value.propid, value.val.lVal); break;
-            case CEVT_UI4: item.SetNumber(value.propid, value.val.ulVal); break;
-            case CEVT_BOOL: item.SetNumber(value.propid, value.val.boolVal ? 1 : 0); break;
+            case CEVT_I2:
+            case CEVT_UI2:
+            case CEVT_I4:
+            case CEVT_UI4:
+            case CEVT_BOOL:
+            case CEVT_R8: item.Props()[value.propid] = PropValueOf(value); break;
             default: return E_INVALIDARG;
             }
         }
@@ -165,7 +166,6 @@ private:
             memcpy(tail, value.text.c_str(), (value.text.size() + 1) * sizeof(wchar_t));
             out->val.lpwstr = reinterpret_cast<LPWSTR>(tail);
             return tail + (value.text.size() + 1) * sizeof(wchar_t);
-        case CEVT_FILETIME: out->val.filetime = DateToFileTime(value.date); return tail;
         case CEVT_BLOB:
         case CEVT_STREAM:
             if (!value.bytes.empty())
@@ -173,11 +173,7 @@ private:
             out->val.blob.dwCount = static_cast<DWORD>(value.bytes.size());
             out->val.blob.lpb = tail;
             return tail + ((value.bytes.size() + 1) & ~static_cast<size_t>(1));
-        case CEVT_I2: out->val.iVal = static_cast<short>(value.number); return tail;
-        case CEVT_UI2: out->val.uiVal = static_cast<USHORT>(value.number); return tail;
-        case CEVT_UI4: out->val.ulVal = static_cast<ULONG>(value.number); return tail;
-        case CEVT_BOOL: out->val.boolVal = value.number != 0; return tail;
-        default: out->val.lVal = static_cast<long>(value.number); return tail;
+        default: out->val = CePropValOf(id, value).val; return tail;
         }
     }
 

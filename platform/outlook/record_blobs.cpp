@@ -3,11 +3,17 @@
 #include "platform/outlook/byte_fields.h"
 #include "platform/outlook/ole_dates.h"
 
+#include <cstring>
+
 namespace poom {
 
 namespace {
 
 constexpr uint16_t kBlobVersion = 1;
+// The fewest bytes one entry takes, so that a count the blob cannot hold is
+// refused before anything is made for it.
+constexpr size_t kLeastExceptionBytes = 11;  // start, deleted, value count
+constexpr size_t kLeastRecipientBytes = 4;   // two empty texts
 
 uint64_t Ticks(double date)
 {
@@ -28,9 +34,19 @@ void PutValue(ByteWriter& out, CEPROPID prop, const PropValue& value)
     out.PutU32LE(prop);
     switch (TypeFromPropID(prop)) {
     case CEVT_LPWSTR: PutText16(out, value.text); break;
-    case CEVT_FILETIME: out.PutU64LE(Ticks(value.date)); break;
+    case CEVT_FILETIME: {
+        FILETIME time = FileTimeOfValue(value);
+        out.PutU64LE((static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+        break;
+    }
     case CEVT_BLOB:
     case CEVT_STREAM: PutBytes32(out, value.bytes); break;
+    case CEVT_R8: {
+        uint64_t bits = 0;
+        std::memcpy(&bits, &value.real, sizeof(bits));
+        out.PutU64LE(bits);
+        break;
+    }
     default: out.PutU32LE(static_cast<uint32_t>(value.number)); break;
     }
 }
@@ -49,13 +65,25 @@ bool GetValue(ByteReader& in, CEPROPID* prop, PropValue* value)
         uint64_t ticks;
         if (!in.GetU64LE(&ticks))
             return false;
-        value->date = DateOfTicks(ticks);
+        FILETIME time;
+        time.dwLowDateTime = static_cast<DWORD>(ticks);
+        time.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
+        *value = DateValue(time);
         return true;
     }
     case CEVT_BLOB:
     case CEVT_STREAM: return GetBytes32(in, &value->bytes);
+    case CEVT_R8: {
+        uint64_t bits;
+        if (!in.GetU64LE(&bits))
+            return false;
+        std::memcpy(&value->real, &bits, sizeof(bits));
+        return true;
+    }
     case CEVT_I2:
     case CEVT_I4:
+    case CEVT_BOOL:
+    case CEVT_AUTO_I4:
     case CEVT_UI2:
     case CEVT_UI4: {
         uint32_t n;
@@ -118,6 +146,8 @@ bool DecodeRecurrence(const BYTE* bytes, size_t count, RecurrenceRule* rule)
     result.dayOfMonth = static_cast<int32_t>(fields[5]);
     result.instance = static_cast<int32_t>(fields[6]);
     result.monthOfYear = static_cast<int32_t>(fields[7]);
+    if (!RuleInRange(result))
+        return false;
     *rule = result;
     return true;
 }
@@ -141,7 +171,7 @@ bool DecodeExceptions(const BYTE* bytes, size_t count, std::vector<OccurrenceExc
 {
     ByteReader in(bytes, count);
     uint16_t total;
-    if (!GetVersion(in) || !in.GetU16LE(&total))
+    if (!GetVersion(in) || !in.GetU16LE(&total) || in.Left() / kLeastExceptionBytes < total)
         return false;
     std::vector<OccurrenceException> result(total);
     for (OccurrenceException& exception : result) {
@@ -182,7 +212,7 @@ bool DecodeRecipients(const BYTE* bytes, size_t count, std::vector<Recipient>* r
 {
     ByteReader in(bytes, count);
     uint16_t total;
-    if (!GetVersion(in) || !in.GetU16LE(&total))
+    if (!GetVersion(in) || !in.GetU16LE(&total) || in.Left() / kLeastRecipientBytes < total)
         return false;
     std::vector<Recipient> result(total);
     for (Recipient& recipient : result)

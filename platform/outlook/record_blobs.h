@@ -13,13 +13,15 @@
 //   u16 version 1, u16 count, then per exception:
 //   u64 original start, u8 deleted (0/1), u16 value count, then per value:
 //   u32 property id, and by its type: LPWSTR u16 length + text; I2, I4,
-//   UI2, UI4 i32; FILETIME u64; BLOB, STREAM u32 length + bytes.
+//   UI2, UI4, BOOL, AUTO_I4 i32; R8 u64 (its IEEE bits); FILETIME u64;
+//   BLOB, STREAM u32 length + bytes.
 //
 // Recipients (kPropRecipients):
 //   u16 version 1, u16 count, then per recipient: name, address (texts).
 //
 // A blob that is short, has another version, or runs on past its end is
-// refused as a whole.
+// refused as a whole; so is a recurrence outside RuleInRange
+// (recurrence_rule.h), and its item reads as not recurring.
 #pragma once
 
 #include "platform/outlook/item_data.h"

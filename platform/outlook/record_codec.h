@@ -32,6 +32,12 @@ private:
     bool existing_;
 };
 
+// One record value as the item keeps it, and back, every type exactly (an
+// R8, a BOOL other than 0 and 1, a FILETIME's part of a second). Texts and
+// bytes of the CEPROPVAL point into the PropValue.
+PropValue PropValueOf(const CEPROPVAL& value);
+CEPROPVAL CePropValOf(CEPROPID prop, const PropValue& value);
+
 // The item a record holds. Properties the item model does not know are kept
 // as they are, so that a save writes them back.
 ItemData DecodeRecord(ItemKind kind, CEOID oid, const CEPROPVAL* values, WORD count);

@@ -9,7 +9,9 @@ namespace poom {
 namespace {
 
 constexpr long kWeekdayMask = 62;  // Monday to Friday
-constexpr int kLastYear = 9999;
+
+// Day arithmetic of the walk: 64 bits, so that no period count overflows.
+using Day = long long;
 
 long MaskOrDefault(long mask, long startDay)
 {
@@ -22,8 +24,28 @@ long IntervalOf(const RecurrenceRule& rule)
     return rule.interval > 0 ? rule.interval : 1;
 }
 
-// One period of the rule (a day, week, month or year step) and the days it
-// contributes, ascending. Returns false past the calendar's end.
+bool EveryWeekday(const RecurrenceRule& rule)
+{
+    return rule.type == 0 && rule.interval == 0;
+}
+
+int BitCount(long mask)
+{
+    int count = 0;
+    for (; mask != 0; mask &= mask - 1)
+        ++count;
+    return count;
+}
+
+bool OnSupportedDay(long long day)
+{
+    return day >= kFirstSupportedDay && day <= kLastSupportedDay;
+}
+
+// The periods of a rule (a day, week, month or year step, counted from the
+// pattern start) and the days each contributes, ascending. Only the first
+// period can hold days before the pattern start; every later one holds
+// PerPeriod() occurrences.
 class Periods {
 public:
     explicit Periods(const RecurrenceRule& rule) : rule_(rule)
@@ -32,72 +54,101 @@ public:
         startYear_ = start.year;
         startMonth_ = start.month;
         startDayOfMonth_ = start.day;
+        Day days[7];
+        int count = 0;
+        if (Days(0, days, &count)) {
+            for (int i = 0; i < count; ++i)
+                skippedInFirst_ += days[i] < rule.startDay ? 1 : 0;
+        }
+    }
+
+    int PerPeriod() const
+    {
+        switch (rule_.type) {
+        case 0: return EveryWeekday(rule_) ? BitCount(kWeekdayMask) : 1;
+        case 1: return BitCount(MaskOrDefault(rule_.dayOfWeekMask, rule_.startDay));
+        default: return 1;
+        }
     }
 
     // Index of a period at or before the one holding `day`.
-    long PeriodNear(long day) const
+    Day PeriodNear(Day day) const
     {
-        long days = day - rule_.startDay;
+        Day days = std::min<Day>(day, kLastSupportedDay + 1) - rule_.startDay;
         if (days <= 0)
             return 0;
-        long step = IntervalOf(rule_);
+        Day step = IntervalOf(rule_);
         switch (rule_.type) {
-        case 0: return rule_.interval == 0 ? days / 7 : days / step;
+        case 0: return EveryWeekday(rule_) ? days / 7 : days / step;
         case 1: return days / (7 * step);
         case 2:
-        case 3: return std::max(0L, (days / 31) / step - 1);
-        default: return std::max(0L, (days / 366) / step - 1);
+        case 3: return std::max<Day>(0, (days / 31) / step - 1);
+        default: return std::max<Day>(0, (days / 366) / step - 1);
         }
     }
 
-    bool Days(long period, long* days, int* count) const
+    // Occurrences of the periods before this one, had the rule no end.
+    Day OccurrencesBefore(Day period) const
+    {
+        return period == 0 ? 0 : period * PerPeriod() - skippedInFirst_;
+    }
+
+    // The period that holds the n-th occurrence (n from 1).
+    Day PeriodOfOccurrence(Day n) const
+    {
+        Day per = PerPeriod();
+        return (n + skippedInFirst_ + per - 1) / per - 1;
+    }
+
+    // False once the period begins after the last supported day.
+    bool Days(Day period, Day* days, int* count) const
     {
         *count = 0;
-        long step = IntervalOf(rule_);
+        Day step = IntervalOf(rule_);
         switch (rule_.type) {
         case 0:
-            if (rule_.interval == 0) {
-                long weekStart = rule_.startDay - WeekdayOfDay(rule_.startDay) + period * 7;
-                for (int wd = 0; wd < 7; ++wd)
-                    if (kWeekdayMask & (1L << wd))
-                        days[(*count)++] = weekStart + wd;
-            } else {
-                days[(*count)++] = rule_.startDay + period * rule_.interval;
-            }
-            return DateOfDayNumber(days[0]).year <= kLastYear;
-        case 1: {
-            long mask = MaskOrDefault(rule_.dayOfWeekMask, rule_.startDay);
-            long weekStart = rule_.startDay - WeekdayOfDay(rule_.startDay) + period * 7 * step;
-            for (int wd = 0; wd < 7; ++wd)
-                if (mask & (1L << wd))
-                    days[(*count)++] = weekStart + wd;
-            return DateOfDayNumber(weekStart).year <= kLastYear;
-        }
+            if (EveryWeekday(rule_))
+                return WeekDays(period, kWeekdayMask, days, count);
+            days[(*count)++] = rule_.startDay + period * step;
+            return days[0] <= kLastSupportedDay;
+        case 1: return WeekDays(period * step, MaskOrDefault(rule_.dayOfWeekMask, rule_.startDay), days, count);
         case 2:
-        case 3: {
-            long monthIndex = (startMonth_ - 1) + period * step;
-            int year = startYear_ + static_cast<int>(monthIndex / 12);
-            int month = static_cast<int>(monthIndex % 12) + 1;
-            if (year > kLastYear)
-                return false;
-            days[(*count)++] = DayNumber(year, month, DayInMonth(year, month));
-            return true;
-        }
+        case 3: return MonthDay(startMonth_ - 1 + period * step, days, count);
         case 5:
         case 6: {
-            int year = startYear_ + static_cast<int>(period * step);
             int month = rule_.monthOfYear >= 1 && rule_.monthOfYear <= 12 ? static_cast<int>(rule_.monthOfYear)
                                                                             : startMonth_;
-            if (year > kLastYear)
-                return false;
-            days[(*count)++] = DayNumber(year, month, DayInMonth(year, month));
-            return true;
+            return MonthDay(period * step * 12 + month - 1, days, count);
         }
         }
         return false;
     }
 
 private:
+    // The masked days of the week `weeks` weeks after the pattern start's.
+    bool WeekDays(Day weeks, long mask, Day* days, int* count) const
+    {
+        Day weekStart = rule_.startDay - WeekdayOfDay(rule_.startDay) + weeks * 7;
+        if (weekStart > kLastSupportedDay)
+            return false;
+        for (int wd = 0; wd < 7; ++wd)
+            if (mask & (1L << wd))
+                days[(*count)++] = weekStart + wd;
+        return true;
+    }
+
+    // The rule's day in the month `months` months after January of the
+    // pattern start's year.
+    bool MonthDay(Day months, Day* days, int* count) const
+    {
+        Day year = startYear_ + months / 12;
+        if (year > 9999)
+            return false;
+        int month = static_cast<int>(months % 12) + 1;
+        days[(*count)++] = DayNumber(static_cast<int>(year), month, DayInMonth(static_cast<int>(year), month));
+        return true;
+    }
+
     int DayInMonth(int year, int month) const
     {
         if (rule_.type == 3 || rule_.type == 6)
@@ -110,37 +161,54 @@ private:
     int startYear_ = 0;
     int startMonth_ = 0;
     int startDayOfMonth_ = 0;
+    Day skippedInFirst_ = 0;
 };
 
-// Walks occurrences in order from the rule's start (or from near `fromDay`
-// when the count of earlier ones does not matter).
-void Walk(const RecurrenceRule& rule, long fromDay, const std::function<bool(long)>& visit)
+// The n-th occurrence day of a rule with no end (n from 1), if on a supported day.
+std::optional<Day> NthOccurrence(const RecurrenceRule& rule, Day n)
 {
-    if (!rule.Recurs())
+    Periods periods(rule);
+    Day period = periods.PeriodOfOccurrence(n);
+    Day days[7];
+    int count = 0;
+    if (!periods.Days(period, days, &count))
+        return std::nullopt;
+    Day seen = periods.OccurrencesBefore(period);
+    for (int i = 0; i < count; ++i) {
+        if (days[i] >= rule.startDay && ++seen == n)
+            return OnSupportedDay(days[i]) ? std::optional<Day>(days[i]) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// Walks occurrences in order from the given period on.
+void Walk(const RecurrenceRule& rule, Day firstPeriod, const std::function<bool(long)>& visit)
+{
+    if (!rule.Recurs() || !RuleInRange(rule))
         return;
     Periods periods(rule);
     bool counted = rule.end == RecurrenceEnd::ByCount;
-    if (counted && rule.occurrences <= 0)
-        return;
-    long period = counted ? 0 : periods.PeriodNear(fromDay);
-    long seen = 0;
-    long days[7];
+    Day seen = counted ? periods.OccurrencesBefore(firstPeriod) : 0;
+    Day days[7];
     int count = 0;
-    for (;; ++period) {
-        if (!periods.Days(period, days, &count))
-            return;
+    for (Day period = firstPeriod; periods.Days(period, days, &count); ++period) {
         for (int i = 0; i < count; ++i) {
-            long day = days[i];
+            Day day = days[i];
             if (day < rule.startDay)
                 continue;
-            if (rule.end == RecurrenceEnd::ByDate && day > rule.endDay)
+            if (day > kLastSupportedDay || (rule.end == RecurrenceEnd::ByDate && day > rule.endDay))
                 return;
             if (counted && ++seen > rule.occurrences)
                 return;
-            if (!visit(day))
+            if (!visit(static_cast<long>(day)))
                 return;
         }
     }
+}
+
+void WalkFrom(const RecurrenceRule& rule, Day fromDay, const std::function<bool(long)>& visit)
+{
+    Walk(rule, Periods(rule).PeriodNear(fromDay), visit);
 }
 
 }  // namespace
@@ -175,10 +243,21 @@ int NthDayOfMonth(int year, int month, long instance, long mask)
     return found;
 }
 
+bool RuleInRange(const RecurrenceRule& rule)
+{
+    if (!OnSupportedDay(rule.startDay) || rule.interval < 0 || rule.interval > kMaxRecurrenceInterval)
+        return false;
+    if (rule.end == RecurrenceEnd::ByDate && !OnSupportedDay(rule.endDay))
+        return false;
+    if (rule.end == RecurrenceEnd::ByCount && rule.Recurs())
+        return rule.occurrences >= 1 && NthOccurrence(rule, rule.occurrences).has_value();
+    return true;
+}
+
 void ForEachOccurrenceDay(const RecurrenceRule& rule, long fromDay, long toDay,
                           const std::function<bool(long)>& visit)
 {
-    Walk(rule, fromDay, [&](long day) {
+    WalkFrom(rule, fromDay, [&](long day) {
         if (day > toDay)
             return false;
         if (day < fromDay)
@@ -200,7 +279,7 @@ bool IsOccurrenceDay(const RecurrenceRule& rule, long day)
 std::optional<long> NextOccurrenceDay(const RecurrenceRule& rule, long day)
 {
     std::optional<long> next;
-    Walk(rule, day + 1, [&](long candidate) {
+    WalkFrom(rule, static_cast<Day>(day) + 1, [&](long candidate) {
         if (candidate <= day)
             return true;
         next = candidate;
@@ -211,22 +290,25 @@ std::optional<long> NextOccurrenceDay(const RecurrenceRule& rule, long day)
 
 std::optional<long> LastOccurrenceDay(const RecurrenceRule& rule)
 {
-    if (!rule.Recurs() || rule.end == RecurrenceEnd::Never)
+    if (!rule.Recurs() || rule.end == RecurrenceEnd::Never || !RuleInRange(rule))
         return std::nullopt;
+    if (rule.end == RecurrenceEnd::ByCount)
+        return static_cast<long>(*NthOccurrence(rule, rule.occurrences));
+    // The period before the one near the end is whole and not after it.
     std::optional<long> last;
-    Walk(rule, rule.startDay, [&](long day) {
+    Walk(rule, std::max<Day>(0, Periods(rule).PeriodNear(rule.endDay) - 1), [&](long day) {
         last = day;
         return true;
     });
     return last;
 }
 
-long ShortestGapMinutes(const RecurrenceRule& rule)
+long long ShortestGapMinutes(const RecurrenceRule& rule)
 {
-    constexpr long kDay = 1440;
-    long step = IntervalOf(rule);
+    constexpr long long kDay = 1440;
+    long long step = IntervalOf(rule);
     switch (rule.type) {
-    case 0: return rule.interval == 0 ? kDay : rule.interval * kDay;
+    case 0: return step * kDay;
     case 1: {
         long mask = MaskOrDefault(rule.dayOfWeekMask, rule.startDay);
         long smallest = 7;

@@ -11,7 +11,7 @@
 //              (the last day when the month is too short: Feb 29 -> Feb 28)
 //   yearNth    as monthNth, in month `monthOfYear` every `interval` years
 // Occurrences begin on the pattern start day and end by date (inclusive),
-// after a count, or never.
+// after a count, or never; none falls after 9999-12-31.
 #pragma once
 
 #include <functional>
@@ -37,8 +37,18 @@ struct RecurrenceRule {
     bool operator==(const RecurrenceRule&) const = default;
 };
 
+// The largest interval a rule may have.
+constexpr long kMaxRecurrenceInterval = 999;
+
+// Whether the rule is one the platform keeps: its start and end days on
+// supported days (ole_dates.h), an interval from 0 to the largest, and, for
+// a recurring rule ending after a count, at least one occurrence and the
+// last on or before 9999-12-31. A rule outside does not occur at all.
+bool RuleInRange(const RecurrenceRule& rule);
+
 // Calls visit(day) for every occurrence day within [fromDay, toDay] in
-// order, until visit returns false.
+// order, until visit returns false. Every walk starts near fromDay (a count
+// is taken up there by arithmetic), so its cost follows the days it visits.
 void ForEachOccurrenceDay(const RecurrenceRule& rule, long fromDay, long toDay,
                           const std::function<bool(long)>& visit);
 bool IsOccurrenceDay(const RecurrenceRule& rule, long day);
@@ -52,7 +62,7 @@ std::optional<long> LastOccurrenceDay(const RecurrenceRule& rule);
 // g) days, g the smallest distance around the week between two chosen days
 // (7 for one day); monthly kinds: interval x 28 days; yearly kinds: interval
 // x 12 x 28 days. In minutes; 0 for a rule that does not recur.
-long ShortestGapMinutes(const RecurrenceRule& rule);
+long long ShortestGapMinutes(const RecurrenceRule& rule);
 
 // The n-th (1-4, 5 = last) day of the month whose weekday is in the mask.
 int NthDayOfMonth(int year, int month, long instance, long mask);

@@ -10,15 +10,21 @@ namespace poom {
 
 enum class CompareOp { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual };
 
+// A condition, or AND or OR over two or more parts; a chain of one
+// operator is one node, so that only parentheses make the tree deeper.
 struct Restriction::Node {
     enum class Kind { And, Or, Condition } kind = Kind::Condition;
-    std::unique_ptr<Node> left, right;
+    std::vector<std::unique_ptr<Node>> parts;
     const FieldDef* field = nullptr;
     CompareOp op = CompareOp::Equal;
     FieldValue value;  // of the field's type
 };
 
 namespace {
+
+// Parentheses deeper than this are refused as malformed: the parser and
+// the evaluation recurse once per level.
+constexpr int kMaxNesting = 64;
 
 enum class TokenKind { End, Property, Text, Number, Operator, Open, Close, And, Or, Bad };
 
@@ -224,48 +230,38 @@ private:
 
     void Advance() { token_ = lexer_.Next(); }
 
-    NodePtr Join(Restriction::Node::Kind kind, NodePtr left, NodePtr right)
+    // Parts joined by one operator, each read by the next tighter rule.
+    NodePtr Chain(Restriction::Node::Kind kind, TokenKind joiner, NodePtr (Parser::*part)())
     {
+        NodePtr first = (this->*part)();
+        if (!first || token_.kind != joiner)
+            return first;
         auto node = std::make_unique<Restriction::Node>();
         node->kind = kind;
-        node->left = std::move(left);
-        node->right = std::move(right);
+        node->parts.push_back(std::move(first));
+        while (token_.kind == joiner) {
+            Advance();
+            NodePtr next = (this->*part)();
+            if (!next)
+                return nullptr;
+            node->parts.push_back(std::move(next));
+        }
         return node;
     }
 
-    NodePtr Or()
-    {
-        NodePtr left = And();
-        while (left && token_.kind == TokenKind::Or) {
-            Advance();
-            NodePtr right = And();
-            if (!right)
-                return nullptr;
-            left = Join(Restriction::Node::Kind::Or, std::move(left), std::move(right));
-        }
-        return left;
-    }
-
-    NodePtr And()
-    {
-        NodePtr left = Factor();
-        while (left && token_.kind == TokenKind::And) {
-            Advance();
-            NodePtr right = Factor();
-            if (!right)
-                return nullptr;
-            left = Join(Restriction::Node::Kind::And, std::move(left), std::move(right));
-        }
-        return left;
-    }
+    NodePtr Or() { return Chain(Restriction::Node::Kind::Or, TokenKind::Or, &Parser::And); }
+    NodePtr And() { return Chain(Restriction::Node::Kind::And, TokenKind::And, &Parser::Factor); }
 
     NodePtr Factor()
     {
         if (token_.kind == TokenKind::Open) {
+            if (++depth_ > kMaxNesting)
+                return nullptr;
             Advance();
             NodePtr inner = Or();
             if (!inner || token_.kind != TokenKind::Close)
                 return nullptr;
+            --depth_;
             Advance();
             return inner;
         }
@@ -292,6 +288,7 @@ private:
     Lexer lexer_;
     const std::wstring& picture_;
     Token token_;
+    int depth_ = 0;  // parentheses open
 };
 
 int Sign(double difference)
@@ -330,8 +327,10 @@ bool Holds(CompareOp op, int order)
 bool Evaluate(const Restriction::Node& node, const FieldSource& item)
 {
     switch (node.kind) {
-    case Restriction::Node::Kind::And: return Evaluate(*node.left, item) && Evaluate(*node.right, item);
-    case Restriction::Node::Kind::Or: return Evaluate(*node.left, item) || Evaluate(*node.right, item);
+    case Restriction::Node::Kind::And:
+        return std::all_of(node.parts.begin(), node.parts.end(), [&](const auto& part) { return Evaluate(*part, item); });
+    case Restriction::Node::Kind::Or:
+        return std::any_of(node.parts.begin(), node.parts.end(), [&](const auto& part) { return Evaluate(*part, item); });
     case Restriction::Node::Kind::Condition: break;
     }
     return Holds(node.op, CompareValues(item.Value(*node.field), node.value));
@@ -340,21 +339,27 @@ bool Evaluate(const Restriction::Node& node, const FieldSource& item)
 StartWindow WindowOf(const Restriction::Node& node, double durationDays)
 {
     StartWindow window;
-    if (node.kind != Restriction::Node::Kind::Condition) {
-        StartWindow a = WindowOf(*node.left, durationDays);
-        StartWindow b = WindowOf(*node.right, durationDays);
-        if (node.kind == Restriction::Node::Kind::And) {
-            window.from = std::max(a.from, b.from);
-            window.to = std::min(a.to, b.to);
-        } else if (a.Empty()) {
-            window = b;
-        } else if (b.Empty()) {
-            window = a;
-        } else {
-            window.from = std::min(a.from, b.from);
-            window.to = std::max(a.to, b.to);
+    if (node.kind == Restriction::Node::Kind::And) {
+        for (const auto& part : node.parts) {
+            StartWindow one = WindowOf(*part, durationDays);
+            window.from = std::max(window.from, one.from);
+            window.to = std::min(window.to, one.to);
         }
         return window;
+    }
+    if (node.kind == Restriction::Node::Kind::Or) {
+        // The hull of the parts that can hold at all.
+        StartWindow hull;
+        hull.from = std::numeric_limits<double>::infinity();
+        hull.to = -std::numeric_limits<double>::infinity();
+        for (const auto& part : node.parts) {
+            StartWindow one = WindowOf(*part, durationDays);
+            if (one.Empty())
+                continue;
+            hull.from = std::min(hull.from, one.from);
+            hull.to = std::max(hull.to, one.to);
+        }
+        return hull;
     }
     double shift;
     if (node.field->prop == kPropStart)

@@ -41,7 +41,8 @@ public:
     struct Node;
 
     // Null when the query is malformed (unknown property, bad token, a value
-    // that does not fit the property's type, unbalanced parentheses).
+    // that does not fit the property's type, unbalanced parentheses, or
+    // parentheses nested more than 64 deep).
     static std::unique_ptr<Restriction> Parse(ItemKind kind, const std::wstring& query,
                                               const std::wstring& datePicture);
     ~Restriction();

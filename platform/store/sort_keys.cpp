@@ -143,7 +143,7 @@ bool DecodeSortOrders(const void* data, size_t size, SortOrders* out)
             return false;
         for (uint8_t j = 0; j < props; ++j) {
             uint32_t id = 0, flags = 0;
-            if (!r.GetU32LE(&id) || !r.GetU32LE(&flags))
+            if (!r.GetU32LE(&id) || !r.GetU32LE(&flags) || !IsSortableType(TypeFromPropID(id)))
                 return false;
             o.props.push_back(id);
             o.flags.push_back(flags);

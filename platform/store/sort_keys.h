@@ -19,6 +19,8 @@ using SortOrders = std::vector<SortOrder>;
 
 // The stored form: u8 version 1, u8 count, then per order u16 key flags,
 // u8 property count, and per property u32 id, u32 flags; little-endian.
+// The reader refuses what a declaration would: more than CEDB_MAXSORTORDER
+// orders, 0 or more than CEDB_MAXSORTPROP properties, a type not sortable.
 std::string EncodeSortOrders(const SortOrders& orders);
 bool DecodeSortOrders(const void* data, size_t size, SortOrders* out);
 

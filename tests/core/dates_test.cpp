@@ -76,7 +76,9 @@ TEST(Dates, AddDaysToDate)
 TEST(Dates, AddDaysToDateOutOfRange)
 {
     struct Case { int y, m, d, days; };
-    const Case cases[] = {{9999, 12, 31, 1}, {1, 1, 1, -1}, {2005, 1, 1, INT_MAX}, {2005, 1, 1, INT_MIN}, {0, 6, 1, 0}};
+    // An input year outside 1..9999 is refused even when the sum would be in range.
+    const Case cases[] = {{9999, 12, 31, 1}, {1, 1, 1, -1},    {2005, 1, 1, INT_MAX}, {2005, 1, 1, INT_MIN},
+                          {0, 6, 1, 0},      {10000, 1, 1, -1}, {0, 12, 31, 1},       {-1, 1, 1, 800}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.y << "-" << c.m << "-" << c.d << " + " << c.days);
         SYSTEMTIME st;

@@ -62,6 +62,7 @@ StoredRecord ReadCurrent(HANDLE db)
             value.bytes.assign(values[i].val.blob.lpb, values[i].val.blob.lpb + values[i].val.blob.dwCount);
             break;
         case CEVT_FILETIME: value.time = values[i].val.filetime; break;
+        case CEVT_R8: value.real = values[i].val.dblVal; break;
         case CEVT_I2: value.number = values[i].val.iVal; break;
         case CEVT_UI2: value.number = values[i].val.uiVal; break;
         default: value.number = static_cast<long long>(values[i].val.ulVal); break;
@@ -228,6 +229,16 @@ StoredRecord PoomTest::RecordOf(const wchar_t* database, CEOID oid)
             record = ReadCurrent(db);
     });
     return record;
+}
+
+bool PoomTest::WriteRecord(const wchar_t* database, CEOID oid, std::vector<CEPROPVAL> values)
+{
+    bool written = false;
+    WithDatabase(major_, database, [&](CEGUID, CEOID, HANDLE db) {
+        written = db != INVALID_HANDLE_VALUE &&
+                  CeWriteRecordProps(db, oid, static_cast<WORD>(values.size()), values.data()) == oid;
+    });
+    return written;
 }
 
 std::vector<std::wstring> FormRequests()

@@ -68,6 +68,7 @@ struct StoredValue {
     std::wstring text;
     std::vector<BYTE> bytes;
     FILETIME time = {};
+    double real = 0;  // CEVT_R8
 };
 struct StoredRecord {
     CEOID oid = 0;
@@ -97,6 +98,8 @@ protected:
     DWORD RecordCount(const wchar_t* database);
     std::vector<StoredRecord> Records(const wchar_t* database);
     StoredRecord RecordOf(const wchar_t* database, CEOID oid);
+    // Writes values into a record straight, as another program would.
+    bool WriteRecord(const wchar_t* database, CEOID oid, std::vector<CEPROPVAL> values);
 
     Ref<IPOutlookApp> app_;
     int major_ = 5;

@@ -10,19 +10,11 @@
 using namespace poom;
 using fixtures::Appointment;
 using fixtures::Task;
+using fixtures::ItemFields;
 
 namespace {
 
 const wchar_t kPicture[] = L"MM/dd/yy";
-
-class ItemFields : public FieldSource {
-public:
-    explicit ItemFields(const ItemData& item) : item_(item) {}
-    FieldValue Value(const FieldDef& field) const override { return item_.Field(field); }
-
-private:
-    const ItemData& item_;
-};
 
 // The subjects of the items that pass, joined by "|".
 std::wstring Matching(ItemKind kind, const std::vector<ItemData>& items, const std::wstring& query)
