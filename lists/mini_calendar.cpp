@@ -4,6 +4,7 @@
 #include "core/dates.h"
 #include "core/lunar.h"
 #include "core/state.h"
+#include "mainwindow/state.h"
 
 #include <strsafe.h>
 
@@ -13,7 +14,6 @@ RECT DayCellRects[kGridRows][kGridColumns] = {};
 int32_t DayCellDays[kGridRows][kGridColumns] = {};
 int GridYear = 0;
 int GridMonth = 0;
-int ShownDayNameIndex = 0;
 
 namespace {
 
@@ -140,7 +140,8 @@ void SetLabel(HWND label, HFONT font, const wchar_t* text)
         SetWindowTextW(label, text);
 }
 
-void SetGridLabels(const MiniCalendarWindows& windows, int year, int month, const wchar_t* currentDate)
+// Returns the weekday of the date label shown, -1 when none.
+int SetGridLabels(const MiniCalendarWindows& windows, int year, int month, const wchar_t* currentDate)
 {
     wchar_t text[kLabelChars];
     StringCchPrintfW(text, kLabelChars, L"%d년", year);
@@ -157,15 +158,13 @@ void SetGridLabels(const MiniCalendarWindows& windows, int year, int month, cons
             ShowWindow(label, SW_HIDE);
     }
     DateParts date;
-    if (!ReadDateText(currentDate, &date))
-        return;
     SYSTEMTIME day = {};
-    if (!AddDaysToDate(&day, date.year, date.month, date.day, 0))
-        return;
-    ShownDayNameIndex = day.wDayOfWeek;
+    if (!ReadDateText(currentDate, &date) || !AddDaysToDate(&day, date.year, date.month, date.day, 0))
+        return -1;
+    int shown = day.wDayOfWeek;
     StringCchPrintfW(text, kLabelChars, L"%02d-%02d-%02d %s", day.wYear % 100, day.wMonth, day.wDay,
-                     kWeekdayNames[day.wDayOfWeek]);
-    if (HWND label = windows.dayNameLabels[ShownDayNameIndex]) {
+                     kWeekdayNames[shown]);
+    if (HWND label = windows.dayNameLabels[shown]) {
         SetWindowTextW(label, text);
         ShowWindow(label, SW_SHOW);
     }
@@ -175,6 +174,7 @@ void SetGridLabels(const MiniCalendarWindows& windows, int year, int month, cons
     if (SolarToLunar(day.wYear, day.wMonth, day.wDay, &lunar))
         StringCchPrintfW(text, kLabelChars, lunar.leap ? L"(음윤%d/%d)" : L"(음%d/%d)", lunar.month, lunar.day);
     SetLabel(windows.lunarLabel, AppFonts.large, text);
+    return shown;
 }
 
 }  // namespace
@@ -244,18 +244,37 @@ void PaintMonthCells(HDC dc, int year, int month, const MiniCalendarInputs& inpu
     GridMonth = month;
 }
 
-void PaintMiniCalendarTo(const MiniCalendarWindows& windows, HBITMAP bitmap, int year, int month,
-                         const MiniCalendarInputs& inputs, const wchar_t* currentDate)
+int PaintMiniCalendarTo(const MiniCalendarWindows& windows, HBITMAP bitmap, int year, int month,
+                        const MiniCalendarInputs& inputs, const wchar_t* currentDate)
 {
     if (!windows.grid || !bitmap)
-        return;
+        return -1;
     HDC windowDc = GetDC(windows.grid);
     HDC memory = CreateCompatibleDC(windowDc);
     HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
     PaintMonthCells(memory, year, month, inputs);
-    SetGridLabels(windows, year, month, currentDate);
+    int shown = SetGridLabels(windows, year, month, currentDate);
     BitBlt(windowDc, 0, 0, kPictureWidth, kPictureHeight, memory, 0, 0, SRCCOPY);
     SelectObject(memory, oldBitmap);
     DeleteDC(memory);
     ReleaseDC(windows.grid, windowDc);
+    return shown;
+}
+
+void PaintMiniCalendar(int year, int month)
+{
+    MiniCalendarWindows windows = {MonthGridWindow, GridYearLabel, GridMonthLabel, GridDateLabel, GridLunarLabel, {}};
+    for (int i = 0; i < kWeekDays; ++i)
+        windows.dayNameLabels[i] = ScheduleDayNameLabels[i];
+    wchar_t today[kDateTextChars];
+    WriteTodayText(today, kDateTextChars);
+    ScheduleDayNameIndex = PaintMiniCalendarTo(windows, MonthGridBitmap, year, month,
+                                               {RangeStart, RangeEnd, today, ActiveWeekStart}, CurrentDate);
+}
+
+void DrawMiniCalendarForDate(const wchar_t* date)
+{
+    DateParts parts;
+    if (ReadDateText(date, &parts))
+        PaintMiniCalendar(parts.year, parts.month);
 }

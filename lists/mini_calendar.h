@@ -29,9 +29,16 @@ struct MiniCalendarWindows {
 };
 
 // Paints the month into the kept bitmap and copies it to the grid window;
-// sets the labels from the current date. Does nothing without a bitmap.
-void PaintMiniCalendarTo(const MiniCalendarWindows& windows, HBITMAP bitmap, int year, int month,
-                         const MiniCalendarInputs& inputs, const wchar_t* currentDate);
+// sets the labels from the current date. Returns the weekday (0 Sunday) of
+// the date label shown, -1 when none. Does nothing (-1) without a bitmap.
+int PaintMiniCalendarTo(const MiniCalendarWindows& windows, HBITMAP bitmap, int year, int month,
+                        const MiniCalendarInputs& inputs, const wchar_t* currentDate);
+
+// The schedule view's grid: the month painted with the view's range, the
+// current date's labels and the week start in effect.
+void PaintMiniCalendar(int year, int month);
+// The same for the month of a date text ("%4d-%2d-%2d").
+void DrawMiniCalendarForDate(const wchar_t* date);
 
 // The system date as "yyyy-MM-dd".
 void WriteTodayText(wchar_t* out, size_t chars);

@@ -3,12 +3,14 @@
 #include "core/date_text.h"
 #include "core/dates.h"
 #include "lists/schedule_cache.h"
+#include "mainwindow/state.h"
 
 #include <strsafe.h>
 
 namespace {
 
 constexpr int kRangeLabelChars = 24;
+constexpr int kCardSchedulePanel = 0;
 
 void SetCardRangeLabel(HWND label, const wchar_t* fromDay)
 {
@@ -36,4 +38,23 @@ int LoadContactScheduleInto(HWND list, HWND rangeLabel, CEOID contactOid, const 
     QueryContactSchedule(contactOid, fromDay);
     SortScheduleTable(&ContactScheduleCache);
     return FillContactScheduleList(list, reselect);
+}
+
+void LoadMonthSchedule()
+{
+    MonthListRange range = {RangeStart, RangeEnd, CurrentDate, ScheduleMode, AppointmentToReselect};
+    ViewSelection[kScheduleView] = LoadMonthScheduleInto(ScheduleList, range);
+}
+
+void LoadContactSchedule()
+{
+    CardPanelSelection[kCardSchedulePanel] = LoadContactScheduleInto(
+        CardScheduleList, CardPanelLabel, SelectedContactOid, ContactScheduleDate, AppointmentToReselect);
+}
+
+const ScheduleEntry* SelectedScheduleEntry()
+{
+    if (CurrentView == kScheduleView)
+        return ScheduleEntryAtRow(MonthScheduleCache, ViewSelection[kScheduleView]);
+    return ScheduleEntryAtRow(ContactScheduleCache, CardPanelSelection[kCardSchedulePanel]);
 }

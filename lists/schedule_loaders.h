@@ -12,3 +12,15 @@ int LoadMonthScheduleInto(HWND list, const MonthListRange& range);
 // sets the range label ("yy-mm-dd~yy-mm-dd") and fills the list; returns the
 // row selected.
 int LoadContactScheduleInto(HWND list, HWND rangeLabel, CEOID contactOid, const wchar_t* fromDay, CEOID reselect);
+
+// The schedule view's list over RangeStart..RangeEnd; its selection becomes
+// the view's remembered row.
+void LoadMonthSchedule();
+// The contact card's appointment list for the selected contact from
+// ContactScheduleDate; its selection becomes the panel's remembered row.
+void LoadContactSchedule();
+
+// The entry of the selected row of the list that belongs to the current
+// view: the schedule list in the schedule view, else the card's list; null
+// when that list has no such row.
+const ScheduleEntry* SelectedScheduleEntry();

@@ -86,6 +86,3 @@ extern int32_t DayCellDays[kGridRows][kGridColumns];
 // The month painted last.
 extern int GridYear;
 extern int GridMonth;
-// The weekday (0 Sunday) whose date label the painter showed last; the view
-// switch shows that label again.
-extern int ShownDayNameIndex;

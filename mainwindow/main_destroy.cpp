@@ -2,15 +2,21 @@
 
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
+#include "mainwindow/month_grid.h"
 #include "mainwindow/state.h"
+
+#include <initializer_list>
 
 namespace {
 
-void DestroyToolbarImages()
+// Each once: the lists that show them share them and leave them alone.
+void DestroyImageLists()
 {
-    if (ToolbarImageList)
-        ImageList_Destroy(ToolbarImageList);
-    ToolbarImageList = nullptr;
+    for (HIMAGELIST* images : {&ToolbarImageList, &TaskRowImages, &PickListImages, &TaskSortImages}) {
+        if (*images)
+            ImageList_Destroy(*images);
+        *images = nullptr;
+    }
 }
 
 void UnmountDiaryVolume()
@@ -46,11 +52,12 @@ void DeleteCtlColorBrushes()
 
 void ReleaseMainWindowState(HWND window)
 {
-    DestroyToolbarImages();
+    DestroyImageLists();
     CloseOutlookDatabases();
     UnmountDiaryVolume();
     SaveSettings();
     LogOffOutlook();
+    ReleaseMonthGrid();
     KillTimer(window, kTimerTodayRequests);
     KillTimer(window, kTimerOutlookWatch);
     if (MainMenuBar)

@@ -92,19 +92,19 @@ DayRange MonthOfDay(int64_t day)
 bool StepScheduleRange(ScheduleRangeState* state, int command, int weekStart, const wchar_t* today)
 {
     switch (command) {
-    case kRangePrevious: return StepPeriod(state, -1);
-    case kRangeNext: return StepPeriod(state, 1);
-    case kRangeDay:
-    case kRangeWeek:
-    case kRangeMonth: {
+    case ID_SCHEDULE_PREVIOUS_PERIOD: return StepPeriod(state, -1);
+    case ID_SCHEDULE_NEXT_PERIOD: return StepPeriod(state, 1);
+    case ID_SCHEDULE_DAY_MODE:
+    case ID_SCHEDULE_WEEK_MODE:
+    case ID_SCHEDULE_MONTH_MODE: {
         int64_t current = DayNumberOfText(state->currentDate);
         if (!current)
             return false;
-        state->mode = command == kRangeDay ? 'D' : command == kRangeWeek ? 'W' : 'M';
+        state->mode = command == ID_SCHEDULE_DAY_MODE ? 'D' : command == ID_SCHEDULE_WEEK_MODE ? 'W' : 'M';
         SetRange(state, RangeOfMode(state->mode, current, weekStart));
         return true;
     }
-    case kRangeToday: {
+    case ID_SCHEDULE_TODAY: {
         int64_t day = DayNumberOfText(today);
         if (!day)
             return false;

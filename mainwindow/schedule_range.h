@@ -2,17 +2,9 @@
 // shown, stepped by day, week or month. Pure date work on the three texts.
 #pragma once
 
-#include <cstdint>
+#include "resources/resource.h"
 
-// Item commands that move the range.
-enum ScheduleRangeCommand {
-    kRangePrevious = 10110,
-    kRangeNext = 10111,
-    kRangeDay = 10112,
-    kRangeWeek = 10113,
-    kRangeMonth = 10114,
-    kRangeToday = 10115,
-};
+#include <cstdint>
 
 struct DayRange {
     int64_t first;
@@ -34,8 +26,8 @@ struct ScheduleRangeState {
     char mode;  // 'D', 'W', 'M'
 };
 
-// Applies one range command; the day, week and month commands also set the
-// mode. today is "%4d-%02d-%02d". False for a command that is not a range
+// Applies one range command (ID_SCHEDULE_PREVIOUS_PERIOD .. ID_SCHEDULE_TODAY);
+// the day, week and month commands also set the mode. today is "%4d-%02d-%02d". False for a command that is not a range
 // command or a date that cannot be read (the state is left as it was).
 bool StepScheduleRange(ScheduleRangeState* state, int command, int weekStart, const wchar_t* today);
 
