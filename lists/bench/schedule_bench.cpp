@@ -12,6 +12,7 @@
 #include "core/short_date_restrict.h"
 #include "core/state.h"
 #include "lists/schedule_loaders.h"
+#include "platform/outlook/client_values.h"
 
 #include <commctrl.h>
 
@@ -36,17 +37,10 @@ int Next(int bound)
     return static_cast<int>((seed >> 8) % static_cast<unsigned>(bound));
 }
 
+// A time of the benchmark's month.
 DATE At(int day, int hour, int minute = 0)
 {
-    SYSTEMTIME time = {};
-    time.wYear = kYear;
-    time.wMonth = kMonth;
-    time.wDay = static_cast<WORD>(day);
-    time.wHour = static_cast<WORD>(hour);
-    time.wMinute = static_cast<WORD>(minute);
-    DATE date = 0;
-    SystemTimeToVariantTime(&time, &date);
-    return date;
+    return poomclient::Date(kYear, kMonth, day, hour, minute);
 }
 
 IAppointment* NewAppointment(const wchar_t* subject, DATE start, DATE end)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "lists/schedule_state.h"
+#include "tests/schedule/list_rows.h"
 #include "tests/outlook/poom_fixture.h"
 
 #include <string>
@@ -39,8 +40,5 @@ protected:
 
     HWND host_ = nullptr;
 };
-
-// The texts of every row of a list, columns joined by '|'.
-std::vector<std::wstring> ListRows(HWND list, int columns);
 
 }  // namespace scheduletest

@@ -9,6 +9,7 @@
 #include "mainwindow/view_layouts.h"
 #include "platform/outlook/client_values.h"
 #include "resources/resource.h"
+#include "tests/schedule/list_rows.h"
 #include "tests/views/main_window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@ namespace {
 
 using poomclient::Date;
 using poomclient::Text;
+using scheduletest::ListRows;
 
 class SharedMainWindow : public testing::Environment {
     void SetUp() override { testkit::KeepPlatformBetweenCases(); }
@@ -61,18 +63,6 @@ CEOID SaveContact(const wchar_t* last, const wchar_t* first)
 std::wstring Now(const wchar_t* text)
 {
     return text;
-}
-
-std::vector<std::wstring> Rows(HWND list, int columns)
-{
-    std::vector<std::wstring> rows;
-    for (int row = 0; row < testkit::ListViewCount(list); ++row) {
-        std::wstring text;
-        for (int column = 0; column < columns; ++column)
-            text += (column ? L"|" : L"") + testkit::ListViewText(list, row, column);
-        rows.push_back(text);
-    }
-    return rows;
 }
 
 class ScheduleViewTest : public testing::Test {
@@ -191,7 +181,7 @@ TEST_F(ScheduleViewTest, TapsOnBlanksAndGapsDoNothing)
 TEST_F(ScheduleViewTest, RangeCommandsReloadTheListLabelsAndGrid)
 {
     ShowDate('M', L"2007-12-31");
-    std::vector<std::wstring> december = Rows(ScheduleList, 2);
+    std::vector<std::wstring> december = ListRows(ScheduleList, 2);
     EXPECT_EQ(december, (std::vector<std::wstring>{L"12/20 09:00|(김철수)회의", L"12/25      |[공휴일] 성탄절",
                                                    L"12/28 19:00|송년회"}));
     EXPECT_EQ(testkit::ListViewSelection(ScheduleList), 2);
@@ -221,7 +211,7 @@ TEST_F(ScheduleViewTest, RangeCommandsReloadTheListLabelsAndGrid)
     EXPECT_EQ(Now(RangeStart), L"2007-12-30");
     EXPECT_EQ(Now(RangeEnd), L"2008-01-05");
     EXPECT_EQ(GridMonth, 12);
-    EXPECT_EQ(Rows(ScheduleList, 2), (std::vector<std::wstring>{L"01/01      |[공휴일] 신정", L"01/02 10:00|새해 인사"}));
+    EXPECT_EQ(ListRows(ScheduleList, 2), (std::vector<std::wstring>{L"01/01      |[공휴일] 신정", L"01/02 10:00|새해 인사"}));
 
     // Today, in day mode.
     SendItemCommand(ID_SCHEDULE_DAY_MODE);
@@ -236,13 +226,13 @@ TEST_F(ScheduleViewTest, RangeCommandsReloadTheListLabelsAndGrid)
 TEST_F(ScheduleViewTest, CardMonthsStepOverTheYearEndAndKeepTheMonth)
 {
     ShowDate('M', L"2007-12-15");
-    std::vector<std::wstring> month = Rows(ScheduleList, 2);
+    std::vector<std::wstring> month = ListRows(ScheduleList, 2);
     SelectedContactOid = contact;
     wcscpy(ContactScheduleDate, L"2008-01-01");
     CardPanelSelection[0] = 3;
     SendItemCommand(ID_CARD_PREVIOUS_MONTH);
     EXPECT_EQ(Now(ContactScheduleDate), L"2007-12-01");
-    EXPECT_EQ(Rows(CardScheduleList, 3), std::vector<std::wstring>{L"07-12-20 09:00|회의|" + std::to_wstring(meeting)});
+    EXPECT_EQ(ListRows(CardScheduleList, 3), std::vector<std::wstring>{L"07-12-20 09:00|회의|" + std::to_wstring(meeting)});
     EXPECT_EQ(testkit::WindowText(CardPanelLabel), L"07-12-01~07-12-31");
     EXPECT_EQ(CardPanelSelection[0], 0);
     SendItemCommand(ID_CARD_NEXT_MONTH);
@@ -250,7 +240,7 @@ TEST_F(ScheduleViewTest, CardMonthsStepOverTheYearEndAndKeepTheMonth)
     EXPECT_EQ(testkit::ListViewCount(CardScheduleList), 0);
     EXPECT_EQ(testkit::WindowText(CardPanelLabel), L"08-01-01~08-01-31");
     // The schedule list, its table and its key are as they were.
-    EXPECT_EQ(Rows(ScheduleList, 2), month);
+    EXPECT_EQ(ListRows(ScheduleList, 2), month);
     EXPECT_EQ(Now(ScheduleCacheKey), L"2007-12-01");
     ASSERT_NE(ScheduleEntryAtRow(MonthScheduleCache, 0), nullptr);
     EXPECT_EQ(static_cast<CEOID>(ScheduleEntryAtRow(MonthScheduleCache, 0)->objectId), meeting);
