@@ -3,7 +3,7 @@
 // Sundays red, and the labels around it.
 #pragma once
 
-#include "lists/schedule_state.h"
+#include "lists/state.h"
 
 // What the picture depends on besides the month's table.
 struct MiniCalendarInputs {

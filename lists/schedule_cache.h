@@ -4,7 +4,7 @@
 // trailing days come from memory.
 #pragma once
 
-#include "lists/schedule_state.h"
+#include "lists/state.h"
 
 // Loads MonthScheduleCache for the month of the date text unless the table
 // already holds that month (ScheduleCacheKey); true when it queried.

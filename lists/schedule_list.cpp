@@ -1,6 +1,7 @@
 #include "lists/schedule_list.h"
 
-#include <commctrl.h>
+#include "lists/list_refill.h"
+
 #include <strsafe.h>
 
 #include <algorithm>
@@ -14,58 +15,6 @@ constexpr int kColumnTextChars = 160;
 constexpr int kMonthListDateSkip = 5;
 constexpr int kCardListDateSkip = 2;
 constexpr wchar_t kHolidayPrefix[] = L"[공휴일] ";
-
-// Empties a list and refills it row by row; a list that was shown is hidden
-// while it fills and shown again, one that was hidden stays hidden. Drawing
-// is off meanwhile too: a hidden list still repaints per row on some
-// platforms.
-class ListRefill {
-public:
-    explicit ListRefill(HWND list) : list_(list), wasShown_(IsWindowVisible(list) != FALSE)
-    {
-        if (wasShown_)
-            ShowWindow(list_, SW_HIDE);
-        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-        SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-    }
-
-    void AddRow(const wchar_t* const* columns, int count)
-    {
-        LVITEMW item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = rows_;
-        item.pszText = const_cast<wchar_t*>(columns[0]);
-        int row = static_cast<int>(SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-        if (row < 0)
-            return;
-        for (int column = 1; column < count; ++column) {
-            LVITEMW sub = {};
-            sub.iSubItem = column;
-            sub.pszText = const_cast<wchar_t*>(columns[column]);
-            SendMessageW(list_, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&sub));
-        }
-        ++rows_;
-    }
-
-    void Finish(int selection)
-    {
-        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-        if (wasShown_)
-            ShowWindow(list_, SW_SHOW);
-        if (selection < 0 || selection >= rows_)
-            return;
-        LVITEMW state = {};
-        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(list_, LVM_SETITEMSTATE, selection, reinterpret_cast<LPARAM>(&state));
-        SendMessageW(list_, LVM_ENSUREVISIBLE, selection, FALSE);
-    }
-
-private:
-    HWND list_;
-    bool wasShown_;
-    int rows_ = 0;
-};
 
 // "yyyy-mm-dd hh:mm" (or "yyyy-mm-dd " for a later day) without its first
 // `skip` characters.
@@ -107,7 +56,7 @@ int FillMonthScheduleList(HWND list, const MonthListRange& range)
 {
     ScheduleTable& table = MonthScheduleCache;
     table.rowMap.clear();
-    ListRefill refill(list);
+    bool shown = BeginListRefill(list);
     int selection = 0;
     bool reselected = false;
     for (uint16_t index : table.order) {
@@ -129,7 +78,7 @@ int FillMonthScheduleList(HWND list, const MonthListRange& range)
         WriteNumber(contactId, entry.contactId);
         WriteNumber(linkedId, entry.linkedId);
         const wchar_t* columns[] = {day, text, oid, contactId, linkedId};
-        refill.AddRow(columns, 5);
+        InsertListRow(list, row, columns, ARRAYSIZE(columns));
         table.rowMap.push_back(index);
 
         if (range.mode == 'D') {
@@ -141,7 +90,8 @@ int FillMonthScheduleList(HWND list, const MonthListRange& range)
             selection = row;
         }
     }
-    refill.Finish(selection);
+    ScheduleRowCount = static_cast<int>(table.rowMap.size());
+    EndListRefill(list, shown, selection);
     return selection;
 }
 
@@ -149,7 +99,7 @@ int FillContactScheduleList(HWND list, CEOID reselect)
 {
     ScheduleTable& table = ContactScheduleCache;
     table.rowMap.clear();
-    ListRefill refill(list);
+    bool shown = BeginListRefill(list);
     int selection = -1;
     for (uint16_t index : table.order) {
         const ScheduleEntry& entry = table.entries[index];
@@ -158,13 +108,13 @@ int FillContactScheduleList(HWND list, CEOID reselect)
         WriteDayColumn(day, entry, kCardListDateSkip);
         WriteNumber(oid, entry.objectId);
         const wchar_t* columns[] = {day, entry.subject, oid};
-        refill.AddRow(columns, 3);
+        InsertListRow(list, row, columns, ARRAYSIZE(columns));
         table.rowMap.push_back(index);
         if (selection < 0 && reselect > 0 && static_cast<CEOID>(entry.objectId) == reselect)
             selection = row;
     }
     selection = std::max(selection, 0);
-    refill.Finish(selection);
+    EndListRefill(list, shown, selection);
     return selection;
 }
 

@@ -2,7 +2,7 @@
 // from their tables, and the entry behind a row of either.
 #pragma once
 
-#include "lists/schedule_state.h"
+#include "lists/state.h"
 
 // Orders the table by day, start time and subject (code units); entries
 // equal in all three keep their order. Within a day this puts all-day and

@@ -1,7 +1,7 @@
 // The recent subjects and places that the appointment editor offers.
 #pragma once
 
-#include "lists/schedule_state.h"
+#include "lists/state.h"
 
 // Fills SubjectList and LocationList from the schedule view's month table
 // when the schedule view is shown, else from the contact card's table: the

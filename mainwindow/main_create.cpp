@@ -5,6 +5,8 @@
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
 #include "lists/schedule_cache.h"
+#include "lists/state.h"
+#include "mainwindow/contact_hooks.h"
 #include "mainwindow/contact_list_columns.h"
 #include "mainwindow/control_commands.h"
 #include "mainwindow/device_class.h"
@@ -196,6 +198,7 @@ bool OnMainCreate(HWND window)
         ReleaseMainWindowState(window);
         return false;
     }
+    SetContactHooks();
     OpenOutlookDatabasesWithNotify(window);
     ReloadHolidaysWhenAsked(CreateDiaryDatabases());
     LoadSettings();
@@ -236,6 +239,7 @@ bool OnMainCreate(HWND window)
     SetLatinInput(IndexBarButtons[0]);
     ResetMonthGrid();
     AssigneeOid = 0;
+    ContactToReselect = 0;
     SetupContactListColumns();
     MarkContactsDatabaseSeen();
     MarkAppointmentsDatabaseSeen();

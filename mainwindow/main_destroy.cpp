@@ -2,6 +2,8 @@
 
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
+#include "lists/company_address.h"
+#include "lists/contacts_cache.h"
 #include "mainwindow/month_grid.h"
 #include "mainwindow/state.h"
 
@@ -52,10 +54,13 @@ void DeleteCtlColorBrushes()
 
 void ReleaseMainWindowState(HWND window)
 {
+    FreeContactsCacheTexts();
     DestroyImageLists();
     CloseOutlookDatabases();
     UnmountDiaryVolume();
     SaveSettings();
+    ReleaseContactLoaderItems();
+    ReleaseContactSearchItems();
     LogOffOutlook();
     ReleaseMonthGrid();
     KillTimer(window, kTimerTodayRequests);

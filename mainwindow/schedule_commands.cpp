@@ -74,5 +74,7 @@ void InstallScheduleCommands()
     RegisterItemCommand(ID_CARD_PREVIOUS_MONTH, OnCardMonthCommand);
     RegisterItemCommand(ID_CARD_NEXT_MONTH, OnCardMonthCommand);
     Hooks.ForgetMonthSchedule = ForgetMonthSchedule;
+    Hooks.LoadMonthSchedule = LoadMonthSchedule;
     Hooks.LoadContactSchedule = LoadContactSchedule;
+    Hooks.DrawMiniCalendarForDate = DrawMiniCalendarForDate;
 }

@@ -5,5 +5,5 @@
 
 // Registers the handlers of the range commands (previous, next, day, week,
 // month, today) and of the card's previous and next month, and gives the
-// main window its schedule hooks.
+// main window and the change watch their schedule hooks.
 void InstallScheduleCommands();

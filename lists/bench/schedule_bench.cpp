@@ -258,7 +258,7 @@ int wmain()
     double kept = MedianMilliseconds([&] { LoadMonthScheduleInto(list, range); });
 
     std::wprintf(L"schedule_bench: %d items delivered, %d entries, %d rows (%d in the list); median of %d runs\n",
-                 walked, MonthScheduleCount(), ScheduleRowCount(),
+                 walked, MonthScheduleCount(), ScheduleRowCount,
                  static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)), kRuns);
     std::wprintf(L"  bare restrict and walk (baseline)  %8.1f ms  1.00\n", bare);
     std::wprintf(L"  month load, key empty              %8.1f ms  %.2f\n", empty, empty / bare);

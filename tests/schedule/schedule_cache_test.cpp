@@ -112,7 +112,7 @@ TEST_F(ScheduleCacheTest, MonthRowsAreTheSameOnEveryVersion)
         int selection = LoadMonthScheduleInto(list, range);
         EXPECT_EQ(Rows(list), expected);
         EXPECT_STREQ(ScheduleCacheKey, L"2007-03-01");
-        EXPECT_EQ(ScheduleRowCount(), static_cast<int>(expected.size()));
+        EXPECT_EQ(ScheduleRowCount, static_cast<int>(expected.size()));
         // Month mode selects the last row on or before the chosen day.
         EXPECT_EQ(selection, 11);
         EXPECT_EQ(testkit::ListViewSelection(list), 11);

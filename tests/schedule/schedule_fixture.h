@@ -3,7 +3,7 @@
 // links and anniversaries, and list controls to fill.
 #pragma once
 
-#include "lists/schedule_state.h"
+#include "lists/state.h"
 #include "tests/schedule/list_rows.h"
 #include "tests/outlook/poom_fixture.h"
 

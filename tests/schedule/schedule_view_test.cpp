@@ -2,6 +2,7 @@
 // toolbar window, taps on the month grid, the contact card's month commands
 // and appointment tab, and the grid's picture over the window's life.
 #include "core/link_tables.h"
+#include "lists/contacts_cache.h"
 #include "lists/mini_calendar.h"
 #include "lists/schedule_loaders.h"
 #include "mainwindow/state.h"
@@ -80,6 +81,7 @@ protected:
         party = SaveAppointment(L"송년회", Date(2007, 12, 28, 19, 0), Date(2007, 12, 28, 22, 0));
         SaveAppointment(L"새해 인사", Date(2008, 1, 2, 10, 0), Date(2008, 1, 2, 11, 0));
         ScheduleCacheKey[0] = L'\0';
+        ReloadContactsCache();
     }
 
     void SetUp() override
@@ -254,8 +256,9 @@ TEST_F(ScheduleViewTest, CardAppointmentTabListsFromToday)
     swscanf(today, L"%4d-%2d-%2d", &year, &month, &day);
     CEOID lunch = SaveAppointment(L"오늘 점심", Date(year, month, day, 12, 0), Date(year, month, day, 13, 0));
     AddPlanLink(contact, lunch);
-    SelectedContactOid = contact;
+    ContactToReselect = contact;
     SendMessageW(MainWindow, WM_COMMAND, IDC_CONTACT_VIEW_TAB, 0);
+    ASSERT_EQ(SelectedContactOid, contact);
     SendMessageW(MainWindow, WM_COMMAND, IDC_CARD_SCHEDULE_TAB, 0);
     EXPECT_EQ(Now(ContactScheduleDate), today);
     EXPECT_EQ(testkit::ListViewCount(CardScheduleList), 1);
