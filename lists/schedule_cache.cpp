@@ -243,7 +243,9 @@ public:
         SYSTEMTIME end = TimeOf(item.end);
         SYSTEMTIME ownEnd = item.allDay ? TimeOf(item.end - 1.0) : end;
         int64_t startDay = DayOf(start);
-        int64_t lastDay = item.allDay ? DayOf(ownEnd) : DayOf(end) - ((IsMidnight(end) && item.end > item.start) ? 1 : 0);
+        // A timed appointment ending at midnight does not reach into that day.
+        bool endsAtMidnight = IsMidnight(end) && item.end > item.start;
+        int64_t lastDay = item.allDay ? DayOf(ownEnd) : DayOf(end) - (endsAtMidnight ? 1 : 0);
         lastDay = std::min(std::max(lastDay, startDay), window_.lastDay);
 
         bool again = havePrevious_ && item.oid == previous_.oid && item.start == previous_.start &&

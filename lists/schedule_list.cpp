@@ -61,7 +61,8 @@ int FillMonthScheduleList(HWND list, const MonthListRange& range)
     bool reselected = false;
     for (uint16_t index : table.order) {
         const ScheduleEntry& entry = table.entries[index];
-        if (!IsListed(entry) || wcscmp(entry.dayDate, range.rangeStart) < 0 || wcscmp(entry.dayDate, range.rangeEnd) > 0)
+        bool inRange = wcscmp(entry.dayDate, range.rangeStart) >= 0 && wcscmp(entry.dayDate, range.rangeEnd) <= 0;
+        if (!IsListed(entry) || !inRange)
             continue;
         int row = static_cast<int>(table.rowMap.size());
         wchar_t day[kColumnTextChars], text[kColumnTextChars], oid[kColumnTextChars], contactId[kColumnTextChars],

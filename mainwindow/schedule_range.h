@@ -27,8 +27,9 @@ struct ScheduleRangeState {
 };
 
 // Applies one range command (ID_SCHEDULE_PREVIOUS_PERIOD .. ID_SCHEDULE_TODAY);
-// the day, week and month commands also set the mode. today is "%4d-%02d-%02d". False for a command that is not a range
-// command or a date that cannot be read (the state is left as it was).
+// the day, week and month commands also set the mode. today is
+// "%4d-%02d-%02d". False for a command that is not a range command or a date
+// that cannot be read (the state is left as it was).
 bool StepScheduleRange(ScheduleRangeState* state, int command, int weekStart, const wchar_t* today);
 
 // The first day of the month before or after the date's month, as

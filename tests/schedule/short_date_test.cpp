@@ -20,14 +20,6 @@ std::wstring ShortDateNow()
     return text;
 }
 
-std::wstring PeerPath()
-{
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.rfind(L'\\')) + L"\\short_date_peer.exe";
-}
-
 int CountOf(IPOutlookItemCollection* items)
 {
     int count = -1;
@@ -106,7 +98,7 @@ TEST_F(ShortDateTest, TwoProcessesSwappingLeaveTheUsersFormat)
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION peer = {};
-    std::wstring command = L"\"" + PeerPath() + L"\" " + std::to_wstring(kSwapMs);
+    std::wstring command = L"\"" + testkit::BuiltProgram(L"schedule_peer.exe") + L"\" swap " + std::to_wstring(kSwapMs);
     ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &peer));
     // Both processes swap over the same stretch of time.
     EXPECT_EQ(WaitForSingleObject(ready, 30000), WAIT_OBJECT_0);
