@@ -11,11 +11,10 @@
 // not be reached, 1 otherwise.
 #include "core/short_date_restrict.h"
 #include "platform/outlook/client_values.h"
-#include "tests/support/testkit.h"
+#include "tests/support/outlook_peer.h"
 
 #include <cwchar>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -65,11 +64,7 @@ int Add(IPOutlookApp* app, const wchar_t* subject, const wchar_t* day, const wch
     long oid = 0;
     item->get_Oid(&oid);
     item->Release();
-    std::wstring answer = std::to_wstring(static_cast<unsigned long>(oid));
-    const uint8_t* bytes = reinterpret_cast<const uint8_t*>(answer.data());
-    return SUCCEEDED(saved) &&
-                   testkit::WriteFileBytes(kAnswerFile,
-                                           std::vector<uint8_t>(bytes, bytes + answer.size() * sizeof(wchar_t)))
+    return SUCCEEDED(saved) && testkit::WriteAnswer(kAnswerFile, std::to_wstring(static_cast<unsigned long>(oid)))
                ? 0
                : 1;
 }
@@ -89,26 +84,20 @@ int Delete(IPOutlookApp* app, const wchar_t* id)
     return SUCCEEDED(deleted) ? 0 : 1;
 }
 
+int Command(IPOutlookApp* app, int argc, wchar_t** argv)
+{
+    if (wcscmp(argv[1], L"swap") == 0)
+        return SwapWhileTheTestDoes(app, static_cast<DWORD>(_wtoi(argv[2])));
+    if (wcscmp(argv[1], L"add") == 0 && argc >= 6)
+        return Add(app, argv[2], argv[3], argv[4], argv[5]);
+    if (wcscmp(argv[1], L"delete") == 0)
+        return Delete(app, argv[2]);
+    return 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc < 3 || FAILED(CoInitializeEx(nullptr, 0)))
-        return 1;
-    IPOutlookApp* app = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
-                                reinterpret_cast<void**>(&app))) ||
-        FAILED(app->Logon(0)))
-        return 2;
-    int result = 1;
-    if (wcscmp(argv[1], L"swap") == 0)
-        result = SwapWhileTheTestDoes(app, static_cast<DWORD>(_wtoi(argv[2])));
-    else if (wcscmp(argv[1], L"add") == 0 && argc >= 6)
-        result = Add(app, argv[2], argv[3], argv[4], argv[5]);
-    else if (wcscmp(argv[1], L"delete") == 0)
-        result = Delete(app, argv[2]);
-    app->Logoff();
-    app->Release();
-    CoUninitialize();
-    return result;
+    return testkit::RunOutlookPeer(argc, argv, Command);
 }
