@@ -9,6 +9,7 @@
 #include "mainwindow/command_steps.h"
 #include "mainwindow/state.h"
 #include "mainwindow/view_utils.h"
+#include "platform/outlook/client_values.h"
 #include "resources/resource.h"
 #include "tests/commands/dispatcher_window.h"
 #include "tests/commands/test_editors.h"
@@ -170,6 +171,143 @@ TEST_F(Dispatcher, TheDetailIsOpenedAgainAfterAnEditAndADelete)
     SendAnswering(ID_TASK_DELETE, IDYES);
     EXPECT_THAT(TakeCommands(), ElementsAre(ID_TASK_DELETE, ID_TASK_BACK));
     EXPECT_EQ(DetailMode[kTaskDetail], 'M');
+}
+
+// ---- appointments ------------------------------------------------------------------------
+
+TEST_F(Dispatcher, ARepeatingAppointmentIsEditedOnItsDayOrWhole)
+{
+    CEOID series = AddAppointment(L"주간 회의", L"2026-03-02", L"10:00", L"11:00", 3);
+    ASSERT_NE(series, 0u);
+    ShowScheduleMonthOf(L"2026-03-09");
+    ASSERT_TRUE(SelectScheduleRow(series, L"2026-03-09"));
+
+    struct Case {
+        int answer;
+        bool editorRuns;
+        int single;
+        const wchar_t* start;  // the start date the editor sees
+    };
+    const Case cases[] = {{IDYES, true, 1, L"2026-03-09"}, {IDNO, true, 0, L"2026-03-02"}, {IDCANCEL, false, 0, L""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        size_t runs = EditorRuns().size();
+        boxwatch::SeenBox box = SendAnswering(ID_APPOINTMENT_EDIT, c.answer);
+        EXPECT_EQ(box.caption, kQuestion);
+        EXPECT_EQ(box.text, L"이 항목을 편집하시겠습니까?\n\n전체 되풀이 일정을 편집하려면 [아니오]를 누르십시오");
+        EXPECT_EQ(box.defaultButton, IDYES);
+        EXPECT_THAT(box.buttons, ElementsAre(IDYES, IDNO, IDCANCEL));
+        ASSERT_EQ(EditorRuns().size(), runs + (c.editorRuns ? 1 : 0));
+        if (!c.editorRuns)
+            continue;
+        EXPECT_EQ(EditorRuns().back().dialogId, IDD_SCHEDULE_EDITOR);
+        EXPECT_EQ(EditorRuns().back().editMode, L'U');
+        EXPECT_EQ(EditorRuns().back().singleOccurrence, c.single);
+        EXPECT_EQ(EditorRuns().back().title, L"주간 회의");
+        EXPECT_STREQ(ItemFormState.StartDate, c.start);
+    }
+    ComRef<IAppointment>(AppointmentFromOid(series))->Delete();
+}
+
+TEST_F(Dispatcher, AnAppointmentDeleteTakesTheSeriesOrTheRowsDay)
+{
+    CEOID single = AddAppointment(L"한 번", L"2026-03-04", L"09:00", L"09:30");
+    CEOID series = AddAppointment(L"되풀이", L"2026-03-03", L"14:00", L"15:00", 3);
+    ShowScheduleMonthOf(L"2026-03-01");
+
+    ASSERT_TRUE(SelectScheduleRow(single, L"2026-03-04"));
+    boxwatch::SeenBox box = SendAnswering(ID_APPOINTMENT_DELETE, IDNO);
+    EXPECT_EQ(box.text, L"일정 자료를 삭제 하시겠습니까?");
+    EXPECT_EQ(box.defaultButton, IDNO);
+    EXPECT_TRUE(AppointmentFromOid(single));
+    SendAnswering(ID_APPOINTMENT_DELETE, IDYES);
+    EXPECT_FALSE(AppointmentFromOid(single));
+    EXPECT_FALSE(SelectScheduleRow(single, L"2026-03-04"));
+    EXPECT_EQ(GetFocus(), ScheduleList);
+
+    // No: only the occurrence of the row's day goes.
+    ASSERT_TRUE(SelectScheduleRow(series, L"2026-03-10"));
+    box = SendAnswering(ID_APPOINTMENT_DELETE, IDNO);
+    EXPECT_EQ(box.text, L"되풀이 일정의 모든 일정을 삭제 하시겠습니까?");
+    EXPECT_EQ(box.defaultButton, IDCANCEL);
+    EXPECT_TRUE(AppointmentFromOid(series));
+    EXPECT_FALSE(SelectScheduleRow(series, L"2026-03-10"));
+    EXPECT_TRUE(SelectScheduleRow(series, L"2026-03-17"));
+    EXPECT_TRUE(SelectScheduleRow(series, L"2026-03-03"));
+
+    SendAnswering(ID_APPOINTMENT_DELETE, IDCANCEL);
+    EXPECT_TRUE(AppointmentFromOid(series));
+    SendAnswering(ID_APPOINTMENT_DELETE, IDYES);
+    EXPECT_FALSE(AppointmentFromOid(series));
+    EXPECT_FALSE(SelectScheduleRow(series, L"2026-03-17"));
+}
+
+TEST_F(Dispatcher, AnniversaryRowsAndGoneAppointmentsOpenNoEditor)
+{
+    CEOID gone = AddAppointment(L"곧 사라짐", L"2026-03-05", L"08:00", L"09:00");
+    ShowScheduleMonthOf(L"2026-03-01");
+    ASSERT_TRUE(SelectScheduleRow(gone, L"2026-03-05"));
+
+    // A row that mirrors an anniversary or holiday.
+    SelectedAnniversaryId = 7;
+    const std::pair<UINT, const wchar_t*> notices[] = {
+        {ID_APPOINTMENT_EDIT, L"일정 자료중 기념일은 수정할 수 없습니다"},
+        {ID_APPOINTMENT_DELETE, L"일정 자료중 기념일은 삭제할 수 없습니다"},
+        {ID_APPOINTMENT_SHOW_OUTLOOK, L"일정 자료중 기념일/공휴일은 아웃룩 보기를 할 수 없습니다"},
+    };
+    for (const auto& [command, text] : notices) {
+        boxwatch::SeenBox box = SendAnswering(command, IDOK);
+        EXPECT_EQ(box.caption, kNotice);
+        EXPECT_EQ(box.text, text);
+    }
+    SelectedAnniversaryId = 0;
+
+    ComRef<IAppointment> item = AppointmentFromOid(gone);
+    ASSERT_EQ(item->Delete(), S_OK);
+    item.Reset();
+    boxwatch::SeenBox box = SendAnswering(ID_APPOINTMENT_EDIT, IDOK);
+    EXPECT_EQ(box.text, L"선택한 자료를 찾을 수 없습니다");
+    EXPECT_THAT(EditorRuns(), IsEmpty());
+    EXPECT_FALSE(SelectScheduleRow(gone, L"2026-03-05"));
+}
+
+TEST_F(Dispatcher, TheScheduleDetailShowsTheRowsOccurrence)
+{
+    CEOID series = AddAppointment(L"미리보기 회의", L"2026-03-02", L"10:00", L"11:30", 2);
+    {
+        ComRef<IAppointment> item = AppointmentFromOid(series);
+        item->put_Location(poomclient::Text(L"본사 3층"));
+        item->put_ReminderSet(VARIANT_TRUE);
+        item->put_ReminderMinutesBeforeStart(10);
+        ASSERT_EQ(item->Save(), S_OK);
+    }
+    ShowScheduleMonthOf(L"2026-03-01");
+    ASSERT_TRUE(SelectScheduleRow(series, L"2026-03-09"));
+    Send(ID_SCHEDULE_DETAIL);
+    EXPECT_EQ(DetailMode[kScheduleDetail], 'V');
+    EXPECT_EQ(testkit::WindowText(DetailTitleLabel), L"미리보기 회의");
+    EXPECT_EQ(testkit::WindowText(DetailSubtitleLabel), L"2026-03-09 10:00 ~ 2026-03-09 11:30");
+    EXPECT_EQ(testkit::WindowText(DetailLine3), L"본사 3층");
+    EXPECT_TRUE(IsWindowVisible(DetailButtonA)) << "reminder";
+    EXPECT_TRUE(IsWindowVisible(DetailButtonB)) << "repeats";
+    EXPECT_TRUE(IsWindowVisible(DetailInk));
+    UpdateWindow(MainWindow);
+    testkit::PumpPending();
+    testkit::SaveScreenshot(testkit::CaptureWindow(MainWindow), L"schedule_detail");
+
+    // A step to the row before shows that row's day.
+    Send(ID_SCHEDULE_PREVIOUS_ROW);
+    EXPECT_EQ(testkit::WindowText(DetailSubtitleLabel), L"2026-03-02 10:00 ~ 2026-03-02 11:30");
+
+    // Gone meanwhile: the panes are emptied, not left on it.
+    ComRef<IAppointment>(AppointmentFromOid(series))->Delete();
+    Send(ID_SCHEDULE_NEXT_ROW);
+    EXPECT_EQ(testkit::WindowText(DetailTitleLabel), L"");
+    EXPECT_FALSE(IsWindowVisible(DetailInk));
+
+    Send(ID_SCHEDULE_BACK);
+    EXPECT_EQ(DetailMode[kScheduleDetail], 'M');
+    EXPECT_FALSE(IsWindowVisible(DetailTitleLabel));
 }
 
 // ---- memos -----------------------------------------------------------------------------

@@ -7,7 +7,9 @@
 #include "lists/contacts_cache.h"
 #include "mainwindow/contact_hooks.h"
 #include "mainwindow/hooks.h"
+#include "lists/schedule_list.h"
 #include "mainwindow/item_commands.h"
+#include "mainwindow/schedule_commands.h"
 #include "mainwindow/state.h"
 #include "mainwindow/toolbar_window.h"
 #include "mainwindow/view_utils.h"
@@ -57,6 +59,7 @@ void RecordAndRun(HWND toolbar, UINT command)
 
 void InstallRecordedCommands()
 {
+    InstallScheduleCommands();
     InstallItemCommands();
     g_handlers.clear();
     for (UINT command = ID_ITEM_COMMAND_FIRST; command <= ID_ITEM_COMMAND_LAST; ++command) {
@@ -338,6 +341,49 @@ CEOID DispatcherTest::AddTask(const wchar_t* subject, int days)
     if (task->Save() != S_OK)
         return 0;
     return OidOf(task.Get());
+}
+
+CEOID DispatcherTest::AddAppointment(const wchar_t* subject, const wchar_t* day, const wchar_t* start,
+                                     const wchar_t* end, int weeks)
+{
+    ComRef<IAppointment> item = NewAppointmentItem();
+    DATE from = 0, to = 0;
+    if (!item || !VariantDateOf(day, start, &from) || !VariantDateOf(day, end, &to))
+        return 0;
+    item->put_Subject(poomclient::Text(subject));
+    item->put_Start(from);
+    item->put_End(to);
+    if (weeks > 0) {
+        ComRef<IRecurrencePattern> pattern;
+        item->GetRecurrencePattern(pattern.Out());
+        pattern->put_RecurrenceType(olRecursWeekly);
+        pattern->put_Occurrences(weeks);
+    }
+    return SUCCEEDED(item->Save()) ? OidOf(item.Get()) : 0;
+}
+
+void DispatcherTest::ShowScheduleMonthOf(const wchar_t* day)
+{
+    StringCchCopyW(CurrentDate, ARRAYSIZE(CurrentDate), day);
+    ScheduleMode = 'M';
+    ScheduleCacheKey[0] = L'\0';
+    ShowView(kScheduleView);
+}
+
+bool DispatcherTest::SelectScheduleRow(CEOID appointment, const wchar_t* day)
+{
+    int rows = ListView_GetItemCount(ScheduleList);
+    for (int row = 0; row < rows; ++row) {
+        const ScheduleEntry* entry = ScheduleEntryAtRow(MonthScheduleCache, row);
+        if (entry && static_cast<CEOID>(entry->objectId) == appointment && lstrcmpW(entry->dayDate, day) == 0) {
+            // Off first, so that the row's notice comes even when it was selected.
+            ListView_SetItemState(ScheduleList, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+            ListView_SetItemState(ScheduleList, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            testkit::PumpPending();
+            return ViewSelection[kScheduleView] == row;
+        }
+    }
+    return false;
 }
 
 void DispatcherTest::ShowContactViewAt(int row)

@@ -49,6 +49,16 @@ protected:
     // A task made through the object model (a daily series of `days` when
     // days > 0); its id.
     static CEOID AddTask(const wchar_t* subject, int days = 0);
+    // An appointment made through the object model on the day ("yyyy-mm-dd")
+    // from start to end ("hh:mm"), weekly for `weeks` occurrences when
+    // weeks > 0; its id.
+    static CEOID AddAppointment(const wchar_t* subject, const wchar_t* day, const wchar_t* start, const wchar_t* end,
+                                int weeks = 0);
+    // The schedule view over the month of the day, read afresh, in list layout.
+    static void ShowScheduleMonthOf(const wchar_t* day);
+    // Selects the schedule row of the appointment on that day; false when
+    // the list has none.
+    static bool SelectScheduleRow(CEOID appointment, const wchar_t* day);
     // The contact view over the contacts cache, with its row selected.
     static void ShowContactViewAt(int row);
     // Switches to the view, its stand-in lists filled afresh, the row selected.
