@@ -9,13 +9,13 @@
 #include "lists/schedule_loaders.h"
 #include "lists/schedule_preview.h"
 #include "mainwindow/command_steps.h"
-#include "mainwindow/item_editors.h"
 #include "mainwindow/view_layouts.h"
 #include "mainwindow/view_utils.h"
 #include "resources/resource.h"
 
 namespace {
 
+const ViewDetail kScheduleDetails = {kScheduleView, kScheduleDetail, ID_SCHEDULE_BACK, ID_SCHEDULE_DETAIL};
 constexpr wchar_t kAnniversaryNotEditable[] = L"일정 자료중 기념일은 수정할 수 없습니다";
 constexpr wchar_t kAnniversaryNotDeletable[] = L"일정 자료중 기념일은 삭제할 수 없습니다";
 constexpr wchar_t kAnniversaryNotShown[] = L"일정 자료중 기념일/공휴일은 아웃룩 보기를 할 수 없습니다";
@@ -64,9 +64,7 @@ bool LoadSelectedAppointment(HWND list)
 
 void NewAppointment(HWND toolbar, UINT)
 {
-    RunItemEditor(toolbar, IDD_SCHEDULE_EDITOR, kEditInsert);
-    InputPanelOff();
-    BackToToday(AppointmentList().list);
+    RunNewItemEditor(toolbar, IDD_SCHEDULE_EDITOR, AppointmentList().list);
 }
 
 void EditAppointment(HWND toolbar, UINT)
@@ -91,11 +89,7 @@ void EditAppointment(HWND toolbar, UINT)
     EditSingleOccurrence = single;
     if (!LoadSelectedAppointment(list.list))
         return;
-    RunItemEditor(toolbar, IDD_SCHEDULE_EDITOR, kEditUpdate);
-    InputPanelOff();
-    if (CurrentView == kScheduleView)
-        RefreshDetail(kScheduleDetail, ID_SCHEDULE_BACK, ID_SCHEDULE_DETAIL, list.list);
-    BackToToday(list.list);
+    RunUpdateEditor(toolbar, IDD_SCHEDULE_EDITOR, list.list, kScheduleDetails);
 }
 
 // The occurrence of the selected row's day, found by that row's own start.
@@ -136,8 +130,7 @@ void DeleteAppointment(HWND, UINT)
     ForgetMonthSchedule();
     *list.selected = SelectionAfterDelete(*list.selected, RowCount(list.list));
     ReloadAppointmentList(list.list);
-    if (CurrentView == kScheduleView)
-        RefreshDetail(kScheduleDetail, ID_SCHEDULE_BACK, ID_SCHEDULE_DETAIL, list.list);
+    RefreshDetail(kScheduleDetails, list.list);
 }
 
 void ShowDetail(HWND, UINT)
