@@ -4,6 +4,7 @@
 #include "core/fonts.h"
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
+#include "lists/item_list_setup.h"
 #include "mainwindow/contact_list_columns.h"
 #include "mainwindow/control_commands.h"
 #include "mainwindow/device_class.h"
@@ -234,6 +235,7 @@ bool OnMainCreate(HWND window)
     MarkContactsDatabaseSeen();
     MarkAppointmentsDatabaseSeen();
     MarkTasksDatabaseSeen();
+    StartItemLists();
     StartTimers(window);
     EnterSavedView(window);
     return true;

@@ -2,6 +2,7 @@
 
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
+#include "lists/item_list_setup.h"
 #include "mainwindow/state.h"
 
 #include <initializer_list>
@@ -51,6 +52,7 @@ void DeleteCtlColorBrushes()
 
 void ReleaseMainWindowState(HWND window)
 {
+    ReleaseItemLists();
     DestroyImageLists();
     CloseOutlookDatabases();
     UnmountDiaryVolume();

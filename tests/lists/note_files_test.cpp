@@ -8,7 +8,7 @@
 #include "core/rich_ink.h"
 #include "core/rich_ink_body.h"
 #include "tests/lists/lists_fixture.h"
-#include "tests/startup/box_watch.h"
+#include "tests/support/box_watch.h"
 #include "tests/support/testkit.h"
 
 #include <string>
