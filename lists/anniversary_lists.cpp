@@ -1,7 +1,9 @@
 #include "lists/anniversary_lists.h"
 
 #include "lists/anniversary_readers.h"
-#include "lists/contacts_pending.h"
+#include "core/wait_cursor.h"
+#include "lists/list_refill.h"
+#include "lists/state.h"
 #include "lists/item_list_state.h"
 #include "lists/list_fill.h"
 #include "mainwindow/state.h"

@@ -1,7 +1,7 @@
 #include "lists/item_list_setup.h"
 
 #include "lists/anniversary_lists.h"
-#include "lists/contacts_pending.h"
+#include "lists/state.h"
 #include "lists/item_list_state.h"
 #include "lists/memo_lists.h"
 #include "lists/task_lists.h"
@@ -36,7 +36,7 @@ void ClearTables()
     MemoViewRows.Clear();
     CardMemoRows.Clear();
     AnniversaryRows.Clear();
-    TaskViewRowCount = CardTaskRowCount = TaskRowsHeld = 0;
+    TaskViewRowCount = CardTaskRowCount = 0;
     MemoRowCount = CardMemoRowCount = 0;
     AnniversaryCount = 0;
 }

@@ -1,6 +1,6 @@
 #include "lists/list_fill.h"
 
-#include "lists/contacts_pending.h"
+#include "lists/list_refill.h"
 
 #include <commctrl.h>
 

@@ -1,6 +1,8 @@
 #include "lists/memo_lists.h"
 
-#include "lists/contacts_pending.h"
+#include "core/wait_cursor.h"
+#include "lists/list_refill.h"
+#include "lists/state.h"
 #include "lists/item_list_state.h"
 #include "lists/list_fill.h"
 #include "mainwindow/state.h"

@@ -5,6 +5,8 @@
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
 #include "lists/item_list_setup.h"
+#include "lists/state.h"
+#include "mainwindow/contact_hooks.h"
 #include "mainwindow/contact_list_columns.h"
 #include "mainwindow/control_commands.h"
 #include "mainwindow/device_class.h"
@@ -194,6 +196,7 @@ bool OnMainCreate(HWND window)
         ReleaseMainWindowState(window);
         return false;
     }
+    SetContactHooks();
     OpenOutlookDatabasesWithNotify(window);
     ReloadHolidaysWhenAsked(CreateDiaryDatabases());
     LoadSettings();
@@ -231,6 +234,7 @@ bool OnMainCreate(HWND window)
         stale = 1;
     SetLatinInput(IndexBarButtons[0]);
     AssigneeOid = 0;
+    ContactToReselect = 0;
     SetupContactListColumns();
     MarkContactsDatabaseSeen();
     MarkAppointmentsDatabaseSeen();

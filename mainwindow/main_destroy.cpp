@@ -2,6 +2,8 @@
 
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
+#include "lists/company_address.h"
+#include "lists/contacts_cache.h"
 #include "lists/item_list_setup.h"
 #include "mainwindow/state.h"
 
@@ -53,10 +55,13 @@ void DeleteCtlColorBrushes()
 void ReleaseMainWindowState(HWND window)
 {
     ReleaseItemLists();
+    FreeContactsCacheTexts();
     DestroyImageLists();
     CloseOutlookDatabases();
     UnmountDiaryVolume();
     SaveSettings();
+    ReleaseContactLoaderItems();
+    ReleaseContactSearchItems();
     LogOffOutlook();
     KillTimer(window, kTimerTodayRequests);
     KillTimer(window, kTimerOutlookWatch);

@@ -3,7 +3,7 @@
 // the header cleared when the list is empty.
 #include "core/own_databases.h"
 #include "lists/anniversary_lists.h"
-#include "lists/contacts_pending.h"
+#include "lists/state.h"
 #include "lists/item_list_state.h"
 #include "mainwindow/state.h"
 #include "tests/lists/list_window.h"
@@ -35,9 +35,12 @@ protected:
         AddAnniversary(10005, L"민수", L'1', L"1990-06-01", L'0', L'0', L"1990", L"06", L"01");
         AnniversaryYear = 2007;
     }
-    void Load(const wchar_t* kind)
+    // The kind pick list's notification sets the year to this year: the
+    // year is set after the view is shown.
+    void Load(const wchar_t* kind, int year = 2007)
     {
         wcscpy(AnniversaryKindChoice, kind);
+        AnniversaryYear = year;
         LoadAnniversaryList();
     }
 };
@@ -87,8 +90,7 @@ TEST_F(AnniversaryViewTest, HolidaysOfTheYearByTheirSolarDates)
                      L"어린이날|05/05|0|2007-05-05|2", L"석가탄신일|04/08(음)|0|2007-05-24|2",
                      L"현충일|06/06|0|2007-06-06|2", L"제헌절|07/17|0|2007-07-17|2", L"광복절|08/15|0|2007-08-15|2",
                      L"추석|08/15(음)|0|2007-09-25|2", L"개천절|10/03|0|2007-10-03|2", L"성탄절|12/25|0|2007-12-25|2"}));
-    AnniversaryYear = 2004;
-    Load(L"공휴일");
+    Load(L"공휴일", 2004);
     EXPECT_EQ(AnniversaryCount, 0);
 }
 
@@ -127,8 +129,7 @@ TEST_F(AnniversaryViewTest, EmptyListClearsTheHeader)
         SetWindowTextW(label, L"x");
     ShowWindow(AnniversaryDayNameLabels[0], SW_HIDE);
     SetWindowTextW(AnniversaryDayNameLabels[0], L"07-05-01 일");
-    AnniversaryYear = 2003;
-    Load(L"공휴일");
+    Load(L"공휴일", 2003);
     for (HWND label : {AnniversaryYearLabel, AnniversaryLunarLabel, AnniversaryAgeLabel, AnniversaryDayNameLabels[0]})
         EXPECT_EQ(testkit::WindowText(label), L"");
     EXPECT_TRUE(testkit::IsShown(AnniversaryDayNameLabels[0]));

@@ -2,7 +2,7 @@
 
 #include "core/link_tables.h"
 #include "core/own_databases.h"
-#include "lists/contacts_pending.h"
+#include "lists/state.h"
 #include "lists/item_list_state.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
