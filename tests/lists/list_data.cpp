@@ -2,6 +2,8 @@
 
 #include "core/own_databases.h"
 #include "core/rich_ink_body.h"
+#include "platform/outlook/client_values.h"
+#include "tests/support/device_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -34,12 +36,6 @@ CEOID SaveAndRelease(T* item)
     return static_cast<CEOID>(oid);
 }
 
-void Put(HRESULT (STDMETHODCALLTYPE IContact::*put)(BSTR), IContact* contact, const wchar_t* text)
-{
-    BSTR value = SysAllocString(text);
-    (contact->*put)(value);
-    SysFreeString(value);
-}
 
 }  // namespace
 
@@ -57,8 +53,8 @@ CEOID MakeContact(const wchar_t* last, const wchar_t* first)
     IContact* contact = NewItem<IContact>(olContactItem, IID_IContact);
     if (!contact)
         return 0;
-    Put(&IContact::put_LastName, contact, last);
-    Put(&IContact::put_FirstName, contact, first);
+    contact->put_LastName(poomclient::Text(last));
+    contact->put_FirstName(poomclient::Text(first));
     return SaveAndRelease(contact);
 }
 
@@ -67,9 +63,7 @@ CEOID MakeTask(const wchar_t* subject, const wchar_t* start, const wchar_t* due,
     ITask* task = NewItem<ITask>(olTaskItem, IID_ITask);
     if (!task)
         return 0;
-    BSTR text = SysAllocString(subject);
-    task->put_Subject(text);
-    SysFreeString(text);
+    task->put_Subject(poomclient::Text(subject));
     if (*start)
         task->put_StartDate(DateOf(start));
     if (*due)
@@ -84,26 +78,12 @@ DATE DateOf(const wchar_t* text)
 {
     int y = 0, m = 0, d = 0, hh = 0, mm = 0;
     swscanf(text, L"%d-%d-%d %d:%d", &y, &m, &d, &hh, &mm);
-    SYSTEMTIME time = {};
-    time.wYear = static_cast<WORD>(y);
-    time.wMonth = static_cast<WORD>(m);
-    time.wDay = static_cast<WORD>(d);
-    time.wHour = static_cast<WORD>(hh);
-    time.wMinute = static_cast<WORD>(mm);
-    DATE date = 0;
-    SystemTimeToVariantTime(&time, &date);
-    return date;
+    return poomclient::Date(y, m, d, hh, mm);
 }
 
 SYSTEMTIME Utc(int year, int month, int day, int hour, int minute)
 {
-    SYSTEMTIME time = {};
-    time.wYear = static_cast<WORD>(year);
-    time.wMonth = static_cast<WORD>(month);
-    time.wDay = static_cast<WORD>(day);
-    time.wHour = static_cast<WORD>(hour);
-    time.wMinute = static_cast<WORD>(minute);
-    return time;
+    return testkit::LocalMoment(year, month, day, hour, minute);
 }
 
 bool WriteFileAt(const std::wstring& path, const SYSTEMTIME& utc, const std::string& content)

@@ -2,6 +2,8 @@
 // flags, and the key chains that order the rows.
 #include "lists/task_rows.h"
 
+#include "platform/outlook/client_values.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,16 +11,7 @@
 
 namespace {
 
-DATE Day(int year, int month, int day)
-{
-    SYSTEMTIME time = {};
-    time.wYear = static_cast<WORD>(year);
-    time.wMonth = static_cast<WORD>(month);
-    time.wDay = static_cast<WORD>(day);
-    DATE date = 0;
-    SystemTimeToVariantTime(&time, &date);
-    return date;
-}
+using poomclient::Date;
 
 TEST(TaskChoices, RestrictionPerFilterInBothSpellings)
 {
@@ -79,7 +72,7 @@ TEST(TaskChoices, SortPropertyAndDirectionPerChoice)
 
 TEST(TaskRow, TextsAndFlags)
 {
-    const DATE today = Day(2007, 5, 2);
+    const DATE today = Date(2007, 5, 2);
     struct Case {
         const char* name;
         DATE start, due;
@@ -91,16 +84,16 @@ TEST(TaskRow, TextsAndFlags)
         wchar_t importanceMark, overdue, dated;
     };
     const Case cases[] = {
-        {"due today is not overdue", Day(2007, 4, 1), today, 1, false, TaskSort::DueDate, L"07-05-02", L"", L'2', L'F', L'2'},
-        {"due yesterday and open", 0, Day(2007, 5, 1), 2, false, TaskSort::DueDate, L"07-05-01", L"", L'3', L'T', L'2'},
-        {"due yesterday and done", 0, Day(2007, 5, 1), 0, true, TaskSort::DueDate, L"07-05-01", L"", L'1', L'F', L'2'},
-        {"no due date", 0, Day(4501, 1, 1), 1, false, TaskSort::Title, L"", L"", L'2', L'F', L'1'},
-        {"due in the year 3000", 0, Day(3000, 1, 1), 1, false, TaskSort::Title, L"", L"", L'2', L'F', L'1'},
-        {"due in 2999", 0, Day(2999, 12, 31), 1, false, TaskSort::Title, L"99-12-31", L"", L'2', L'F', L'2'},
-        {"two-digit year of 1999", 0, Day(1999, 12, 31), 1, true, TaskSort::State, L"99-12-31", L"", L'2', L'F', L'2'},
-        {"start sort takes the start date", Day(2008, 1, 9), Day(4501, 1, 1), 1, false, TaskSort::StartDate, L"",
+        {"due today is not overdue", Date(2007, 4, 1), today, 1, false, TaskSort::DueDate, L"07-05-02", L"", L'2', L'F', L'2'},
+        {"due yesterday and open", 0, Date(2007, 5, 1), 2, false, TaskSort::DueDate, L"07-05-01", L"", L'3', L'T', L'2'},
+        {"due yesterday and done", 0, Date(2007, 5, 1), 0, true, TaskSort::DueDate, L"07-05-01", L"", L'1', L'F', L'2'},
+        {"no due date", 0, Date(4501, 1, 1), 1, false, TaskSort::Title, L"", L"", L'2', L'F', L'1'},
+        {"due in the year 3000", 0, Date(3000, 1, 1), 1, false, TaskSort::Title, L"", L"", L'2', L'F', L'1'},
+        {"due in 2999", 0, Date(2999, 12, 31), 1, false, TaskSort::Title, L"99-12-31", L"", L'2', L'F', L'2'},
+        {"two-digit year of 1999", 0, Date(1999, 12, 31), 1, true, TaskSort::State, L"99-12-31", L"", L'2', L'F', L'2'},
+        {"start sort takes the start date", Date(2008, 1, 9), Date(4501, 1, 1), 1, false, TaskSort::StartDate, L"",
          L"08-01-09", L'2', L'F', L'2'},
-        {"start sort without start date", Day(4501, 1, 1), today, 1, false, TaskSort::StartDate, L"07-05-02", L"",
+        {"start sort without start date", Date(4501, 1, 1), today, 1, false, TaskSort::StartDate, L"07-05-02", L"",
          L'2', L'F', L'1'},
     };
     for (const auto& c : cases) {
