@@ -11,6 +11,7 @@
 #include "mainwindow/control_commands.h"
 #include "mainwindow/device_class.h"
 #include "mainwindow/diary_databases.h"
+#include "mainwindow/item_commands.h"
 #include "mainwindow/main_destroy.h"
 #include "mainwindow/menu_bar.h"
 #include "mainwindow/state.h"
@@ -197,6 +198,7 @@ bool OnMainCreate(HWND window)
         return false;
     }
     SetContactHooks();
+    InstallItemCommands();
     OpenOutlookDatabasesWithNotify(window);
     ReloadHolidaysWhenAsked(CreateDiaryDatabases());
     LoadSettings();

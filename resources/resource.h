@@ -284,3 +284,10 @@
 #define IDM_ANNIVERSARY_SORT_DATE     40128
 // The card's "문자 보내기" carries its menu's number.
 #define IDM_CARD_MESSAGE              385
+
+// The item editors, run by the toolbar window's item commands.
+#define IDD_CONTACT_EDITOR      104
+#define IDD_SCHEDULE_EDITOR     159
+#define IDD_ANNIVERSARY_EDITOR  203
+#define IDD_TASK_EDITOR         320
+#define IDD_MEMO_EDITOR         352

@@ -1,0 +1,13 @@
+#include "mainwindow/item_commands.h"
+
+#include "lists/contact_preview.h"
+#include "mainwindow/hooks.h"
+
+void InstallItemCommands()
+{
+    for (auto table : {ContactCommands(), AnniversaryCommands(), TaskCommands(), MemoCommands()}) {
+        for (const ItemCommandEntry& entry : table)
+            RegisterItemCommand(entry.command, entry.handler);
+    }
+    Hooks.ShowContactPreview = ShowContactPreview;
+}
