@@ -2,7 +2,16 @@
 
 #include "core/anniversary_kinds.h"
 #include "core/dates.h"
+#include "core/db_access.h"
+#include "core/item_commands.h"
 #include "core/lunar.h"
+#include "core/outlook_items.h"
+#include "core/outlook_probes.h"
+#include "core/outlook_writers.h"
+#include "core/own_databases.h"
+#include "core/record_layouts.h"
+
+#include <strsafe.h>
 
 #include <cwchar>
 #include <iterator>
@@ -19,7 +28,7 @@ constexpr size_t kTimeChars = 5;
 std::wstring DateText(int year, int month, int day)
 {
     wchar_t text[16] = L"";
-    _snwprintf(text, std::size(text) - 1, L"%04d-%02d-%02d", year, month, day);
+    StringCchPrintfW(text, std::size(text), L"%04d-%02d-%02d", year, month, day);
     return text;
 }
 
@@ -56,7 +65,7 @@ std::wstring AnniversaryOccurrenceSubject(wchar_t kind, LPCWSTR title, int year,
     if (count < 1)
         return subject;
     wchar_t suffix[32] = L"";
-    _snwprintf(suffix, std::size(suffix) - 1, birthday ? L"(%d세)" : L"(%d주년)", count);
+    StringCchPrintfW(suffix, std::size(suffix), birthday ? L"(%d세)" : L"(%d주년)", count);
     return subject + suffix;
 }
 
@@ -100,4 +109,127 @@ MirrorOccurrence PlanMirrorOccurrence(const AnniversaryMirrorPlan& plan, int yea
     occurrence.hasDay = LunarToSolar(year, plan.month, plan.day, false, &occurrence.solarYear,
                                      &occurrence.solarMonth, &occurrence.solarDay) >= 0;
     return occurrence;
+}
+
+// ---- saving and deleting -------------------------------------------------------------
+
+namespace {
+
+constexpr int kTimeFieldChars = 6;
+
+// Retitles and moves one year's occurrence of the mirror; a lunar day past
+// the calendar's end has no place and is taken out.
+bool FixOccurrence(IRecurrencePattern* pattern, const AnniversaryMirrorPlan& plan, wchar_t yearKnown, wchar_t kind,
+                   LPCWSTR title, int year)
+{
+    const MirrorOccurrence when = PlanMirrorOccurrence(plan, year);
+    SYSTEMTIME at = {};
+    at.wYear = static_cast<WORD>(year);
+    at.wMonth = static_cast<WORD>(when.seriesMonth);
+    at.wDay = static_cast<WORD>(when.seriesDay);
+    at.wHour = static_cast<WORD>(plan.hour);
+    at.wMinute = static_cast<WORD>(plan.minute);
+    DATE seriesDate = 0;
+    ComRef<IAppointment> occurrence;
+    if (FAILED(OutlookApp->SystemTimeToVariantTime(&at, &seriesDate)) ||
+        FAILED(pattern->GetOccurrence(seriesDate, occurrence.Out())) || !occurrence)
+        return true;  // the series holds no occurrence that day: nothing to fix
+    if (!when.hasDay) {
+        const bool gone = SUCCEEDED(occurrence->Delete());
+        MarkAppointmentsDatabaseSeen();
+        return gone;
+    }
+    if (yearKnown == L'1')
+        occurrence->put_Subject(TextArg(AnniversaryOccurrenceSubject(kind, title, year, plan.originYear).c_str()));
+    if (plan.lunar) {
+        at.wYear = static_cast<WORD>(when.solarYear);
+        at.wMonth = static_cast<WORD>(when.solarMonth);
+        at.wDay = static_cast<WORD>(when.solarDay);
+        DATE start = 0;
+        if (FAILED(OutlookApp->SystemTimeToVariantTime(&at, &start)))
+            return false;
+        occurrence->put_AllDayEvent(VARIANT_FALSE);
+        occurrence->put_Start(start);
+        occurrence->put_End(start + 1.0 / kMinutesPerDay);
+    }
+    const bool saved = SUCCEEDED(occurrence->Save());
+    MarkAppointmentsDatabaseSeen();
+    return saved;
+}
+
+// Every occurrence of the mirror, latest first.
+bool FixOccurrences(CEOID mirror, const AnniversaryMirrorPlan& plan, wchar_t yearKnown, wchar_t kind, LPCWSTR title)
+{
+    ComRef<IAppointment> appointment = AppointmentFromOid(mirror);
+    ComRef<IRecurrencePattern> pattern;
+    if (!appointment || FAILED(appointment->GetRecurrencePattern(pattern.Out())) || !pattern)
+        return false;
+    for (int i = kMirrorYears - 1; i >= 0; --i) {
+        if (!FixOccurrence(pattern.Get(), plan, yearKnown, kind, title, plan.currentYear + i))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool SaveNewAnniversary(int32_t id, LPCWSTR title, wchar_t yearKnown, LPCWSTR date, wchar_t lunar, wchar_t kind,
+                        wchar_t reminderOn, int32_t reminderChoice, LPWSTR time, LPCWSTR startYear, LPCWSTR month,
+                        LPCWSTR day, LPCWSTR note)
+{
+    if (!OutlookApp || !time)
+        return false;
+    // One time for the mirror and the record.
+    if (!*time)
+        StringCchCopyW(time, kTimeFieldChars, kDefaultAnniversaryTime);
+    SYSTEMTIME today = {};
+    GetLocalTime(&today);
+    AnniversaryMirrorPlan plan;
+    if (!PlanAnniversaryMirror(date, lunar, time, today.wYear, &plan))
+        return false;
+    const std::wstring subject = AnniversarySubject(kind, title);
+    const CEOID mirror = CreateAnniversaryAppointment(plan.startDate.c_str(), time, reminderOn,
+                                                      AnniversaryReminderMinutes(reminderChoice), subject.c_str(),
+                                                      note);
+    if (!mirror)
+        return false;
+    const bool fixed = (yearKnown != L'1' && lunar != L'1') || FixOccurrences(mirror, plan, yearKnown, kind, title);
+    if (fixed && InsertAnniversaryRecord(id, title, yearKnown, date, lunar, kind, reminderOn, reminderChoice, time,
+                                         startYear, month, day, mirror, note))
+        return true;
+    DeleteOutlookAppointmentOnly(mirror);
+    return false;
+}
+
+StoredAnniversary FindStoredAnniversary(int32_t id)
+{
+    StoredAnniversary rows;
+    WithOwnDatabase(kAnniversaryDatabase, kAnniversaryId, [&](HANDLE db) {
+        OwnRecord record;
+        if (SeekFirstEqual(db, I4Value(kAnniversaryId, id)) && record.ReadCurrent(db)) {
+            rows.record = record.Oid();
+            rows.mirror = static_cast<CEOID>(record.I4(kAnniversaryAppointment));
+        }
+    });
+    WithOwnDatabase(kAnniversaryTextDatabase, kAnniversaryTextId, [&](HANDLE db) {
+        rows.textRecord = SeekFirstEqual(db, I4Value(kAnniversaryTextId, id));
+    });
+    return rows;
+}
+
+bool DeleteStoredAnniversary(const StoredAnniversary& rows)
+{
+    if (rows.mirror)
+        DeleteOutlookAppointment(rows.mirror);
+    bool deleted = true;
+    if (rows.record)
+        deleted = DeleteOwnRecord(kAnniversaryDatabase, rows.record);
+    if (rows.textRecord)
+        DeleteOwnRecord(kAnniversaryTextDatabase, rows.textRecord);
+    return deleted;
+}
+
+bool DeleteAnniversary(long anniversaryId)
+{
+    return DeleteStoredAnniversary(FindStoredAnniversary(static_cast<int32_t>(anniversaryId)));
 }

@@ -47,3 +47,31 @@ struct MirrorOccurrence {
     int solarYear = 0, solarMonth = 0, solarDay = 0;
 };
 MirrorOccurrence PlanMirrorOccurrence(const AnniversaryMirrorPlan& plan, int year);
+
+// ---- saving and deleting -------------------------------------------------------------
+
+// Saves a new anniversary: the mirror first (its occurrences retitled with
+// ages or years when the year is known, moved to their solar days when the
+// date is lunar; a lunar day past the calendar's end is taken out), then
+// the record with its note. An empty time becomes "10:00" for the mirror and
+// the record alike and is written back into time (room for 6 characters).
+// False when anything failed; nothing is then left behind.
+bool SaveNewAnniversary(int32_t id, LPCWSTR title, wchar_t yearKnown, LPCWSTR date, wchar_t lunar, wchar_t kind,
+                        wchar_t reminderOn, int32_t reminderChoice, LPWSTR time, LPCWSTR startYear, LPCWSTR month,
+                        LPCWSTR day, LPCWSTR note);
+
+// The stored rows of one anniversary, read before a changed one is saved
+// under the same id, so that afterwards exactly these go.
+struct StoredAnniversary {
+    CEOID record = 0;      // in QuillonMemo
+    CEOID textRecord = 0;  // in QuillonMemo2
+    CEOID mirror = 0;      // the appointment
+};
+StoredAnniversary FindStoredAnniversary(int32_t id);
+// Deletes the mirror, the record and the text record; false when the
+// record is still there.
+bool DeleteStoredAnniversary(const StoredAnniversary& rows);
+
+// The anniversary of that id with its mirror; false when its record stayed
+// (an anniversary that is not there counts as deleted).
+bool DeleteAnniversary(long anniversaryId);

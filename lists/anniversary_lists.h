@@ -8,3 +8,10 @@ void FillAnniversaryKindPickList();
 // AnniversarySortKey; the header is cleared when it is empty.
 void LoadAnniversaryList();
 void SortAnniversaryList();
+// The header above the kind list for the selected row (SelectedAnniversaryId,
+// AnniversaryMonth, AnniversaryDay, AnniversaryLunarFlag) in AnniversaryYear;
+// a lunar row's month and day become that year's solar ones.
+void ShowAnniversaryHeader();
+// The anniversary SelectedAnniversaryId with its note into the form's
+// anniversary fields; false, changing nothing, when it is not there.
+bool LoadAnniversaryRecord();

@@ -1,6 +1,9 @@
 #include "lists/item_list_setup.h"
 
 #include "lists/anniversary_lists.h"
+#include "core/anniversary_save.h"
+#include "lists/form_loaders.h"
+#include "lists/memo_bodies.h"
 #include "lists/state.h"
 #include "lists/item_list_state.h"
 #include "lists/memo_lists.h"
@@ -51,6 +54,19 @@ void InstallHooks()
     Hooks.LoadMemoList = LoadMemoList;
     Hooks.LoadContactMemoList = LoadContactMemoList;
     Hooks.PaintTaskRow = PaintTaskListRow;
+    Hooks.ShowAnniversaryHeader = ShowAnniversaryHeader;
+    Hooks.LoadTaskList = LoadTaskList;
+    Hooks.LoadContactTaskList = LoadContactTaskList;
+    Hooks.ShowTaskPreview = ShowTaskPreview;
+    Hooks.ShowMemoBody = ShowMemoBody;
+    // What the item commands call.
+    Hooks.LoadAnniversaryRecord = LoadAnniversaryRecord;
+    Hooks.LoadTaskForm = LoadTaskForm;
+    Hooks.LoadNoteRecord = LoadNoteRecord;
+    Hooks.DeleteAnniversary = DeleteAnniversary;
+    Hooks.DeleteNoteRecord = DeleteNoteRecord;
+    Hooks.DeleteNoteFile = DeleteNoteFile;
+    Hooks.OpenNoteInNotesProgram = OpenNoteInNotesProgram;
 }
 
 }  // namespace
