@@ -96,8 +96,9 @@ MirrorOccurrence PlanMirrorOccurrence(const AnniversaryMirrorPlan& plan, int yea
     MirrorOccurrence occurrence;
     occurrence.year = year;
     if (!plan.lunar) {
+        // The series keeps the day it started on, cut to shorter months.
         occurrence.seriesMonth = plan.month;
-        occurrence.seriesDay = DayInMonth(year, plan.month, plan.day);
+        occurrence.seriesDay = DayInMonth(year, plan.month, DayInMonth(plan.currentYear, plan.month, plan.day));
         occurrence.hasDay = true;
         occurrence.solarYear = year;
         occurrence.solarMonth = occurrence.seriesMonth;

@@ -81,9 +81,14 @@ TEST(AnniversaryPlan, OccurrenceDays)
     const MirrorOccurrence common = PlanMirrorOccurrence(leapDay, 2007);
     const MirrorOccurrence leap = PlanMirrorOccurrence(leapDay, 2008);
     EXPECT_EQ(common.seriesDay, 28);
-    EXPECT_EQ(leap.seriesDay, 29);
-    EXPECT_EQ(leap.solarDay, 29);
+    // Started on the 28th, the series stays there in leap years too.
+    EXPECT_EQ(leap.seriesDay, 28);
+    EXPECT_EQ(leap.solarDay, 28);
     EXPECT_TRUE(common.hasDay);
+    AnniversaryMirrorPlan fromLeapYear;
+    ASSERT_TRUE(PlanAnniversaryMirror(L"2000-02-29", L'0', L"10:00", 2008, &fromLeapYear));
+    EXPECT_EQ(PlanMirrorOccurrence(fromLeapYear, 2009).seriesDay, 28);
+    EXPECT_EQ(PlanMirrorOccurrence(fromLeapYear, 2012).seriesDay, 29);
 
     AnniversaryMirrorPlan lunar;
     ASSERT_TRUE(PlanAnniversaryMirror(L"1970-03-15", L'1', L"10:00", 2045, &lunar));
