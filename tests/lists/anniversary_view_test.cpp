@@ -1,6 +1,7 @@
 // The anniversary view in the running main window: the kind pick list, the
 // rows of each kind and of a year's holidays, both sorts, reselection and
 // the header cleared when the list is empty.
+#include "core/item_form.h"
 #include "core/own_databases.h"
 #include "lists/anniversary_lists.h"
 #include "lists/state.h"
@@ -133,6 +134,83 @@ TEST_F(AnniversaryViewTest, EmptyListClearsTheHeader)
     for (HWND label : {AnniversaryYearLabel, AnniversaryLunarLabel, AnniversaryAgeLabel, AnniversaryDayNameLabels[0]})
         EXPECT_EQ(testkit::WindowText(label), L"");
     EXPECT_TRUE(testkit::IsShown(AnniversaryDayNameLabels[0]));
+}
+
+// The header of the selected row: the lunar birthday's solar day of the
+// shown year with its weekday, the lunar label and the age; a holiday row
+// after it shows no age; a year before the birth none either.
+TEST_F(AnniversaryViewTest, HeaderOfTheSelectedRow)
+{
+    struct Case {
+        long id;
+        int year, month, day;
+        wchar_t lunar;
+        int weekday;
+        const wchar_t *dayLabel, *lunarLabel, *age;
+    };
+    const Case cases[] = {
+        {10001, 2007, 3, 15, L'1', 2, L"07-05-01 화", L"(음3/15)", L"38세"},
+        {10001, 1969, 3, 15, L'1', -1, nullptr, L"(음3/15)", L""},
+        {10002, 2007, 5, 1, L'0', 2, L"07-05-01 화", L"(음3/15)", L""},
+        {10002, 2008, 5, 1, L'0', 4, L"08-05-01 목", L"(음3/26)", L"1주년"},
+        {0, 2007, 5, 5, L'2', 6, L"07-05-05 토", L"(음3/19)", L""},
+        {10005, 2020, 6, 1, L'0', 1, L"20-06-01 월", L"(음윤4/10)", L"31세"},
+    };
+    ShowView(kAnniversaryView);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.id << " in " << c.year);
+        SelectedAnniversaryId = c.id;
+        AnniversaryYear = c.year;
+        AnniversaryMonth = c.month;
+        AnniversaryDay = c.day;
+        AnniversaryLunarFlag = c.lunar;
+        ShowAnniversaryHeader();
+        wchar_t year[16];
+        swprintf(year, 16, L"%d년", c.year);
+        EXPECT_EQ(testkit::WindowText(AnniversaryYearLabel), year);
+        EXPECT_EQ(testkit::WindowText(AnniversaryAgeLabel), c.age);
+        EXPECT_EQ(testkit::WindowText(AnniversaryLunarLabel), c.lunarLabel);
+        if (c.weekday >= 0) {
+            for (int d = 0; d < 7; ++d)
+                EXPECT_EQ(IsWindowVisible(AnniversaryDayNameLabels[d]) != FALSE, d == c.weekday) << d;
+            EXPECT_EQ(testkit::WindowText(AnniversaryDayNameLabels[c.weekday]), c.dayLabel);
+        }
+        // A lunar row's date is now that year's solar one.
+        if (c.lunar == L'1' && c.year == 2007) {
+            EXPECT_EQ(AnniversaryMonth, 5);
+            EXPECT_EQ(AnniversaryDay, 1);
+        }
+    }
+    Shot(L"anniversary-header");
+}
+
+TEST_F(AnniversaryViewTest, RecordIntoTheFormOrNothing)
+{
+    wchar_t time[6] = L"07:30";
+    ASSERT_TRUE(InsertAnniversaryRecord(10010, L"첫 만남", L'1', L"2001-04-05", L'0', L'1', L'1', 9, time, L"2001",
+                                        L"04", L"05", 0, L"장미 한 송이"));
+    SelectedAnniversaryId = 10010;
+    ASSERT_TRUE(LoadAnniversaryRecord());
+    const AnniversaryFormFields& form = ItemFormState.Anniversary;
+    EXPECT_STREQ(form.Title, L"첫 만남");
+    EXPECT_EQ(form.YearKnown, L'1');
+    EXPECT_STREQ(form.Date, L"2001-04-05");
+    EXPECT_STREQ(form.StartYear, L"2001");
+    EXPECT_EQ(form.Lunar, L'0');
+    EXPECT_EQ(form.Kind, L'1');
+    EXPECT_EQ(form.ReminderFlag, L'1');
+    EXPECT_EQ(form.ReminderChoice, 9);
+    EXPECT_STREQ(form.Time, L"07:30");
+    EXPECT_STREQ(form.Note, L"장미 한 송이");
+
+    // Without a note the old note goes; without a record nothing changes.
+    SelectedAnniversaryId = 10003;
+    ASSERT_TRUE(LoadAnniversaryRecord());
+    EXPECT_STREQ(form.Title, L"할아버지");
+    EXPECT_STREQ(form.Note, L"");
+    SelectedAnniversaryId = 99999;
+    EXPECT_FALSE(LoadAnniversaryRecord());
+    EXPECT_STREQ(form.Title, L"할아버지");
 }
 
 }  // namespace
