@@ -31,3 +31,8 @@ bool LoadScheduleForm();
 // The holiday HolidayLookupId: its date into StartDate, its name into Title,
 // its lunar date into HolidayLunarText.
 bool LoadHolidayRecord();
+
+// The task SelectedTaskOid with its repeat rule, reminder, priority, state
+// and ink note (RichInkBody); its linked contact becomes AssigneeOid,
+// AssigneeName and the linked contact.
+bool LoadTaskForm();

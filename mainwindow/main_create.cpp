@@ -5,6 +5,7 @@
 #include "core/fonts.h"
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
+#include "lists/item_list_setup.h"
 #include "lists/schedule_cache.h"
 #include "lists/state.h"
 #include "mainwindow/contact_hooks.h"
@@ -252,6 +253,7 @@ bool OnMainCreate(HWND window)
     MarkContactsDatabaseSeen();
     MarkAppointmentsDatabaseSeen();
     MarkTasksDatabaseSeen();
+    StartItemLists();
     StartTimers(window);
     EnterSavedView(window);
     return true;
