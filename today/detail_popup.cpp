@@ -22,7 +22,9 @@ constexpr int kDetailLeft = 1;
 constexpr int kDetailTop = 50;
 constexpr int kDetailHeight = 183;
 constexpr int kInkLeft = 9;
-constexpr int kInkTop = 67;
+// The page starts under the third line (63 + 14), not over it; a memo's,
+// with no date lines, under the subject (21 + 28).
+constexpr int kInkTop = 79;
 constexpr int kMemoInkRise = 27;
 constexpr int kInkRightMargin = 10;
 constexpr int kInkBottom = 155;

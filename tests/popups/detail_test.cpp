@@ -53,6 +53,14 @@ protected:
         return DetailShown{Title(kPopupDetail), Text(kPopupDetail, IDC_DETAIL_SUBJECT), Text(kPopupDetail, IDC_DETAIL_SECOND),
                      Text(kPopupDetail, IDC_DETAIL_THIRD), PageText(), ControlShown(kPopupDetail, IDC_DETAIL_SECOND)};
     }
+    // A window of the pop-up in the pop-up's client coordinates.
+    RECT InPopup(HWND window)
+    {
+        RECT rect = testkit::ScreenRect(window);
+        MapWindowPoints(nullptr, Popup(kPopupDetail), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+    RECT ControlRect(int id) { return InPopup(GetDlgItem(Popup(kPopupDetail), id)); }
     CEOID AddAppointmentAt(const wchar_t* subject, DATE start, DATE end, bool allDay, const wchar_t* location,
                            const wchar_t* body)
     {
@@ -171,9 +179,9 @@ TEST_F(DetailTest, OwnMemoAndNotesMemoInTheMemoLayout)
     EXPECT_FALSE(ControlShown(kPopupDetail, IDC_DETAIL_THIRD));
     EXPECT_FALSE(ControlShown(kPopupDetail, IDC_DETAIL_FOURTH));
     EXPECT_FALSE(ControlShown(kPopupDetail, IDC_DETAIL_FIFTH));
-    RECT page = testkit::ScreenRect(DetailRichInk);
-    MapWindowPoints(nullptr, Popup(kPopupDetail), reinterpret_cast<POINT*>(&page), 2);
-    EXPECT_EQ(page.top, 67 - 27);
+    RECT page = InPopup(DetailRichInk);
+    EXPECT_EQ(page.top, 79 - 27);
+    EXPECT_GE(page.top, ControlRect(IDC_DETAIL_SUBJECT).bottom);  // the subject stays in sight
     EXPECT_EQ(page.left, 9);
     EXPECT_EQ(page.bottom, 155);
     EXPECT_EQ(GetWindowLongW(DetailRichInk, GWL_STYLE) & WS_BORDER, 0);
@@ -192,9 +200,9 @@ TEST_F(DetailTest, OwnMemoAndNotesMemoInTheMemoLayout)
     ShowSchedule(0);
     shown = Opened(EntryOf(L"치과"));
     EXPECT_TRUE(shown.datesShown);
-    page = testkit::ScreenRect(DetailRichInk);
-    MapWindowPoints(nullptr, Popup(kPopupDetail), reinterpret_cast<POINT*>(&page), 2);
-    EXPECT_EQ(page.top, 67);
+    page = InPopup(DetailRichInk);
+    EXPECT_EQ(page.top, 79);
+    EXPECT_GE(page.top, ControlRect(IDC_DETAIL_THIRD).bottom);  // the date line stays in sight
 }
 
 TEST_F(DetailTest, NotesFilesThatCannotBeShown)

@@ -156,13 +156,27 @@ TEST_F(PickDateTest, TheSpanMenuOpensTheCalendarOnTheSpansFirstDay)
     ASSERT_TRUE(MonthCal_GetCurSel(Calendar(), &selected));
     EXPECT_EQ(selected.wMonth, 5);
     EXPECT_EQ(selected.wDay, 9);
+    // At least 140 x 170 and large enough for a whole month in the
+    // calendar's font, left 20 pixels into the item unless that would
+    // leave the screen.
     const RECT place = testkit::ScreenRect(Popup(kPopupPickDate));
     const RECT item = testkit::ScreenRect(ItemWindow);
-    EXPECT_EQ(place.left, item.left + 20);
+    const int width = place.right - place.left;
+    EXPECT_GE(width, 140);
+    EXPECT_GE(place.bottom - place.top, 170);
+    EXPECT_EQ(place.left, std::min<int>(item.left + 20, GetSystemMetrics(SM_CXSCREEN) - width));
+    EXPECT_GE(place.left, 0);
     EXPECT_EQ(place.top, PopupMenuPoint(Bands.title).y);
-    EXPECT_EQ(place.right - place.left, 140);
-    EXPECT_EQ(place.bottom - place.top, 170);
     EXPECT_EQ(GetWindowLongW(Popup(kPopupPickDate), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    RECT needed = {};
+    ASSERT_TRUE(MonthCal_GetMinReqRect(Calendar(), &needed));
+    const RECT calendar = testkit::ScreenRect(Calendar());
+    EXPECT_EQ(calendar.left - place.left, 1);
+    EXPECT_EQ(calendar.top - place.top, 17);
+    EXPECT_GE(calendar.right - calendar.left, std::max<int>(138, needed.right - needed.left));
+    EXPECT_GE(calendar.bottom - calendar.top, std::max<int>(150, needed.bottom - needed.top));
+    EXPECT_LE(calendar.right, place.right);
+    EXPECT_LE(calendar.bottom, place.bottom);
 
     HidePopup(kPopupPickDate);
     Settings.WeekStart = 1;
