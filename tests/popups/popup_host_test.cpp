@@ -53,6 +53,18 @@ void WriteSettings(const DiarySettings& settings)
     ASSERT_TRUE(testkit::WriteFileBytes(L"\\Windows\\Quillon.ini", Bytes(record.begin(), record.end())));
 }
 
+// Runs fn with the item's own databases of the device's volume at hand.
+template <class Fn>
+void WithDeviceVolume(Fn fn)
+{
+    ASSERT_TRUE(CeMountDBVol(&DiaryVolume, const_cast<LPWSTR>(L"\\pim.vol"), OPEN_ALWAYS));
+    DiarySession = CeCreateSession(&DiaryVolume);
+    fn();
+    CloseHandle(DiarySession);
+    DiarySession = nullptr;
+    CeUnmountDBVol(&DiaryVolume);
+}
+
 // Pocket Outlook of the device, from this process.
 class Outlook {
 public:
@@ -185,6 +197,7 @@ TEST_F(PopupsOnTheTodayScreen, TheFeedIsDownloadedAtTheStartAndShownWithLargeThe
 TEST_F(PopupsOnTheTodayScreen, WithoutAFeedTheStripSaysSo)
 {
     SetWeatherHost(nullptr);
+    WithDeviceVolume([] { DeleteWeatherDatabase(); });
     WriteSettings(HostSettings(true, 1));
     StartHost();
     EXPECT_FALSE(testkit::FileExists(kLastWeatherDateFile));
@@ -213,12 +226,10 @@ TEST_F(PopupsOnTheTodayScreen, EachPopUpOverTheTodayScreen)
         appointment->put_ReminderSet(VARIANT_TRUE);
         const long appointmentOid = outlook.Save(appointment);
         // The link table is the item's own database in the device's volume.
-        ASSERT_TRUE(CeMountDBVol(&DiaryVolume, const_cast<LPWSTR>(L"\\pim.vol"), OPEN_ALWAYS));
-        DiarySession = CeCreateSession(&DiaryVolume);
-        CreatePlanLinkDatabase();
-        AddPlanLink(static_cast<CEOID>(contactOid), static_cast<CEOID>(appointmentOid));
-        CloseHandle(DiarySession);
-        CeUnmountDBVol(&DiaryVolume);
+        WithDeviceVolume([&] {
+            CreatePlanLinkDatabase();
+            AddPlanLink(static_cast<CEOID>(contactOid), static_cast<CEOID>(appointmentOid));
+        });
     }
     WriteSettings(HostSettings(true, 1));
     WeatherServer server(kAddress, FixtureFeed());
