@@ -7,7 +7,6 @@
 #include "core/link_tables.h"
 #include "core/own_databases.h"
 #include "core/rich_ink_body.h"
-#include "core/today_request_format.h"
 #include "tests/support/box_watch.h"
 #include "tests/today/new_items.h"
 #include "today/detail_popup.h"
@@ -22,13 +21,6 @@ using todaytest::Date;
 using todaytest::Hex;
 using todaytest::operator+;
 using todaytest::Repeat;
-
-Bytes ObjectId(uint32_t id)
-{
-    uint8_t bytes[4];
-    EXPECT_TRUE(EncodeRequestObjectId(id, bytes));
-    return Bytes(bytes, bytes + 4);
-}
 
 Bytes NotesBody(const std::wstring& text)
 {

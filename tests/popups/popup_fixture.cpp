@@ -1,5 +1,6 @@
 #include "tests/popups/popup_fixture.h"
 
+#include "core/today_request_format.h"
 #include "tests/support/device_clock.h"
 #include "tests/today/new_items.h"
 #include "platform/outlook/client_values.h"
@@ -184,6 +185,13 @@ Bytes Requested(const std::function<void()>& action)
     todaytest::RemoveRequestFile();
     action();
     return todaytest::RequestFileBytes();
+}
+
+Bytes ObjectId(uint32_t id)
+{
+    uint8_t bytes[4];
+    EXPECT_TRUE(EncodeRequestObjectId(id, bytes));
+    return Bytes(bytes, bytes + 4);
 }
 
 }  // namespace popuptest

@@ -46,6 +46,9 @@ protected:
     CEOID AddWeeklyTask(const wchar_t* subject);
 };
 
+// An object id as a request file holds it.
+Bytes ObjectId(uint32_t id);
+
 // The request file written by the action (removed first).
 Bytes Requested(const std::function<void()>& action);
 

@@ -8,6 +8,8 @@
 #include "tests/hosts/today_items.h"
 #include "tests/popups/weather_fixture.h"
 #include "tests/support/device_clock.h"
+#include "tests/today/new_items.h"
+#include "today/outlook_session.h"
 #include "today/resource.h"
 #include "today/weather_store.h"
 
@@ -53,59 +55,24 @@ void WriteSettings(const DiarySettings& settings)
     ASSERT_TRUE(testkit::WriteFileBytes(L"\\Windows\\Quillon.ini", Bytes(record.begin(), record.end())));
 }
 
-// Runs fn with the item's own databases of the device's volume at hand.
-template <class Fn>
-void WithDeviceVolume(Fn fn)
-{
-    ASSERT_TRUE(CeMountDBVol(&DiaryVolume, const_cast<LPWSTR>(L"\\pim.vol"), OPEN_ALWAYS));
-    DiarySession = CeCreateSession(&DiaryVolume);
-    fn();
-    CloseHandle(DiarySession);
-    DiarySession = nullptr;
-    CeUnmountDBVol(&DiaryVolume);
-}
-
-// Pocket Outlook of the device, from this process.
-class Outlook {
+// The item's own session on the device's volume and Pocket Outlook, from
+// this process, for what a case puts there before the item starts.
+class DeviceSession {
 public:
-    Outlook()
+    DeviceSession() : notices_(CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr))
     {
-        CoInitializeEx(nullptr, 0);
-        if (SUCCEEDED(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
-                                       reinterpret_cast<void**>(&app_))))
-            app_->Logon(0);
+        OpenPocketOutlook(notices_);
     }
-    ~Outlook()
+    ~DeviceSession()
     {
-        if (app_) {
-            app_->Logoff();
-            app_->Release();
-        }
-        CoUninitialize();
+        ClosePocketOutlook();
+        DestroyWindow(notices_);
     }
-    template <class Item>
-    Item* Create(int type, REFIID iid)
-    {
-        IDispatch* dispatch = nullptr;
-        Item* item = nullptr;
-        if (app_ && SUCCEEDED(app_->CreateItem(type, &dispatch)) && dispatch) {
-            dispatch->QueryInterface(iid, reinterpret_cast<void**>(&item));
-            dispatch->Release();
-        }
-        return item;
-    }
-    template <class Item>
-    long Save(Item* item)
-    {
-        long oid = 0;
-        EXPECT_EQ(item->Save(), S_OK);
-        item->get_Oid(&oid);
-        item->Release();
-        return oid;
-    }
+    DeviceSession(const DeviceSession&) = delete;
+    DeviceSession& operator=(const DeviceSession&) = delete;
 
 private:
-    IPOutlookApp* app_ = nullptr;
+    HWND notices_;
 };
 
 class PopupsOnTheTodayScreen : public testing::Test {
@@ -197,7 +164,10 @@ TEST_F(PopupsOnTheTodayScreen, TheFeedIsDownloadedAtTheStartAndShownWithLargeThe
 TEST_F(PopupsOnTheTodayScreen, WithoutAFeedTheStripSaysSo)
 {
     SetWeatherHost(nullptr);
-    WithDeviceVolume([] { DeleteWeatherDatabase(); });
+    {
+        DeviceSession session;
+        DeleteWeatherDatabase();
+    }
     WriteSettings(HostSettings(true, 1));
     StartHost();
     EXPECT_FALSE(testkit::FileExists(kLastWeatherDateFile));
@@ -207,16 +177,16 @@ TEST_F(PopupsOnTheTodayScreen, WithoutAFeedTheStripSaysSo)
 TEST_F(PopupsOnTheTodayScreen, EachPopUpOverTheTodayScreen)
 {
     {
-        Outlook outlook;
-        IContact* contact = outlook.Create<IContact>(olContactItem, IID_IContact);
+        DeviceSession session;
+        IContact* contact = todaytest::NewItem<IContact>(olContactItem, IID_IContact);
         ASSERT_NE(contact, nullptr);
         contact->put_LastName(poomclient::Text(L"홍"));
         contact->put_FirstName(poomclient::Text(L"길동"));
         contact->put_CompanyName(poomclient::Text(L"가나상사"));
         contact->put_MobileTelephoneNumber(poomclient::Text(L"010-1234-5678"));
         contact->put_Email1Address(poomclient::Text(L"hong@example.kr"));
-        const long contactOid = outlook.Save(contact);
-        IAppointment* appointment = outlook.Create<IAppointment>(olAppointmentItem, IID_IAppointment);
+        const CEOID contactOid = todaytest::SaveAndRelease(contact);
+        IAppointment* appointment = todaytest::NewItem<IAppointment>(olAppointmentItem, IID_IAppointment);
         ASSERT_NE(appointment, nullptr);
         appointment->put_Subject(poomclient::Text(L"치과"));
         appointment->put_Location(poomclient::Text(L"강남"));
@@ -224,12 +194,11 @@ TEST_F(PopupsOnTheTodayScreen, EachPopUpOverTheTodayScreen)
         appointment->put_Start(Date(2024, 5, 7, 10, 0));
         appointment->put_End(Date(2024, 5, 7, 11, 0));
         appointment->put_ReminderSet(VARIANT_TRUE);
-        const long appointmentOid = outlook.Save(appointment);
-        // The link table is the item's own database in the device's volume.
-        WithDeviceVolume([&] {
-            CreatePlanLinkDatabase();
-            AddPlanLink(static_cast<CEOID>(contactOid), static_cast<CEOID>(appointmentOid));
-        });
+        const CEOID appointmentOid = todaytest::SaveAndRelease(appointment);
+        ASSERT_NE(contactOid, 0u);
+        ASSERT_NE(appointmentOid, 0u);
+        CreatePlanLinkDatabase();
+        AddPlanLink(contactOid, appointmentOid);
     }
     WriteSettings(HostSettings(true, 1));
     WeatherServer server(kAddress, FixtureFeed());

@@ -4,7 +4,6 @@
 #include "tests/popups/popup_fixture.h"
 
 #include "core/link_tables.h"
-#include "core/today_request_format.h"
 #include "tests/popups/weather_fixture.h"
 #include "today/contact_card.h"
 #include "today/detail_popup.h"
@@ -25,13 +24,6 @@ using todaytest::HongGildong;
 using todaytest::Hex;
 using todaytest::operator+;
 using todaytest::Repeat;
-
-Bytes ObjectId(uint32_t id)
-{
-    uint8_t bytes[4];
-    EXPECT_TRUE(EncodeRequestObjectId(id, bytes));
-    return Bytes(bytes, bytes + 4);
-}
 
 POINT ScreenPlace(HWND window)
 {

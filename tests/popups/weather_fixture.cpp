@@ -159,26 +159,34 @@ void SetWeatherHost(const wchar_t* host)
     }
 }
 
-StoredWeather ReadStoredWeather()
+bool ForEachWeatherRecord(CEPROPID order, const std::function<void(const CEPROPVAL* values, WORD count)>& fn)
 {
-    StoredWeather stored;
-    stored.databaseFound = WithOwnDatabase(kWeatherDatabase, kUnsorted, [&](HANDLE database) {
+    return WithOwnDatabase(kWeatherDatabase, order, [&](HANDLE database) {
         DWORD index = 0;
         CEOID record = CeSeekDatabaseEx(database, CEDB_SEEK_BEGINNING, 0, 0, &index);
         while (record != 0) {
             WORD count = 0;
             DWORD size = 0;
             BYTE* buffer = nullptr;
-            if (!CeReadRecordPropsEx(database, 0, &count, nullptr, &buffer, &size, nullptr))
+            if (!CeReadRecordPropsEx(database, 0, &count, nullptr, &buffer, &size, nullptr)) {
+                ADD_FAILURE() << "a weather record does not read";
                 break;
-            std::wstring line;
-            const auto* values = reinterpret_cast<const CEPROPVAL*>(buffer);
-            for (WORD i = 0; i < count; ++i)
-                line += PropertyText(values[i]) + L" ";
-            stored.records.push_back(line);
+            }
+            fn(reinterpret_cast<const CEPROPVAL*>(buffer), count);
             LocalFree(buffer);
             record = CeSeekDatabaseEx(database, CEDB_SEEK_CURRENT, 1, 0, &index);
         }
+    });
+}
+
+StoredWeather ReadStoredWeather()
+{
+    StoredWeather stored;
+    stored.databaseFound = ForEachWeatherRecord(kUnsorted, [&](const CEPROPVAL* values, WORD count) {
+        std::wstring line;
+        for (WORD i = 0; i < count; ++i)
+            line += PropertyText(values[i]) + L" ";
+        stored.records.push_back(line);
     });
     stored.lastDateFound = testkit::FileExists(kLastWeatherDateFile);
     stored.lastDate = testkit::ReadFileBytes(kLastWeatherDateFile);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,10 @@ private:
 
 // Sets (or with null removes) "Quillon WeatherHost".
 void SetWeatherHost(const wchar_t* host);
+
+// Calls fn with each record's properties of QuillonWeather in the sort
+// order given; false when there is no such database.
+bool ForEachWeatherRecord(CEPROPID order, const std::function<void(const CEPROPVAL* values, WORD count)>& fn);
 
 // Every record of QuillonWeather, a line of its properties each in record
 // order, and Cloudrake.ini's bytes.

@@ -165,33 +165,22 @@ TEST_F(WeatherTest, TheDatabaseHoldsTheFeedPropertyByProperty)
     ASSERT_TRUE(StoreWeatherFeed(FixtureRecords()));
     const WeatherFeed feed = FixtureRecords();
     int sequence = 0;
-    WithOwnDatabase(kWeatherDatabase, kWeatherSequence, [&](HANDLE database) {
-        DWORD index = 0;
-        CEOID record = CeSeekDatabaseEx(database, CEDB_SEEK_BEGINNING, 0, 0, &index);
-        while (record != 0) {
-            WORD count = 0;
-            DWORD size = 0;
-            BYTE* buffer = nullptr;
-            ASSERT_TRUE(CeReadRecordPropsEx(database, 0, &count, nullptr, &buffer, &size, nullptr));
-            const auto* values = reinterpret_cast<const CEPROPVAL*>(buffer);
-            const WeatherDay& day = feed[static_cast<size_t>(sequence)];
-            SCOPED_TRACE(sequence);
-            ASSERT_EQ(count, 9);
-            const CEPROPID ids[] = {kWeatherSequence, kWeatherDate,   kWeatherRegion, kWeatherDescription, kWeatherIcon,
-                                    kWeatherValue1,   kWeatherValue2, kWeatherValue3, kWeatherValue4};
-            const wchar_t* texts[] = {day.date,   day.region, day.description, day.icon,
-                                      day.value1, day.value2, day.value3,      day.value4};
-            for (int i = 0; i < 9; ++i)
-                EXPECT_EQ(values[i].propid, ids[i]) << i;
-            EXPECT_EQ(ids[0], 0x10003u);
-            EXPECT_EQ(ids[8], 0x9001Fu);
-            EXPECT_EQ(values[0].val.lVal, sequence + 1);
-            for (int i = 1; i < 9; ++i)
-                EXPECT_STREQ(values[i].val.lpwstr, texts[i - 1]) << i;
-            LocalFree(buffer);
-            ++sequence;
-            record = CeSeekDatabaseEx(database, CEDB_SEEK_CURRENT, 1, 0, &index);
-        }
+    ForEachWeatherRecord(kWeatherSequence, [&](const CEPROPVAL* values, WORD count) {
+        SCOPED_TRACE(sequence);
+        ASSERT_LT(sequence, 70);
+        const WeatherDay& day = feed[static_cast<size_t>(sequence++)];
+        ASSERT_EQ(count, 9);
+        const CEPROPID ids[] = {kWeatherSequence, kWeatherDate,   kWeatherRegion, kWeatherDescription, kWeatherIcon,
+                                kWeatherValue1,   kWeatherValue2, kWeatherValue3, kWeatherValue4};
+        const wchar_t* texts[] = {day.date,   day.region, day.description, day.icon,
+                                  day.value1, day.value2, day.value3,      day.value4};
+        for (int i = 0; i < 9; ++i)
+            EXPECT_EQ(values[i].propid, ids[i]) << i;
+        EXPECT_EQ(ids[0], 0x10003u);
+        EXPECT_EQ(ids[8], 0x9001Fu);
+        EXPECT_EQ(values[0].val.lVal, sequence);
+        for (int i = 1; i < 9; ++i)
+            EXPECT_STREQ(values[i].val.lpwstr, texts[i - 1]) << i;
     });
     EXPECT_EQ(sequence, 70);
 
