@@ -8,29 +8,30 @@
 
 namespace {
 
-constexpr size_t kDateBytes = 10;
-constexpr size_t kMonthBytes = 7;
-constexpr size_t kNumberBytes = 20;
-constexpr size_t kNameBytes = 30;
-constexpr size_t kAddressBytes = 40;
 constexpr size_t kIdBytes = 4;
-constexpr uint8_t kTaskLetter = 'T';
-constexpr uint64_t kDigitBase = 255;
-constexpr uint64_t kLargestLong = 0x7FFFFFFF;
+constexpr size_t kAnniversaryIdBytes = 2;
+constexpr uint32_t kLargestLong = 0x7FFFFFFF;
 
 // ---- fields ---------------------------------------------------------------
 
-// A base-255 number of `count` digits, each stored plus one; 0 for a byte
-// of 0, which no number holds.
-uint64_t NumberAt(const uint8_t* bytes, size_t count)
+// No digit of a number is stored as 0; a 0 byte makes the number 0.
+bool HasZeroByte(const uint8_t* bytes, size_t count)
 {
-    uint64_t value = 0;
     for (size_t i = 0; i < count; ++i) {
         if (bytes[i] == 0)
-            return 0;
-        value = value * kDigitBase + (bytes[i] - 1u);
+            return true;
     }
-    return value;
+    return false;
+}
+
+uint32_t ObjectIdAt(const uint8_t* bytes)
+{
+    return HasZeroByte(bytes, kIdBytes) ? 0 : DecodeRequestObjectId(bytes);
+}
+
+int32_t AnniversaryIdAt(const uint8_t* bytes)
+{
+    return HasZeroByte(bytes, kAnniversaryIdBytes) ? 0 : DecodeRequestAnniversaryId(bytes);
 }
 
 bool IsDigit(uint8_t byte)
@@ -85,7 +86,7 @@ void ReadPaddedText(const uint8_t* bytes, size_t count, wchar_t (&text)[chars])
 
 bool DecodeAppointment(const uint8_t* bytes, TodayRequest& request)
 {
-    request.appointment = static_cast<int64_t>(NumberAt(bytes + kDateBytes, kIdBytes));
+    request.appointment = ObjectIdAt(bytes + kRequestDateBytes);
     return ReadDate(bytes, request) && request.appointment != 0;
 }
 
@@ -113,16 +114,16 @@ bool DecodeMonth(const uint8_t* bytes, TodayRequest& request)
 
 bool DecodeContact(const uint8_t* bytes, TodayRequest& request)
 {
-    request.contact = static_cast<CEOID>(NumberAt(bytes, kIdBytes));
+    request.contact = ObjectIdAt(bytes);
     request.contactAction = kContactOpen;
     return request.contact != 0;
 }
 
 bool DecodeDial(const uint8_t* bytes, TodayRequest& request)
 {
-    ReadPaddedText(bytes, kNumberBytes, request.number);
-    ReadPaddedText(bytes + kNumberBytes, kNameBytes, request.name);
-    if (!DecodeContact(bytes + kNumberBytes + kNameBytes, request))
+    ReadPaddedText(bytes, kRequestNumberBytes, request.number);
+    ReadPaddedText(bytes + kRequestNumberBytes, kRequestNameBytes, request.name);
+    if (!DecodeContact(bytes + kRequestNumberBytes + kRequestNameBytes, request))
         return false;
     request.contactAction = kContactDial;
     return true;
@@ -130,8 +131,8 @@ bool DecodeDial(const uint8_t* bytes, TodayRequest& request)
 
 bool DecodeMail(const uint8_t* bytes, TodayRequest& request)
 {
-    ReadPaddedText(bytes, kAddressBytes, request.address);
-    if (!DecodeContact(bytes + kAddressBytes, request))
+    ReadPaddedText(bytes, kRequestAddressBytes, request.address);
+    if (!DecodeContact(bytes + kRequestAddressBytes, request))
         return false;
     request.contactAction = kContactMail;
     return true;
@@ -140,14 +141,14 @@ bool DecodeMail(const uint8_t* bytes, TodayRequest& request)
 bool DecodeAnniversary(const uint8_t* bytes, TodayRequest& request)
 {
     // The first byte, the kind's letter, is not looked at.
-    request.anniversary = static_cast<long>(NumberAt(bytes + 1, 2));
+    request.anniversary = AnniversaryIdAt(bytes + 1);
     return request.anniversary != 0;
 }
 
 bool DecodeTaskOrMemo(const uint8_t* bytes, TodayRequest& request)
 {
-    const uint64_t id = NumberAt(bytes + 1, kIdBytes);
-    if (bytes[0] == kTaskLetter)
+    const uint32_t id = ObjectIdAt(bytes + 1);
+    if (bytes[0] == kRequestTaskLetter)
         request.task = static_cast<CEOID>(id);
     else if (id <= kLargestLong)
         request.memo = static_cast<long>(id);
@@ -175,12 +176,12 @@ bool DecodeNotesFile(const uint8_t* bytes, size_t count, TodayRequest& request)
 
 bool DecodeOpenNotesFile(const uint8_t* bytes, TodayRequest& request)
 {
-    return DecodeNotesFile(bytes, kTodayRequestMaxBytes, request);
+    return DecodeNotesFile(bytes, kRequestOpenNotesFile, request);
 }
 
 bool DecodeDeleteNotesFile(const uint8_t* bytes, TodayRequest& request)
 {
-    return DecodeNotesFile(bytes, kTodayRequestMaxBytes - 1, request);
+    return DecodeNotesFile(bytes, kRequestDeleteNotesFile, request);
 }
 
 struct RequestKind {
@@ -190,25 +191,25 @@ struct RequestKind {
 };
 
 const RequestKind kRequestKinds[] = {
-    {14, DecodeAppointment, false},
-    {15, DecodeAppointment, true},
-    {10, DecodeNewAppointment, false},
-    {11, DecodeDay, false},
-    {kMonthBytes, DecodeMonth, false},
-    {54, DecodeDial, false},
-    {44, DecodeMail, false},
-    {4, DecodeContact, false},
-    {3, DecodeAnniversary, false},
-    {17, DecodeAnniversary, true},
-    {5, DecodeTaskOrMemo, false},
-    {16, DecodeTaskOrMemo, true},
-    {1, DecodeViewCode<kViewCodePreferences>, false},
-    {2, DecodeViewCode<kViewCodeNewTask>, false},
-    {6, DecodeViewCode<kViewCodeTasks>, false},
-    {8, DecodeViewCode<kViewCodeNewMemo>, false},
-    {9, DecodeViewCode<kViewCodeMemos>, false},
-    {256, DecodeOpenNotesFile, false},
-    {255, DecodeDeleteNotesFile, true},
+    {kRequestOpenAppointment, DecodeAppointment, false},
+    {kRequestDeleteAppointment, DecodeAppointment, true},
+    {kRequestNewAppointment, DecodeNewAppointment, false},
+    {kRequestOpenDay, DecodeDay, false},
+    {kRequestOpenMonth, DecodeMonth, false},
+    {kRequestDial, DecodeDial, false},
+    {kRequestSendMail, DecodeMail, false},
+    {kRequestEditContact, DecodeContact, false},
+    {kRequestOpenAnniversary, DecodeAnniversary, false},
+    {kRequestDeleteAnniversary, DecodeAnniversary, true},
+    {kRequestOpenItem, DecodeTaskOrMemo, false},
+    {kRequestDeleteItem, DecodeTaskOrMemo, true},
+    {kRequestPreferences, DecodeViewCode<kViewCodePreferences>, false},
+    {kRequestNewTask, DecodeViewCode<kViewCodeNewTask>, false},
+    {kRequestTaskView, DecodeViewCode<kViewCodeTasks>, false},
+    {kRequestNewMemo, DecodeViewCode<kViewCodeNewMemo>, false},
+    {kRequestMemoView, DecodeViewCode<kViewCodeMemos>, false},
+    {kRequestOpenNotesFile, DecodeOpenNotesFile, false},
+    {kRequestDeleteNotesFile, DecodeDeleteNotesFile, true},
 };
 
 // The whole file, and one byte more to tell a file that is too long.

@@ -5,14 +5,14 @@
 #pragma once
 
 #include "platform/ce.h"
+#include "core/today_request_format.h"
 #include "mainwindow/state.h"
 
 #include <cstddef>
 #include <cstdint>
 
-constexpr wchar_t kTodayRequestFile[] = L"\\Windows\\Quillon1.qmk";
 // The longest request, a Notes file's path.
-constexpr size_t kTodayRequestMaxBytes = 256;
+constexpr size_t kTodayRequestMaxBytes = kRequestOpenNotesFile;
 
 // What a request asks for; what its kind does not set is 0 or empty.
 struct TodayRequest {

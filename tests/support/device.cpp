@@ -41,11 +41,11 @@ std::wstring DeviceLogText()
     return text;
 }
 
-std::vector<std::wstring> DeviceLogRecords(const std::wstring& token)
+std::vector<std::wstring> DeviceLogRecords(const std::wstring& token, size_t from)
 {
     std::vector<std::wstring> records;
     std::wstring log = DeviceLogText();
-    size_t start = 0;
+    size_t start = from < log.size() ? from : log.size();
     while (start < log.size()) {
         size_t end = log.find(L'\n', start);
         if (end == std::wstring::npos)

@@ -22,8 +22,8 @@ constexpr DWORD kStopMs = 10000;
 
 }  // namespace
 
-StandinProgram::StandinProgram(std::wstring program, std::wstring windowClass)
-    : program_(std::move(program)), windowClass_(std::move(windowClass))
+StandinProgram::StandinProgram(std::wstring program, std::wstring windowClass, std::wstring title)
+    : program_(std::move(program)), windowClass_(std::move(windowClass)), title_(std::move(title))
 {
 }
 
@@ -34,7 +34,7 @@ StandinProgram::~StandinProgram()
 
 HWND StandinProgram::Window() const
 {
-    return FindWindowW(windowClass_.c_str(), nullptr);
+    return FindWindowW(windowClass_.c_str(), title_.empty() ? nullptr : title_.c_str());
 }
 
 bool StandinProgram::Start(const std::wstring& arguments)

@@ -17,8 +17,8 @@ namespace testkit {
 class StandinProgram {
 public:
     // The program's file in the device's \Windows, and the class of its
-    // window.
-    StandinProgram(std::wstring program, std::wstring windowClass);
+    // window (and its title, when several share the class).
+    StandinProgram(std::wstring program, std::wstring windowClass, std::wstring title = L"");
     ~StandinProgram();
     StandinProgram(const StandinProgram&) = delete;
     StandinProgram& operator=(const StandinProgram&) = delete;
@@ -34,6 +34,7 @@ public:
 private:
     std::wstring program_;
     std::wstring windowClass_;
+    std::wstring title_;
     HANDLE process_ = nullptr;
 };
 
