@@ -1,5 +1,7 @@
 #include "mainwindow/outside_programs.h"
 
+#include "mainwindow/state.h"
+
 namespace {
 
 constexpr wchar_t kMailProgram[] = L"\\Windows\\tmail.exe";
@@ -42,4 +44,10 @@ std::wstring MmsComposerCommandLine(const wchar_t* mobile, const wchar_t* name)
 void StartMmsComposer(const wchar_t* mobile, const wchar_t* name)
 {
     StartOutsideProgram(kMmsComposer, MmsComposerCommandLine(mobile, name));
+}
+
+void LaunchMmsComposer()
+{
+    if (ContactDialInfo.PreviewMobileDigits[0])
+        StartMmsComposer(ContactDialInfo.PreviewMobileDigits, ContactDialInfo.LinkedContactName);
 }

@@ -18,3 +18,7 @@ void StartMailProgram(const wchar_t* address);
 std::wstring MmsComposerCommandLine(const wchar_t* mobile, const wchar_t* name);
 // "\Windows\KTFMMS.exe" for the receiver and name.
 void StartMmsComposer(const wchar_t* mobile, const wchar_t* name);
+
+// The composer for the selected contact: its mobile number and name from
+// ContactDialInfo; nothing without a mobile number.
+void LaunchMmsComposer();

@@ -1,5 +1,6 @@
 #include "mainwindow/popup_menus.h"
 
+#include "mainwindow/hooks.h"
 #include "mainwindow/state.h"
 #include "mainwindow/task_headings.h"
 #include "resources/resource.h"
@@ -17,11 +18,25 @@ struct CheckRule {
     bool (*on)();
 };
 
+// An item grayed while the contact's text it acts on is empty.
+struct GrayRule {
+    UINT item;
+    const wchar_t* (*text)();
+};
+
 void Check(HMENU menu, std::span<const CheckRule> rules)
 {
     for (const CheckRule& rule : rules) {
         if (rule.on())
             CheckMenuItem(menu, rule.item, MF_BYCOMMAND | MF_CHECKED);
+    }
+}
+
+void Gray(HMENU menu, std::span<const GrayRule> rules)
+{
+    for (const GrayRule& rule : rules) {
+        if (!rule.text()[0])
+            EnableMenuItem(menu, rule.item, MF_BYCOMMAND | MF_GRAYED);
     }
 }
 
@@ -40,10 +55,34 @@ void TrackMenu(HWND owner, int resource, POINT at, Prepare prepare)
     DestroyMenu(menu);
 }
 
-void TrackPlainMenu(HWND owner, int resource, POINT at)
+// ---- the contact menus ------------------------------------------------------------
+
+const wchar_t* Mobile() { return ContactDialInfo.PreviewMobileDigits; }
+const wchar_t* Office() { return ContactDialInfo.PreviewOfficeDigits; }
+const wchar_t* Home() { return ContactDialInfo.PreviewHomeDigits; }
+const wchar_t* Email() { return ContactDialInfo.PreviewEmail; }
+
+const GrayRule kContactListGrays[] = {
+    {IDM_CONTACT_DIAL_MOBILE, Mobile}, {IDM_CONTACT_DIAL_BUSINESS, Office}, {IDM_CONTACT_DIAL_HOME, Home},
+    {IDM_CONTACT_MAIL, Email},         {IDM_CONTACT_MESSAGE, Mobile},
+};
+const GrayRule kCardGrays[] = {
+    {IDM_CARD_DIAL_MOBILE, Mobile}, {IDM_CARD_DIAL_BUSINESS, Office}, {IDM_CARD_DIAL_HOME, Home},
+    {IDM_CARD_MAIL, Email},         {IDM_CARD_MESSAGE, Mobile},
+};
+const CheckRule kSubViewChecks[] = {
+    {IDM_VIEW_SEARCH, [] { return CurrentView == kContactSearchView; }},
+    {IDM_VIEW_COMPANY, [] { return CurrentView == kCompanyView; }},
+    {IDM_VIEW_GROUP, [] { return CurrentView == kGroupView; }},
+};
+
+// The menu with "문자 보내기" on the devices that have the messaging menus.
+int ContactMenu(int plain, int withMessage)
 {
-    TrackMenu(owner, resource, at, [](HMENU) {});
+    return SamsungSmsMenus ? withMessage : plain;
 }
+
+// ---- the item menus ----------------------------------------------------------------
 
 const CheckRule kScheduleModeChecks[] = {
     {IDM_SCHEDULE_DAY, [] { return ScheduleMode == 'D'; }},
@@ -85,6 +124,33 @@ void TrackHeadingMenu(HWND owner, int resource, POINT at, HWND heading, std::spa
 
 }  // namespace
 
+void ShowContactListMenu(HWND owner, POINT at)
+{
+    RunHook(Hooks.ShowContactPreview);
+    TrackMenu(owner, ContactMenu(IDR_CONTACT_MENU, IDR_CONTACT_SMS_MENU), at,
+              [](HMENU popup) { Gray(popup, kContactListGrays); });
+}
+
+void ShowContactSubViewMenu(HWND owner, POINT at)
+{
+    RunHook(Hooks.ShowContactPreview);
+    TrackMenu(owner, ContactMenu(IDR_CONTACT_SUBVIEW_MENU, IDR_CONTACT_SUBVIEW_SMS_MENU), at, [](HMENU popup) {
+        Gray(popup, kContactListGrays);
+        Check(popup, kSubViewChecks);
+    });
+}
+
+void ShowContactCardMenu(HWND owner, POINT at)
+{
+    TrackMenu(owner, ContactMenu(IDR_CARD_MENU, IDR_CARD_SMS_MENU), at,
+              [](HMENU popup) { Gray(popup, kCardGrays); });
+}
+
+void ShowLinkedContactMenu(HWND owner, POINT at)
+{
+    TrackMenu(owner, IDR_CARD_MENU, at, [](HMENU popup) { Gray(popup, kCardGrays); });
+}
+
 void ShowScheduleMenu(HWND owner, POINT at)
 {
     TrackMenu(owner, IDR_SCHEDULE_MENU, at, [](HMENU popup) { Check(popup, kScheduleModeChecks); });
@@ -92,7 +158,7 @@ void ShowScheduleMenu(HWND owner, POINT at)
 
 void ShowTaskMenu(HWND owner, POINT at)
 {
-    TrackPlainMenu(owner, IDR_TASK_MENU, at);
+    TrackMenu(owner, IDR_TASK_MENU, at, [](HMENU) {});
 }
 
 void ShowMemoMenu(HWND owner, POINT at)

@@ -2,7 +2,9 @@
 // of states: which menu, its items, which are checked and grayed, and where
 // it shows.
 #include "core/state.h"
+#include "mainwindow/hooks.h"
 #include "mainwindow/popup_menus.h"
+#include "mainwindow/request_hooks.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
 #include "tests/requests/requests_fixture.h"
@@ -69,7 +71,8 @@ protected:
     int32_t savedMemoSource_ = 0;
 };
 
-constexpr POINT kTap = {30, 60};
+// High enough for the tallest menu to fit below it on the screen.
+constexpr POINT kTap = {30, 40};
 
 TEST_F(PopupMenusTest, TheScheduleMenuChecksTheMode)
 {
@@ -127,6 +130,138 @@ TEST_F(PopupMenusTest, TheAnniversaryMenuChecksTheSort)
                          Item(IDM_ANNIVERSARY_SORT_DATE, L"일자순 정렬", sort == 'D'), L"-",
                          Item(IDM_ANNIVERSARY_CANCEL, L"취소하기")}));
     }
+}
+
+// ---- the contact menus ---------------------------------------------------------------
+
+// Which of the selected contact's texts are there.
+struct ContactTexts {
+    bool mobile, office, home, email;
+};
+
+void SetContactTexts(const ContactTexts& t)
+{
+    wcscpy(ContactDialInfo.PreviewMobileDigits, t.mobile ? L"0101234567" : L"");
+    wcscpy(ContactDialInfo.PreviewOfficeDigits, t.office ? L"0212345678" : L"");
+    wcscpy(ContactDialInfo.PreviewHomeDigits, t.home ? L"0311234567" : L"");
+    wcscpy(ContactDialInfo.PreviewEmail, t.email ? L"hong@example.com" : L"");
+}
+
+std::wstring Grayable(UINT id, const wchar_t* text, bool there)
+{
+    return std::to_wstring(id) + L" " + text + (there ? L"" : L" [grayed]");
+}
+
+const ContactTexts kTextStates[] = {
+    {true, true, true, true},
+    {false, true, true, true},   // no mobile: its call and its message
+    {true, false, true, false},
+    {true, true, false, true},   // no home phone
+    {false, false, false, false},
+};
+
+int g_previews = 0;
+
+TEST_F(PopupMenusTest, TheContactListMenuShowsThePreviewFirstAndGraysWhatTheContactLacks)
+{
+    Hooks.ShowContactPreview = [] { ++g_previews; };
+    for (BYTE sms : {0, 1}) {
+        for (const ContactTexts& t : kTextStates) {
+            SCOPED_TRACE(testing::Message() << "sms " << int(sms) << " mobile " << t.mobile << " office " << t.office
+                                            << " home " << t.home << " mail " << t.email);
+            SamsungSmsMenus = sms;
+            SetContactTexts(t);
+            g_previews = 0;
+            Lines expected = {Item(IDM_CONTACT_SEARCH, L"연락처 검색하기"), L"-",
+                              Grayable(IDM_CONTACT_DIAL_MOBILE, L"휴대폰 통화하기", t.mobile),
+                              Grayable(IDM_CONTACT_DIAL_BUSINESS, L"회사전화 통화하기", t.office),
+                              Grayable(IDM_CONTACT_DIAL_HOME, L"집전화 통화하기", t.home),
+                              Grayable(IDM_CONTACT_MAIL, L"메일 보내기", t.email), L"-"};
+            if (sms)
+                expected.insert(expected.end(), {Grayable(IDM_CONTACT_MESSAGE, L"문자 보내기", t.mobile), L"-"});
+            expected.insert(expected.end(), {Item(IDM_CONTACT_DETAIL, L"자세히 보기"),
+                                             Item(IDM_CONTACT_OUTLOOK, L"아웃룩 보기"), L"-",
+                                             Item(IDM_CONTACT_NEW_ANNIVERSARY, L"기념일 등록하기"), L"-",
+                                             Item(IDM_CONTACT_CANCEL, L"취소하기")});
+            EXPECT_EQ(Describe(Open(ShowContactListMenu, kTap)), expected);
+            EXPECT_EQ(g_previews, 1);
+        }
+    }
+    SamsungSmsMenus = 0;
+}
+
+TEST_F(PopupMenusTest, TheSubViewMenuChecksTheViewShown)
+{
+    Hooks.ShowContactPreview = [] { ++g_previews; };
+    SetContactTexts({true, false, true, true});
+    for (BYTE sms : {0, 1}) {
+        for (int view : {1, 2, 3, 0}) {
+            SCOPED_TRACE(testing::Message() << "sms " << int(sms) << " view " << view);
+            SamsungSmsMenus = sms;
+            CurrentView = view;
+            g_previews = 0;
+            Lines expected = {Grayable(IDM_CONTACT_DIAL_MOBILE, L"휴대폰 통화하기", true),
+                              Grayable(IDM_CONTACT_DIAL_BUSINESS, L"회사전화 통화하기", false),
+                              Grayable(IDM_CONTACT_DIAL_HOME, L"집전화 통화하기", true),
+                              Grayable(IDM_CONTACT_MAIL, L"메일 보내기", true), L"-"};
+            if (sms)
+                expected.insert(expected.end(), {Item(IDM_CONTACT_MESSAGE, L"문자 보내기"), L"-"});
+            expected.insert(expected.end(),
+                            {Item(IDM_CONTACT_DETAIL, L"자세히 보기"), Item(IDM_CONTACT_OUTLOOK, L"아웃룩 보기"), L"-",
+                             Item(IDM_CONTACT_NEW_ANNIVERSARY, L"기념일 등록하기"), L"-",
+                             Item(IDM_VIEW_SEARCH, L"연락처 검색", view == 1),
+                             Item(IDM_VIEW_COMPANY, L"연락처 회사별 조회", view == 2),
+                             Item(IDM_VIEW_GROUP, L"연락처 그룹별 조회", view == 3), L"-",
+                             Item(IDM_CONTACT_CANCEL, L"취소하기")});
+            EXPECT_EQ(Describe(Open(ShowContactSubViewMenu, kTap)), expected);
+            EXPECT_EQ(g_previews, 1);
+        }
+    }
+    SamsungSmsMenus = 0;
+    CurrentView = 0;
+}
+
+// The card's and the detail's menus take the texts as they are: no preview.
+TEST_F(PopupMenusTest, TheCardAndLinkedContactMenusGrayWhatTheContactLacks)
+{
+    Hooks.ShowContactPreview = [] { ++g_previews; };
+    for (BYTE sms : {0, 1}) {
+        for (const ContactTexts& t : kTextStates) {
+            SCOPED_TRACE(testing::Message() << "sms " << int(sms) << " mobile " << t.mobile << " office " << t.office
+                                            << " home " << t.home << " mail " << t.email);
+            SamsungSmsMenus = sms;
+            SetContactTexts(t);
+            g_previews = 0;
+            const Lines head = {Item(IDM_BACK, L"돌아가기"), L"-",
+                                Grayable(IDM_CARD_DIAL_MOBILE, L"휴대폰 통화하기", t.mobile),
+                                Grayable(IDM_CARD_DIAL_BUSINESS, L"회사전화 통화하기", t.office),
+                                Grayable(IDM_CARD_DIAL_HOME, L"집전화 통화하기", t.home),
+                                Grayable(IDM_CARD_MAIL, L"메일 보내기", t.email), L"-"};
+            Lines card = head;
+            if (sms)
+                card.insert(card.end(), {Grayable(IDM_CARD_MESSAGE, L"문자 보내기", t.mobile), L"-"});
+            card.push_back(Item(IDM_CARD_CANCEL, L"취소하기"));
+            Lines linked = head;
+            linked.push_back(Item(IDM_CARD_CANCEL, L"취소하기"));
+            EXPECT_EQ(Describe(Open(ShowContactCardMenu, kTap)), card);
+            EXPECT_EQ(Describe(Open(ShowLinkedContactMenu, kTap)), linked);
+            EXPECT_EQ(g_previews, 0);
+        }
+    }
+    SamsungSmsMenus = 0;
+}
+
+// Held on a list, the list's menu opens where the stylus is.
+TEST_F(PopupMenusTest, ATapAndHoldOnTheContactListOpensItsMenuThere)
+{
+    SetRequestHooks();
+    OpenedMenu menu = MenuOpenedBy([] { testkit::RightClick(ContactList, 20, 5); });
+    ASSERT_TRUE(menu.opened);
+    EXPECT_EQ(menu.items.front().id, static_cast<UINT>(IDM_CONTACT_SEARCH));
+    POINT tap = {20, 5};
+    ClientToScreen(ContactList, &tap);
+    EXPECT_EQ(menu.place.left, tap.x);
+    EXPECT_EQ(menu.place.top, tap.y);
 }
 
 struct HeadingCase {
