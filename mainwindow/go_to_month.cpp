@@ -4,6 +4,7 @@
 #include "core/lunar.h"
 #include "core/text_helpers.h"
 #include "mainwindow/control_commands.h"
+#include "mainwindow/pending_state.h"
 #include "mainwindow/state.h"
 #include "mainwindow/toolbar_window.h"
 #include "mainwindow/view_utils.h"
@@ -116,7 +117,26 @@ bool DrawButton(const DRAWITEMSTRUCT& item)
     return false;
 }
 
+// The month the grid painted last; before its first paint, the month of
+// CurrentDate.
+GoToMonthStart StartingMonth()
+{
+    if (GridYear >= kFirstLunarYear && GridYear <= kLastLunarYear && GridMonth >= 1 && GridMonth <= kMonths)
+        return {GridYear, GridMonth};
+    GoToMonthStart start = {};
+    if (swscanf(CurrentDate, L"%4d-%2d", &start.year, &start.month) != 2 || start.month < 1 || start.month > kMonths)
+        start = {kFirstLunarYear, 1};
+    return start;
+}
+
 }  // namespace
+
+void RunGoToMonthDialog(HWND owner)
+{
+    GoToMonthStart start = StartingMonth();
+    DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(IDD_GO_TO_MONTH), owner, GoToMonthDialogProc,
+                    reinterpret_cast<LPARAM>(&start));
+}
 
 INT_PTR CALLBACK GoToMonthDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 {

@@ -13,6 +13,9 @@ struct GoToMonthStart {
 constexpr INT_PTR kGoToMonthDone = 1;
 constexpr INT_PTR kGoToMonthCancelled = 2;
 
+// Runs the dialog modally from the month the grid shows.
+void RunGoToMonthDialog(HWND owner);
+
 // Ends with 1 after a valid OK (CurrentDate set and the schedule's mode
 // command sent), 2 after Cancel.
 INT_PTR CALLBACK GoToMonthDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,6 @@
 #include "mainwindow/request_hooks.h"
 
+#include "mainwindow/go_to_month.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/outside_programs.h"
 #include "mainwindow/popup_menus.h"
@@ -17,4 +18,5 @@ void SetRequestHooks()
     Hooks.ShowTaskFilterMenu = ShowTaskFilterMenu;
     Hooks.ShowTaskSortMenu = ShowTaskSortMenu;
     Hooks.LaunchMmsComposer = LaunchMmsComposer;
+    Hooks.RunGoToMonthDialog = RunGoToMonthDialog;
 }

@@ -3,6 +3,9 @@
 // month it jumps to with the schedule's mode command, and its picture.
 #include "core/state.h"
 #include "mainwindow/go_to_month.h"
+#include "mainwindow/hooks.h"
+#include "mainwindow/pending_state.h"
+#include "mainwindow/request_hooks.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
 #include "tests/requests/requests_fixture.h"
@@ -200,6 +203,48 @@ TEST_F(GoToMonthTest, SendsTheModeCommandOfTheSchedulesMode)
         EXPECT_EQ(std::wstring(CurrentDate), L"2008-03-07");
         EXPECT_EQ(views::ItemCommandsSeen(), std::vector<UINT>{mode.command});
     }
+}
+
+// The schedule's year or month label taking the focus opens the dialog on
+// the month the grid shows; before the grid's first picture, on the month of
+// CurrentDate.
+TEST_F(GoToMonthTest, TheGridsLabelsOpenItOnTheGridsMonth)
+{
+    const struct {
+        int gridYear, gridMonth;
+        UINT label;
+        const wchar_t* year;
+        int monthIndex;
+    } cases[] = {
+        {2010, 5, IDC_GRID_YEAR_LABEL, L"2010", 4},
+        {1999, 12, IDC_GRID_MONTH_LABEL, L"1999", 11},
+        {0, 0, IDC_GRID_YEAR_LABEL, L"2008", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.year);
+        SetRequestHooks();
+        GridYear = c.gridYear;
+        GridMonth = c.gridMonth;
+        std::wstring year;
+        int month = -1;
+        g_act = [&](HWND dialog) {
+            year = testkit::WindowText(GetDlgItem(dialog, IDC_GO_TO_YEAR));
+            month = testkit::ComboSelection(GetDlgItem(dialog, IDC_GO_TO_MONTH));
+            Press(dialog, IDCANCEL);
+        };
+        SetTimer(nullptr, 0, 50, ActOnDialog);
+        shelltest::Failsafe failsafe(10000, [] {
+            if (HWND dialog = OpenDialog())
+                EndDialog(dialog, -1);
+        });
+        SendMessageW(MainWindow, WM_COMMAND, MAKEWPARAM(c.label, EN_SETFOCUS),
+                     reinterpret_cast<LPARAM>(GetDlgItem(MainWindow, c.label)));
+        EXPECT_FALSE(failsafe.fired());
+        EXPECT_EQ(year, c.year);
+        EXPECT_EQ(month, c.monthIndex);
+    }
+    GridYear = GridMonth = 0;
+    Hooks = MainWindowHooks();
 }
 
 TEST_F(GoToMonthTest, CancelChangesNothing)
