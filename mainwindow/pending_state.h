@@ -6,10 +6,7 @@
 
 #include <cstdint>
 
-extern CEOID AppointmentToReselect;
 extern CEOID TaskToReselect;
 extern int32_t MemoToReselect;
 extern int32_t AnniversaryToReselect;
 extern wchar_t CurrentNotePath[MAX_PATH];
-extern int GridYear;
-extern int GridMonth;

@@ -2,9 +2,9 @@
 // answers to the years typed (the refusals read through the box watch), the
 // month it jumps to with the schedule's mode command, and its picture.
 #include "core/state.h"
+#include "lists/state.h"
 #include "mainwindow/go_to_month.h"
 #include "mainwindow/hooks.h"
-#include "mainwindow/pending_state.h"
 #include "mainwindow/request_hooks.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
