@@ -112,7 +112,7 @@ DialAdapter DialAdapterOfDevice()
     }
 }
 
-void DialNumber(const wchar_t* number, const wchar_t* name)
+void RouteDial(const wchar_t* number, const wchar_t* name)
 {
     if (number && number[0])
         DialAdapterOfDevice()(number, name ? name : L"");

@@ -24,4 +24,4 @@ void DialNotSupported(const wchar_t* number, const wchar_t* name);
 DialAdapter DialAdapterOfDevice();
 
 // The dial route of every dial command: nothing for an empty number.
-void DialNumber(const wchar_t* number, const wchar_t* name);
+void RouteDial(const wchar_t* number, const wchar_t* name);

@@ -113,7 +113,7 @@ TEST_F(DialRouteTest, EachPhoneModelDialsThroughItsAdapter)
 
         LogMark mark;
         boxwatch::ArmForThisThread();
-        DialNumber(kNumber, kName);
+        RouteDial(kNumber, kName);
         testkit::PumpFor(100);
         EXPECT_FALSE(boxwatch::Disarm().seen);
         EXPECT_EQ(Recorded(mark), c.recorded);
@@ -145,8 +145,8 @@ TEST_F(DialRouteTest, WithoutANumberNothingIsSent)
         SCOPED_TRACE(testing::PrintToString(profile));
         PoseAs(profile);
         LogMark mark;
-        DialNumber(L"", kName);
-        DialNumber(nullptr, kName);
+        RouteDial(L"", kName);
+        RouteDial(nullptr, kName);
         testkit::PumpFor(100);
         EXPECT_EQ(Recorded(mark), std::vector<std::wstring>());
     }
@@ -170,7 +170,7 @@ TEST_F(DialRouteTest, WithoutAPhoneWindowOrLibraryNothingHappensOrShows)
         PoseAs(c.profile);
         LogMark mark;
         boxwatch::ArmForThisThread();
-        DialNumber(kNumber, kName);
+        RouteDial(kNumber, kName);
         testkit::PumpFor(100);
         EXPECT_FALSE(boxwatch::Disarm().seen);
         EXPECT_EQ(Recorded(mark), std::vector<std::wstring>());
