@@ -162,16 +162,23 @@ const ContactTexts kTextStates[] = {
 
 int g_previews = 0;
 
+// The device's menus and the selected contact's texts, named for the trace.
+std::string PoseContact(BYTE sms, const ContactTexts& t)
+{
+    SamsungSmsMenus = sms;
+    SetContactTexts(t);
+    g_previews = 0;
+    return (testing::Message() << "sms " << int(sms) << " mobile " << t.mobile << " office " << t.office << " home "
+                               << t.home << " mail " << t.email)
+        .GetString();
+}
+
 TEST_F(PopupMenusTest, TheContactListMenuShowsThePreviewFirstAndGraysWhatTheContactLacks)
 {
     Hooks.ShowContactPreview = [] { ++g_previews; };
     for (BYTE sms : {0, 1}) {
         for (const ContactTexts& t : kTextStates) {
-            SCOPED_TRACE(testing::Message() << "sms " << int(sms) << " mobile " << t.mobile << " office " << t.office
-                                            << " home " << t.home << " mail " << t.email);
-            SamsungSmsMenus = sms;
-            SetContactTexts(t);
-            g_previews = 0;
+            SCOPED_TRACE(PoseContact(sms, t));
             Lines expected = {Item(IDM_CONTACT_SEARCH, L"연락처 검색하기"), L"-",
                               Grayable(IDM_CONTACT_DIAL_MOBILE, L"휴대폰 통화하기", t.mobile),
                               Grayable(IDM_CONTACT_DIAL_BUSINESS, L"회사전화 통화하기", t.office),
@@ -227,11 +234,7 @@ TEST_F(PopupMenusTest, TheCardAndLinkedContactMenusGrayWhatTheContactLacks)
     Hooks.ShowContactPreview = [] { ++g_previews; };
     for (BYTE sms : {0, 1}) {
         for (const ContactTexts& t : kTextStates) {
-            SCOPED_TRACE(testing::Message() << "sms " << int(sms) << " mobile " << t.mobile << " office " << t.office
-                                            << " home " << t.home << " mail " << t.email);
-            SamsungSmsMenus = sms;
-            SetContactTexts(t);
-            g_previews = 0;
+            SCOPED_TRACE(PoseContact(sms, t));
             const Lines head = {Item(IDM_BACK, L"돌아가기"), L"-",
                                 Grayable(IDM_CARD_DIAL_MOBILE, L"휴대폰 통화하기", t.mobile),
                                 Grayable(IDM_CARD_DIAL_BUSINESS, L"회사전화 통화하기", t.office),
