@@ -289,5 +289,26 @@ TEST_F(TodayRequestActionsTest, ARequestWaitsWhileAnEditorIsOpen)
     EXPECT_EQ(CurrentView, kMemoView);
 }
 
+// The change watch's countdown holds while a command runs: its reload would
+// refill the lists under the command.
+TEST_F(TodayRequestActionsTest, TheWatchHoldsItsReloadWhileACommandRuns)
+{
+    static int countdownInside;
+    RegisterItemCommand(ID_TASK_EDIT, [](HWND, UINT) {
+        OutlookWatchState[kWatchTasks].countdown = 2;
+        SendMessageW(MainWindow, WM_TIMER, kTimerOutlookWatch, 0);
+        countdownInside = OutlookWatchState[kWatchTasks].countdown;
+        OutlookWatchState[kWatchTasks].countdown = 0;
+    });
+    countdownInside = -1;
+    SendItemCommand(ID_TASK_EDIT);
+    EXPECT_EQ(countdownInside, 2);
+
+    OutlookWatchState[kWatchTasks].countdown = 2;
+    SendMessageW(MainWindow, WM_TIMER, kTimerOutlookWatch, 0);
+    EXPECT_EQ(OutlookWatchState[kWatchTasks].countdown, 1) << "outside a command the tick counts down";
+    OutlookWatchState[kWatchTasks].countdown = 0;
+}
+
 }  // namespace
 }  // namespace requests
