@@ -12,6 +12,7 @@
 #include "mainwindow/control_commands.h"
 #include "mainwindow/device_class.h"
 #include "mainwindow/diary_databases.h"
+#include "mainwindow/item_commands.h"
 #include "mainwindow/main_destroy.h"
 #include "mainwindow/menu_bar.h"
 #include "mainwindow/month_grid.h"
@@ -195,6 +196,7 @@ bool OnMainCreate(HWND window)
         return false;
     }
     SetContactHooks();
+    InstallItemCommands();
     if (!OlderPlatformBuild)
         OpenOutlookDatabasesWithNotify(window);
     ReloadHolidaysWhenAsked(CreateDiaryDatabases());

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 
-extern CEOID TaskToReselect;
 extern int32_t MemoToReselect;
 extern int32_t AnniversaryToReselect;
 extern wchar_t CurrentNotePath[MAX_PATH];

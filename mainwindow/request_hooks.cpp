@@ -1,5 +1,6 @@
 #include "mainwindow/request_hooks.h"
 
+#include "mainwindow/dial_adapters.h"
 #include "mainwindow/go_to_month.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/outside_programs.h"
@@ -19,4 +20,5 @@ void SetRequestHooks()
     Hooks.ShowTaskSortMenu = ShowTaskSortMenu;
     Hooks.LaunchMmsComposer = LaunchMmsComposer;
     Hooks.RunGoToMonthDialog = RunGoToMonthDialog;
+    Hooks.DialNumber = RouteDial;
 }

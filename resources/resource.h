@@ -312,3 +312,10 @@
 #define IDC_GO_TO_MONTH               1104
 #define IDC_GO_TO_MONTH_LABEL         1105
 #define IDB_CANCEL_BUTTON             123
+
+// The item editors, run by the toolbar window's item commands.
+#define IDD_CONTACT_EDITOR      104
+#define IDD_SCHEDULE_EDITOR     159
+#define IDD_ANNIVERSARY_EDITOR  203
+#define IDD_TASK_EDITOR         320
+#define IDD_MEMO_EDITOR         352

@@ -3,6 +3,8 @@
 // test phone library's dial), and nothing happens or shows without a number,
 // a phone window or a library.
 #include "mainwindow/device_class.h"
+#include "mainwindow/item_commands.h"
+#include "mainwindow/request_hooks.h"
 #include "mainwindow/dial_adapters.h"
 #include "mainwindow/phone_requests.h"
 #include "mainwindow/state.h"
@@ -10,6 +12,8 @@
 #include "tests/shell/support.h"
 #include "tests/support/box_watch.h"
 #include "tests/support/standins.h"
+#include "tests/views/main_window_fixture.h"
+#include "resources/resource.h"
 
 #include <memory>
 
@@ -191,6 +195,28 @@ TEST_F(DialRouteTest, TheNatePhoneGetsItsDialPacket)
     EXPECT_EQ(packets[0].wParam, 0u);
     EXPECT_EQ(FirstDifference(packets[0].bytes, PacketBytes(252).U32(0, 50000).U32(4, 1).Text(8, "0101234567").Bytes()),
               "");
+}
+
+// A dial request of the Today item goes through the dial command to the
+// device's phone; the view number stays as it was.
+TEST_F(DialRouteTest, ATodayDialRequestReachesThePhone)
+{
+    views::ResetViews();
+    InstallItemCommands();
+    SetRequestHooks();
+    StartStandin(kHpPhone);
+    PoseAs(L"hp-rw6100");
+    SendMessageW(MainWindow, WM_COMMAND, IDC_TASK_VIEW_TAB, 0);
+    // "0101234567" and "홍길동" (code page 949) right-aligned, contact 7.
+    WriteRequestFile(Repeat(' ', 10) + Raw("0101234567") + Repeat(' ', 24) + Raw("\xC8\xAB\xB1\xE6\xB5\xBF") +
+                     Raw("\x01\x01\x01\x08"));
+    std::vector<testkit::StandinPacket> packets = testkit::StandinPacketsOf(
+        L"HP Phone", [] { SendMessageW(MainWindow, WM_TIMER, kTimerTodayRequests, 0); });
+    ASSERT_EQ(packets.size(), 1u);
+    EXPECT_EQ(packets[0].code, kPhoneDialRecordCode);
+    EXPECT_EQ(FirstDifference(packets[0].bytes, PacketBytes(592).Wide(0, kNumber).Wide(72, kName).Bytes()), "");
+    EXPECT_EQ(CurrentView, kTaskView);
+    views::ResetViews();
 }
 
 }  // namespace
