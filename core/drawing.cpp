@@ -23,3 +23,21 @@ void FillSolidRect(HDC dc, const RECT* rect, COLORREF colour)
     SelectObject(dc, oldBrush);
     DeleteObject(brush);
 }
+
+void StretchBitmapOver(HDC dc, const RECT& rect, HINSTANCE instance, int bitmapId)
+{
+    HBITMAP bitmap = LoadBitmapW(instance, MAKEINTRESOURCEW(bitmapId));
+    if (!bitmap)
+        return;
+    BITMAP size = {};
+    GetObjectW(bitmap, sizeof(size), &size);
+    HDC memory = CreateCompatibleDC(dc);
+    if (memory) {
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        StretchBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, memory, 0, 0,
+                   size.bmWidth, size.bmHeight, SRCCOPY);
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+    }
+    DeleteObject(bitmap);
+}

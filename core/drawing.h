@@ -10,3 +10,7 @@ void DrawOutlinedRect(HDC dc, int penWidth, int left, int top, int right, int bo
 // Fills the rectangle with a solid brush of that colour; restores the
 // previous brush.
 void FillSolidRect(HDC dc, const RECT* rect, COLORREF colour);
+
+// Loads the bitmap resource, copies it stretched over the rectangle and frees
+// it again; nothing is drawn when it cannot be loaded.
+void StretchBitmapOver(HDC dc, const RECT& rect, HINSTANCE instance, int bitmapId);

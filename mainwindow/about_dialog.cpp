@@ -1,5 +1,6 @@
 #include "mainwindow/about_dialog.h"
 
+#include "core/drawing.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
 
@@ -20,8 +21,6 @@ const Placement kPlacements[] = {
 };
 
 constexpr DWORD kFullScreenDoneSipDown = SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN;
-constexpr int kOkFaceWidth = 50;
-constexpr int kOkFaceHeight = 20;
 
 void OnAboutInit(HWND dialog)
 {
@@ -40,18 +39,7 @@ void OnAboutInit(HWND dialog)
 
 void DrawOkButton(const DRAWITEMSTRUCT& item)
 {
-    HBITMAP face = LoadBitmapW(AppInstance, MAKEINTRESOURCEW(IDB_OK_BUTTON));
-    HDC memory = CreateCompatibleDC(item.hDC);
-    if (face && memory) {
-        HGDIOBJ previous = SelectObject(memory, face);
-        StretchBlt(item.hDC, item.rcItem.left, item.rcItem.top, item.rcItem.right - item.rcItem.left,
-                   item.rcItem.bottom - item.rcItem.top, memory, 0, 0, kOkFaceWidth, kOkFaceHeight, SRCCOPY);
-        SelectObject(memory, previous);
-    }
-    if (memory)
-        DeleteDC(memory);
-    if (face)
-        DeleteObject(face);
+    StretchBitmapOver(item.hDC, item.rcItem, AppInstance, IDB_OK_BUTTON);
 }
 
 }  // namespace

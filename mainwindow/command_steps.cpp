@@ -5,6 +5,7 @@
 #include "lists/contact_preview.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/item_editors.h"
+#include "mainwindow/outside_programs.h"
 #include "mainwindow/toolbar_window.h"
 #include "mainwindow/view_utils.h"
 #include "resources/resource.h"
@@ -16,7 +17,6 @@ namespace {
 constexpr wchar_t kQuestionCaption[] = L"확인";
 constexpr wchar_t kNoticeCaption[] = L"알림";
 constexpr wchar_t kItemNotFound[] = L"선택한 자료를 찾을 수 없습니다";
-constexpr wchar_t kMailProgram[] = L"\\Windows\\tmail.exe";
 constexpr wchar_t kSourceName[] = L".\\item_commands";
 
 struct LinkedCommand {
@@ -124,17 +124,8 @@ void DialNumber(const wchar_t* number)
 
 void StartMail(const wchar_t* address)
 {
-    if (!address || address[0] == L'\0')
-        return;
-    wchar_t commandLine[MAX_PATH];
-    StringCchPrintfW(commandLine, ARRAYSIZE(commandLine), L"mailto:%s", address);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (CreateProcessW(kMailProgram, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    if (address && address[0] != L'\0')
+        StartMailProgram(address);
 }
 
 int AskQuestion(const wchar_t* text, UINT flags)

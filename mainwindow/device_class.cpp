@@ -1,5 +1,7 @@
 #include "mainwindow/device_class.h"
 
+#include "mainwindow/state.h"
+
 namespace {
 
 bool Equals(LPCWSTR text, LPCWSTR expected)
@@ -54,4 +56,15 @@ int DefaultKeypadLayout(int phoneModel)
 LPCWSTR WeekStartLocaleValue(int weekStart)
 {
     return weekStart != 0 ? L"0" : L"6";
+}
+
+void ClassifyThisDevice()
+{
+    SystemParametersInfo(SPI_GETOEMINFO, kOemInfoBytes, OemInfo, 0);
+    SystemParametersInfo(SPI_GETOEMINFO, kDialModelBytes, DialModelString, 0);
+    DeviceClass device = ClassifyDevice(OemInfo);
+    PhoneModel = device.phoneModel;
+    SamsungImeFlag = device.samsungIme;
+    SamsungSipFlag = device.samsungSip;
+    SamsungSmsMenus = device.samsungSmsMenus;
 }

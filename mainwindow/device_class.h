@@ -17,6 +17,11 @@ struct DeviceClass {
 // The OEM text compared case-sensitively; the first rule that matches wins.
 DeviceClass ClassifyDevice(LPCWSTR oemInfo);
 
+// Reads the device's OEM text, once as the classification's and again
+// with room for 16 bytes as the dial route's model text (OemInfo,
+// DialModelString), and sets PhoneModel and the three Samsung flags.
+void ClassifyThisDevice();
+
 // The keypad layout a device gets when none was chosen yet.
 int DefaultKeypadLayout(int phoneModel);
 

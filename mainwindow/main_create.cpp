@@ -17,7 +17,9 @@
 #include "mainwindow/main_destroy.h"
 #include "mainwindow/menu_bar.h"
 #include "mainwindow/month_grid.h"
+#include "mainwindow/request_hooks.h"
 #include "mainwindow/schedule_commands.h"
+#include "mainwindow/search_box.h"
 #include "mainwindow/state.h"
 #include "mainwindow/toolbars.h"
 #include "mainwindow/view_controls.h"
@@ -84,17 +86,6 @@ bool LogOnToOutlook(HWND window)
         return FailWith(result, __LINE__);
     OutlookLoggedOn = true;
     return true;
-}
-
-void ClassifyThisDevice()
-{
-    SystemParametersInfo(SPI_GETOEMINFO, kOemInfoBytes, OemInfo, 0);
-    SystemParametersInfo(SPI_GETOEMINFO, kDialModelBytes, DialModelString, 0);
-    DeviceClass device = ClassifyDevice(OemInfo);
-    PhoneModel = device.phoneModel;
-    SamsungImeFlag = device.samsungIme;
-    SamsungSipFlag = device.samsungSip;
-    SamsungSmsMenus = device.samsungSmsMenus;
 }
 
 void ChooseKeypadLayout()
@@ -226,6 +217,8 @@ bool OnMainCreate(HWND window)
     MainMenuBar = CreateMainMenuBar(window);
     InstallScheduleCommands();
     CreateAllViewControls(window);
+    SubclassContactSearchBox(ContactSearchBox);
+    SetRequestHooks();
     CreateToolbarWindow(window);
 
     ActivateInfo = SHACTIVATEINFO();

@@ -5,10 +5,12 @@
 #include "mainwindow/control_commands.h"
 #include "mainwindow/edit_colours.h"
 #include "mainwindow/list_notify.h"
+#include "mainwindow/main_busy.h"
 #include "mainwindow/main_create.h"
 #include "mainwindow/main_destroy.h"
 #include "mainwindow/menu_commands.h"
 #include "mainwindow/state.h"
+#include "mainwindow/today_request_actions.h"
 #include "mainwindow/view_layouts.h"
 #include "mainwindow/view_switch.h"
 #include "mainwindow/view_utils.h"
@@ -63,9 +65,15 @@ void OnMainPaint(HWND window)
     EndPaint(window, &paint);
 }
 
+// Both timers wait while a command or a modal loop runs (main_busy.h); a
+// request file or a pending reload is taken up at a later tick.
 void OnMainTimer(UINT timer)
 {
-    if (timer == kTimerOutlookWatch)
+    if (MainWindowBusy())
+        return;
+    if (timer == kTimerTodayRequests)
+        OnTodayRequestTick();
+    else if (timer == kTimerOutlookWatch)
         OnOutlookWatchTick();
 }
 
@@ -125,10 +133,18 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam
         OnMainPaint(window);
         DefWindowProcW(window, msg, wParam, lParam);
         return 0;
-    case WM_COMMAND:
+    case WM_COMMAND: {
+        CommandScope command;
         if (OnMainCommand(window, LOWORD(wParam), HIWORD(wParam)))
             return 0;
         break;
+    }
+    case WM_ENTERMENULOOP:
+        EnterMainMenuLoop();
+        return 0;
+    case WM_EXITMENULOOP:
+        LeaveMainMenuLoop();
+        return 0;
     case WM_DRAWITEM:
         OnMainDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;

@@ -4,6 +4,7 @@
 #include "mainwindow/control_commands.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/state.h"
+#include "mainwindow/task_headings.h"
 #include "mainwindow/toolbar_window.h"
 #include "mainwindow/toolbars.h"
 #include "mainwindow/view_utils.h"
@@ -93,23 +94,10 @@ void Back(HWND, UINT, UINT)
     FocusCurrentView();
 }
 
-struct HeadingText {
-    UINT command;
-    const wchar_t* text;
-};
-const HeadingText kTaskFilterHeadings[] = {
-    {IDM_TASK_FILTER_ACTIVE, L"진행중▽"}, {IDM_TASK_FILTER_DONE, L"완료▽"},
-    {IDM_TASK_FILTER_OVERDUE, L"지연▽"}, {IDM_TASK_FILTER_ALL, L"모든▽"},
-};
-const HeadingText kTaskSortHeadings[] = {
-    {IDM_TASK_SORT_STATE, L"상태▽"}, {IDM_TASK_SORT_PRIORITY, L"우선순위▽"}, {IDM_TASK_SORT_TITLE, L"제목▽"},
-    {IDM_TASK_SORT_START, L"시작날짜▽"}, {IDM_TASK_SORT_DUE, L"기한▽"},
-};
-
 // The card's task list applies the filter and sort its headings name.
-void SetTaskHeading(HWND heading, std::span<const HeadingText> texts, UINT id)
+void SetTaskHeading(HWND heading, std::span<const TaskHeadingText> texts, UINT id)
 {
-    for (const HeadingText& entry : texts) {
+    for (const TaskHeadingText& entry : texts) {
         if (entry.command == id && heading)
             SetWindowTextW(heading, entry.text);
     }

@@ -1,5 +1,6 @@
 #include "mainwindow/toolbar_window.h"
 
+#include "mainwindow/main_busy.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
 
@@ -41,8 +42,10 @@ LRESULT CALLBACK ToolbarWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
 {
     switch (msg) {
     case WM_COMMAND:
-        if (ItemCommandHandler handler = RegisteredItemCommand(LOWORD(wParam)))
+        if (ItemCommandHandler handler = RegisteredItemCommand(LOWORD(wParam))) {
+            CommandScope command;
             handler(window, LOWORD(wParam));
+        }
         return 0;
     }
     return DefWindowProcW(window, msg, wParam, lParam);

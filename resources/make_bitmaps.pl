@@ -2,6 +2,7 @@
 # Writes the main program's bitmaps and icon into the folder given:
 #   toolbar.bmp  bitmap 105, 28 images of 16 x 16 side by side, magenta mask
 #   ok.bmp       bitmap 122, the 50 x 20 face of the "확인" button
+#   cancel.bmp   bitmap 123, the 50 x 20 face of the "취소" button
 #   quillon.ico  icon 101, 32 x 32 and 16 x 16
 #   faces/N.bmp  the faces of the main window's buttons and the strips of its
 #                small image lists (bitmaps/Faces.pm), with faces.rc naming
@@ -158,16 +159,26 @@ my %toolbar = (
     26 => $base{office},
 );
 
-# ---- the "확인" button ---------------------------------------------------------
+# ---- the "확인" and "취소" buttons ------------------------------------------------
 
-my @hwak = qw(
-    ..x......x.. xxxxx....x.. .xxx.....x.. x...x....xxx .xxx.....x.. ..x......x..
-    xxxxx....x.. .........x.. xxxxxxxxx... ........x... ........x... ........x...);
-my @in = qw(
-    .xxx....x... x...x...x... x...x...x... x...x...x... .xxx....x... ........x...
-    ........x... .x.......... .x.......... .x.......... .xxxxxxxx... ............);
+my %button_glyph = (
+    hwak => [qw(
+        ..x......x.. xxxxx....x.. .xxx.....x.. x...x....xxx .xxx.....x.. ..x......x..
+        xxxxx....x.. .........x.. xxxxxxxxx... ........x... ........x... ........x...)],
+    in => [qw(
+        .xxx....x... x...x...x... x...x...x... x...x...x... .xxx....x... ........x...
+        ........x... .x.......... .x.......... .x.......... .xxxxxxxx... ............)],
+    chwi => [qw(
+        ...x.....x.. .xxxxx...x.. ...x.....x.. ..x.x....x.. .x...x...x.. x.....x..x..
+        .........x.. xxxxxxx..x.. ...x.....x.. ...x.....x.. ...x.....x.. ...x.....x..)],
+    so => [qw(
+        .....x...... ....x.x..... ...x...x.... ..x.....x... .x.......x.. ............
+        ............ .....x...... .....x...... .....x...... xxxxxxxxxxx. ............)],
+);
 
+# A 50 x 20 face with a navy edge and two 12 x 12 glyphs.
 sub button_face {
+    my (@glyphs) = @_;
     my ($w, $h) = (50, 20);
     my @px;
     for my $y (0 .. $h - 1) {
@@ -180,8 +191,9 @@ sub button_face {
         }
     }
     my ($top, $left) = (4, 11);
-    for my $glyph ([\@hwak, $left], [\@in, $left + 15]) {
-        my ($rows, $x0) = @$glyph;
+    for my $i (0 .. $#glyphs) {
+        my $rows = $button_glyph{$glyphs[$i]};
+        my $x0 = $left + 15 * $i;
         for my $y (0 .. $#$rows) {
             for my $x (0 .. length($rows->[$y]) - 1) {
                 $px[$top + $y][$x0 + $x] = [0, 0, 0] if substr($rows->[$y], $x, 1) eq 'x';
@@ -304,7 +316,8 @@ sub write_faces {
 }
 
 write_bmp("$out/toolbar.bmp", toolbar_strip());
-write_bmp("$out/ok.bmp", button_face());
+write_bmp("$out/ok.bmp", button_face(qw(hwak in)));
+write_bmp("$out/cancel.bmp", button_face(qw(chwi so)));
 write_icon("$out/quillon.ico", 32, 16);
 write_faces($out);
 

@@ -285,6 +285,34 @@
 // The card's "문자 보내기" carries its menu's number.
 #define IDM_CARD_MESSAGE              385
 
+// ---- the lists' pop-up menus, the go-to-month dialog -----------------------
+
+// Pop-up menus, each with one submenu; the "SMS" variants add "문자 보내기"
+// for the devices that have the messaging menus.
+#define IDR_CONTACT_MENU              192
+#define IDR_CONTACT_SMS_MENU          40022
+#define IDR_CONTACT_SUBVIEW_MENU      362
+#define IDR_CONTACT_SUBVIEW_SMS_MENU  384
+#define IDR_CARD_MENU                 226
+#define IDR_CARD_SMS_MENU             385
+#define IDR_SCHEDULE_MENU             228
+#define IDR_TASK_MENU                 327
+#define IDR_MEMO_MENU                 369
+#define IDR_NOTES_MEMO_MENU           383
+#define IDR_ANNIVERSARY_MENU          386
+#define IDR_TASK_FILTER_MENU          325
+#define IDR_TASK_SORT_MENU            326
+// The anniversary menu's "취소하기"; the main window does not handle it.
+#define IDM_ANNIVERSARY_CANCEL        40129
+
+// The go-to-month dialog and the face of its "취소" button.
+#define IDD_GO_TO_MONTH               227
+#define IDC_GO_TO_YEAR                1102
+#define IDC_GO_TO_YEAR_LABEL          1103
+#define IDC_GO_TO_MONTH               1104
+#define IDC_GO_TO_MONTH_LABEL         1105
+#define IDB_CANCEL_BUTTON             123
+
 // The item editors, run by the toolbar window's item commands.
 #define IDD_CONTACT_EDITOR      104
 #define IDD_SCHEDULE_EDITOR     159

@@ -43,22 +43,7 @@ std::wstring WriteProfile(const std::wstring& name, const std::wstring& text)
 
 std::vector<std::wstring> LogRecords(const std::wstring& token)
 {
-    std::vector<std::wstring> records;
-    std::wstring log = testkit::DeviceLogText();
-    size_t start = 0;
-    while (start < log.size()) {
-        size_t end = log.find(L'\n', start);
-        if (end == std::wstring::npos)
-            end = log.size();
-        std::wstring line = log.substr(start, end - start);
-        size_t body = line.find(L"] ");
-        if (line.size() > 0 && line[0] == L'[' && body != std::wstring::npos)
-            line = line.substr(body + 2);
-        if (line.find(token) != std::wstring::npos)
-            records.push_back(line);
-        start = end + 1;
-    }
-    return records;
+    return testkit::DeviceLogRecords(token);
 }
 
 std::wstring BuiltProgram(const std::wstring& fileName)

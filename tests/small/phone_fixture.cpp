@@ -9,92 +9,30 @@ namespace smalltest {
 namespace {
 
 constexpr wchar_t kPhoneClass[] = L"AfxTelvoNatePhone";
-constexpr wchar_t kPacketPrefix[] = L"Standin Telvo Phone: ";
 constexpr wchar_t kSmsDatabaseName[] = L"SMS_RECEIVE";
 
-HANDLE phoneProcess = nullptr;
-
-std::vector<uint8_t> FromHex(const std::wstring& hex)
+testkit::StandinProgram& Phone()
 {
-    std::vector<uint8_t> bytes;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2)
-        bytes.push_back(static_cast<uint8_t>(std::stoul(hex.substr(i, 2), nullptr, 16)));
-    return bytes;
+    static testkit::StandinProgram phone(L"NatePhone.exe", kPhoneClass);
+    return phone;
 }
 
 }  // namespace
 
 void StartPhone()
 {
-    if (FindWindowW(kPhoneClass, nullptr))
-        return;
-    phoneProcess = shelltest::StartBuiltProgram(L"NatePhone.exe", L"");
-    ASSERT_NE(phoneProcess, nullptr);
-    ASSERT_TRUE(testkit::PumpUntil([] { return FindWindowW(kPhoneClass, nullptr) != nullptr; }, 15000))
-        << "the phone stand-in's window never came up";
+    ASSERT_TRUE(Phone().Start()) << "the phone stand-in's window never came up";
 }
 
 void StopPhone()
 {
-    HWND phone = FindWindowW(kPhoneClass, nullptr);
-    if (phone)
-        PostMessageW(phone, WM_CLOSE, 0, 0);
-    if (phoneProcess) {
-        EXPECT_EQ(shelltest::WaitPumping(phoneProcess), 0);
-        phoneProcess = nullptr;
-    }
+    EXPECT_EQ(Phone().Stop(), 0);
     ASSERT_TRUE(testkit::PumpUntil([] { return FindWindowW(kPhoneClass, nullptr) == nullptr; }, 10000));
 }
 
 std::vector<PhonePacket> RecordedPackets()
 {
-    std::vector<PhonePacket> packets;
-    for (const std::wstring& record : shelltest::LogRecords(kPacketPrefix)) {
-        std::wstring body = record.substr(record.find(kPacketPrefix) + wcslen(kPacketPrefix));
-        unsigned long long code = 0, wParam = 0;
-        unsigned long count = 0;
-        if (swscanf(body.c_str(), L"WM_COPYDATA code=%llu wparam=%llu bytes=%lu", &code, &wParam, &count) == 3) {
-            packets.push_back(PhonePacket{code, wParam, {}});
-        } else if (body.rfind(L"data ", 0) == 0 && !packets.empty()) {
-            std::vector<uint8_t> part = FromHex(body.substr(body.find(L' ', 5) + 1));
-            packets.back().bytes.insert(packets.back().bytes.end(), part.begin(), part.end());
-        }
-    }
-    return packets;
-}
-
-PacketBytes& PacketBytes::U32(size_t at, uint32_t value)
-{
-    for (size_t i = 0; i < 4; ++i)
-        bytes_.at(at + i) = static_cast<uint8_t>(value >> (8 * i));
-    return *this;
-}
-
-PacketBytes& PacketBytes::Text(size_t at, const std::string& bytes)
-{
-    for (size_t i = 0; i < bytes.size(); ++i)
-        bytes_.at(at + i) = static_cast<uint8_t>(bytes[i]);
-    return *this;
-}
-
-PacketBytes& PacketBytes::Repeat(size_t at, const std::string& unit, size_t times)
-{
-    for (size_t i = 0; i < times; ++i)
-        Text(at + i * unit.size(), unit);
-    return *this;
-}
-
-std::string FirstDifference(const std::vector<uint8_t>& got, const std::vector<uint8_t>& expected)
-{
-    if (got.size() != expected.size())
-        return "size " + std::to_string(got.size()) + ", expected " + std::to_string(expected.size());
-    for (size_t i = 0; i < got.size(); ++i) {
-        if (got[i] != expected[i]) {
-            return "byte " + std::to_string(i) + " is " + std::to_string(got[i]) + ", expected " +
-                   std::to_string(expected[i]);
-        }
-    }
-    return "";
+    return testkit::StandinPackets(L"Telvo Phone");
 }
 
 void DeleteSmsDatabase()

@@ -7,6 +7,7 @@
 #include "telvo/telvo.h"
 #include "tests/shell/support.h"
 #include "tests/support/box_watch.h"
+#include "tests/support/standins.h"
 
 #include <cstdint>
 #include <string>
@@ -21,11 +22,7 @@ void StartPhone();
 // Closes the stand-in if it runs and waits for its end.
 void StopPhone();
 
-struct PhonePacket {
-    unsigned long long code = 0;
-    unsigned long long wParam = 0;
-    std::vector<uint8_t> bytes;
-};
+using PhonePacket = testkit::StandinPacket;
 // Every packet the stand-in has recorded in the device log, oldest first.
 std::vector<PhonePacket> RecordedPackets();
 
@@ -33,29 +30,13 @@ std::vector<PhonePacket> RecordedPackets();
 template <class Call>
 std::vector<PhonePacket> PacketsOf(Call call)
 {
-    size_t before = RecordedPackets().size();
-    call();
-    std::vector<PhonePacket> all = RecordedPackets();
-    return std::vector<PhonePacket>(all.begin() + static_cast<long>(before), all.end());
+    return testkit::StandinPacketsOf(L"Telvo Phone", call);
 }
 
 // ---- expected packets ----------------------------------------------------
 
-class PacketBytes {
-public:
-    explicit PacketBytes(size_t size) : bytes_(size, 0) {}
-    PacketBytes& U32(size_t at, uint32_t value);
-    // Raw bytes, as the ANSI code page has them ("\xC8\xAB" for 홍).
-    PacketBytes& Text(size_t at, const std::string& bytes);
-    PacketBytes& Repeat(size_t at, const std::string& unit, size_t times);
-    const std::vector<uint8_t>& Bytes() const { return bytes_; }
-
-private:
-    std::vector<uint8_t> bytes_;
-};
-
-// Where the two differ first, for a readable failure.
-std::string FirstDifference(const std::vector<uint8_t>& got, const std::vector<uint8_t>& expected);
+using testkit::FirstDifference;
+using testkit::PacketBytes;
 
 // ---- boxes ---------------------------------------------------------------
 

@@ -8,7 +8,7 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 perl "$root/resources/make_bitmaps.pl" "$out"
 status=0
-for file in toolbar.bmp ok.bmp quillon.ico faces.rc faces.h Glimmor12.bmp Glimmor16.bmp \
+for file in toolbar.bmp ok.bmp cancel.bmp quillon.ico faces.rc faces.h Glimmor12.bmp Glimmor16.bmp \
             Glimmor16W.bmp Glimmor32W.bmp GlimmorButtons.bmp GlimmorMarks.bmp; do
   if ! cmp -s "$out/$file" "$root/resources/$file"; then
     echo "resources/$file differs from what make_bitmaps.pl draws; run: perl resources/make_bitmaps.pl resources"

@@ -41,6 +41,26 @@ std::wstring DeviceLogText()
     return text;
 }
 
+std::vector<std::wstring> DeviceLogRecords(const std::wstring& token, size_t from)
+{
+    std::vector<std::wstring> records;
+    std::wstring log = DeviceLogText();
+    size_t start = from < log.size() ? from : log.size();
+    while (start < log.size()) {
+        size_t end = log.find(L'\n', start);
+        if (end == std::wstring::npos)
+            end = log.size();
+        std::wstring line = log.substr(start, end - start);
+        size_t body = line.find(L"] ");
+        if (line.size() > 0 && line[0] == L'[' && body != std::wstring::npos)
+            line = line.substr(body + 2);
+        if (line.find(token) != std::wstring::npos)
+            records.push_back(line);
+        start = end + 1;
+    }
+    return records;
+}
+
 bool FileExists(const std::wstring& path)
 {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;

@@ -45,6 +45,7 @@ struct MenuEntry {
     std::wstring text;
     bool separator = false;
     bool checked = false;
+    bool grayed = false;
 };
 std::vector<MenuEntry> MenuEntries(HMENU menu);
 
@@ -136,6 +137,9 @@ std::wstring DeviceHostDir();
 // The device profile the platform reads (QUILLON_DEVICE_PROFILE).
 std::wstring DeviceProfilePath();
 std::wstring DeviceLogText();  // the whole debug log, decoded
+// The log's lines that contain the token, without their "[pid] " prefix;
+// from a place in the text (a length of DeviceLogText read earlier) on.
+std::vector<std::wstring> DeviceLogRecords(const std::wstring& token, size_t from = 0);
 bool FileExists(const std::wstring& path);
 std::vector<uint8_t> ReadFileBytes(const std::wstring& path);
 bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes);

@@ -133,7 +133,8 @@ std::vector<MenuEntry> MenuEntries(HMENU menu)
         info.cch = static_cast<UINT>(text.size());
         GetMenuItemInfoW(menu, i, TRUE, &info);
         text.resize(wcsnlen(text.c_str(), text.size()));
-        entries.push_back({info.wID, text, (info.fType & MFT_SEPARATOR) != 0, (info.fState & MFS_CHECKED) != 0});
+        entries.push_back({info.wID, text, (info.fType & MFT_SEPARATOR) != 0, (info.fState & MFS_CHECKED) != 0,
+                           (info.fState & MFS_GRAYED) != 0});
     }
     return entries;
 }

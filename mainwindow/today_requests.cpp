@@ -1,0 +1,263 @@
+#include "mainwindow/today_requests.h"
+
+#include "core/dates.h"
+#include "core/lunar.h"
+#include "core/text_helpers.h"
+
+#include <strsafe.h>
+
+namespace {
+
+constexpr size_t kIdBytes = 4;
+constexpr size_t kAnniversaryIdBytes = 2;
+constexpr uint32_t kLargestLong = 0x7FFFFFFF;
+
+// ---- fields ---------------------------------------------------------------
+
+// No digit of a number is stored as 0; a 0 byte makes the number 0.
+bool HasZeroByte(const uint8_t* bytes, size_t count)
+{
+    for (size_t i = 0; i < count; ++i) {
+        if (bytes[i] == 0)
+            return true;
+    }
+    return false;
+}
+
+uint32_t ObjectIdAt(const uint8_t* bytes)
+{
+    return HasZeroByte(bytes, kIdBytes) ? 0 : DecodeRequestObjectId(bytes);
+}
+
+int32_t AnniversaryIdAt(const uint8_t* bytes)
+{
+    return HasZeroByte(bytes, kAnniversaryIdBytes) ? 0 : DecodeRequestAnniversaryId(bytes);
+}
+
+bool IsDigit(uint8_t byte)
+{
+    return byte >= '0' && byte <= '9';
+}
+
+int DigitsAt(const uint8_t* bytes, size_t count)
+{
+    int value = 0;
+    for (size_t i = 0; i < count; ++i) {
+        if (!IsDigit(bytes[i]))
+            return -1;
+        value = value * 10 + (bytes[i] - '0');
+    }
+    return value;
+}
+
+// "YYYY-MM" of a year the calendar covers; the day, when there is one, must
+// be in that month.
+bool ReadMonth(const uint8_t* bytes, int* year, int* month)
+{
+    *year = DigitsAt(bytes, 4);
+    *month = DigitsAt(bytes + 5, 2);
+    return bytes[4] == '-' && *year >= kFirstLunarYear && *year <= kLastLunarYear && *month >= 1 && *month <= 12;
+}
+
+bool ReadDate(const uint8_t* bytes, TodayRequest& request)
+{
+    int year = 0, month = 0;
+    if (!ReadMonth(bytes, &year, &month) || bytes[7] != '-')
+        return false;
+    const int day = DigitsAt(bytes + 8, 2);
+    if (day < 1 || day > DaysInMonth(year, month))
+        return false;
+    StringCchPrintfW(request.date, kDateTextChars, L"%04d-%02d-%02d", year, month, day);
+    return true;
+}
+
+// ANSI bytes into a wide text of `chars` characters with its terminator,
+// without the blanks that pad it.
+template <size_t chars>
+void ReadPaddedText(const uint8_t* bytes, size_t count, wchar_t (&text)[chars])
+{
+    int written = MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(bytes), static_cast<int>(count),
+                                      text, static_cast<int>(chars) - 1);
+    text[written > 0 ? written : 0] = L'\0';
+    TrimBlanks(text);
+}
+
+// ---- the kinds --------------------------------------------------------------
+
+bool DecodeAppointment(const uint8_t* bytes, TodayRequest& request)
+{
+    request.appointment = ObjectIdAt(bytes + kRequestDateBytes);
+    return ReadDate(bytes, request) && request.appointment != 0;
+}
+
+bool DecodeNewAppointment(const uint8_t* bytes, TodayRequest& request)
+{
+    request.appointment = 0;
+    return ReadDate(bytes, request);
+}
+
+bool DecodeDay(const uint8_t* bytes, TodayRequest& request)
+{
+    request.appointment = kAppointmentOfDay;
+    return ReadDate(bytes, request);
+}
+
+bool DecodeMonth(const uint8_t* bytes, TodayRequest& request)
+{
+    int year = 0, month = 0;
+    if (!ReadMonth(bytes, &year, &month))
+        return false;
+    StringCchPrintfW(request.date, kDateTextChars, L"%04d-%02d-01", year, month);
+    request.appointment = kAppointmentOfMonth;
+    return true;
+}
+
+bool DecodeContact(const uint8_t* bytes, TodayRequest& request)
+{
+    request.contact = ObjectIdAt(bytes);
+    request.contactAction = kContactOpen;
+    return request.contact != 0;
+}
+
+bool DecodeDial(const uint8_t* bytes, TodayRequest& request)
+{
+    ReadPaddedText(bytes, kRequestNumberBytes, request.number);
+    ReadPaddedText(bytes + kRequestNumberBytes, kRequestNameBytes, request.name);
+    if (!DecodeContact(bytes + kRequestNumberBytes + kRequestNameBytes, request))
+        return false;
+    request.contactAction = kContactDial;
+    return true;
+}
+
+bool DecodeMail(const uint8_t* bytes, TodayRequest& request)
+{
+    ReadPaddedText(bytes, kRequestAddressBytes, request.address);
+    if (!DecodeContact(bytes + kRequestAddressBytes, request))
+        return false;
+    request.contactAction = kContactMail;
+    return true;
+}
+
+bool DecodeAnniversary(const uint8_t* bytes, TodayRequest& request)
+{
+    // The first byte, the kind's letter, is not looked at.
+    request.anniversary = AnniversaryIdAt(bytes + 1);
+    return request.anniversary != 0;
+}
+
+bool DecodeTaskOrMemo(const uint8_t* bytes, TodayRequest& request)
+{
+    const uint32_t id = ObjectIdAt(bytes + 1);
+    if (bytes[0] == kRequestTaskLetter)
+        request.task = static_cast<CEOID>(id);
+    else if (id <= kLargestLong)
+        request.memo = static_cast<long>(id);
+    return request.task != 0 || request.memo != 0;
+}
+
+template <int code>
+bool DecodeViewCode(const uint8_t*, TodayRequest& request)
+{
+    request.viewCode = code;
+    return true;
+}
+
+// The path fills the request, blank-padded; an all-blank one names no file.
+bool DecodeNotesFile(const uint8_t* bytes, size_t count, TodayRequest& request)
+{
+    int written = MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(bytes), static_cast<int>(count),
+                                      request.notePath, MAX_PATH - 1);
+    request.notePath[written > 0 ? written : 0] = L'\0';
+    size_t length = wcslen(request.notePath);
+    while (length > 0 && request.notePath[length - 1] == L' ')
+        request.notePath[--length] = L'\0';
+    return length > 0;
+}
+
+bool DecodeOpenNotesFile(const uint8_t* bytes, TodayRequest& request)
+{
+    return DecodeNotesFile(bytes, kRequestOpenNotesFile, request);
+}
+
+bool DecodeDeleteNotesFile(const uint8_t* bytes, TodayRequest& request)
+{
+    return DecodeNotesFile(bytes, kRequestDeleteNotesFile, request);
+}
+
+struct RequestKind {
+    size_t length;
+    bool (*decode)(const uint8_t* bytes, TodayRequest& request);
+    bool remove;
+};
+
+const RequestKind kRequestKinds[] = {
+    {kRequestOpenAppointment, DecodeAppointment, false},
+    {kRequestDeleteAppointment, DecodeAppointment, true},
+    {kRequestNewAppointment, DecodeNewAppointment, false},
+    {kRequestOpenDay, DecodeDay, false},
+    {kRequestOpenMonth, DecodeMonth, false},
+    {kRequestDial, DecodeDial, false},
+    {kRequestSendMail, DecodeMail, false},
+    {kRequestEditContact, DecodeContact, false},
+    {kRequestOpenAnniversary, DecodeAnniversary, false},
+    {kRequestDeleteAnniversary, DecodeAnniversary, true},
+    {kRequestOpenItem, DecodeTaskOrMemo, false},
+    {kRequestDeleteItem, DecodeTaskOrMemo, true},
+    {kRequestPreferences, DecodeViewCode<kViewCodePreferences>, false},
+    {kRequestNewTask, DecodeViewCode<kViewCodeNewTask>, false},
+    {kRequestTaskView, DecodeViewCode<kViewCodeTasks>, false},
+    {kRequestNewMemo, DecodeViewCode<kViewCodeNewMemo>, false},
+    {kRequestMemoView, DecodeViewCode<kViewCodeMemos>, false},
+    {kRequestOpenNotesFile, DecodeOpenNotesFile, false},
+    {kRequestDeleteNotesFile, DecodeDeleteNotesFile, true},
+};
+
+// The whole file, and one byte more to tell a file that is too long.
+size_t ReadWholeFile(HANDLE file, uint8_t* buffer, size_t size)
+{
+    size_t total = 0;
+    DWORD count = 0;
+    while (total < size &&
+           ReadFile(file, buffer + total, static_cast<DWORD>(size - total), &count, nullptr) && count > 0)
+        total += count;
+    return total;
+}
+
+}  // namespace
+
+TodayRequest DecodeTodayRequest(const uint8_t* bytes, size_t count)
+{
+    for (const RequestKind& kind : kRequestKinds) {
+        if (kind.length != count)
+            continue;
+        TodayRequest request;
+        request.usable = kind.decode(bytes, request);
+        request.remove = kind.remove;
+        return request.usable ? request : TodayRequest();
+    }
+    return TodayRequest();
+}
+
+bool ReadTodayRequest(TodayRequest* request)
+{
+    *request = TodayRequest();
+    HANDLE file = CreateFileW(kTodayRequestFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    uint8_t buffer[kTodayRequestMaxBytes + 1] = {};
+    const size_t count = ReadWholeFile(file, buffer, sizeof(buffer));
+    CloseHandle(file);
+    // A file that stays would be acted on again at every tick.
+    const bool deleted = DeleteFileW(kTodayRequestFile) != FALSE;
+    if (count <= kTodayRequestMaxBytes && deleted)
+        *request = DecodeTodayRequest(buffer, count);
+    if (!request->usable) {
+        NKDbgPrintfW(L"Quillon: request of %u bytes ignored%ls", static_cast<unsigned>(count),
+                     deleted ? L"" : L" (its file stays)");
+        return true;
+    }
+    if (request->date[0])
+        StringCchCopyW(CurrentDate, kDateTextChars, request->date);
+    return true;
+}

@@ -1,0 +1,314 @@
+// Timer 2 on the running main window: each kind of request turns into its
+// view and its item command, with the Today item's flag while the command
+// runs and clear afterwards; a request waits while an editor is open; a
+// request whose item is gone touches nothing.
+#include "core/state.h"
+#include "lists/state.h"
+#include "mainwindow/hooks.h"
+#include "lists/item_list_state.h"
+#include "mainwindow/state.h"
+#include "mainwindow/toolbar_window.h"
+#include "resources/resource.h"
+#include "tests/requests/requests_fixture.h"
+#include "tests/shell/support.h"
+#include "tests/views/main_window_fixture.h"
+
+#include <functional>
+
+namespace requests {
+namespace {
+
+const Bytes kId7 = Raw("\x01\x01\x01\x08");
+const Bytes kDate = Raw("2008-03-15");
+constexpr wchar_t kNotePath[] = L"\\My Documents\\메모.pwi";
+// "\My Documents\메모.pwi" in code page 949.
+const Bytes kNotePathBytes = Raw("\\My Documents\\\xB8\xDE\xB8\xF0.pwi");
+
+// An item command as it arrived: with the Today item's flag and the view
+// number of that moment.
+struct CommandSeen {
+    UINT command;
+    bool fromToday;
+    int view;
+    bool operator==(const CommandSeen&) const = default;
+};
+void PrintTo(const CommandSeen& c, std::ostream* out)
+{
+    *out << "{" << c.command << (c.fromToday ? " from Today" : "") << " in view " << c.view << "}";
+}
+
+std::vector<CommandSeen> g_commands;
+bool g_preferencesFromToday = false;
+int g_preferencesOpened = 0;
+
+void RecordCommand(HWND, UINT command)
+{
+    g_commands.push_back({command, FromTodayRequest, CurrentView});
+}
+
+// The tick of timer 2, as the timer sends it.
+void Tick()
+{
+    SendMessageW(MainWindow, WM_TIMER, kTimerTodayRequests, 0);
+}
+
+class TodayRequestActionsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        views::ResetViews();
+        for (UINT command = ID_ITEM_COMMAND_FIRST; command <= ID_ITEM_COMMAND_LAST; ++command)
+            RegisterItemCommand(command, RecordCommand);
+        Hooks.RunPreferencesSheet = [](HWND) {
+            ++g_preferencesOpened;
+            g_preferencesFromToday = FromTodayRequest;
+        };
+        g_commands.clear();
+        g_preferencesOpened = 0;
+        g_preferencesFromToday = false;
+        SendMessageW(MainWindow, WM_COMMAND, IDC_COMPANY_VIEW_TAB, 0);
+        ScheduleMode = 'W';
+        wcscpy(CurrentDate, L"2001-01-01");
+        wcscpy(MemoPickChoice, L"업무");
+        MemoPickByDate = 1;
+        CurrentNotePath[0] = L'\0';
+        TaskFilterIndex = 0;
+        SelectedContactOid = SelectedTaskOid = SelectedAppointmentOid = 0;
+        SelectedMemoId = SelectedAnniversaryId = 0;
+        ContactDialInfo = ContactDialTexts();
+    }
+    void TearDown() override
+    {
+        FromTodayRequest = false;
+        ScheduleMode = 'M';
+    }
+};
+
+struct ActionCase {
+    const char* what;
+    Bytes bytes;
+    int view;                         // CurrentView afterwards
+    std::vector<CommandSeen> commands;
+    std::function<void()> check;      // what else the request set
+};
+
+// The schedule view's reload sends its mode command.
+const CommandSeen kDayMode = {ID_SCHEDULE_DAY_MODE, false, kScheduleView};
+const CommandSeen kMonthMode = {ID_SCHEDULE_MONTH_MODE, false, kScheduleView};
+
+std::vector<ActionCase> ActionCases()
+{
+    return {
+        {"256 open Notes file", kNotePathBytes + Repeat(' ', 256 - kNotePathBytes.size()), kMemoView,
+         {{ID_MEMO_EDIT, true, kMemoView}},
+         [] {
+             EXPECT_STREQ(CurrentNotePath, kNotePath);
+             EXPECT_STREQ(MemoPickChoice, L"모든 폴더");
+             EXPECT_EQ(MemoPickByDate, 0);
+         }},
+        {"255 delete Notes file", kNotePathBytes + Repeat(' ', 255 - kNotePathBytes.size()), kMemoView,
+         {{ID_MEMO_DELETE, true, kMemoView}}, nullptr},
+        {"1 preferences", Raw("\0"), kCompanyView, {},
+         [] {
+             EXPECT_EQ(g_preferencesOpened, 1);
+             EXPECT_TRUE(g_preferencesFromToday);
+         }},
+        {"2 new task", Raw("ab"), kTaskView, {{ID_TASK_NEW, true, kTaskView}}, nullptr},
+        {"6 tasks", Repeat('z', 6), kTaskView, {}, nullptr},
+        {"8 new memo", Repeat(0, 8), kMemoView, {{ID_MEMO_NEW, true, kMemoView}}, nullptr},
+        {"9 memos", Repeat(7, 9), kMemoView, {}, nullptr},
+        {"5 memo", Raw("N") + kId7, kMemoView, {{ID_MEMO_EDIT, true, kMemoView}},
+         [] {
+             EXPECT_EQ(SelectedMemoId, 7);
+             EXPECT_EQ(MemoToReselect, 7);
+             EXPECT_STREQ(MemoPickChoice, L"전체");
+         }},
+        {"16 delete memo", Raw("N") + kId7 + Repeat(0, 11), kMemoView, {{ID_MEMO_DELETE, true, kMemoView}}, nullptr},
+        {"5 task", Raw("T") + kId7, kTaskView, {{ID_TASK_EDIT, true, kTaskView}},
+         [] {
+             EXPECT_EQ(SelectedTaskOid, 7u);
+             EXPECT_EQ(TaskToReselect, 7u);
+             EXPECT_EQ(TaskFilterIndex, 3);
+         }},
+        {"16 delete task", Raw("T") + kId7 + Repeat(0, 11), kTaskView, {{ID_TASK_DELETE, true, kTaskView}}, nullptr},
+        {"3 anniversary", Raw("M\x01\x08"), kAnniversaryView, {{ID_ANNIVERSARY_EDIT, true, kAnniversaryView}},
+         [] {
+             EXPECT_EQ(SelectedAnniversaryId, 7);
+             EXPECT_EQ(AnniversaryToReselect, 7);
+         }},
+        {"17 delete anniversary", Raw("M\x01\x08") + Repeat(0, 14), kAnniversaryView,
+         {{ID_ANNIVERSARY_DELETE, true, kAnniversaryView}}, nullptr},
+        {"54 dial", Repeat(' ', 9) + Raw("01012345678") + Repeat(' ', 23) + Raw("\xC8\xAB \xB1\xE6\xB5\xBF") + kId7,
+         kCompanyView, {{ID_CONTACT_DIAL_MAIN_AS_IS, false, kAnniversaryView}},
+         [] {
+             EXPECT_EQ(SelectedContactOid, 7u);
+             EXPECT_STREQ(ContactDialInfo.PreviewPhoneDigits, L"01012345678");
+             EXPECT_STREQ(ContactDialInfo.LinkedContactName, L"홍 길동");
+         }},
+        {"44 mail", Repeat(' ', 24) + Raw("hong@example.com") + kId7, kCompanyView,
+         {{ID_CONTACT_MAIL, false, kAnniversaryView}},
+         [] { EXPECT_STREQ(ContactDialInfo.PreviewEmail, L"hong@example.com"); }},
+        {"4 contact", kId7, kContactView, {{ID_CONTACT_EDIT, true, kContactView}},
+         [] {
+             EXPECT_EQ(SelectedContactOid, 7u);
+             EXPECT_EQ(IndexTab, kIndexTabAll);
+         }},
+        {"14 appointment", kDate + kId7, kScheduleView, {kDayMode, {ID_APPOINTMENT_EDIT, true, kScheduleView}},
+         [] {
+             EXPECT_EQ(SelectedAppointmentOid, 7u);
+             EXPECT_EQ(AppointmentToReselect, 7u);
+             EXPECT_EQ(ScheduleMode, 'D');
+             EXPECT_STREQ(CurrentDate, L"2008-03-15");
+         }},
+        {"15 delete appointment", kDate + kId7 + Raw("\0"), kScheduleView,
+         {kDayMode, {ID_APPOINTMENT_DELETE, true, kScheduleView}}, nullptr},
+        {"10 new appointment", kDate, kScheduleView, {kDayMode, {ID_APPOINTMENT_NEW, true, kScheduleView}},
+         [] {
+             EXPECT_EQ(ScheduleMode, 'D');
+             EXPECT_STREQ(CurrentDate, L"2008-03-15");
+         }},
+        {"11 day", kDate + Raw("\0"), kScheduleView, {kDayMode},
+         [] {
+             EXPECT_EQ(ScheduleMode, 'D');
+             EXPECT_STREQ(CurrentDate, L"2008-03-15");
+         }},
+        {"7 month", Raw("2050-12"), kScheduleView, {kMonthMode, kMonthMode},
+         [] {
+             EXPECT_EQ(ScheduleMode, 'M');
+             EXPECT_STREQ(CurrentDate, L"2050-12-01");
+         }},
+        // Not acted on: no new appointment in place of a contact 0.
+        {"contact 0", Raw("\x01\x01\x01\x01"), kCompanyView, {},
+         [] {
+             EXPECT_EQ(ScheduleMode, 'W');
+             EXPECT_STREQ(CurrentDate, L"2001-01-01");
+         }},
+    };
+}
+
+TEST_F(TodayRequestActionsTest, EachKindShowsItsViewAndRunsItsCommand)
+{
+    for (const ActionCase& c : ActionCases()) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        WriteRequestFile(c.bytes);
+        Tick();
+        EXPECT_FALSE(RequestFileExists());
+        EXPECT_EQ(CurrentView, c.view);
+        EXPECT_EQ(g_commands, c.commands);
+        EXPECT_FALSE(FromTodayRequest) << "the flag must not outlive the request's command";
+        if (c.check)
+            c.check();
+    }
+}
+
+TEST_F(TodayRequestActionsTest, TheRunningTimerTakesUpTheRequest)
+{
+    WriteRequestFile(Raw("T") + kId7);
+    EXPECT_TRUE(testkit::PumpUntil([] { return !RequestFileExists(); }, 5000));
+    EXPECT_EQ(CurrentView, kTaskView);
+    EXPECT_EQ(g_commands, (std::vector<CommandSeen>{{ID_TASK_EDIT, true, kTaskView}}));
+}
+
+// The reload selected another row: the request's item is gone, and neither
+// the open nor the delete may take the row selected instead.
+TEST_F(TodayRequestActionsTest, ARequestForAGoneItemTouchesNoOther)
+{
+    Hooks.LoadTaskList = [] { SelectedTaskOid = 99; };
+    Hooks.LoadMemoList = [] { SelectedMemoId = 99; };
+    Hooks.LoadAnniversaryList = [] { SelectedAnniversaryId = 99; };
+    Hooks.FilterContactsByInitial = [] { SelectedContactOid = 99; };
+    RegisterItemCommand(ID_SCHEDULE_DAY_MODE, [](HWND, UINT) { SelectedAppointmentOid = 99; });
+    const struct {
+        const char* what;
+        Bytes bytes;
+    } cases[] = {
+        {"task", Raw("T") + kId7},
+        {"delete task", Raw("T") + kId7 + Repeat(0, 11)},
+        {"memo", Raw("N") + kId7},
+        {"anniversary", Raw("M\x01\x08") + Repeat(0, 14)},
+        {"contact", kId7},
+        {"appointment", kDate + kId7 + Raw("\0")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_commands.clear();
+        WriteRequestFile(c.bytes);
+        Tick();
+        EXPECT_FALSE(RequestFileExists());
+        EXPECT_EQ(g_commands, std::vector<CommandSeen>());
+        EXPECT_FALSE(FromTodayRequest);
+    }
+}
+
+// While an editor is open, a new request file stays where it is; the first
+// tick after the editor closed takes it up.
+std::function<void()> g_insideEditor;
+
+void CALLBACK ActInsideEditor(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    auto act = std::move(g_insideEditor);
+    act();
+}
+
+void OpenEditor(HWND toolbarWindow, UINT command)
+{
+    RecordCommand(toolbarWindow, command);
+    SetTimer(nullptr, 0, 50, ActInsideEditor);
+    MessageBoxW(toolbarWindow, L"편집", L"작업", MB_OK);
+}
+
+TEST_F(TodayRequestActionsTest, ARequestWaitsWhileAnEditorIsOpen)
+{
+    RegisterItemCommand(ID_TASK_EDIT, OpenEditor);
+    bool waited = false;
+    int viewInside = -1;
+    g_insideEditor = [&] {
+        WriteRequestFile(Repeat(7, 9));
+        Tick();
+        testkit::PumpFor(700);  // the running timer too
+        waited = RequestFileExists();
+        viewInside = CurrentView;
+        HWND box = FindWindowW(L"#32770", L"작업");
+        if (box)
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+    };
+    shelltest::Failsafe failsafe(10000, [] {
+        if (HWND box = FindWindowW(L"#32770", L"작업"))
+            EndDialog(box, IDCANCEL);
+    });
+    WriteRequestFile(Raw("T") + kId7);
+    Tick();
+    EXPECT_FALSE(failsafe.fired());
+    EXPECT_TRUE(waited);
+    EXPECT_EQ(viewInside, kTaskView);
+    EXPECT_TRUE(RequestFileExists());
+    Tick();
+    EXPECT_FALSE(RequestFileExists());
+    EXPECT_EQ(CurrentView, kMemoView);
+}
+
+// The change watch's countdown holds while a command runs: its reload would
+// refill the lists under the command.
+TEST_F(TodayRequestActionsTest, TheWatchHoldsItsReloadWhileACommandRuns)
+{
+    static int countdownInside;
+    RegisterItemCommand(ID_TASK_EDIT, [](HWND, UINT) {
+        OutlookWatchState[kWatchTasks].countdown = 2;
+        SendMessageW(MainWindow, WM_TIMER, kTimerOutlookWatch, 0);
+        countdownInside = OutlookWatchState[kWatchTasks].countdown;
+        OutlookWatchState[kWatchTasks].countdown = 0;
+    });
+    countdownInside = -1;
+    SendItemCommand(ID_TASK_EDIT);
+    EXPECT_EQ(countdownInside, 2);
+
+    OutlookWatchState[kWatchTasks].countdown = 2;
+    SendMessageW(MainWindow, WM_TIMER, kTimerOutlookWatch, 0);
+    EXPECT_EQ(OutlookWatchState[kWatchTasks].countdown, 1) << "outside a command the tick counts down";
+    OutlookWatchState[kWatchTasks].countdown = 0;
+}
+
+}  // namespace
+}  // namespace requests
