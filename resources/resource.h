@@ -284,3 +284,6 @@
 #define IDM_ANNIVERSARY_SORT_DATE     40128
 // The card's "문자 보내기" carries its menu's number.
 #define IDM_CARD_MESSAGE              385
+
+// The preferences sheet, its pages and its pickers.
+#include "preferences.h"
