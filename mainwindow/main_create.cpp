@@ -4,6 +4,7 @@
 #include "core/fonts.h"
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
+#include "editors/preferences_sheet.h"
 #include "lists/state.h"
 #include "mainwindow/contact_hooks.h"
 #include "mainwindow/contact_list_columns.h"
@@ -196,6 +197,7 @@ bool OnMainCreate(HWND window)
         return false;
     }
     SetContactHooks();
+    SetPreferencesHooks();
     OpenOutlookDatabasesWithNotify(window);
     ReloadHolidaysWhenAsked(CreateDiaryDatabases());
     LoadSettings();
