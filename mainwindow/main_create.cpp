@@ -5,6 +5,7 @@
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
 #include "editors/preferences_sheet.h"
+#include "lists/schedule_cache.h"
 #include "lists/state.h"
 #include "mainwindow/contact_hooks.h"
 #include "mainwindow/contact_list_columns.h"
@@ -13,6 +14,8 @@
 #include "mainwindow/diary_databases.h"
 #include "mainwindow/main_destroy.h"
 #include "mainwindow/menu_bar.h"
+#include "mainwindow/month_grid.h"
+#include "mainwindow/schedule_commands.h"
 #include "mainwindow/state.h"
 #include "mainwindow/toolbars.h"
 #include "mainwindow/view_controls.h"
@@ -214,6 +217,7 @@ bool OnMainCreate(HWND window)
     CreateCtlColorBrushes();
     MainWindow = window;
     MainMenuBar = CreateMainMenuBar(window);
+    InstallScheduleCommands();
     CreateAllViewControls(window);
     CreateToolbarWindow(window);
 
@@ -230,10 +234,12 @@ bool OnMainCreate(HWND window)
     ContactSubView = 'S';
     IndexTab = kIndexTabAll;
     ContactCardPanel = 0;
+    ResetScheduleTables();
     ReadOsMajorVersion();
     for (BYTE& stale : ViewStale)
         stale = 1;
     SetLatinInput(IndexBarButtons[0]);
+    ResetMonthGrid();
     AssigneeOid = 0;
     ContactToReselect = 0;
     SetupContactListColumns();
