@@ -81,10 +81,19 @@ void SetItemImages(HWND tree, HTREEITEM item, int image)
     TreeView_SetItem(tree, &update);
 }
 
+// The folder's items go, and the tree forgets it was opened, so that any
+// next expand asks for the listing again.
 void DeleteChildren(HWND tree, HTREEITEM item)
 {
     while (HTREEITEM child = TreeView_GetChild(tree, item))
         TreeView_DeleteItem(tree, child);
+    TVITEMW update = {};
+    update.mask = TVIF_HANDLE | TVIF_STATE | TVIF_CHILDREN;
+    update.hItem = item;
+    update.stateMask = TVIS_EXPANDEDONCE;
+    update.state = 0;
+    update.cChildren = 1;
+    TreeView_SetItem(tree, &update);
 }
 
 void OnExpanding(HWND tree, const NMTREEVIEWW& notice)
@@ -231,5 +240,7 @@ INT_PTR CALLBACK ProgramPickerDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPAR
 void RunProgramPicker(HWND owner)
 {
     PickedProgramPath[0] = L'\0';
+    INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_TREEVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
     DialogBoxW(AppInstance, MAKEINTRESOURCEW(IDD_PROGRAM_PICKER), owner, ProgramPickerDlgProc);
 }

@@ -11,23 +11,24 @@ namespace {
 
 constexpr wchar_t kSourceName[] = L".\\shortcut_editing";
 
-bool InsertShortcut(int32_t order, LPCWSTR path)
-{
-    InsertShortcutRecord(order, path);
-    return true;
-}
-
 // Drops and re-creates the database and writes the paths with their order
-// numbers (0: left out); false at the first step that fails.
+// numbers (0: left out). The inserts are checked by reading the list back:
+// false when a step failed or the list does not hold every path written.
 bool WriteShortcutDatabase(const wchar_t (*paths)[kShortcutPathChars], int count, const int32_t* orders)
 {
     if (DropShortcutDatabase() == 0 || CreateShortcutDatabase() != 1)
         return false;
+    int written = 0;
     for (int i = 0; i < count; ++i) {
-        if (orders[i] != 0 && !InsertShortcut(orders[i], paths[i]))
-            return false;
+        if (orders[i] != 0) {
+            InsertShortcutRecord(orders[i], paths[i]);
+            ++written;
+        }
     }
-    return true;
+    const DWORD error = GetLastError();
+    LoadShortcutList();
+    SetLastError(error);
+    return ShortcutPathCount == written;
 }
 
 HICON SmallIconOf(const wchar_t* path)
@@ -61,10 +62,11 @@ void ReloadShortcuts()
 bool AddShortcut(const wchar_t* path)
 {
     const WORD order = static_cast<WORD>(ShortcutNextOrder + 1);
-    const bool stored = InsertShortcut(order, path);
+    const int before = ShortcutPathCount;
+    InsertShortcutRecord(order, path);
     const DWORD error = GetLastError();
     ReloadShortcuts();
-    if (!stored) {
+    if (ShortcutPathCount != before + 1) {
         SetLastError(error);
         ShowErrorBox(__LINE__, kSourceName);
         return false;

@@ -201,7 +201,9 @@ namespace shell {
 
 bool EndSheetPage(HWND page)
 {
-    HWND parent = page ? GetParent(page) : nullptr;
+    // A page is the sheet's child; a dialog the sheet owns (a picker a page
+    // opens) ends as any other.
+    HWND parent = page ? GetAncestor(page, GA_PARENT) : nullptr;
     Sheet* sheet = SheetOf(parent);
     if (!sheet)
         return false;

@@ -2,6 +2,7 @@
 // the Today item, the marker, Cancel, and the side effects on the main
 // window.
 #include "core/settings_file.h"
+#include "editors/preferences_sheet.h"
 #include "editors/preferences_state.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/state.h"
@@ -35,6 +36,7 @@ protected:
     {
         views::EnsureMainWindow();
         views::ResetViews();
+        SetPreferencesHooks();
         ScheduleMode = 'D';
         CurrentView = 0;
         // The file and the memory agree before each case.
@@ -198,10 +200,10 @@ TEST_F(ApplyTest, RestartFieldsRestartTheTodayItemOnce)
         DeleteFileW(kMarker);
         prefs::BroadcastProbe probe;
         prefs::NoticeCounter notices;
-        HWND changedPage = nullptr;
+        HWND changedPage = nullptr;  // the sheet of the page read
         ASSERT_TRUE(prefs::RunSheet(c.page, [&](HWND sheet) {
             HWND page = PropSheet_GetCurrentPageHwnd(sheet);
-            changedPage = page;
+            changedPage = sheet;
             if (c.dropList) {
                 const int count = static_cast<int>(SendDlgItemMessageW(page, c.control, CB_GETCOUNT, 0, 0));
                 prefs::SetCombo(page, c.control, (Selection(page, c.control) + 1) % count);
@@ -219,6 +221,7 @@ TEST_F(ApplyTest, RestartFieldsRestartTheTodayItemOnce)
             EXPECT_EQ(1u, probe.seen[1].enabled);
             ASSERT_EQ(1u, notices.texts().size());
             EXPECT_EQ(kRestartNotice, notices.texts()[0]);
+            // A box over a page is owned by the page's sheet.
             EXPECT_EQ(changedPage, notices.owners()[0]);
         } else {
             EXPECT_TRUE(probe.seen.empty());
@@ -254,7 +257,7 @@ TEST_F(ApplyTest, AHungWindowDoesNotStopTheApply)
     CloseHandle(created);
     prefs::NoticeCounter notices;
     const DWORD start = GetTickCount();
-    ASSERT_TRUE(prefs::RunSheet(kTodayPage, [&](HWND sheet) {
+    EXPECT_TRUE(prefs::RunSheet(kTodayPage, [&](HWND sheet) {
         HWND today = PropSheet_GetCurrentPageHwnd(sheet);
         prefs::SetCheck(today, IDC_TODAY_SHOW_CLOCK, !Checked(today, IDC_TODAY_SHOW_CLOCK));
         prefs::PressOk(today);
@@ -408,13 +411,17 @@ TEST_F(ApplyTest, MemoSourceRefreshesTheMemoViewOrMarksItStale)
 TEST_F(ApplyTest, ColumnsAreRebuiltWhenTheLayoutChanges)
 {
     auto firstColumnText = [] {
-        wchar_t text[64] = L"";
-        LVCOLUMNW column = {};
-        column.mask = LVCF_TEXT;
-        column.pszText = text;
-        column.cchTextMax = 64;
-        ListView_GetColumn(ContactList, 1, &column);
-        return std::wstring(text);
+        std::wstring all;
+        for (int i = 0; i < 4; ++i) {
+            wchar_t text[64] = L"";
+            LVCOLUMNW column = {};
+            column.mask = LVCF_TEXT | LVCF_WIDTH;
+            column.pszText = text;
+            column.cchTextMax = 64;
+            if (ListView_GetColumn(ContactList, i, &column))
+                all += std::wstring(text) + L":" + std::to_wstring(column.cx) + L"|";
+        }
+        return all;
     };
     Settings.ContactListColumns = 1;
     const std::wstring before = firstColumnText();

@@ -120,13 +120,15 @@ TEST_F(PickerTest, CollapsingListsTheFolderAfreshAtTheNextExpand)
     Pick([](HWND dialog, HWND tree) {
         HTREEITEM pick = Open(tree, {L"Temp", L"pick"});
         ASSERT_NE(nullptr, pick);
-        TreeView_Expand(tree, pick, TVE_COLLAPSE);
+        // As the pen's button or the arrow keys do it.
+        TreeView_SelectItem(tree, pick);
+        SendMessageW(tree, WM_KEYDOWN, VK_LEFT, 0);
         int image = -1;
         TextOf(tree, pick, &image);
         EXPECT_EQ(1, image);
         EXPECT_TRUE(Children(tree, pick).empty());
         testkit::WriteFileBytes(L"\\Temp\\pick\\new.exe", {'x'});
-        TreeView_Expand(tree, pick, TVE_EXPAND);
+        SendMessageW(tree, WM_KEYDOWN, VK_RIGHT, 0);
         EXPECT_EQ((std::vector<std::wstring>{L"A.EXE", L"b.exe", L"empty", L"new.exe", L"sub"}),
                   Children(tree, pick));
         prefs::Click(dialog, IDCANCEL);
