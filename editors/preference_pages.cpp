@@ -48,11 +48,25 @@ int32_t ValueOfItem(FieldEncoding encoding, int item)
     }
 }
 
+// A face whose bitmap is missing: a push button with the control's text.
+void DrawPlainFace(const DRAWITEMSTRUCT& item)
+{
+    RECT area = item.rcItem;
+    DrawFrameControl(item.hDC, &area, DFC_BUTTON, DFCS_BUTTONPUSH | ((item.itemState & ODS_SELECTED) ? DFCS_PUSHED : 0));
+    wchar_t text[32] = L"";
+    GetWindowTextW(item.hwndItem, text, ARRAYSIZE(text));
+    const int oldMode = SetBkMode(item.hDC, TRANSPARENT);
+    DrawTextW(item.hDC, text, -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SetBkMode(item.hDC, oldMode);
+}
+
 void StretchFace(const DRAWITEMSTRUCT& item, int bitmapId)
 {
     HBITMAP bitmap = LoadBitmapW(AppInstance, MAKEINTRESOURCEW(bitmapId));
-    if (!bitmap)
+    if (!bitmap) {
+        DrawPlainFace(item);
         return;
+    }
     BITMAP size = {};
     GetObjectW(bitmap, sizeof(size), &size);
     HDC memory = CreateCompatibleDC(item.hDC);

@@ -1,5 +1,6 @@
 #include "mainwindow/main_create.h"
 
+#include "core/build_variant.h"
 #include "core/error_box.h"
 #include "core/fonts.h"
 #include "core/outlook_probes.h"
@@ -50,6 +51,10 @@ bool FailWith(HRESULT result, WORD line)
 
 bool MountDiaryVolume()
 {
+    if (OlderPlatformBuild) {
+        UseObjectStoreForDiary();
+        return true;
+    }
     DiaryVolume = CEGUID();
     if (!CeMountDBVol(&DiaryVolume, const_cast<LPWSTR>(kDiaryVolumePath), kMountOpenAlways))
         return Fail(__LINE__);
@@ -201,7 +206,8 @@ bool OnMainCreate(HWND window)
     }
     SetContactHooks();
     SetPreferencesHooks();
-    OpenOutlookDatabasesWithNotify(window);
+    if (!OlderPlatformBuild)
+        OpenOutlookDatabasesWithNotify(window);
     ReloadHolidaysWhenAsked(CreateDiaryDatabases());
     LoadSettings();
     InitRichInkDLL();

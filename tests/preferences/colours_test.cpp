@@ -122,7 +122,8 @@ TEST_F(ColoursTest, PaletteHoldsFortyEightColoursInRows)
             EXPECT_EQ(20, r.bottom - r.top);
         }
         EXPECT_EQ(expected[12], CentreOf(picker, IDC_PICKER_FIRST_SWATCH + 12));
-        testkit::SaveScreenshot(testkit::CaptureScreen(), L"prefs_colour_picker");
+        RedrawWindow(picker, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        testkit::SaveScreenshot(testkit::CaptureWindow(picker), L"prefs_colour_picker");
         prefs::Click(picker, IDC_PICKER_FIRST_SWATCH + 47);
     }));
     EXPECT_EQ(0xFFFFFF, PickedColor);

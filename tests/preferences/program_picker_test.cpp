@@ -110,7 +110,9 @@ TEST_F(PickerTest, ListsFoldersAndProgramsSorted)
         TreeView_Expand(tree, empty, TVE_EXPAND);
         TextOf(tree, empty, &image, &children);
         EXPECT_EQ(0, children);
-        testkit::SaveScreenshot(testkit::CaptureScreen(), L"prefs_program_picker");
+        TreeView_SelectItem(tree, Child(tree, pick, L"b.exe"));
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        testkit::SaveScreenshot(testkit::CaptureWindow(dialog), L"prefs_program_picker");
         prefs::Click(dialog, IDCANCEL);
     });
 }
