@@ -33,39 +33,13 @@ const PageControl kDiaryControls[] = {
     {IDC_PAGE_CANCEL, 53, 271, 50, 20},
 };
 
-void OnInit(HWND page)
-{
-    RegisterSettingsPage(page, kDiaryPage);
-    PlacePageControls(page, kDiaryControls);
-    ShowPageFields(page, kDiaryControls);
-    InitPageForShell(page, kShellFlags);
-}
-
-void OnCommand(HWND page, int id)
-{
-    switch (id) {
-    case IDC_PAGE_OK:     ConfirmSettingsPage(page, IDC_PAGE_OK); break;
-    case IDC_PAGE_CANCEL: EndDialog(page, IDC_PAGE_CANCEL); break;
-    }
-}
+const TablePage kPage = {kDiaryPage, kDiaryControls, kShellFlags, nullptr, nullptr};
 
 }  // namespace
 
 INT_PTR CALLBACK DiaryPrefsPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    switch (msg) {
-    case WM_INITDIALOG:
-        OnInit(page);
-        return TRUE;
-    case WM_COMMAND:
-        OnCommand(page, LOWORD(wParam));
-        return TRUE;
-    case WM_NOTIFY:
-        return TurnApplyIntoOk(page, *reinterpret_cast<const NMHDR*>(lParam), IDC_PAGE_OK);
-    case WM_DRAWITEM:
-        return DrawOkCancelFace(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), IDC_PAGE_OK, IDC_PAGE_CANCEL);
-    }
-    return FALSE;
+    return TablePageProc(kPage, page, msg, wParam, lParam);
 }
 
 void ReadDiaryPrefsPage(HWND page)

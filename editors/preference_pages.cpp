@@ -169,6 +169,34 @@ bool DrawOkCancelFace(const DRAWITEMSTRUCT& item, int okId, int cancelId)
     return true;
 }
 
+INT_PTR TablePageProc(const TablePage& table, HWND page, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        RegisterSettingsPage(page, table.index);
+        PlacePageControls(page, table.controls);
+        ShowPageFields(page, table.controls);
+        if (table.afterShow)
+            table.afterShow(page);
+        InitPageForShell(page, table.shellFlags);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_PAGE_OK:     ConfirmSettingsPage(page, IDC_PAGE_OK); break;
+        case IDC_PAGE_CANCEL: EndDialog(page, IDC_PAGE_CANCEL); break;
+        default:
+            if (table.command)
+                table.command(page, LOWORD(wParam));
+        }
+        return TRUE;
+    case WM_NOTIFY:
+        return TurnApplyIntoOk(page, *reinterpret_cast<const NMHDR*>(lParam), IDC_PAGE_OK);
+    case WM_DRAWITEM:
+        return DrawOkCancelFace(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), IDC_PAGE_OK, IDC_PAGE_CANCEL);
+    }
+    return FALSE;
+}
+
 void SetChecked(HWND page, int id, bool checked)
 {
     CheckDlgButton(page, id, checked ? BST_CHECKED : BST_UNCHECKED);

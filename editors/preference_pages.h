@@ -55,6 +55,19 @@ bool TurnApplyIntoOk(HWND page, const NMHDR& notice, int okId);
 // when it is one of the two ids; false for another item.
 bool DrawOkCancelFace(const DRAWITEMSTRUCT& item, int okId, int cancelId);
 
+// A page made from its control table: its index, its controls, the
+// shell's flags, and what it does beyond the table (either may be null).
+struct TablePage {
+    int index;
+    std::span<const PageControl> controls;
+    DWORD shellFlags;
+    void (*afterShow)(HWND page);
+    void (*command)(HWND page, int id);
+};
+// The procedure of such a page: creation, its OK and Cancel (1093, 1094),
+// the sheet's apply and the two faces.
+INT_PTR TablePageProc(const TablePage& table, HWND page, UINT msg, WPARAM wParam, LPARAM lParam);
+
 // Check box helpers.
 void SetChecked(HWND page, int id, bool checked);
 bool IsChecked(HWND page, int id);

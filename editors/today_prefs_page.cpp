@@ -66,41 +66,19 @@ void OnExtraInfoToggled(HWND page)
     SetChecked(page, IDC_TODAY_EXTRA_DDAY, false);
 }
 
-void OnInit(HWND page)
-{
-    RegisterSettingsPage(page, kTodayPage);
-    PlacePageControls(page, kTodayControls);
-    ShowPageFields(page, kTodayControls);
-    ShowExtraInfo(page);
-    InitPageForShell(page, kShellFlags);
-}
-
 void OnCommand(HWND page, int id)
 {
-    switch (id) {
-    case IDC_PAGE_OK:          ConfirmSettingsPage(page, IDC_PAGE_OK); break;
-    case IDC_PAGE_CANCEL:      EndDialog(page, IDC_PAGE_CANCEL); break;
-    case IDC_TODAY_EXTRA_INFO: OnExtraInfoToggled(page); break;
-    }
+    if (id == IDC_TODAY_EXTRA_INFO)
+        OnExtraInfoToggled(page);
 }
+
+const TablePage kPage = {kTodayPage, kTodayControls, kShellFlags, ShowExtraInfo, OnCommand};
 
 }  // namespace
 
 INT_PTR CALLBACK TodayPrefsPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    switch (msg) {
-    case WM_INITDIALOG:
-        OnInit(page);
-        return TRUE;
-    case WM_COMMAND:
-        OnCommand(page, LOWORD(wParam));
-        return TRUE;
-    case WM_NOTIFY:
-        return TurnApplyIntoOk(page, *reinterpret_cast<const NMHDR*>(lParam), IDC_PAGE_OK);
-    case WM_DRAWITEM:
-        return DrawOkCancelFace(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), IDC_PAGE_OK, IDC_PAGE_CANCEL);
-    }
-    return FALSE;
+    return TablePageProc(kPage, page, msg, wParam, lParam);
 }
 
 void ReadTodayPrefsPage(HWND page)
