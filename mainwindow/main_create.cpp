@@ -6,6 +6,7 @@
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
 #include "editors/preferences_sheet.h"
+#include "lists/item_list_setup.h"
 #include "lists/schedule_cache.h"
 #include "lists/state.h"
 #include "mainwindow/contact_hooks.h"
@@ -13,6 +14,7 @@
 #include "mainwindow/control_commands.h"
 #include "mainwindow/device_class.h"
 #include "mainwindow/diary_databases.h"
+#include "mainwindow/item_commands.h"
 #include "mainwindow/main_destroy.h"
 #include "mainwindow/menu_bar.h"
 #include "mainwindow/month_grid.h"
@@ -206,6 +208,7 @@ bool OnMainCreate(HWND window)
     }
     SetContactHooks();
     SetPreferencesHooks();
+    InstallItemCommands();
     if (!OlderPlatformBuild)
         OpenOutlookDatabasesWithNotify(window);
     ReloadHolidaysWhenAsked(CreateDiaryDatabases());
@@ -252,6 +255,7 @@ bool OnMainCreate(HWND window)
     MarkContactsDatabaseSeen();
     MarkAppointmentsDatabaseSeen();
     MarkTasksDatabaseSeen();
+    StartItemLists();
     StartTimers(window);
     EnterSavedView(window);
     return true;

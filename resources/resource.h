@@ -287,3 +287,10 @@
 
 // The preferences sheet, its pages and its pickers.
 #include "preferences.h"
+
+// The item editors, run by the toolbar window's item commands.
+#define IDD_CONTACT_EDITOR      104
+#define IDD_SCHEDULE_EDITOR     159
+#define IDD_ANNIVERSARY_EDITOR  203
+#define IDD_TASK_EDITOR         320
+#define IDD_MEMO_EDITOR         352
