@@ -177,16 +177,6 @@ int ReadFilePrefix(LPCWSTR path, char* bytes, DWORD capacity)
     return static_cast<int>(total);
 }
 
-COLORREF ReadTodayTextColor()
-{
-    char bytes[kColourFieldBytes] = {};
-    int32_t colour = 0;
-    if (ReadFilePrefix(kTodayColourFile, bytes, kColourFieldBytes) == kColourFieldBytes &&
-        ParseNumber(bytes, kColourFieldBytes, &colour))
-        return static_cast<COLORREF>(colour);
-    return kWhite;
-}
-
 bool WriteWholeFile(LPCWSTR path, const std::string& bytes)
 {
     HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -265,6 +255,16 @@ bool SaveSettings()
         return false;
     }
     return true;
+}
+
+COLORREF ReadTodayTextColor()
+{
+    char bytes[kColourFieldBytes] = {};
+    int32_t colour = 0;
+    if (ReadFilePrefix(kTodayColourFile, bytes, kColourFieldBytes) == kColourFieldBytes &&
+        ParseNumber(bytes, kColourFieldBytes, &colour))
+        return static_cast<COLORREF>(colour);
+    return kWhite;
 }
 
 // ---- the settings file as the Today item reads it ------------------------------

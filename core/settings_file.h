@@ -18,6 +18,9 @@ DiarySettings ParseSettingsRecord(const char* bytes, size_t count, COLORREF toda
 // a minus sign in front within its width.
 std::string FormatSettingsRecord(const DiarySettings& settings);
 
+// The Today item's text colour from "\Windows\Glimmor.ini"; white when
+// the file holds none.
+COLORREF ReadTodayTextColor();
 // Reads "\Windows\Glimmor.ini" into TodayTextColor and the settings file
 // into Settings, and sets ScheduleMode from it.
 void LoadSettings();

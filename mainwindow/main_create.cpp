@@ -5,6 +5,7 @@
 #include "core/fonts.h"
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
+#include "editors/preferences_sheet.h"
 #include "lists/item_list_setup.h"
 #include "lists/schedule_cache.h"
 #include "lists/state.h"
@@ -197,6 +198,7 @@ bool OnMainCreate(HWND window)
         return false;
     }
     SetContactHooks();
+    SetPreferencesHooks();
     InstallItemCommands();
     if (!OlderPlatformBuild)
         OpenOutlookDatabasesWithNotify(window);

@@ -451,6 +451,42 @@ sub today_item_bitmaps {
 
 today_item_bitmaps($out);
 
+# ---- the program picker's tree images (bitmap 390) ------------------------------
+#   program_tree.bmp  three 16 x 15 images side by side on green (the mask):
+#                     an open folder, a closed folder and a program
+
+sub program_tree_bitmap {
+    my ($dir) = @_;
+    my %colour = (%palette, '.' => [0, 255, 0], 'f' => [248, 216, 96], 'F' => [216, 168, 40]);
+    my @images = (
+        [qw(................ ................ .kkkk........... kFFFFk.......... kFFFFFkkkkkkk... kFFFFFFFFFFFk...
+            kFFkkkkkkkkkkkkk kFkfffffffffffk. kFkffffffffffk.. kkfffffffffffk.. kkffffffffffk... kffffffffffk....
+            kkkkkkkkkkkk.... ................ ................)],
+        [qw(................ ................ .kkkk........... kffffk.......... kfffffkkkkkkk... kFFFFFFFFFFFFk..
+            kfffffffffffffk. kfffffffffffffk. kfffffffffffffk. kfffffffffffffk. kfffffffffffffk. kfffffffffffffk.
+            kkkkkkkkkkkkkkk. ................ ................)],
+        [qw(................ kkkkkkkkkkkkkkk. knnnnnnnnnnnknk. knnnnnnnnnnnnnk. kkkkkkkkkkkkkkk. kwwwwwwwwwwwwwk.
+            kwbbbbwwwwwwwwk. kwbbbbwwwwwwwwk. kwbbbbwwwwwwwwk. kwwwwwwwwwwwwwk. kwggggggggggwwk. kwwwwwwwwwwwwwk.
+            kwggggggggwwwwk. kwwwwwwwwwwwwwk. kkkkkkkkkkkkkkk.)],
+    );
+    my ($width, $height) = (16, 15);
+    my @px;
+    for my $i (0 .. $#images) {
+        my $rows = $images[$i];
+        @$rows == $height or die "tree image $i has " . scalar(@$rows) . " rows\n";
+        for my $y (0 .. $height - 1) {
+            length($rows->[$y]) == $width or die "tree image $i row $y is not $width wide\n";
+            for my $x (0 .. $width - 1) {
+                my $rgb = $colour{substr($rows->[$y], $x, 1)} or die "tree image $i: unknown colour\n";
+                $px[$y][$i * $width + $x] = $rgb;
+            }
+        }
+    }
+    write_bmp("$dir/program_tree.bmp", $width * @images, $height, \@px);
+}
+
+program_tree_bitmap($out);
+
 # ---- the Today item's weather icons and the faces of its pop-ups ---------------
 #   Glimmor16W.bmp, Glimmor32W.bmp  39 weather icons (code c is image c - 1) of
 #                                   16 x 16 and 32 x 32, magenta mask

@@ -312,6 +312,8 @@
 #define IDC_GO_TO_MONTH               1104
 #define IDC_GO_TO_MONTH_LABEL         1105
 #define IDB_CANCEL_BUTTON             123
+// The preferences sheet, its pages and its pickers.
+#include "preferences.h"
 
 // The item editors, run by the toolbar window's item commands.
 #define IDD_CONTACT_EDITOR      104

@@ -8,7 +8,15 @@ namespace {
 
 constexpr int kMaxSheets = 4;
 constexpr UINT_PTR kSheetSubclass = 1;
+constexpr UINT_PTR kPageSubclass = 2;
 constexpr int kTabControlId = 0x3020;
+// A sheet whose callback answers the version query with this or more wants
+// the device's look.
+constexpr int kDeviceLookVersion = 0x20E;
+// Room under the tab strip for the controls a page keeps at its foot (where
+// a menu bar would be), and the strip's own border.
+constexpr int kFootBand = shell::kMenuBarHeight;
+constexpr int kTabBorder = 4;
 constexpr int kApplyButtonId = 0x3021;
 constexpr int kDesktopButtons[] = {IDOK, IDCANCEL, kApplyButtonId, IDHELP};
 
@@ -19,6 +27,7 @@ struct Sheet {
     bool fullScreen;
     bool modeless;
     bool closing;
+    bool deviceLook;  // tabs along the bottom, pages over the whole sheet
 };
 Sheet g_sheets[kMaxSheets];
 Sheet* g_creating = nullptr;  // the sheet whose window is being made
@@ -41,7 +50,67 @@ Sheet* FreeSheet()
     return nullptr;
 }
 
-void LayoutFullScreen(HWND window)
+bool IsPage(HWND window)
+{
+    return shell::IsWindowOfClass(window, L"#32770") && (GetWindowLongW(window, GWL_STYLE) & WS_CHILD);
+}
+
+// A page of the device's look covers the whole sheet from its top, under the
+// tab strip, wherever the sheet tries to put it.
+LRESULT CALLBACK PageSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    switch (msg) {
+    case WM_WINDOWPOSCHANGING: {
+        auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+        RECT sheet;
+        GetClientRect(GetParent(hwnd), &sheet);
+        pos->x = 0;
+        pos->y = 0;
+        pos->cx = sheet.right;
+        pos->cy = sheet.bottom;
+        pos->flags = (pos->flags & ~static_cast<UINT>(SWP_NOMOVE | SWP_NOSIZE)) | SWP_NOZORDER;
+        break;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, PageSubclassProc, kPageSubclass);
+        break;
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+void AdoptPage(HWND page)
+{
+    if (!IsPage(page))
+        return;
+    // Again for a page already adopted: the same subclass is only renewed.
+    SetWindowLongW(page, GWL_STYLE, GetWindowLongW(page, GWL_STYLE) | WS_CLIPSIBLINGS);
+    SetWindowSubclass(page, PageSubclassProc, kPageSubclass, 0);
+    SetWindowPos(page, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOACTIVATE);
+}
+
+BOOL CALLBACK AdoptPageProc(HWND child, LPARAM sheet)
+{
+    if (GetParent(child) == reinterpret_cast<HWND>(sheet))
+        AdoptPage(child);
+    return TRUE;
+}
+
+// The tab strip along the bottom, just above the band a menu bar would take;
+// the pages' foot band stays theirs.
+void LayoutDeviceTabs(HWND window, HWND tabs)
+{
+    SetWindowLongW(tabs, GWL_STYLE, GetWindowLongW(tabs, GWL_STYLE) | TCS_BOTTOM | WS_CLIPSIBLINGS);
+    RECT item = {};
+    if (!TabCtrl_GetItemRect(tabs, 0, &item))
+        item.bottom = GetSystemMetrics(SM_CYMENU);
+    const int height = static_cast<int>(item.bottom - item.top) + kTabBorder;
+    RECT client;
+    GetClientRect(window, &client);
+    SetWindowPos(tabs, HWND_TOP, 0, client.bottom - kFootBand - height, client.right, height, SWP_NOACTIVATE);
+    EnumChildWindows(window, AdoptPageProc, reinterpret_cast<LPARAM>(window));
+}
+
+void LayoutFullScreen(HWND window, bool deviceLook)
 {
     shell::PlaceWithoutFrame(window, shell::WorkArea());
     for (int id : kDesktopButtons) {
@@ -49,9 +118,13 @@ void LayoutFullScreen(HWND window)
             ShowWindow(button, SW_HIDE);
     }
     if (HWND tabs = GetDlgItem(window, kTabControlId)) {
-        RECT client;
-        GetClientRect(window, &client);
-        SetWindowPos(tabs, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (deviceLook) {
+            LayoutDeviceTabs(window, tabs);
+        } else {
+            RECT client;
+            GetClientRect(window, &client);
+            SetWindowPos(tabs, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
     }
     shell::EnsureTopBar();
 }
@@ -65,6 +138,13 @@ LRESULT CALLBACK SheetSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
             if (Sheet* sheet = SheetOf(hwnd))
                 sheet->closing = true;
+        }
+        break;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_CREATE) {
+            Sheet* sheet = SheetOf(hwnd);
+            if (sheet && sheet->fullScreen && sheet->deviceLook)
+                AdoptPage(reinterpret_cast<HWND>(lParam));
         }
         break;
     case WM_NCDESTROY:
@@ -94,10 +174,10 @@ int CALLBACK SheetCallback(HWND hwnd, UINT msg, LPARAM lParam)
         SetWindowSubclass(hwnd, SheetSubclassProc, kSheetSubclass, 0);
         if (sheet->callback) {
             sheet->callback(hwnd, PSCB_INITIALIZED, lParam);
-            sheet->callback(hwnd, PSCB_GETVERSION, 0);
+            sheet->deviceLook = sheet->callback(hwnd, PSCB_GETVERSION, 0) >= kDeviceLookVersion;
         }
         if (sheet->fullScreen)
-            LayoutFullScreen(hwnd);
+            LayoutFullScreen(hwnd, sheet->deviceLook);
         return 0;
     case PSCB_GETVERSION:
         // On the desktop this is "a button was pressed": not the device's.
@@ -121,7 +201,9 @@ namespace shell {
 
 bool EndSheetPage(HWND page)
 {
-    HWND parent = page ? GetParent(page) : nullptr;
+    // A page is the sheet's child; a dialog the sheet owns (a picker a page
+    // opens) ends as any other.
+    HWND parent = page ? GetAncestor(page, GA_PARENT) : nullptr;
     Sheet* sheet = SheetOf(parent);
     if (!sheet)
         return false;
@@ -150,7 +232,7 @@ CEAPI INT_PTR WINAPI CePropertySheetW(LPCPROPSHEETHEADERW header)
         return ::PropertySheetW(&copy);
     }
     *sheet = Sheet{true, nullptr, (copy.dwFlags & PSH_USECALLBACK) ? copy.pfnCallback : nullptr,
-                   (copy.dwFlags & PSH_MAXIMIZE) != 0, (copy.dwFlags & PSH_MODELESS) != 0, false};
+                   (copy.dwFlags & PSH_MAXIMIZE) != 0, (copy.dwFlags & PSH_MODELESS) != 0, false, false};
     copy.dwFlags &= ~static_cast<DWORD>(PSH_MAXIMIZE);
     copy.dwFlags |= PSH_USECALLBACK;
     copy.pfnCallback = SheetCallback;

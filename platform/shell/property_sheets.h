@@ -4,7 +4,11 @@
 // 0x2000 as an old wizard style, so it never reaches the desktop call. A
 // sheet with a callback is asked the device's version query (message 3) once
 // it exists; the desktop's own message 3 (a button was pressed) is kept from
-// it. A page that ends itself (EndDialog) closes the sheet, once.
+// it. An answer of 526 (0x20E) or more gives a full-screen sheet the
+// device's look: the tab strip along the bottom, above the band a menu bar
+// would take, and every page over the whole sheet from its top, under the
+// strip, so that what a page keeps in that foot band shows and takes taps.
+// A page that ends itself (EndDialog) closes the sheet, once.
 #pragma once
 
 #include <prsht.h>
