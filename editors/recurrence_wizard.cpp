@@ -4,7 +4,6 @@
 #include "editors/editor_controls.h"
 #include "editors/recurrence_choices.h"
 #include "mainwindow/state.h"
-#include "platform/shell/dialogs.h"
 #include "resources/resource.h"
 
 #include <strsafe.h>
@@ -171,12 +170,6 @@ const PageSpec* PageOfType(int32_t pageType)
 const PageSpec* SpecOf(HWND page)
 {
     return reinterpret_cast<const PageSpec*>(GetWindowLongPtrW(page, DWLP_USER));
-}
-
-void MakeFullScreen(HWND page)
-{
-    SHINITDLGINFO info = {SHIDIM_FLAGS, page, SHIDIF_SIZEDLGFULLSCREEN};
-    SHInitDialog(&info);
 }
 
 // The current page ends and the next one opens, owned by it.
