@@ -362,6 +362,8 @@ TEST_F(WizardTest, TheRangePageShowsAStoredEndAndLooksRight)
               })
         .Then("weekly page", DialogWith(IDC_RULE_WEEKLY_N),
               [](HWND page) {
+                  EXPECT_TRUE(IsControlEnabled(page, IDC_RULE_WEEKLY_N));
+                  EXPECT_EQ(ControlText(page, IDC_RULE_WEEKLY_N), L"1");
                   Click(page, IDC_RULE_WEEKDAY_FIRST + 5);
                   testkit::PumpFor(150);
                   testkit::SaveScreenshot(testkit::CaptureScreen(), L"wizard_weekly_241");
