@@ -140,6 +140,64 @@ const PageInput kInputs[] = {
 
 using WizardTest = EditorsTest;
 
+
+TEST_F(WizardTest, EachSingleDayKindIsItsWeekdaysMask)
+{
+    for (int kind = 3; kind <= 9; ++kind) {
+        SCOPED_TRACE(kind);
+        Restart();
+        Driver driver;
+        driver
+            .Then("custom rule", DialogWith(IDC_SCHEDULE_TITLE),
+                  [](HWND dialog) {
+                      SetPickerDate(dialog, IDC_SCHEDULE_START_DATE, 2024, 3, 4);
+                      Type(dialog, IDC_SCHEDULE_TITLE, L"요일");
+                      ChooseComboItem(dialog, IDC_SCHEDULE_RECURRENCE, 4);
+                  })
+            .Then("tab", DialogWith(IDC_RULE_WEEKLY_N), [](HWND page) { Click(page, IDC_RULE_TAB_MONTHLY); })
+            .Then("nth", DialogWith(IDC_RULE_MONTHLY_N),
+                  [kind](HWND page) {
+                      Click(page, IDC_RULE_MONTHLY_BY_NTH);
+                      ChooseComboItem(page, IDC_RULE_MONTHLY_INSTANCE, 2);
+                      ChooseComboItem(page, IDC_RULE_MONTHLY_DAY_KIND, kind);
+                      Click(page, IDC_RULE_NEXT);
+                  })
+            .Then("finish", DialogWith(IDC_RULE_FINISH), [](HWND page) { Click(page, IDC_RULE_FINISH); })
+            .Then("save", DialogWith(IDC_SCHEDULE_TITLE), [](HWND dialog) { Click(dialog, IDC_EDITOR_OK); });
+        ExpectRan(driver, driver.Run([] { RunEditor(IDD_SCHEDULE_EDITOR, kEditInsert); }));
+        StoredAppointment read = ReadAppointment(OnlyAppointment());
+        EXPECT_EQ(read.type, olRecursMonthNth);
+        EXPECT_EQ(read.instance, 3);
+        EXPECT_EQ(read.mask, 1L << (kind - 3));
+    }
+}
+
+TEST_F(WizardTest, CancelKeepsWhatThePagesStored)
+{
+    Driver driver;
+    driver
+        .Then("custom rule", DialogWith(IDC_SCHEDULE_TITLE),
+              [](HWND dialog) {
+                  SetPickerDate(dialog, IDC_SCHEDULE_START_DATE, 2024, 3, 4);
+                  ChooseComboItem(dialog, IDC_SCHEDULE_RECURRENCE, 4);
+              })
+        .Then("type", DialogWith(IDC_RULE_WEEKLY_N),
+              [](HWND page) {
+                  Type(page, IDC_RULE_WEEKLY_N, L"3");
+                  Click(page, IDC_RULE_WEEKDAY_FIRST + 5);
+                  Click(page, IDC_RULE_NEXT);
+              })
+        .Then("cancel the range", DialogWith(IDC_RULE_FINISH),
+              [](HWND page) { PostMessageW(page, WM_COMMAND, IDCANCEL, 0); })
+        .CancelDialogWith(IDC_SCHEDULE_TITLE);
+    ExpectRan(driver, driver.Run([] { RunEditor(IDD_SCHEDULE_EDITOR, kEditInsert); }));
+    EXPECT_EQ(std::wstring(RecurrencePatternState.WeeklyN), L"3");
+    EXPECT_EQ(RecurrencePatternState.WeekdayFlags[1], 1);
+    EXPECT_EQ(RecurrencePatternState.WeekdayFlags[5], 1);
+    EXPECT_EQ(RecurrencePatternState.PageType, kPageWeekly);
+    EXPECT_EQ(AppointmentCount(), 0);
+}
+
 TEST_F(WizardTest, PageInputsBecomeTheSavedPattern)
 {
     for (const PageInput& c : kInputs) {
