@@ -496,6 +496,19 @@ TEST_F(ScheduleEditorTest, ExtendOpensTheSavedItemInTheForm)
     EXPECT_NE(FormRequests().front().find(std::to_wstring(oid)), std::wstring::npos) << FormRequests().front();
 }
 
+TEST_F(ScheduleEditorTest, ExtendOnOneOccurrenceOpensThatOccurrence)
+{
+    CEOID oid = MakeAppointment(L"주간", L"2024-05-06 09:00", L"2024-05-06 10:00", false, 3);
+    ASSERT_TRUE(LoadAppointment(oid, true, L"2024-05-13", L"09:00"));
+    Driver driver;
+    driver.Then("extend", DialogWith(IDC_SCHEDULE_TITLE), [](HWND dialog) { Click(dialog, IDC_EDITOR_EXTEND); });
+    ExpectRan(driver, driver.Run([] { RunEditor(IDD_SCHEDULE_EDITOR, kEditUpdate); }));
+    ASSERT_TRUE(testkit::PumpUntil([] { return !FormRequests().empty(); }, 15000));
+    const std::wstring& request = FormRequests().front();
+    EXPECT_NE(request.find(L"/oid " + std::to_wstring(oid)), std::wstring::npos) << request;
+    EXPECT_NE(request.find(L"2024-05-13 09:00"), std::wstring::npos) << request;
+}
+
 TEST_F(ScheduleEditorTest, TheStartDateRebuildsTheListAndLunarLabel)
 {
     std::vector<std::wstring> before, after;
