@@ -2,4 +2,3 @@
 
 wchar_t ReminderAmountText[kReminderAmountChars] = L"15";
 int ReminderUnitIndex = kUnitMinutes;
-EditorHookTable EditorHooks = {};

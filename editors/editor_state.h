@@ -12,11 +12,3 @@ extern wchar_t ReminderAmountText[kReminderAmountChars];
 
 enum ReminderUnit { kUnitMinutes = 0, kUnitHours = 1, kUnitDays = 2, kUnitWeeks = 3, kReminderUnitCount = 4 };
 extern int ReminderUnitIndex;
-
-// Set by the part that keeps the month schedule; null until then, and the
-// editor's title and place lists stay empty.
-struct EditorHookTable {
-    // Fills the two combo boxes with the recent subjects and places.
-    void (*FillRecentTexts)(HWND titleCombo, HWND placeCombo);
-};
-extern EditorHookTable EditorHooks;

@@ -12,6 +12,7 @@
 #include "editors/editor_steps.h"
 #include "editors/recurrence_choices.h"
 #include "editors/reminder_interval.h"
+#include "lists/subject_lists.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
@@ -146,6 +147,16 @@ void FillRecurrence(HWND dialog, int chosen)
                           chosen);
 }
 
+// The title and place lists: the month schedule's recent subjects and places.
+void FillRecentTexts(HWND dialog)
+{
+    BuildSubjectAndLocationLists();
+    for (int i = 0; i < SubjectListCount; ++i)
+        SendDlgItemMessageW(dialog, IDC_SCHEDULE_TITLE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(SubjectList[i]));
+    for (int i = 0; i < LocationListCount; ++i)
+        SendDlgItemMessageW(dialog, IDC_SCHEDULE_PLACE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LocationList[i]));
+}
+
 void SetClock(HWND dialog, int id, const wchar_t* time, const wchar_t* fallback)
 {
     if (!SetPickerClock(dialog, id, time))
@@ -207,8 +218,7 @@ BOOL OnScheduleInit(HWND dialog)
     for (int id : {IDC_SCHEDULE_START_TIME, IDC_SCHEDULE_END_TIME})
         SetPickerFormat(dialog, id, kTimeFormat);
     FillCombo(dialog, IDC_SCHEDULE_REMINDER_UNIT, kUnits, 0);
-    if (EditorHooks.FillRecentTexts)
-        EditorHooks.FillRecentTexts(GetDlgItem(dialog, IDC_SCHEDULE_TITLE), GetDlgItem(dialog, IDC_SCHEDULE_PLACE));
+    FillRecentTexts(dialog);
     SendDlgItemMessageW(dialog, IDC_SCHEDULE_TITLE, CB_LIMITTEXT, kTitleChars, 0);
     SendDlgItemMessageW(dialog, IDC_SCHEDULE_PLACE, CB_LIMITTEXT, kTitleChars, 0);
     SendDlgItemMessageW(dialog, IDC_SCHEDULE_NOTE, EM_LIMITTEXT, kNoteChars, 0);

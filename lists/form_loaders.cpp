@@ -7,6 +7,8 @@
 #include "core/recurrence_pattern.h"
 #include "core/rich_ink_body.h"
 #include "lists/form_state.h"
+#include "lists/schedule_loaders.h"
+#include "mainwindow/state.h"
 
 #include <strsafe.h>
 
@@ -261,6 +263,16 @@ bool LoadAppointmentForm(CEOID appointmentOid, const OccurrenceTimes& row, bool 
     return true;
 }
 
+bool LoadScheduleForm()
+{
+    // The row's own entry, so that an occurrence is the one the list shows.
+    const ScheduleEntry* entry = SelectedScheduleEntry();
+    if (!entry)
+        return false;
+    const OccurrenceTimes row = {entry->ownStartDate, entry->ownStartTime, entry->ownEndDate, entry->ownEndTime};
+    return LoadAppointmentForm(SelectedAppointmentOid, row, EditSingleOccurrence == 1);
+}
+
 bool LoadHolidayRecord()
 {
     bool found = false;
@@ -275,4 +287,73 @@ bool LoadHolidayRecord()
         found = true;
     });
     return found;
+}
+
+namespace {
+
+// The object model's dates from year 3000 on mean "no date".
+constexpr wchar_t kNoTaskDateFrom[] = L"3000-01-01";
+
+template <size_t N>
+void PutTaskDate(wchar_t (&field)[N], DATE date)
+{
+    FormatVariantDate(date, field, N, nullptr, 0);
+    if (lstrcmpW(field, kNoTaskDateFrom) >= 0)
+        field[0] = L'\0';
+}
+
+}  // namespace
+
+bool LoadTaskForm()
+{
+    ComRef<ITask> task = TaskFromOid(SelectedTaskOid);
+    if (!task)
+        return false;
+    ItemFormFields& form = ItemFormState;
+    DATE start = 0, due = 0;
+    task->get_StartDate(&start);
+    task->get_DueDate(&due);
+    PutTaskDate(form.StartDate, start);
+    PutTaskDate(form.EndDate, due);
+
+    ComRef<IRecurrencePattern> pattern;
+    PatternValues rule;
+    if (SUCCEEDED(task->GetRecurrencePattern(pattern.Out())) && pattern)
+        rule = ReadPattern(pattern.Get());
+    form.RecurrenceCode = LoadRule(rule);
+
+    OwnedText subject;
+    task->get_Subject(subject.Out());
+    Put(form.Title, subject.Get());
+    Put(form.Body, L"");
+    BYTE* ink = nullptr;
+    int bytes = 0;
+    if (SUCCEEDED(task->get_BodyInk(&ink, &bytes)) && ink) {
+        SetRichInkBody(ink, static_cast<DWORD>(bytes));
+        LocalFree(ink);
+    } else {
+        SetRichInkBody(nullptr, 0);
+    }
+    VARIANT_BOOL reminderSet = VARIANT_FALSE;
+    task->get_ReminderSet(&reminderSet);
+    form.ReminderFlag = reminderSet ? L'1' : L'0';
+    form.ReminderDate[0] = form.ReminderTime[0] = L'\0';
+    if (reminderSet) {
+        DATE reminder = 0;
+        task->get_ReminderTime(&reminder);
+        FormatVariantDate(reminder, form.ReminderDate, ARRAYSIZE(form.ReminderDate), form.ReminderTime,
+                          ARRAYSIZE(form.ReminderTime));
+    }
+    long importance = 1;
+    task->get_Importance(&importance);
+    form.Priority = importance >= 2 ? L'3' : importance == 1 ? L'2' : L'1';
+    VARIANT_BOOL complete = VARIANT_FALSE;
+    task->get_Complete(&complete);
+    form.Status = complete ? L'T' : L'F';
+
+    AssigneeOid = GetTaskLinkContact(SelectedTaskOid, AssigneeName, ARRAYSIZE(AssigneeName));
+    if (AssigneeOid)
+        LinkedContactOid = AssigneeOid;
+    Put(ContactDialInfo.LinkedContactName, AssigneeName);
+    return true;
 }

@@ -4,6 +4,8 @@
 #include "core/settings_file.h"
 #include "lists/company_address.h"
 #include "lists/contacts_cache.h"
+#include "lists/item_list_setup.h"
+#include "mainwindow/month_grid.h"
 #include "mainwindow/state.h"
 
 #include <initializer_list>
@@ -53,6 +55,7 @@ void DeleteCtlColorBrushes()
 
 void ReleaseMainWindowState(HWND window)
 {
+    ReleaseItemLists();
     FreeContactsCacheTexts();
     DestroyImageLists();
     CloseOutlookDatabases();
@@ -61,6 +64,7 @@ void ReleaseMainWindowState(HWND window)
     ReleaseContactLoaderItems();
     ReleaseContactSearchItems();
     LogOffOutlook();
+    ReleaseMonthGrid();
     KillTimer(window, kTimerTodayRequests);
     KillTimer(window, kTimerOutlookWatch);
     if (MainMenuBar)

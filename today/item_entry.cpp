@@ -1,5 +1,6 @@
 // The library entry, the item window class and the two entry points the
 // Today screen finds by ordinal (240 and 241).
+#include "core/build_variant.h"
 #include "core/shortcut_list.h"
 #include "core/today_request_format.h"
 #include "today/day_text.h"
@@ -12,6 +13,8 @@
 #include "today/today_screen.h"
 #include "today/today_settings.h"
 #include "today/view_switch.h"
+#include "today/weather_download.h"
+#include "today/weather_store.h"
 
 #include <cstdio>
 
@@ -19,6 +22,7 @@ namespace {
 
 constexpr UINT kStorageFiguresMs = 1000;
 constexpr UINT kClockMs = 1000;
+constexpr UINT kWeatherDownloadMs = 60000;
 constexpr int kOemInfoBytes = 100;
 constexpr int kShowNormal = 1;
 
@@ -38,6 +42,9 @@ bool RegisterItemWindowClass()
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 {
     if (reason == DLL_PROCESS_ATTACH) {
+#if defined(QUILLON_OLDER_BUILD)
+        OlderPlatformBuild = true;
+#endif
         ItemInstance = instance;
         UnregisterClassW(kItemWindowClass, instance);
         RegisterItemWindowClass();
@@ -68,6 +75,7 @@ extern "C" HWND WINAPI InitializeCustomItem(TODAYLISTITEM*, HWND parent)
     swscanf(TodayDateText, L"%4d-%2d", &ShownYear, &ShownMonth);
     ReadTodaySettings(TodayScreenTextColor());
     LoadShortcutList();
+    LoadStoredWeather();
     BuildHotZones();
     ViewMode = LoadViewMode();
     SetCurrentHeader();
@@ -77,6 +85,8 @@ extern "C" HWND WINAPI InitializeCustomItem(TODAYLISTITEM*, HWND parent)
 
     SetTimer(window, kTimerStorageFigures, kStorageFiguresMs, nullptr);
     OneShotCountdown = 1;
+    DownloadWeatherIfDue();
+    SetTimer(window, kTimerWeatherDownload, kWeatherDownloadMs, nullptr);
     SetTimer(window, kTimerClock, kClockMs, nullptr);
     ShowWindow(window, kShowNormal);
     UpdateWindow(window);

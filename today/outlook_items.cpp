@@ -1,15 +1,9 @@
 #include "today/outlook_items.h"
 
+#include "core/short_date_restrict.h"
 #include "today/day_text.h"
 
 #include <cstdio>
-
-namespace {
-
-constexpr int kShortDateChars = 20;
-constexpr wchar_t kQueryDateFormat[] = L"MM/dd/yy";
-
-}  // namespace
 
 void RestrictionDate(DATE day, bool endOfDay, wchar_t* out, size_t chars)
 {
@@ -37,15 +31,8 @@ IPOutlookItemCollection* RestrictedItems(int folder, LPCWSTR query, bool include
     if (!query)
         return all;
 
-    wchar_t saved[kShortDateChars] = L"";
-    bool swapped = GetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, saved, kShortDateChars) > 0 &&
-                   SetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, kQueryDateFormat);
-    BSTR text = SysAllocString(query);
     IPOutlookItemCollection* restricted = nullptr;
-    result = text ? all->Restrict(text, &restricted) : E_OUTOFMEMORY;
-    SysFreeString(text);
-    if (swapped)
-        SetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, saved);
+    result = RestrictWithShortDates(all, query, &restricted);
     all->Release();
     if (FAILED(result)) {
         NKDbgPrintfW(L"Glimmor: restriction failed (0x%08lX): %ls\r\n", static_cast<unsigned long>(result), query);
@@ -73,4 +60,18 @@ void ForEachItem(IPOutlookItemCollection* items, REFIID interfaceId, int limit,
         if (!goOn)
             return;
     }
+}
+
+void* OutlookItemByOid(uint32_t oid, REFIID interfaceId)
+{
+    if (!OutlookApp || oid == 0)
+        return nullptr;
+    IDispatch* dispatch = nullptr;
+    if (FAILED(OutlookApp->GetItemFromOid(static_cast<long>(oid), &dispatch)) || !dispatch)
+        return nullptr;
+    void* item = nullptr;
+    if (FAILED(dispatch->QueryInterface(interfaceId, &item)))
+        item = nullptr;
+    dispatch->Release();
+    return item;
 }
