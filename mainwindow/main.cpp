@@ -2,6 +2,7 @@
 // same file with QUILLON_OLDER_BUILD, the phone-linked one also with
 // QUILLON_PHONE_LINKED (it then imports the dial export of Telvo.dll).
 #include "core/build_variant.h"
+#include "editors/item_editors_setup.h"
 #include "mainwindow/message_loop.h"
 #include "mainwindow/startup.h"
 #include "resources/resource.h"
@@ -18,6 +19,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 #if defined(QUILLON_PHONE_LINKED)
     LinkedPhoneDial = Telvo_EXT_Dial;
 #endif
+    RegisterScheduleAndTaskEditors();
     if (!InitInstance(instance, showCommand))
         return 0;
     HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
