@@ -80,6 +80,11 @@
 #define IDB_KEY_PHONE_0                  200  // 70 x 18
 #define IDB_ANNIVERSARY_TITLE_OFF        201  // 128 x 16
 #define IDB_ANNIVERSARY_DATE_OFF         202  // 110 x 16
+#define IDB_EDITOR_CONTINUE              229  // 50 x 20
+#define IDB_EDITOR_EXTEND_NEW            230  // 50 x 20
+#define IDB_EDITOR_OK_NEW                231  // 50 x 20
+#define IDB_EDITOR_OK_UPDATE             232  // 50 x 20
+#define IDB_EDITOR_EXTEND_UPDATE         233  // 50 x 20
 #define IDB_KEY_BASIC_9                  266  // 70 x 18
 #define IDB_KEY_BASIC_0                  267  // 70 x 18
 #define IDB_KEY_BASIC_1                  268  // 70 x 18
@@ -167,3 +172,5 @@
 #define IDB_CARD_MAIL                    431  // 13 x 12
 #define IDB_ANNIVERSARY_TITLE_ON         432  // 128 x 16
 #define IDB_ANNIVERSARY_DATE_ON          433  // 110 x 16
+#define IDB_EDITOR_RIBBON                1244  // 12 x 20
+#define IDB_EDITOR_PEN                   1245  // 20 x 20

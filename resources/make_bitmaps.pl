@@ -4,7 +4,8 @@
 #   ok.bmp       bitmap 122, the 50 x 20 face of the "확인" button
 #   quillon.ico  icon 101, 32 x 32 and 16 x 16
 #   faces/N.bmp  the faces of the main window's buttons and the strips of its
-#                small image lists (bitmaps/Faces.pm), with faces.rc naming
+#                small image lists (bitmaps/Faces.pm) and of the item editors
+#                (bitmaps/EditorFaces.pm), with faces.rc naming
 #                them for the resource script and faces.h for the code
 # The pictures are drawn here as text, one character per pixel.
 use strict;
@@ -13,6 +14,7 @@ use FindBin;
 use lib "$FindBin::Bin/bitmaps";
 
 use Faces;
+use EditorFaces;
 
 my $out = shift or die "usage: make_bitmaps.pl OUTPUT_DIR\n";
 -d $out or mkdir $out or die "cannot make $out: $!\n";
@@ -284,7 +286,8 @@ sub write_icon {
 sub write_faces {
     my ($dir) = @_;
     -d "$dir/faces" or mkdir "$dir/faces" or die "cannot make $dir/faces: $!\n";
-    my @faces = sort { $a->[0] <=> $b->[0] } (Faces::all(), Faces::image_strips());
+    my @faces = sort { $a->[0] <=> $b->[0] } (Faces::all(), Faces::image_strips(),
+                                                 EditorFaces::all());
     my (%number, %name);
     for my $face (@faces) {
         my ($number, $name, $picture) = @$face;

@@ -291,3 +291,6 @@
 #define IDD_ANNIVERSARY_EDITOR  203
 #define IDD_TASK_EDITOR         320
 #define IDD_MEMO_EDITOR         352
+
+// The item editors' dialogs and controls.
+#include "editors.h"
