@@ -1,4 +1,5 @@
 // Entry point of the main program.
+#include "editors/diary_forms_setup.h"
 #include "editors/item_editors_setup.h"
 #include "mainwindow/message_loop.h"
 #include "mainwindow/startup.h"
@@ -7,6 +8,7 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
     RegisterScheduleAndTaskEditors();
+    RegisterDiaryForms();
     if (!InitInstance(instance, showCommand))
         return 0;
     HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
