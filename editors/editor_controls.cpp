@@ -1,6 +1,7 @@
 #include "editors/editor_controls.h"
 
 #include "core/dates.h"
+#include "platform/shell/dialogs.h"
 
 #include <commctrl.h>
 #include <imm.h>
@@ -8,6 +9,12 @@
 
 #include <cwchar>
 #include <vector>
+
+void MakeFullScreen(HWND dialog)
+{
+    SHINITDLGINFO info = {SHIDIM_FLAGS, dialog, SHIDIF_SIZEDLGFULLSCREEN};
+    SHInitDialog(&info);
+}
 
 void PlaceControls(HWND dialog, std::span<const ControlPlace> places)
 {
@@ -157,4 +164,9 @@ void FillCombo(HWND dialog, int id, std::span<const wchar_t* const> texts, int l
         SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     if (limit > 0)
         SendMessageW(combo, CB_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+}
+
+int ComboIndex(HWND dialog, int id)
+{
+    return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
 }

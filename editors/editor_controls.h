@@ -8,6 +8,9 @@
 #include <span>
 #include <string>
 
+// The dialog made full screen below the top bar, as the device shows it.
+void MakeFullScreen(HWND dialog);
+
 // A control's place in the dialog's client area, in pixels.
 struct ControlPlace {
     int id;
@@ -49,6 +52,9 @@ void TellUser(HWND dialog, const wchar_t* text, const wchar_t* caption, int focu
 
 // The input method of the control switched to Hangul conversion.
 void UseHangulInput(HWND control);
+
+// The chosen entry of a combo box (-1 none).
+int ComboIndex(HWND dialog, int id);
 
 // Fills a combo box with the texts and sets its text limit (0: none).
 void FillCombo(HWND dialog, int id, std::span<const wchar_t* const> texts, int limit);

@@ -1,5 +1,7 @@
 #include "editors/editor_steps.h"
 
+#include "core/input_method_menu.h"
+#include "core/rich_ink.h"
 #include "core/rich_ink_body.h"
 #include "editors/assignee_picker.h"
 #include "editors/editor_controls.h"
@@ -14,6 +16,7 @@
 
 namespace {
 
+constexpr RECT kNoteRect = {28, 106, 238, 165};
 constexpr int kButtonY = 273;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 20;
@@ -114,6 +117,43 @@ CEOID RecreateWithNote(const ItemWriters& writers, CEOID oldOid)
     }
     writers.remove(oldOid);
     return noted;
+}
+
+HWND ReplaceNoteWithRichInk(HWND dialog, int noteEditId)
+{
+    ShowControl(dialog, noteEditId, false);
+    return CreateRichInkControl(dialog, &kNoteRect);
+}
+
+bool OnSharedEditorCommand(HWND dialog, int id, int code, HWND control, HWND note)
+{
+    if (id >= IDM_INPUT_METHOD_FIRST && id < IDM_INPUT_METHOD_FIRST + kMaxInputMethods) {
+        ChooseInputMethodCommand(static_cast<UINT>(id));
+        return true;
+    }
+    if (control && control == note) {
+        if (code == EN_SETFOCUS)
+            UseHangulInput(control);
+        return true;
+    }
+    if (id == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return true;
+    }
+    return false;
+}
+
+void ClearForNextItem(HWND dialog, const NextItemFields& fields, int32_t itemView)
+{
+    for (int id : fields.texts)
+        SetDlgItemTextW(dialog, id, L"");
+    SendDlgItemMessageW(dialog, fields.recurrenceList, CB_SETCURSEL, kChoiceOnce, 0);
+    if (CurrentView == itemView) {
+        AssigneeOid = 0;
+        AssigneeName[0] = L'\0';
+        SetDlgItemTextW(dialog, fields.personField, L"");
+    }
+    SetFocus(GetDlgItem(dialog, fields.titleField));
 }
 
 void PlaceEditorButtons(HWND dialog, bool update)

@@ -49,6 +49,25 @@ struct ItemWriters {
 };
 CEOID RecreateWithNote(const ItemWriters& writers, CEOID oldOid);
 
+// In update mode the note is a Rich Ink control at the note edit's place;
+// the edit is hidden.
+HWND ReplaceNoteWithRichInk(HWND dialog, int noteEditId);
+
+// What every editor does alike with a command: the input-method pop-up's
+// commands, the Rich Ink note's focus (Hangul input) and cancel. True when
+// the command was one of them.
+bool OnSharedEditorCommand(HWND dialog, int id, int code, HWND control, HWND note);
+
+// "계속등록": the texts emptied, the repeat back to "한 번", in the item's
+// own view the person too, and the focus on the title.
+struct NextItemFields {
+    std::span<const int> texts;
+    int recurrenceList;
+    int personField;
+    int titleField;
+};
+void ClearForNextItem(HWND dialog, const NextItemFields& fields, int32_t itemView);
+
 // The faces of the editors' four buttons in the edit mode, placed at y
 // along the foot: update mode hides "계속등록" and moves the others left.
 void PlaceEditorButtons(HWND dialog, bool update);

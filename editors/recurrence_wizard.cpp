@@ -4,7 +4,6 @@
 #include "editors/editor_controls.h"
 #include "editors/recurrence_choices.h"
 #include "mainwindow/state.h"
-#include "platform/shell/dialogs.h"
 #include "resources/resource.h"
 
 #include <strsafe.h>
@@ -70,35 +69,36 @@ struct PageSpec {
     bool (*extraCheck)(HWND page);
 };
 
-RecurrenceRule& r = RecurrencePatternState;
+// The one rule every page reads and writes.
+RecurrenceRule& rule = RecurrencePatternState;
 
-const TextBox kDailyBoxes[] = {{IDC_RULE_DAILY_N, r.DailyN, kRuleNumberChars, kIntervals, kIntervalLimit}};
-const RadioPair kDailyRadios = {IDC_RULE_DAILY_EVERY_N, IDC_RULE_DAILY_WEEKDAYS, &r.DailyEveryN,
-                                &r.DailyEveryWeekday};
+const TextBox kDailyBoxes[] = {{IDC_RULE_DAILY_N, rule.DailyN, kRuleNumberChars, kIntervals, kIntervalLimit}};
+const RadioPair kDailyRadios = {IDC_RULE_DAILY_EVERY_N, IDC_RULE_DAILY_WEEKDAYS, &rule.DailyEveryN,
+                                &rule.DailyEveryWeekday};
 
-const TextBox kWeeklyBoxes[] = {{IDC_RULE_WEEKLY_N, r.WeeklyN, kRuleWeeklyNChars, kIntervals, kIntervalLimit}};
+const TextBox kWeeklyBoxes[] = {{IDC_RULE_WEEKLY_N, rule.WeeklyN, kRuleWeeklyNChars, kIntervals, kIntervalLimit}};
 
 const TextBox kMonthlyBoxes[] = {
-    {IDC_RULE_MONTHLY_N, r.MonthlyN, kRuleNumberChars, kMonthIntervals, kIntervalLimit},
-    {IDC_RULE_MONTHLY_DAY, r.MonthlyDay, kRuleMonthDayChars, kDays, kDayLimit},
-    {IDC_RULE_MONTHLY_NTH_N, r.MonthlyNthN, kRuleNumberChars, kMonthIntervals, kIntervalLimit},
+    {IDC_RULE_MONTHLY_N, rule.MonthlyN, kRuleNumberChars, kMonthIntervals, kIntervalLimit},
+    {IDC_RULE_MONTHLY_DAY, rule.MonthlyDay, kRuleMonthDayChars, kDays, kDayLimit},
+    {IDC_RULE_MONTHLY_NTH_N, rule.MonthlyNthN, kRuleNumberChars, kMonthIntervals, kIntervalLimit},
 };
 const ListChoice kMonthlyLists[] = {
-    {IDC_RULE_MONTHLY_INSTANCE, &r.MonthlyInstance, kInstances},
-    {IDC_RULE_MONTHLY_DAY_KIND, &r.MonthlyDayKind, kDayKinds},
+    {IDC_RULE_MONTHLY_INSTANCE, &rule.MonthlyInstance, kInstances},
+    {IDC_RULE_MONTHLY_DAY_KIND, &rule.MonthlyDayKind, kDayKinds},
 };
-const RadioPair kMonthlyRadios = {IDC_RULE_MONTHLY_BY_DATE, IDC_RULE_MONTHLY_BY_NTH, &r.MonthlyByDate,
-                                  &r.MonthlyByNth};
+const RadioPair kMonthlyRadios = {IDC_RULE_MONTHLY_BY_DATE, IDC_RULE_MONTHLY_BY_NTH, &rule.MonthlyByDate,
+                                  &rule.MonthlyByNth};
 
-const TextBox kYearlyBoxes[] = {{IDC_RULE_YEARLY_DAY, r.YearlyDay, kRuleYearDayChars, kDays, kDayLimit}};
+const TextBox kYearlyBoxes[] = {{IDC_RULE_YEARLY_DAY, rule.YearlyDay, kRuleYearDayChars, kDays, kDayLimit}};
 const ListChoice kYearlyLists[] = {
-    {IDC_RULE_YEARLY_MONTH, &r.YearlyMonth, kMonths},
-    {IDC_RULE_YEARLY_NTH_MONTH, &r.YearlyNthMonth, kMonths},
-    {IDC_RULE_YEARLY_INSTANCE, &r.YearlyInstance, kInstances},
-    {IDC_RULE_YEARLY_DAY_KIND, &r.YearlyDayKind, kDayKinds},
+    {IDC_RULE_YEARLY_MONTH, &rule.YearlyMonth, kMonths},
+    {IDC_RULE_YEARLY_NTH_MONTH, &rule.YearlyNthMonth, kMonths},
+    {IDC_RULE_YEARLY_INSTANCE, &rule.YearlyInstance, kInstances},
+    {IDC_RULE_YEARLY_DAY_KIND, &rule.YearlyDayKind, kDayKinds},
 };
-const RadioPair kYearlyRadios = {IDC_RULE_YEARLY_BY_DATE, IDC_RULE_YEARLY_BY_NTH, &r.YearlyByDate,
-                                 &r.YearlyByNth};
+const RadioPair kYearlyRadios = {IDC_RULE_YEARLY_BY_DATE, IDC_RULE_YEARLY_BY_NTH, &rule.YearlyByDate,
+                                 &rule.YearlyByNth};
 
 // The number in a box's text; false when there is none.
 bool NumberOf(const wchar_t* text, int* value)
@@ -109,7 +109,7 @@ bool NumberOf(const wchar_t* text, int* value)
 bool MonthlyDayInRange(HWND page)
 {
     int day = 0;
-    if (NumberOf(r.MonthlyDay, &day) && day < 32)
+    if (NumberOf(rule.MonthlyDay, &day) && day < 32)
         return true;
     TellUser(page, kBadDate, kNotice, IDC_RULE_MONTHLY_DAY);
     return false;
@@ -118,14 +118,14 @@ bool MonthlyDayInRange(HWND page)
 // The yearly day must lie in the chosen month (29 February allowed).
 bool YearlyDayInMonth(HWND page)
 {
-    int month = r.YearlyMonth + 1;
+    int month = rule.YearlyMonth + 1;
     int limit = 31;
     if (month == 1 || month == 3 || month == 5 || month == 7 || month == 8 || month == 10 || month == 12)
         limit = 32;
     else if (month == 2)
         limit = 30;
     int day = 0;
-    if (NumberOf(r.YearlyDay, &day) && day >= 1 && day < limit)
+    if (NumberOf(rule.YearlyDay, &day) && day >= 1 && day < limit)
         return true;
     TellUser(page, kBadDate, kNotice, IDC_RULE_YEARLY_DAY);
     return false;
@@ -173,12 +173,6 @@ const PageSpec* SpecOf(HWND page)
     return reinterpret_cast<const PageSpec*>(GetWindowLongPtrW(page, DWLP_USER));
 }
 
-void MakeFullScreen(HWND page)
-{
-    SHINITDLGINFO info = {SHIDIM_FLAGS, page, SHIDIF_SIZEDLGFULLSCREEN};
-    SHInitDialog(&info);
-}
-
 // The current page ends and the next one opens, owned by it.
 void SwitchPage(HWND page, int nextDialogId)
 {
@@ -191,22 +185,22 @@ void SwitchPage(HWND page, int nextDialogId)
 void ShowWeekdayToggles(HWND page)
 {
     for (int day = 0; day < kWeekdays; ++day)
-        SetChecked(page, IDC_RULE_WEEKDAY_FIRST + day, r.WeekdayFlags[day] != 0);
+        SetChecked(page, IDC_RULE_WEEKDAY_FIRST + day, rule.WeekdayFlags[day] != 0);
 }
 
 void ToggleWeekday(HWND page, int day)
 {
-    if (r.WeekdayFlags[day]) {
+    if (rule.WeekdayFlags[day]) {
         int chosen = 0;
-        for (int32_t flag : r.WeekdayFlags)
+        for (int32_t flag : rule.WeekdayFlags)
             chosen += flag ? 1 : 0;
         if (chosen == 1) {
             TellUser(page, kNeedOneDay, kNotice, IDC_RULE_WEEKDAY_FIRST + day);
             return;
         }
-        r.WeekdayFlags[day] = 0;
+        rule.WeekdayFlags[day] = 0;
     } else {
-        r.WeekdayFlags[day] = 1;
+        rule.WeekdayFlags[day] = 1;
     }
     ShowWeekdayToggles(page);
 }
@@ -221,7 +215,7 @@ bool OnPatternPageInit(HWND page, const PageSpec& spec)
 {
     SetWindowLongPtrW(page, DWLP_USER, reinterpret_cast<LONG_PTR>(&spec));
     MakeFullScreen(page);
-    r.PageType = spec.pageType;
+    rule.PageType = spec.pageType;
     for (const TextBox& box : spec.boxes) {
         FillCombo(page, box.id, box.items, box.limit);
         SetDlgItemTextW(page, box.id, box.text);
@@ -312,11 +306,11 @@ INT_PTR CALLBACK RulePatternDlgProc(HWND page, UINT msg, WPARAM wParam, LPARAM l
 
 // ---- the range page -------------------------------------------------------------
 
-SYSTEMTIME SeedDay(const RecurrenceRule& rule)
+SYSTEMTIME SeedDay(const RecurrenceRule& pattern)
 {
     SYSTEMTIME day = {};
     wchar_t text[kRuleRangeDateChars] = L"";
-    StringCchPrintfW(text, ARRAYSIZE(text), L"%4d-%02d-%02d", rule.SeedYear, rule.SeedMonth, rule.SeedDay);
+    StringCchPrintfW(text, ARRAYSIZE(text), L"%4d-%02d-%02d", pattern.SeedYear, pattern.SeedMonth, pattern.SeedDay);
     DayOfText(text, &day);
     return day;
 }
@@ -336,18 +330,18 @@ BOOL OnRangePageInit(HWND page)
     SetPickerFormat(page, IDC_RULE_RANGE_START, kLongDateFormat);
     SetPickerFormat(page, IDC_RULE_RANGE_END, kLongDateFormat);
     SYSTEMTIME start = {};
-    if (!DayOfText(r.RangeStart, &start))
-        start = SeedDay(r);
+    if (!DayOfText(rule.RangeStart, &start))
+        start = SeedDay(rule);
     SetPickerTime(page, IDC_RULE_RANGE_START, start);
     // A rule that ends on a date shows that date, so that "마침" keeps it.
     SYSTEMTIME end = {};
-    if (!(r.RangeEndDate && DayOfText(r.RangeEnd, &end)))
-        end = DefaultRangeEnd(r);
+    if (!(rule.RangeEndDate && DayOfText(rule.RangeEnd, &end)))
+        end = DefaultRangeEnd(rule);
     SetPickerTime(page, IDC_RULE_RANGE_END, end);
-    int mode = r.RangeEndDate ? IDC_RULE_RANGE_END_DATE : r.RangeCount ? IDC_RULE_RANGE_COUNT : IDC_RULE_RANGE_NO_END;
+    int mode = rule.RangeEndDate ? IDC_RULE_RANGE_END_DATE : rule.RangeCount ? IDC_RULE_RANGE_COUNT : IDC_RULE_RANGE_NO_END;
     CheckRadioButton(page, IDC_RULE_RANGE_NO_END, IDC_RULE_RANGE_COUNT, mode);
     FillCombo(page, IDC_RULE_RANGE_COUNT_TEXT, kIntervals, kIntervalLimit);
-    SetDlgItemTextW(page, IDC_RULE_RANGE_COUNT_TEXT, r.RangeCountText[0] ? r.RangeCountText : kDefaultCount);
+    SetDlgItemTextW(page, IDC_RULE_RANGE_COUNT_TEXT, rule.RangeCountText[0] ? rule.RangeCountText : kDefaultCount);
     return TRUE;
 }
 
@@ -361,12 +355,12 @@ void FinishRange(HWND page)
         TellUser(page, kNeedPositive, kNotice, IDC_RULE_RANGE_COUNT_TEXT);
         return;
     }
-    r.RangeNoEnd = mode == IDC_RULE_RANGE_NO_END ? 1 : 0;
-    r.RangeEndDate = mode == IDC_RULE_RANGE_END_DATE ? 1 : 0;
-    r.RangeCount = mode == IDC_RULE_RANGE_COUNT ? 1 : 0;
-    PickerDateText(page, IDC_RULE_RANGE_START, r.RangeStart, ARRAYSIZE(r.RangeStart));
-    PickerDateText(page, IDC_RULE_RANGE_END, r.RangeEnd, ARRAYSIZE(r.RangeEnd));
-    StringCchCopyW(r.RangeCountText, ARRAYSIZE(r.RangeCountText), count);
+    rule.RangeNoEnd = mode == IDC_RULE_RANGE_NO_END ? 1 : 0;
+    rule.RangeEndDate = mode == IDC_RULE_RANGE_END_DATE ? 1 : 0;
+    rule.RangeCount = mode == IDC_RULE_RANGE_COUNT ? 1 : 0;
+    PickerDateText(page, IDC_RULE_RANGE_START, rule.RangeStart, ARRAYSIZE(rule.RangeStart));
+    PickerDateText(page, IDC_RULE_RANGE_END, rule.RangeEnd, ARRAYSIZE(rule.RangeEnd));
+    StringCchCopyW(rule.RangeCountText, ARRAYSIZE(rule.RangeCountText), count);
     EndDialog(page, IDOK);
 }
 
@@ -380,7 +374,7 @@ INT_PTR CALLBACK RuleRangeDlgProc(HWND page, UINT msg, WPARAM wParam, LPARAM)
         case IDC_RULE_FINISH: FinishRange(page); return TRUE;
         case IDCANCEL: EndDialog(page, IDCANCEL); return TRUE;
         case IDC_RULE_BACK: {
-            const PageSpec* back = PageOfType(r.PageType);
+            const PageSpec* back = PageOfType(rule.PageType);
             SwitchPage(page, back ? back->dialogId : IDD_RULE_WEEKLY);
             return TRUE;
         }
@@ -399,42 +393,42 @@ void SetNumber(wchar_t* text, size_t count, int value)
 
 void ResetDaily()
 {
-    StringCchCopyW(r.DailyN, ARRAYSIZE(r.DailyN), L"1");
+    StringCchCopyW(rule.DailyN, ARRAYSIZE(rule.DailyN), L"1");
 }
 
 void ResetWeekly()
 {
-    StringCchCopyW(r.WeeklyN, ARRAYSIZE(r.WeeklyN), L"1");
-    for (int32_t& flag : r.WeekdayFlags)
+    StringCchCopyW(rule.WeeklyN, ARRAYSIZE(rule.WeeklyN), L"1");
+    for (int32_t& flag : rule.WeekdayFlags)
         flag = 0;
-    if (r.SeedWeekday >= 1 && r.SeedWeekday <= kWeekdays)
-        r.WeekdayFlags[r.SeedWeekday - 1] = 1;
+    if (rule.SeedWeekday >= 1 && rule.SeedWeekday <= kWeekdays)
+        rule.WeekdayFlags[rule.SeedWeekday - 1] = 1;
 }
 
 void ResetMonthlyByDate()
 {
-    StringCchCopyW(r.MonthlyN, ARRAYSIZE(r.MonthlyN), L"1");
-    SetNumber(r.MonthlyDay, ARRAYSIZE(r.MonthlyDay), r.SeedDay);
+    StringCchCopyW(rule.MonthlyN, ARRAYSIZE(rule.MonthlyN), L"1");
+    SetNumber(rule.MonthlyDay, ARRAYSIZE(rule.MonthlyDay), rule.SeedDay);
 }
 
 void ResetMonthlyByNth()
 {
-    StringCchCopyW(r.MonthlyNthN, ARRAYSIZE(r.MonthlyNthN), L"1");
-    r.MonthlyInstance = r.SeedNth - 1;
-    r.MonthlyDayKind = r.SeedWeekday + 2;
+    StringCchCopyW(rule.MonthlyNthN, ARRAYSIZE(rule.MonthlyNthN), L"1");
+    rule.MonthlyInstance = rule.SeedNth - 1;
+    rule.MonthlyDayKind = rule.SeedWeekday + 2;
 }
 
 void ResetYearlyByDate()
 {
-    r.YearlyMonth = r.SeedMonth - 1;
-    SetNumber(r.YearlyDay, ARRAYSIZE(r.YearlyDay), r.SeedDay);
+    rule.YearlyMonth = rule.SeedMonth - 1;
+    SetNumber(rule.YearlyDay, ARRAYSIZE(rule.YearlyDay), rule.SeedDay);
 }
 
 void ResetYearlyByNth()
 {
-    r.YearlyNthMonth = r.SeedMonth - 1;
-    r.YearlyInstance = r.SeedNth - 1;
-    r.YearlyDayKind = r.SeedWeekday + 2;
+    rule.YearlyNthMonth = rule.SeedMonth - 1;
+    rule.YearlyInstance = rule.SeedNth - 1;
+    rule.YearlyDayKind = rule.SeedWeekday + 2;
 }
 
 // A page whose mode bytes say neither option shows its first one.
@@ -448,15 +442,15 @@ void DefaultMode(BYTE* first, BYTE* second)
 
 void ResetRecurrencePatterns(bool asNewRule)
 {
-    int32_t type = r.PageType;
-    int32_t loaded = r.LoadedRecurrenceType;
+    int32_t type = rule.PageType;
+    int32_t loaded = rule.LoadedRecurrenceType;
     if (asNewRule) {
-        r.DailyEveryN = 1;
-        r.DailyEveryWeekday = 0;
-        r.MonthlyByDate = 1;
-        r.MonthlyByNth = 0;
-        r.YearlyByDate = 1;
-        r.YearlyByNth = 0;
+        rule.DailyEveryN = 1;
+        rule.DailyEveryWeekday = 0;
+        rule.MonthlyByDate = 1;
+        rule.MonthlyByNth = 0;
+        rule.YearlyByDate = 1;
+        rule.YearlyByNth = 0;
     }
     if (asNewRule || type != kPageDaily)
         ResetDaily();
@@ -470,19 +464,19 @@ void ResetRecurrencePatterns(bool asNewRule)
         ResetYearlyByDate();
     if (asNewRule || !(type == kPageYearly && loaded == olRecursYearNth))
         ResetYearlyByNth();
-    DefaultMode(&r.DailyEveryN, &r.DailyEveryWeekday);
-    DefaultMode(&r.MonthlyByDate, &r.MonthlyByNth);
-    DefaultMode(&r.YearlyByDate, &r.YearlyByNth);
+    DefaultMode(&rule.DailyEveryN, &rule.DailyEveryWeekday);
+    DefaultMode(&rule.MonthlyByDate, &rule.MonthlyByNth);
+    DefaultMode(&rule.YearlyByDate, &rule.YearlyByNth);
 }
 
-SYSTEMTIME DefaultRangeEnd(const RecurrenceRule& rule)
+SYSTEMTIME DefaultRangeEnd(const RecurrenceRule& pattern)
 {
-    SYSTEMTIME seed = SeedDay(rule);
+    SYSTEMTIME seed = SeedDay(pattern);
     if (seed.wYear == 0)
         return seed;
     SYSTEMTIME end = seed;
     int year = seed.wYear, month = seed.wMonth;
-    switch (rule.PageType) {
+    switch (pattern.PageType) {
     case kPageDaily: AddDaysToDate(&end, seed.wYear, seed.wMonth, seed.wDay, kPeriods); return end;
     case kPageWeekly: AddDaysToDate(&end, seed.wYear, seed.wMonth, seed.wDay, kPeriods * 7); return end;
     case kPageMonthly:
@@ -519,6 +513,6 @@ void OpenRecurrenceWizard(HWND owner, const SYSTEMTIME& start, bool asNewRule)
         RunRulePage(owner, IDD_RULE_WEEKLY);
         return;
     }
-    if (const PageSpec* page = PageOfType(r.PageType))
+    if (const PageSpec* page = PageOfType(rule.PageType))
         RunRulePage(owner, page->dialogId);
 }

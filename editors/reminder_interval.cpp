@@ -4,10 +4,6 @@
 #include <cwchar>
 #include <strsafe.h>
 
-wchar_t ReminderAmountText[kReminderAmountChars] = L"15";
-int ReminderUnitIndex = kUnitMinutes;
-EditorHookTable EditorHooks = {};
-
 void FormatReminderInterval(int32_t minutes)
 {
     int unit = kUnitMinutes;

@@ -1,7 +1,6 @@
 #include "editors/schedule_editor.h"
 
 #include "core/dates.h"
-#include "core/input_method_menu.h"
 #include "core/item_commands.h"
 #include "core/lunar.h"
 #include "core/outlook_items.h"
@@ -15,7 +14,6 @@
 #include "editors/reminder_interval.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/state.h"
-#include "platform/shell/dialogs.h"
 #include "resources/resource.h"
 
 #include <strsafe.h>
@@ -36,7 +34,6 @@ constexpr DWORD kFirstVersionWithLongAppointments = 5;
 constexpr int kRightColumnX = 170;
 constexpr int kLeftColumnX = 85;
 constexpr int kTimeBeforeCheck = 57;
-constexpr RECT kNoteRect = {28, 106, 238, 165};
 
 const ControlPlace kPlaces[] = {
     {IDC_SCHEDULE_DATE_LABEL, 2, 3, 26, 18},
@@ -85,12 +82,6 @@ struct ScheduleEditorState {
     HWND note;           // the Rich Ink note of an update
 };
 ScheduleEditorState Editor;
-
-void MakeFullScreen(HWND dialog)
-{
-    SHINITDLGINFO info = {SHIDIM_FLAGS, dialog, SHIDIF_SIZEDLGFULLSCREEN};
-    SHInitDialog(&info);
-}
 
 // ---- what the controls show ------------------------------------------------------
 
@@ -209,10 +200,8 @@ BOOL OnScheduleInit(HWND dialog)
     PlaceControls(dialog, kPlaces);
     PlaceEditorButtons(dialog, update);
     ShowEditorPictures(dialog);
-    if (update) {
-        ShowControl(dialog, IDC_SCHEDULE_NOTE, false);
-        Editor.note = CreateRichInkControl(dialog, &kNoteRect);
-    }
+    if (update)
+        Editor.note = ReplaceNoteWithRichInk(dialog, IDC_SCHEDULE_NOTE);
     for (int id : {IDC_SCHEDULE_START_DATE, IDC_SCHEDULE_END_DATE})
         SetPickerFormat(dialog, id, kDateFormat);
     for (int id : {IDC_SCHEDULE_START_TIME, IDC_SCHEDULE_END_TIME})
@@ -247,14 +236,14 @@ void OnStartDateChanged(HWND dialog)
         SetPickerTime(dialog, IDC_SCHEDULE_END_DATE, end);
     }
     if (!Editor.single) {
-        int chosen = static_cast<int>(SendDlgItemMessageW(dialog, IDC_SCHEDULE_RECURRENCE, CB_GETCURSEL, 0, 0));
+        int chosen = ComboIndex(dialog, IDC_SCHEDULE_RECURRENCE);
         FillRecurrence(dialog, chosen);
     }
 }
 
 void OnRecurrenceChosen(HWND dialog)
 {
-    int chosen = static_cast<int>(SendDlgItemMessageW(dialog, IDC_SCHEDULE_RECURRENCE, CB_GETCURSEL, 0, 0));
+    int chosen = ComboIndex(dialog, IDC_SCHEDULE_RECURRENCE);
     PlaceTimeColumn(dialog, chosen != kChoiceOnce);
     if (chosen == kChoiceCustom)
         RunWizardFromEditor(dialog, IDC_SCHEDULE_RECURRENCE, IDC_SCHEDULE_START_DATE, Editor.loadedCode);
@@ -262,7 +251,7 @@ void OnRecurrenceChosen(HWND dialog)
 
 void OnUnitChosen(HWND dialog)
 {
-    FillAmounts(dialog, static_cast<int>(SendDlgItemMessageW(dialog, IDC_SCHEDULE_REMINDER_UNIT, CB_GETCURSEL, 0, 0)));
+    FillAmounts(dialog, ComboIndex(dialog, IDC_SCHEDULE_REMINDER_UNIT));
 }
 
 // ---- saving -------------------------------------------------------------------------------
@@ -299,7 +288,7 @@ RecurrenceChange CopyTheRest(HWND dialog)
     if (reminder) {
         ReadText(dialog, IDC_SCHEDULE_REMINDER_AMOUNT, ReminderAmountText, ARRAYSIZE(ReminderAmountText));
         ReminderUnitIndex =
-            static_cast<int>(SendDlgItemMessageW(dialog, IDC_SCHEDULE_REMINDER_UNIT, CB_GETCURSEL, 0, 0));
+            ComboIndex(dialog, IDC_SCHEDULE_REMINDER_UNIT);
         f.ReminderMinutes = ReminderMinutesOf(ReminderAmountText, ReminderUnitIndex);
     }
     ReadText(dialog, IDC_SCHEDULE_TITLE, f.Title, kTitleChars + 1);
@@ -371,19 +360,13 @@ void ShowSavedAppointment(CEOID saved)
         ShowOutlookAppointment(saved);
 }
 
+const int kClearedForNext[] = {IDC_SCHEDULE_TITLE, IDC_SCHEDULE_PLACE, IDC_SCHEDULE_NOTE};
+
 void ContinueWithNext(HWND dialog)
 {
-    SetDlgItemTextW(dialog, IDC_SCHEDULE_TITLE, L"");
-    SetDlgItemTextW(dialog, IDC_SCHEDULE_PLACE, L"");
-    SetDlgItemTextW(dialog, IDC_SCHEDULE_NOTE, L"");
-    SendDlgItemMessageW(dialog, IDC_SCHEDULE_RECURRENCE, CB_SETCURSEL, kChoiceOnce, 0);
+    ClearForNextItem(dialog, {kClearedForNext, IDC_SCHEDULE_RECURRENCE, IDC_SCHEDULE_PERSON, IDC_SCHEDULE_TITLE},
+                     kScheduleView);
     PlaceTimeColumn(dialog, false);
-    if (CurrentView == kScheduleView) {
-        AssigneeOid = 0;
-        AssigneeName[0] = L'\0';
-        SetDlgItemTextW(dialog, IDC_SCHEDULE_PERSON, L"");
-    }
-    SetFocus(GetDlgItem(dialog, IDC_SCHEDULE_TITLE));
 }
 
 void SaveAppointment(HWND dialog, int button)
@@ -433,15 +416,8 @@ void OnTitleFocus(HWND dialog)
 
 void OnScheduleCommand(HWND dialog, int id, int code, HWND control)
 {
-    if (id >= IDM_INPUT_METHOD_FIRST && id < IDM_INPUT_METHOD_FIRST + kMaxInputMethods) {
-        ChooseInputMethodCommand(static_cast<UINT>(id));
+    if (OnSharedEditorCommand(dialog, id, code, control, Editor.note))
         return;
-    }
-    if (control && control == Editor.note) {
-        if (code == EN_SETFOCUS)
-            UseHangulInput(control);
-        return;
-    }
     switch (id) {
     case IDC_SCHEDULE_TITLE:
         if (code == CBN_SETFOCUS)
@@ -475,7 +451,6 @@ void OnScheduleCommand(HWND dialog, int id, int code, HWND control)
         if (code == BN_CLICKED)
             SaveAppointment(dialog, id);
         break;
-    case IDCANCEL: EndDialog(dialog, IDCANCEL); break;
     }
 }
 

@@ -1,6 +1,5 @@
 #include "editors/task_editor.h"
 
-#include "core/input_method_menu.h"
 #include "core/item_commands.h"
 #include "core/outlook_writers.h"
 #include "core/rich_ink.h"
@@ -10,7 +9,6 @@
 #include "editors/recurrence_choices.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/state.h"
-#include "platform/shell/dialogs.h"
 #include "resources/resource.h"
 
 #include <strsafe.h>
@@ -26,7 +24,6 @@ constexpr int kTitleChars = 100;
 constexpr int kNoteChars = 255;
 constexpr int kFullDateChars = 10;
 constexpr DWORD kFirstVersionWithReminderTime = 5;
-constexpr RECT kNoteRect = {28, 106, 238, 165};
 
 const ControlPlace kPlaces[] = {
     {IDC_TASK_DATE_LABEL, 2, 3, 26, 18},
@@ -81,17 +78,6 @@ struct TaskEditorState {
 };
 TaskEditorState Editor;
 
-void MakeFullScreen(HWND dialog)
-{
-    SHINITDLGINFO info = {SHIDIM_FLAGS, dialog, SHIDIF_SIZEDLGFULLSCREEN};
-    SHInitDialog(&info);
-}
-
-int ListIndex(HWND dialog, int id)
-{
-    return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
-}
-
 void EnableByChecks(HWND dialog)
 {
     bool reminder = IsChecked(dialog, IDC_TASK_REMINDER);
@@ -137,10 +123,8 @@ BOOL OnTaskInit(HWND dialog)
     PlaceControls(dialog, kPlaces);
     PlaceEditorButtons(dialog, update);
     ShowEditorPictures(dialog);
-    if (update) {
-        ShowControl(dialog, IDC_TASK_NOTE, false);
-        Editor.note = CreateRichInkControl(dialog, &kNoteRect);
-    }
+    if (update)
+        Editor.note = ReplaceNoteWithRichInk(dialog, IDC_TASK_NOTE);
     for (int id : {IDC_TASK_START_DATE, IDC_TASK_DUE_DATE, IDC_TASK_REMINDER_DATE})
         SetPickerFormat(dialog, id, kDateFormat);
     SetPickerFormat(dialog, IDC_TASK_REMINDER_TIME, kTimeFormat);
@@ -182,8 +166,8 @@ RecurrenceChange CopyTaskForm(HWND dialog)
         PickerTimeText(dialog, IDC_TASK_REMINDER_TIME, f.ReminderTime, ARRAYSIZE(f.ReminderTime));
     }
     ReadText(dialog, IDC_TASK_TITLE, f.Title, kTitleChars + 1);
-    f.Priority = CodeOfIndex(kPriorityCodes, ListIndex(dialog, IDC_TASK_PRIORITY));
-    f.Status = CodeOfIndex(kStatusCodes, ListIndex(dialog, IDC_TASK_STATUS));
+    f.Priority = CodeOfIndex(kPriorityCodes, ComboIndex(dialog, IDC_TASK_PRIORITY));
+    f.Status = CodeOfIndex(kStatusCodes, ComboIndex(dialog, IDC_TASK_STATUS));
     if (!Editor.update) {
         ReadText(dialog, IDC_TASK_NOTE, f.Body, kNoteChars + 1);
         TrimBlanks(f.Body);
@@ -223,17 +207,11 @@ void DestroyNote()
     Editor.note = nullptr;
 }
 
+const int kClearedForNext[] = {IDC_TASK_TITLE, IDC_TASK_NOTE};
+
 void ContinueWithNext(HWND dialog)
 {
-    SetDlgItemTextW(dialog, IDC_TASK_TITLE, L"");
-    SetDlgItemTextW(dialog, IDC_TASK_NOTE, L"");
-    SendDlgItemMessageW(dialog, IDC_TASK_RECURRENCE, CB_SETCURSEL, kChoiceOnce, 0);
-    if (CurrentView == kTaskView) {
-        AssigneeOid = 0;
-        AssigneeName[0] = L'\0';
-        SetDlgItemTextW(dialog, IDC_TASK_PERSON, L"");
-    }
-    SetFocus(GetDlgItem(dialog, IDC_TASK_TITLE));
+    ClearForNextItem(dialog, {kClearedForNext, IDC_TASK_RECURRENCE, IDC_TASK_PERSON, IDC_TASK_TITLE}, kTaskView);
 }
 
 void SaveTask(HWND dialog, int button)
@@ -269,15 +247,8 @@ void SaveTask(HWND dialog, int button)
 
 void OnTaskCommand(HWND dialog, int id, int code, HWND control)
 {
-    if (id >= IDM_INPUT_METHOD_FIRST && id < IDM_INPUT_METHOD_FIRST + kMaxInputMethods) {
-        ChooseInputMethodCommand(static_cast<UINT>(id));
+    if (OnSharedEditorCommand(dialog, id, code, control, Editor.note))
         return;
-    }
-    if (control && control == Editor.note) {
-        if (code == EN_SETFOCUS)
-            UseHangulInput(control);
-        return;
-    }
     switch (id) {
     case IDC_TASK_TITLE:
         if (code == EN_SETFOCUS) {
@@ -294,7 +265,7 @@ void OnTaskCommand(HWND dialog, int id, int code, HWND control)
             OnPersonFieldFocus(dialog, IDC_TASK_PERSON, kTaskView);
         break;
     case IDC_TASK_RECURRENCE:
-        if (code == CBN_SELCHANGE && ListIndex(dialog, IDC_TASK_RECURRENCE) == kChoiceCustom)
+        if (code == CBN_SELCHANGE && ComboIndex(dialog, IDC_TASK_RECURRENCE) == kChoiceCustom)
             RunWizardFromEditor(dialog, IDC_TASK_RECURRENCE, IDC_TASK_START_DATE, Editor.loadedCode);
         break;
     case IDC_TASK_START_SET:
@@ -309,7 +280,6 @@ void OnTaskCommand(HWND dialog, int id, int code, HWND control)
         if (code == BN_CLICKED)
             SaveTask(dialog, id);
         break;
-    case IDCANCEL: EndDialog(dialog, IDCANCEL); break;
     }
 }
 
@@ -331,7 +301,7 @@ INT_PTR CALLBACK TaskEditDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lP
     case WM_NOTIFY: {
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->idFrom == IDC_TASK_START_DATE && header->code == DTN_DATETIMECHANGE)
-            FillRecurrence(dialog, ListIndex(dialog, IDC_TASK_RECURRENCE));
+            FillRecurrence(dialog, ComboIndex(dialog, IDC_TASK_RECURRENCE));
         break;
     }
     case kMsgPersonPicked:
