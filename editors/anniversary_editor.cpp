@@ -69,11 +69,6 @@ const ControlPlace kPlaces[] = {
 
 bool updating = false;
 
-int Selection(HWND dialog, int id)
-{
-    return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
-}
-
 void Select(HWND dialog, int id, int index)
 {
     SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -172,7 +167,7 @@ void PickPerson(HWND dialog)
     StringCchCatW(name, ARRAYSIZE(name), contact.FirstName);
     SetDlgItemTextW(dialog, IDC_ANNIVERSARY_TITLE, name);
     int year = 0, month = 0, day = 0;
-    if (Selection(dialog, IDC_ANNIVERSARY_KIND) == 0 && contact.Birthday[0] &&
+    if (ComboIndex(dialog, IDC_ANNIVERSARY_KIND) == 0 && contact.Birthday[0] &&
         swscanf(contact.Birthday, L"%4d-%2d-%2d", &year, &month, &day) == 3) {
         ShowDate(dialog, year, month, day);
         SetChecked(dialog, IDC_ANNIVERSARY_YEAR_KNOWN, true);
@@ -193,8 +188,8 @@ struct ChosenDay {
 // The day as chosen; false, with the control to fix, when it cannot be saved.
 bool ReadChosenDay(HWND dialog, ChosenDay* chosen, int* badControl)
 {
-    chosen->month = Selection(dialog, IDC_ANNIVERSARY_MONTH) + 1;
-    chosen->day = Selection(dialog, IDC_ANNIVERSARY_DAY) + 1;
+    chosen->month = ComboIndex(dialog, IDC_ANNIVERSARY_MONTH) + 1;
+    chosen->day = ComboIndex(dialog, IDC_ANNIVERSARY_DAY) + 1;
     chosen->lunar = IsChecked(dialog, IDC_ANNIVERSARY_LUNAR);
     chosen->year = 0;
     if (IsChecked(dialog, IDC_ANNIVERSARY_YEAR_KNOWN)) {
@@ -219,7 +214,7 @@ void CopyForm(HWND dialog, const ChosenDay& chosen)
     AnniversaryFormFields& form = ItemFormState.Anniversary;
     ReadText(dialog, IDC_ANNIVERSARY_TITLE, form.Title, ARRAYSIZE(form.Title));
     TrimBlanks(form.Title);
-    form.Kind = static_cast<wchar_t>(L'0' + Selection(dialog, IDC_ANNIVERSARY_KIND));
+    form.Kind = static_cast<wchar_t>(L'0' + ComboIndex(dialog, IDC_ANNIVERSARY_KIND));
     form.YearKnown = chosen.year ? L'1' : L'0';
     if (chosen.year)
         StringCchPrintfW(form.Date, ARRAYSIZE(form.Date), L"%04d-%02d-%02d", chosen.year, chosen.month, chosen.day);
@@ -231,7 +226,7 @@ void CopyForm(HWND dialog, const ChosenDay& chosen)
     form.Lunar = chosen.lunar ? L'1' : L'0';
     PickerTimeText(dialog, IDC_ANNIVERSARY_TIME, form.Time, ARRAYSIZE(form.Time));
     form.ReminderFlag = IsChecked(dialog, IDC_ANNIVERSARY_REMINDER) ? L'1' : L'0';
-    form.ReminderChoice = Selection(dialog, IDC_ANNIVERSARY_REMINDER_CHOICE);
+    form.ReminderChoice = ComboIndex(dialog, IDC_ANNIVERSARY_REMINDER_CHOICE);
     if (form.ReminderChoice < 0)
         form.ReminderChoice = 0;
     ReadText(dialog, IDC_ANNIVERSARY_NOTE, form.Note, ARRAYSIZE(form.Note));

@@ -12,6 +12,7 @@
 #include "lists/distinct_names.h"
 #include "lists/pick_lists.h"
 #include "mainwindow/state.h"
+#include "mainwindow/view_utils.h"
 #include "resources/resource.h"
 
 #include <strsafe.h>
@@ -277,6 +278,16 @@ void OnContactCommand(HWND dialog, int id, int code)
     case IDC_CONTACT_FIRST_NAME:
         if (code == EN_SETFOCUS)
             UseHangulInput(GetDlgItem(dialog, id));
+        break;
+    case IDC_CONTACT_POSTAL_CODE:
+    case IDC_CONTACT_BUSINESS_PHONE:
+    case IDC_CONTACT_FAX:
+    case IDC_CONTACT_MOBILE:
+    case IDC_CONTACT_HOME_PHONE:
+    case IDC_CONTACT_EMAIL:
+        // Numbers and addresses are typed in Latin letters and digits.
+        if (code == EN_SETFOCUS)
+            SetLatinInput(GetDlgItem(dialog, id));
         break;
     case IDC_CONTACT_COMPANY:
         if (code == CBN_SETFOCUS)

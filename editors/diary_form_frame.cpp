@@ -2,7 +2,6 @@
 
 #include "editors/bitmap_buttons.h"
 #include "mainwindow/state.h"
-#include "platform/shell/dialogs.h"
 #include "resources/resource.h"
 
 namespace {
@@ -14,8 +13,7 @@ constexpr int kPlainFace = 0;
 
 void StartDiaryForm(HWND dialog, std::span<const ControlPlace> places, int saveId)
 {
-    SHINITDLGINFO info = {SHIDIM_FLAGS, dialog, SHIDIF_SIZEDLGFULLSCREEN};
-    SHInitDialog(&info);
+    MakeFullScreen(dialog);
     PlaceControls(dialog, places);
     const ControlPlace buttons[] = {
         {saveId, 1, kFormButtonY, kFormButtonWidth, kFormButtonHeight},

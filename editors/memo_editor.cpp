@@ -14,6 +14,7 @@
 #include "core/wait_cursor.h"
 #include "editors/bitmap_buttons.h"
 #include "editors/diary_form_frame.h"
+#include "editors/editor_steps.h"
 #include "editors/memo_category_file.h"
 #include "lists/item_list_state.h"
 #include "lists/memo_bodies.h"
@@ -145,7 +146,8 @@ void ShowNotesControls(HWND dialog)
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(FirstFolderRow()), 0);
     if (Editor.update) {
         Editor.oldPath = std::wstring(ItemFormState.Memo.FolderPath) + L"\\" + ItemFormState.Title + kNoteExtension;
-        LoadNoteFileIntoRichInk(Editor.body);
+        // The file the form was loaded from, whatever the list shows now.
+        StreamNoteFileIn(Editor.body, Editor.oldPath.c_str());
     }
 }
 
@@ -271,15 +273,8 @@ void SaveMemo(HWND dialog)
 
 void OnMemoCommand(HWND dialog, int id, int code, HWND control)
 {
-    if (id >= IDM_INPUT_METHOD_FIRST && id < IDM_INPUT_METHOD_FIRST + kMaxInputMethods) {
-        ChooseInputMethodCommand(static_cast<UINT>(id));
+    if (OnSharedEditorCommand(dialog, id, code, control, Editor.body))
         return;
-    }
-    if (control && control == Editor.body) {
-        if (code == EN_SETFOCUS)
-            UseHangulInput(control);
-        return;
-    }
     switch (id) {
     case IDC_MEMO_TITLE:
         if (code == EN_SETFOCUS)
@@ -298,7 +293,6 @@ void OnMemoCommand(HWND dialog, int id, int code, HWND control)
         if (code == BN_CLICKED)
             SaveMemo(dialog);
         break;
-    case IDCANCEL: EndDialog(dialog, IDCANCEL); break;
     }
 }
 
