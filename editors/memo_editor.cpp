@@ -6,6 +6,7 @@
 #include "core/item_form.h"
 #include "core/link_tables.h"
 #include "core/own_databases.h"
+#include "core/record_layouts.h"
 #include "core/rich_ink.h"
 #include "core/rich_ink_body.h"
 #include "core/settings.h"
@@ -226,8 +227,7 @@ bool SaveNotesFile(HWND dialog, const std::wstring& title)
         return false;
     CEOID linked = AssigneeOid;
     if (Editor.update && !samePath) {
-        wchar_t name[kAssigneeNameChars];
-        linked = GetNoteFileLinkContact(Editor.oldPath.c_str(), name, ARRAYSIZE(name));
+        linked = LinkedContact(kNoteFileLinkDatabase, LinkPathKey(Editor.oldPath.c_str()));
         DeleteNoteFileAt(Editor.oldPath.c_str());
     }
     if (linked && !samePath)
