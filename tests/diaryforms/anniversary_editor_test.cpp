@@ -180,16 +180,7 @@ TEST_F(AnniversaryEditorTest, AFailedUpdateKeepsTheOldAnniversary)
 TEST_F(AnniversaryEditorTest, APickedPersonGivesTitleAndBirthday)
 {
     CEOID person = MakeContact(L"김", L"철수");
-    {
-        IDispatch* item = nullptr;
-        ASSERT_EQ(OutlookApp->GetItemFromOid(person, &item), S_OK);
-        IContact* contact = nullptr;
-        ASSERT_EQ(item->QueryInterface(IID_IContact, reinterpret_cast<void**>(&contact)), S_OK);
-        item->Release();
-        contact->put_Birthday(commandstest::DateOf(L"1985-07-09 00:00"));
-        EXPECT_EQ(contact->Save(), S_OK);
-        contact->Release();
-    }
+    ChangeContact(person, [](IContact* contact) { contact->put_Birthday(commandstest::DateOf(L"1985-07-09 00:00")); });
     CEOID selected = MakeContact(L"이", L"영희");
     SelectedContactOid = selected;
     AssigneeOid = selected;  // a contact card's pending link

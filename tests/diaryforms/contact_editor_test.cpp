@@ -22,19 +22,14 @@ class ContactEditorTest : public DiaryFormsTest {};
 // The contact at company "한빛" with that business address and a mobile.
 void SetCompany(CEOID oid, const wchar_t* city, const wchar_t* street)
 {
-    IDispatch* item = nullptr;
-    ASSERT_EQ(OutlookApp->GetItemFromOid(oid, &item), S_OK);
-    IContact* c = nullptr;
-    ASSERT_EQ(item->QueryInterface(IID_IContact, reinterpret_cast<void**>(&c)), S_OK);
-    item->Release();
-    c->put_CompanyName(poomclient::Text(L"한빛"));
-    c->put_BusinessAddressCity(poomclient::Text(city));
-    c->put_BusinessAddressStreet(poomclient::Text(street));
-    c->put_BusinessAddressPostalCode(poomclient::Text(L"12345"));
-    c->put_BusinessFaxNumber(poomclient::Text(L"051-1"));
-    c->put_MobileTelephoneNumber(poomclient::Text(L"010-9"));
-    EXPECT_EQ(c->Save(), S_OK);
-    c->Release();
+    ChangeContact(oid, [&](IContact* c) {
+        c->put_CompanyName(poomclient::Text(L"한빛"));
+        c->put_BusinessAddressCity(poomclient::Text(city));
+        c->put_BusinessAddressStreet(poomclient::Text(street));
+        c->put_BusinessAddressPostalCode(poomclient::Text(L"12345"));
+        c->put_BusinessFaxNumber(poomclient::Text(L"051-1"));
+        c->put_MobileTelephoneNumber(poomclient::Text(L"010-9"));
+    });
 }
 
 // The focus on the field, then typing, as a user enters a field.

@@ -69,6 +69,18 @@ long long DiaryFormsTest::NumberOf(const poomtest::StoredRecord& record, CEPROPI
     return value ? value->number : -1;
 }
 
+void ChangeContact(CEOID oid, const std::function<void(IContact*)>& change)
+{
+    IDispatch* item = nullptr;
+    ASSERT_EQ(OutlookApp->GetItemFromOid(oid, &item), S_OK);
+    IContact* contact = nullptr;
+    ASSERT_EQ(item->QueryInterface(IID_IContact, reinterpret_cast<void**>(&contact)), S_OK);
+    item->Release();
+    change(contact);
+    EXPECT_EQ(contact->Save(), S_OK);
+    contact->Release();
+}
+
 int FocusedControl(HWND dialog)
 {
     HWND focus = GetFocus();

@@ -4,6 +4,7 @@
 
 #include "tests/editors/editors_fixture.h"
 
+#include <functional>
 #include <string>
 
 namespace diaryformstest {
@@ -25,6 +26,9 @@ protected:
     static std::wstring TextOf(const poomtest::StoredRecord& record, CEPROPID id);
     static long long NumberOf(const poomtest::StoredRecord& record, CEPROPID id);
 };
+
+// The contact changed by `change` and saved, as another program would.
+void ChangeContact(CEOID oid, const std::function<void(IContact*)>& change);
 
 // The control of the dialog that has the focus (its combo box for an edit
 // inside one), 0 when none.
