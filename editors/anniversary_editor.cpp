@@ -214,7 +214,8 @@ void CopyForm(HWND dialog, const ChosenDay& chosen)
     AnniversaryFormFields& form = ItemFormState.Anniversary;
     ReadText(dialog, IDC_ANNIVERSARY_TITLE, form.Title, ARRAYSIZE(form.Title));
     TrimBlanks(form.Title);
-    form.Kind = static_cast<wchar_t>(L'0' + ComboIndex(dialog, IDC_ANNIVERSARY_KIND));
+    int kind = ComboIndex(dialog, IDC_ANNIVERSARY_KIND);
+    form.Kind = static_cast<wchar_t>(L'0' + (kind >= 0 && kind < 4 ? kind : 0));
     form.YearKnown = chosen.year ? L'1' : L'0';
     if (chosen.year)
         StringCchPrintfW(form.Date, ARRAYSIZE(form.Date), L"%04d-%02d-%02d", chosen.year, chosen.month, chosen.day);
