@@ -1,10 +1,12 @@
 #include "mainwindow/main_create.h"
 
+#include "core/build_variant.h"
 #include "core/error_box.h"
 #include "core/fonts.h"
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
 #include "lists/item_list_setup.h"
+#include "lists/schedule_cache.h"
 #include "lists/state.h"
 #include "mainwindow/contact_hooks.h"
 #include "mainwindow/contact_list_columns.h"
@@ -14,6 +16,8 @@
 #include "mainwindow/item_commands.h"
 #include "mainwindow/main_destroy.h"
 #include "mainwindow/menu_bar.h"
+#include "mainwindow/month_grid.h"
+#include "mainwindow/schedule_commands.h"
 #include "mainwindow/state.h"
 #include "mainwindow/toolbars.h"
 #include "mainwindow/view_controls.h"
@@ -48,6 +52,10 @@ bool FailWith(HRESULT result, WORD line)
 
 bool MountDiaryVolume()
 {
+    if (OlderPlatformBuild) {
+        UseObjectStoreForDiary();
+        return true;
+    }
     DiaryVolume = CEGUID();
     if (!CeMountDBVol(&DiaryVolume, const_cast<LPWSTR>(kDiaryVolumePath), kMountOpenAlways))
         return Fail(__LINE__);
@@ -199,7 +207,8 @@ bool OnMainCreate(HWND window)
     }
     SetContactHooks();
     InstallItemCommands();
-    OpenOutlookDatabasesWithNotify(window);
+    if (!OlderPlatformBuild)
+        OpenOutlookDatabasesWithNotify(window);
     ReloadHolidaysWhenAsked(CreateDiaryDatabases());
     LoadSettings();
     InitRichInkDLL();
@@ -215,6 +224,7 @@ bool OnMainCreate(HWND window)
     CreateCtlColorBrushes();
     MainWindow = window;
     MainMenuBar = CreateMainMenuBar(window);
+    InstallScheduleCommands();
     CreateAllViewControls(window);
     CreateToolbarWindow(window);
 
@@ -231,10 +241,12 @@ bool OnMainCreate(HWND window)
     ContactSubView = 'S';
     IndexTab = kIndexTabAll;
     ContactCardPanel = 0;
+    ResetScheduleTables();
     ReadOsMajorVersion();
     for (BYTE& stale : ViewStale)
         stale = 1;
     SetLatinInput(IndexBarButtons[0]);
+    ResetMonthGrid();
     AssigneeOid = 0;
     ContactToReselect = 0;
     SetupContactListColumns();

@@ -5,6 +5,7 @@
 #include "lists/company_address.h"
 #include "lists/contacts_cache.h"
 #include "lists/item_list_setup.h"
+#include "mainwindow/month_grid.h"
 #include "mainwindow/state.h"
 
 #include <initializer_list>
@@ -63,6 +64,7 @@ void ReleaseMainWindowState(HWND window)
     ReleaseContactLoaderItems();
     ReleaseContactSearchItems();
     LogOffOutlook();
+    ReleaseMonthGrid();
     KillTimer(window, kTimerTodayRequests);
     KillTimer(window, kTimerOutlookWatch);
     if (MainMenuBar)

@@ -31,6 +31,8 @@ RECT ClientRectOf(HWND window);
 
 int ListViewCount(HWND list);
 std::wstring ListViewText(HWND list, int item, int column = 0);
+// Every row's columns 0 .. columns-1 joined by '|'.
+std::vector<std::wstring> ListViewRows(HWND list, int columns);
 UINT ListViewState(HWND list, int item, UINT mask = LVIS_SELECTED | LVIS_FOCUSED);
 int ListViewSelection(HWND list);  // first selected item or -1
 
@@ -140,5 +142,7 @@ bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes)
 // Runs a program to its end; returns its exit code, or -1 when it could not
 // start or did not end within the limit.
 int RunProcess(const std::wstring& commandLine, DWORD timeoutMs = 30000);
+// The path of a program built beside the test executable.
+std::wstring BuiltProgram(const wchar_t* name);
 
 }  // namespace testkit
