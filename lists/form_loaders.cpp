@@ -7,6 +7,7 @@
 #include "core/recurrence_pattern.h"
 #include "core/rich_ink_body.h"
 #include "lists/form_state.h"
+#include "lists/schedule_loaders.h"
 #include "mainwindow/state.h"
 
 #include <strsafe.h>
@@ -260,6 +261,16 @@ bool LoadAppointmentForm(CEOID appointmentOid, const OccurrenceTimes& row, bool 
     form.ReminderMinutes = values.reminderSet ? values.reminderMinutes : kReminderWhenNone;
     AssigneeOid = GetPlanLinkContact(appointmentOid, AssigneeName, ARRAYSIZE(AssigneeName));
     return true;
+}
+
+bool LoadScheduleForm()
+{
+    // The row's own entry, so that an occurrence is the one the list shows.
+    const ScheduleEntry* entry = SelectedScheduleEntry();
+    if (!entry)
+        return false;
+    const OccurrenceTimes row = {entry->ownStartDate, entry->ownStartTime, entry->ownEndDate, entry->ownEndTime};
+    return LoadAppointmentForm(SelectedAppointmentOid, row, EditSingleOccurrence == 1);
 }
 
 bool LoadHolidayRecord()

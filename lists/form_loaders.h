@@ -22,6 +22,12 @@ struct OccurrenceTimes {
 // contact becomes AssigneeOid and AssigneeName (0 and empty when none).
 bool LoadAppointmentForm(CEOID appointmentOid, const OccurrenceTimes& row, bool single);
 
+// The appointment SelectedAppointmentOid for the row selected in the list
+// shown (the schedule view's, else the contact card's), one occurrence when
+// EditSingleOccurrence is 1. False, the form unchanged, when the item or the
+// row is not there.
+bool LoadScheduleForm();
+
 // The holiday HolidayLookupId: its date into StartDate, its name into Title,
 // its lunar date into HolidayLunarText.
 bool LoadHolidayRecord();

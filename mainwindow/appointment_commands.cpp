@@ -5,14 +5,17 @@
 #include "core/item_commands.h"
 #include "core/item_form.h"
 #include "lists/form_loaders.h"
+#include "lists/mini_calendar.h"
+#include "lists/schedule_loaders.h"
+#include "lists/schedule_preview.h"
 #include "mainwindow/command_steps.h"
-#include "mainwindow/hooks.h"
 #include "mainwindow/view_layouts.h"
 #include "mainwindow/view_utils.h"
 #include "resources/resource.h"
 
 namespace {
 
+const ViewDetail kScheduleDetails = {kScheduleView, kScheduleDetail, ID_SCHEDULE_BACK, ID_SCHEDULE_DETAIL};
 constexpr wchar_t kAnniversaryNotEditable[] = L"일정 자료중 기념일은 수정할 수 없습니다";
 constexpr wchar_t kAnniversaryNotDeletable[] = L"일정 자료중 기념일은 삭제할 수 없습니다";
 constexpr wchar_t kAnniversaryNotShown[] = L"일정 자료중 기념일/공휴일은 아웃룩 보기를 할 수 없습니다";
@@ -27,34 +30,41 @@ CommandList AppointmentList()
     return ListOfCommand(kScheduleView, kCardAppointments);
 }
 
-// The list the command acted on, filled again.
-void ReloadAppointmentList()
+// The appointments changed: the month is read again at its next load.
+void ForgetMonthSchedule()
+{
+    ScheduleCacheKey[0] = L'\0';
+}
+
+// The list the command acted on, filled again and focused.
+void ReloadAppointmentList(HWND list)
 {
     if (CurrentView == kScheduleView) {
         LoadMonthSchedule();
+        Focus(list);
         DrawMiniCalendarForDate(CurrentDate);
     } else {
-        RunHook(Hooks.LoadContactSchedule);
+        LoadContactSchedule();
+        Focus(list);
         ViewStale[kScheduleView] = 1;
     }
 }
 
-// The selected appointment into the form; when it is gone, the list is
-// filled again instead.
-bool LoadSelectedAppointment()
+// The selected appointment into the form. One deleted elsewhere meanwhile
+// is reported and leaves its list, and no editor opens on the form.
+bool LoadSelectedAppointment(HWND list)
 {
     if (LoadScheduleForm())
         return true;
-    RunHook(Hooks.ForgetMonthSchedule);
-    ReloadAppointmentList();
+    ReportItemNotFound();
+    ForgetMonthSchedule();
+    ReloadAppointmentList(list);
     return false;
 }
 
 void NewAppointment(HWND toolbar, UINT)
 {
-    RunEditor(toolbar, IDD_SCHEDULE_EDITOR, kEditInsert);
-    InputPanelOff();
-    BackToToday(AppointmentList().list);
+    RunNewItemEditor(toolbar, IDD_SCHEDULE_EDITOR, AppointmentList().list);
 }
 
 void EditAppointment(HWND toolbar, UINT)
@@ -66,7 +76,8 @@ void EditAppointment(HWND toolbar, UINT)
         ShowNotice(kAnniversaryNotEditable);
         return;
     }
-    if (!LoadSelectedAppointment())
+    PendingLinkKept link;
+    if (!LoadSelectedAppointment(list.list))
         return;
     int single = 0;
     if (ItemFormState.RecurrenceCode != L'0') {
@@ -76,14 +87,9 @@ void EditAppointment(HWND toolbar, UINT)
         single = answer == IDYES ? 1 : 0;
     }
     EditSingleOccurrence = single;
-    EditMode = kEditUpdate;
-    if (!LoadSelectedAppointment())
+    if (!LoadSelectedAppointment(list.list))
         return;
-    RunEditor(toolbar, IDD_SCHEDULE_EDITOR, kEditUpdate);
-    InputPanelOff();
-    if (CurrentView == kScheduleView)
-        RefreshDetail(kScheduleDetail, ID_SCHEDULE_BACK, ID_SCHEDULE_DETAIL, list.list);
-    BackToToday(list.list);
+    RunUpdateEditor(toolbar, IDD_SCHEDULE_EDITOR, list.list, kScheduleDetails);
 }
 
 // The occurrence of the selected row's day, found by that row's own start.
@@ -102,8 +108,11 @@ void DeleteAppointment(HWND, UINT)
         ShowNotice(kAnniversaryNotDeletable);
         return;
     }
-    if (!LoadSelectedAppointment())
-        return;
+    {
+        PendingLinkKept link;
+        if (!LoadSelectedAppointment(list.list))
+            return;
+    }
     bool whole = true;
     if (ItemFormState.RecurrenceCode == L'0') {
         if (AskQuestion(kDeleteQuestion, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
@@ -118,12 +127,10 @@ void DeleteAppointment(HWND, UINT)
         ReportFailedWrite(__LINE__);
         return;
     }
-    RunHook(Hooks.ForgetMonthSchedule);
+    ForgetMonthSchedule();
     *list.selected = SelectionAfterDelete(*list.selected, RowCount(list.list));
-    ReloadAppointmentList();
-    SetFocus(list.list);
-    if (CurrentView == kScheduleView)
-        RefreshDetail(kScheduleDetail, ID_SCHEDULE_BACK, ID_SCHEDULE_DETAIL, list.list);
+    ReloadAppointmentList(list.list);
+    RefreshDetail(kScheduleDetails, list.list);
 }
 
 void ShowDetail(HWND, UINT)

@@ -4,6 +4,7 @@
 #include "core/item_form.h"
 #include "lists/contact_preview.h"
 #include "mainwindow/hooks.h"
+#include "mainwindow/item_editors.h"
 #include "mainwindow/toolbar_window.h"
 #include "mainwindow/view_utils.h"
 #include "resources/resource.h"
@@ -71,13 +72,28 @@ int SelectionAfterDelete(int selected, int rowsBefore)
     return rowsBefore == selected + 1 ? selected - 1 : selected;
 }
 
-void RefreshDetail(DetailSlot slot, UINT backCommand, UINT detailCommand, HWND list)
+void RefreshDetail(const ViewDetail& detail, HWND list)
 {
-    if (DetailMode[slot] != 'V')
+    if (CurrentView != detail.view || DetailMode[detail.slot] != 'V')
         return;
-    SendItemCommand(backCommand);
+    SendItemCommand(detail.backCommand);
     if (RowCount(list) > 0)
-        SendItemCommand(detailCommand);
+        SendItemCommand(detail.detailCommand);
+}
+
+void RunNewItemEditor(HWND toolbar, int dialogId, HWND list)
+{
+    RunItemEditor(toolbar, dialogId, kEditInsert);
+    InputPanelOff();
+    BackToToday(list);
+}
+
+void RunUpdateEditor(HWND toolbar, int dialogId, HWND list, const ViewDetail& detail)
+{
+    RunItemEditor(toolbar, dialogId, kEditUpdate);
+    InputPanelOff();
+    RefreshDetail(detail, list);
+    BackToToday(list);
 }
 
 void FocusContactList()

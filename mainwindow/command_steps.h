@@ -29,9 +29,23 @@ void Focus(HWND list);
 // before the list is refilled); -1 when the list becomes empty.
 int SelectionAfterDelete(int selected, int rowsBefore);
 
-// In the view's detail layout the detail is closed and opened again for
-// the row now selected, unless the list became empty.
-void RefreshDetail(DetailSlot slot, UINT backCommand, UINT detailCommand, HWND list);
+// A view with a detail layout, and the commands that leave and open it.
+struct ViewDetail {
+    int view;
+    DetailSlot slot;
+    UINT backCommand, detailCommand;
+};
+
+// In the view, in its detail layout, the detail is closed and opened again
+// for the row now selected, unless the list became empty.
+void RefreshDetail(const ViewDetail& detail, HWND list);
+
+// A new item's editor, then the input panel off and back to Today, else
+// the list focused.
+void RunNewItemEditor(HWND toolbar, int dialogId, HWND list);
+// The editor of the item loaded into the form, then the same with the
+// detail refreshed.
+void RunUpdateEditor(HWND toolbar, int dialogId, HWND list, const ViewDetail& detail);
 
 // The list of the contact view shown gets the focus (none in views 4-7).
 void FocusContactList();

@@ -6,7 +6,6 @@
 #include "core/signal_files.h"
 #include "mainwindow/command_steps.h"
 #include "mainwindow/hooks.h"
-#include "mainwindow/item_editors.h"
 #include "mainwindow/view_layouts.h"
 #include "resources/resource.h"
 
@@ -14,6 +13,7 @@
 
 namespace {
 
+const ViewDetail kMemoDetails = {kMemoView, kMemoDetail, ID_MEMO_BACK, ID_MEMO_DETAIL};
 constexpr wchar_t kDeleteQuestion[] = L"메모 자료를 삭제 하시겠습니까?";
 constexpr wchar_t kFirstPickRow[] = L"분류별보기초기값";
 constexpr int kCardMemos = 2;
@@ -36,9 +36,7 @@ void ReloadMemos()
 
 void NewMemo(HWND toolbar, UINT)
 {
-    RunItemEditor(toolbar, IDD_MEMO_EDITOR, kEditInsert);
-    InputPanelOff();
-    BackToToday(Memos().list);
+    RunNewItemEditor(toolbar, IDD_MEMO_EDITOR, Memos().list);
 }
 
 void EditMemo(HWND toolbar, UINT)
@@ -54,11 +52,7 @@ void EditMemo(HWND toolbar, UINT)
         Focus(list.list);
         return;
     }
-    RunItemEditor(toolbar, IDD_MEMO_EDITOR, kEditUpdate);
-    InputPanelOff();
-    if (CurrentView == kMemoView)
-        RefreshDetail(kMemoDetail, ID_MEMO_BACK, ID_MEMO_DETAIL, list.list);
-    BackToToday(list.list);
+    RunUpdateEditor(toolbar, IDD_MEMO_EDITOR, list.list, kMemoDetails);
 }
 
 // The selected Notes file, or own memo, by the memo source; false when it
@@ -89,8 +83,7 @@ void DeleteMemo(HWND, UINT)
     ReloadMemos();
     Focus(list.list);
     CreateSignalFile(SignalFile::DataChanged);
-    if (CurrentView == kMemoView)
-        RefreshDetail(kMemoDetail, ID_MEMO_BACK, ID_MEMO_DETAIL, list.list);
+    RefreshDetail(kMemoDetails, list.list);
 }
 
 void ShowDetail(HWND, UINT)

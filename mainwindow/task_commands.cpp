@@ -7,7 +7,6 @@
 #include "core/outlook_items.h"
 #include "mainwindow/command_steps.h"
 #include "mainwindow/hooks.h"
-#include "mainwindow/item_editors.h"
 #include "mainwindow/view_layouts.h"
 #include "resources/resource.h"
 
@@ -15,6 +14,7 @@
 
 namespace {
 
+const ViewDetail kTaskDetails = {kTaskView, kTaskDetail, ID_TASK_BACK, ID_TASK_DETAIL};
 constexpr wchar_t kDeleteQuestion[] = L"작업 자료를 삭제 하시겠습니까?";
 constexpr wchar_t kDeleteSeriesQuestion[] = L"'%s'에 대한 되풀이 항목의 모든 작업을 삭제하겠습니까?";
 constexpr int kCardTasks = 1;
@@ -50,9 +50,7 @@ bool LoadSelectedTask()
 
 void NewTask(HWND toolbar, UINT)
 {
-    RunItemEditor(toolbar, IDD_TASK_EDITOR, kEditInsert);
-    InputPanelOff();
-    BackToToday(Tasks().list);
+    RunNewItemEditor(toolbar, IDD_TASK_EDITOR, Tasks().list);
 }
 
 void EditTask(HWND toolbar, UINT)
@@ -63,11 +61,7 @@ void EditTask(HWND toolbar, UINT)
     PendingLinkKept link;
     if (!LoadSelectedTask())
         return;
-    RunItemEditor(toolbar, IDD_TASK_EDITOR, kEditUpdate);
-    InputPanelOff();
-    if (CurrentView == kTaskView)
-        RefreshDetail(kTaskDetail, ID_TASK_BACK, ID_TASK_DETAIL, list.list);
-    BackToToday(list.list);
+    RunUpdateEditor(toolbar, IDD_TASK_EDITOR, list.list, kTaskDetails);
 }
 
 void DeleteTask(HWND, UINT)
@@ -98,8 +92,7 @@ void DeleteTask(HWND, UINT)
     *list.selected = SelectionAfterDelete(*list.selected, rowsBefore);
     ReloadTasks();
     Focus(list.list);
-    if (CurrentView == kTaskView)
-        RefreshDetail(kTaskDetail, ID_TASK_BACK, ID_TASK_DETAIL, list.list);
+    RefreshDetail(kTaskDetails, list.list);
 }
 
 void ShowDetail(HWND, UINT)
