@@ -2,6 +2,7 @@
 // same file with QUILLON_OLDER_BUILD, the phone-linked one also with
 // QUILLON_PHONE_LINKED (it then imports the dial export of Telvo.dll).
 #include "core/build_variant.h"
+#include "editors/diary_forms_setup.h"
 #include "editors/item_editors_setup.h"
 #include "mainwindow/message_loop.h"
 #include "mainwindow/startup.h"
@@ -20,6 +21,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     LinkedPhoneDial = Telvo_EXT_Dial;
 #endif
     RegisterScheduleAndTaskEditors();
+    RegisterDiaryForms();
     if (!InitInstance(instance, showCommand))
         return 0;
     HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));

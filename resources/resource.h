@@ -324,3 +324,6 @@
 
 // The item editors' dialogs and controls.
 #include "editors.h"
+
+// The diary forms' dialogs and controls.
+#include "diary_forms.h"
