@@ -10,3 +10,7 @@ void DrawOutlinedRect(HDC dc, int penWidth, int left, int top, int right, int bo
 // Fills the rectangle with a solid brush of that colour; restores the
 // previous brush.
 void FillSolidRect(HDC dc, const RECT* rect, COLORREF colour);
+
+// Draws a bitmap resource of the module, stretched from its size into the
+// rectangle (the face of an owner-drawn button).
+void DrawBitmapFace(HDC dc, const RECT& rect, HINSTANCE module, int bitmapId, int width, int height);

@@ -2,6 +2,7 @@
 # Writes the main program's bitmaps and icon into the folder given:
 #   toolbar.bmp  bitmap 105, 28 images of 16 x 16 side by side, magenta mask
 #   ok.bmp       bitmap 122, the 50 x 20 face of the "확인" button
+#   cancel.bmp   bitmap 372, the 50 x 20 face of the "취소" button (at the end)
 #   quillon.ico  icon 101, 32 x 32 and 16 x 16
 # The pictures are drawn here as text, one character per pixel.
 use strict;
@@ -277,3 +278,33 @@ sub write_icon {
 write_bmp("$out/toolbar.bmp", toolbar_strip());
 write_bmp("$out/ok.bmp", button_face());
 write_icon("$out/quillon.ico", 32, 16);
+
+# ---- the "취소" button of the backup dialog ------------------------------------
+# The "확인" face with its two letters wiped and "취소" drawn in their place.
+
+my @chwi = qw(
+    ..x......x.. xxxxx....x.. ..x......x.. .x.x.....x.. x...x....x.. .........x..
+    xxxxxxx..x.. ...x.....x.. ...x.....x.. .........x.. .........x.. ............);
+my @so = qw(
+    ....x....... ...x.x...... ..x...x..... .x.....x.... x.......x... ............
+    ....x....... ....x....... xxxxxxxxx... ............ ............ ............);
+
+sub cancel_face {
+    my ($w, $h, $px) = button_face();
+    my ($top, $left, $step, $size) = (4, 11, 15, 12);
+    my $fill = $px->[2][2];
+    for my $y ($top .. $top + $size - 1) {
+        $px->[$y][$_] = $fill for $left .. $left + $step + $size - 1;
+    }
+    for my $glyph ([\@chwi, $left], [\@so, $left + $step]) {
+        my ($rows, $x0) = @$glyph;
+        for my $y (0 .. $#$rows) {
+            for my $x (0 .. length($rows->[$y]) - 1) {
+                $px->[$top + $y][$x0 + $x] = [0, 0, 0] if substr($rows->[$y], $x, 1) eq 'x';
+            }
+        }
+    }
+    return ($w, $h, $px);
+}
+
+write_bmp("$out/cancel.bmp", cancel_face());

@@ -35,3 +35,10 @@
 // installed method, commands IDM_INPUT_METHOD_FIRST + n.
 #define IDR_INPUT_METHOD_MENU   382
 #define IDM_INPUT_METHOD_FIRST  41000
+
+// Backup and restore: the progress dialog, its label and bar, and the face
+// of its Cancel button.
+#define IDB_CANCEL_BUTTON       372
+#define IDD_BACKUP_PROGRESS     383
+#define IDC_BACKUP_LABEL        1246
+#define IDC_BACKUP_BAR          1247
