@@ -36,11 +36,14 @@ bool IsNoDate(const SYSTEMTIME& time)
     return time.wYear == kNoDateYear && time.wMonth == 1 && time.wDay == 1;
 }
 
-// Exactly count digits; their value.
+// Exactly count places, digits after any leading blanks; their value.
 bool ReadDigits(const BYTE* data, size_t count, int* value)
 {
     int result = 0;
-    for (size_t i = 0; i < count; ++i) {
+    size_t i = 0;
+    while (i + 1 < count && data[i] == ' ')
+        ++i;
+    for (; i < count; ++i) {
         if (data[i] < '0' || data[i] > '9')
             return false;
         result = result * 10 + (data[i] - '0');
@@ -133,8 +136,10 @@ std::string EncodeDateData(DATE date)
     SYSTEMTIME time;
     if (!ToSystemTime(date, &time) || IsNoDate(time))
         return std::string();
+    // A year below 1000 is zero-padded: blanks would be read as part of
+    // the next field.
     char text[16];
-    snprintf(text, sizeof(text), "%4d%02d%02d", time.wYear, time.wMonth, time.wDay);
+    snprintf(text, sizeof(text), "%04d%02d%02d", time.wYear, time.wMonth, time.wDay);
     return text;
 }
 
@@ -144,7 +149,7 @@ std::string EncodeDateTimeData(DATE date)
     if (!ToSystemTime(date, &time) || (IsNoDate(time) && time.wHour == 0 && time.wMinute == 0))
         return std::string();
     char text[24];
-    snprintf(text, sizeof(text), "%4d%02d%02d%02d%02d", time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute);
+    snprintf(text, sizeof(text), "%04d%02d%02d%02d%02d", time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute);
     return text;
 }
 

@@ -106,10 +106,10 @@ BackupFieldHead DecodeFieldHead(const BYTE in[kBackupFieldHeadBytes]);
 
 // ---- encodings of the data --------------------------------------------------------
 
-// A date of the object model (variant time) as "%4d%02d%02d"; the object
+// A date of the object model (variant time) as "%04d%02d%02d"; the object
 // model's "no date" (4501-01-01) is the empty text.
 std::string EncodeDateData(DATE date);
-// As "%4d%02d%02d%02d%02d", seconds dropped; 4501-01-01 00:00 is empty.
+// As "%04d%02d%02d%02d%02d", seconds dropped; 4501-01-01 00:00 is empty.
 std::string EncodeDateTimeData(DATE date);
 // "%lu".
 std::string EncodeNumberData(uint32_t value);
