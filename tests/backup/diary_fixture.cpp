@@ -155,7 +155,7 @@ void DiaryTest::SetUp()
 {
     BackupJob = BackupJobState();
     RemoveVolume();
-    DeleteFileW(kFilePath);
+    DeleteFileW(kBackupFilePath);
     Mount();
     LogOn();
     CreateDiaryDatabases();
@@ -167,7 +167,7 @@ void DiaryTest::TearDown()
     FreeRichInkBody();
     LogOff();
     Unmount();
-    DeleteFileW(kFilePath);
+    DeleteFileW(kBackupFilePath);
 }
 
 void DiaryTest::FreshDevice()
@@ -181,9 +181,9 @@ void DiaryTest::FreshDevice()
     CreateDiaryDatabases();
 }
 
-Bytes DiaryTest::BackUp(bool* ok)
+Bytes BackUp(bool* ok)
 {
-    HANDLE file = CreateFileW(kFilePath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE file = CreateFileW(kBackupFilePath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     EXPECT_NE(file, INVALID_HANDLE_VALUE);
     BYTE head[25];
     EncodeBackupHeader(0, head);
@@ -196,13 +196,13 @@ Bytes DiaryTest::BackUp(bool* ok)
         *ok = done;
     else
         EXPECT_TRUE(done) << "the backup's own check";
-    return testkit::ReadFileBytes(kFilePath);
+    return testkit::ReadFileBytes(kBackupFilePath);
 }
 
-bool DiaryTest::Restore(const Bytes& bytes)
+bool Restore(const Bytes& bytes)
 {
-    EXPECT_TRUE(testkit::WriteFileBytes(kFilePath, bytes));
-    HANDLE file = CreateFileW(kFilePath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_TRUE(testkit::WriteFileBytes(kBackupFilePath, bytes));
+    HANDLE file = CreateFileW(kBackupFilePath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_NE(file, INVALID_HANDLE_VALUE);
     BYTE head[25] = {};
     DWORD read = 0;
@@ -228,7 +228,7 @@ CEOID SaveItem(ComRef<I> item, const std::function<void(I*)>& fill)
 
 }  // namespace
 
-CEOID DiaryTest::SaveContact(const std::function<void(IContact*)>& fill)
+CEOID SaveContact(const std::function<void(IContact*)>& fill)
 {
     ComRef<IPOutlookItemCollection> items = FolderItems(olFolderContacts);
     ComRef<IDispatch> item;
@@ -236,21 +236,21 @@ CEOID DiaryTest::SaveContact(const std::function<void(IContact*)>& fill)
     return SaveItem(ItemAs<IContact>(item.Get(), IID_IContact), fill);
 }
 
-CEOID DiaryTest::SaveAppointment(const std::function<void(IAppointment*)>& fill)
+CEOID SaveAppointment(const std::function<void(IAppointment*)>& fill)
 {
     ComRef<IDispatch> item;
     OutlookApp->CreateItem(olAppointmentItem, item.Out());
     return SaveItem(ItemAs<IAppointment>(item.Get(), IID_IAppointment), fill);
 }
 
-CEOID DiaryTest::SaveTask(const std::function<void(ITask*)>& fill)
+CEOID SaveTask(const std::function<void(ITask*)>& fill)
 {
     ComRef<IDispatch> item;
     OutlookApp->CreateItem(olTaskItem, item.Out());
     return SaveItem(ItemAs<ITask>(item.Get(), IID_ITask), fill);
 }
 
-void DiaryTest::SetContactProps(CEOID contact, std::vector<CEPROPVAL> values)
+void SetContactProps(CEOID contact, std::vector<CEPROPVAL> values)
 {
     ComRef<IItem> item = PropertyItemOf(contact);
     ASSERT_TRUE(item);
@@ -258,7 +258,7 @@ void DiaryTest::SetContactProps(CEOID contact, std::vector<CEPROPVAL> values)
     ASSERT_EQ(item->Save(), S_OK);
 }
 
-void DiaryTest::SetContactPicture(CEOID contact, const Bytes& picture)
+void SetContactPicture(CEOID contact, const Bytes& picture)
 {
     ComRef<IItem> item = PropertyItemOf(contact);
     ASSERT_TRUE(item);
@@ -273,7 +273,7 @@ void DiaryTest::SetContactPicture(CEOID contact, const Bytes& picture)
     ASSERT_EQ(item->Save(), S_OK);
 }
 
-void DiaryTest::InsertNote(int32_t id, const wchar_t* date, const wchar_t* category, const wchar_t* title,
+void InsertNote(int32_t id, const wchar_t* date, const wchar_t* category, const wchar_t* title,
                            CEOID contact, const Bytes& body)
 {
     ASSERT_TRUE(SetRichInkBody(body.data(), static_cast<DWORD>(body.size())));

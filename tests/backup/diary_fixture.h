@@ -53,28 +53,28 @@ protected:
     // The device as after a hard reset: its volume made anew, so object ids
     // and record ids start again from the first.
     void FreshDevice();
-
-    // The write pass into a file with its head; the file's bytes. ok tells
-    // whether the pass reported success.
-    Bytes BackUp(bool* ok = nullptr);
-    // The restore pass over the bytes; true when it was complete (as the
-    // progress dialog judges it).
-    bool Restore(const Bytes& file);
-
-    // Items made and saved through the object model; their ids.
-    CEOID SaveContact(const std::function<void(IContact*)>& fill);
-    CEOID SaveAppointment(const std::function<void(IAppointment*)>& fill);
-    CEOID SaveTask(const std::function<void(ITask*)>& fill);
-    // Properties of a saved contact's property form.
-    void SetContactProps(CEOID contact, std::vector<CEPROPVAL> values);
-    void SetContactPicture(CEOID contact, const Bytes& picture);
-
-    // A memo with that body, as the memo editor stores one.
-    void InsertNote(int32_t id, const wchar_t* date, const wchar_t* category, const wchar_t* title, CEOID contact,
-                    const Bytes& body);
-
-    static constexpr wchar_t kFilePath[] = L"\\Temp\\diary.qnb";
 };
+
+constexpr wchar_t kBackupFilePath[] = L"\\Temp\\diary.qnb";
+
+// The write pass into a file with its head; the file's bytes. ok tells
+// whether the pass reported success.
+Bytes BackUp(bool* ok = nullptr);
+// The restore pass over the bytes; true when it was complete (as the
+// progress dialog judges it).
+bool Restore(const Bytes& file);
+
+// Items made and saved through the object model; their ids.
+CEOID SaveContact(const std::function<void(IContact*)>& fill);
+CEOID SaveAppointment(const std::function<void(IAppointment*)>& fill);
+CEOID SaveTask(const std::function<void(ITask*)>& fill);
+// Properties of a saved contact's property form.
+void SetContactProps(CEOID contact, std::vector<CEPROPVAL> values);
+void SetContactPicture(CEOID contact, const Bytes& picture);
+
+// A memo with that body, as the memo editor stores one.
+void InsertNote(int32_t id, const wchar_t* date, const wchar_t* category, const wchar_t* title, CEOID contact,
+                const Bytes& body);
 
 // Every database of the diary's volume, one line per record (with its
 // record id) and each property by id, type and value.
