@@ -311,6 +311,12 @@ std::vector<std::wstring> DumpDatabase(const wchar_t* name)
     return lines;
 }
 
+std::wstring RowValues(const std::wstring& line)
+{
+    size_t second = line.find(L' ', line.find(L' ') + 1);
+    return second == std::wstring::npos ? std::wstring() : line.substr(second + 1);
+}
+
 std::vector<std::wstring> DumpDiary()
 {
     std::vector<std::wstring> lines;

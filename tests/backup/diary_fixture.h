@@ -81,6 +81,8 @@ void InsertNote(int32_t id, const wchar_t* date, const wchar_t* category, const 
 std::vector<std::wstring> DumpDiary();
 // The records of one database as dump lines.
 std::vector<std::wstring> DumpDatabase(const wchar_t* name);
+// A dump line's values, without the database's name and the record id.
+std::wstring RowValues(const std::wstring& line);
 
 // Object ids and record counts straight from the stores.
 std::vector<CEOID> ItemIds(int folder);
