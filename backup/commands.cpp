@@ -6,7 +6,10 @@
 #include "backup/state.h"
 #include "core/outlook_probes.h"
 #include "core/record_layouts.h"
+#include "mainwindow/button_faces.h"
+#include "mainwindow/hooks.h"
 #include "mainwindow/state.h"
+#include "resources/resource.h"
 
 #include <strsafe.h>
 
@@ -90,11 +93,15 @@ HANDLE OpenRestoreFile(LPCWSTR path, BackupHeader* header)
     return file;
 }
 
-// What a restore tells the rest of the program, whatever its outcome: the
-// items have new ids, so the watch takes the databases as they are now
-// (same counts would otherwise hide the change from the contacts cache).
+// What a restore tells the rest of the program, whatever its outcome: every
+// view and the month schedule read again; the items have new ids, so the
+// watch takes the databases as they are now (same counts would otherwise
+// hide the change from the contacts cache).
 void AfterRestore()
 {
+    for (BYTE& stale : ViewStale)
+        stale = 1;
+    RunHook(Hooks.ForgetMonthSchedule);
     RestoreDone = true;
     MarkContactsDatabaseSeen();
     MarkAppointmentsDatabaseSeen();
@@ -114,7 +121,28 @@ void CloseJobFiles()
     BackupJob.restoreFile = nullptr;
 }
 
+void BackupFromMenu()
+{
+    BackupDiaryData();
+}
+
+void RestoreFromMenu()
+{
+    RestoreDiaryData();
+    if (!RestoreDone)
+        return;
+    IndexTab = kIndexTabAll;
+    InvalidateIndexBar();
+    SendMessageW(MainWindow, WM_COMMAND, IDC_CONTACT_VIEW_TAB, 0);
+}
+
 }  // namespace
+
+void InstallBackupHooks()
+{
+    Hooks.BackupDiaryData = BackupFromMenu;
+    Hooks.RestoreDiaryData = RestoreFromMenu;
+}
 
 void DefaultBackupFileName(LPWSTR out, size_t chars)
 {

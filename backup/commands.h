@@ -12,6 +12,10 @@ int BackupDiaryData();
 // tells the caller afterwards whether a file passed the head test.
 void RestoreDiaryData();
 
+// The File menu's rows: backup, and restore followed, when a restore ran,
+// by the contacts view at its first index tab. Set at the program's start.
+void InstallBackupHooks();
+
 // "Quillon%s.qnb" with the system's date of today as "yyMMdd".
 void DefaultBackupFileName(LPWSTR out, size_t chars);
 

@@ -5,11 +5,15 @@
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
 #include "mainwindow/contact_list_columns.h"
+#include "mainwindow/control_commands.h"
 #include "mainwindow/device_class.h"
 #include "mainwindow/diary_databases.h"
 #include "mainwindow/main_destroy.h"
 #include "mainwindow/menu_bar.h"
 #include "mainwindow/state.h"
+#include "mainwindow/toolbars.h"
+#include "mainwindow/view_controls.h"
+#include "mainwindow/view_utils.h"
 #include "resources/resource.h"
 
 #include <strsafe.h>
@@ -106,16 +110,17 @@ void CreateToolbarImages()
 
 void CreateCtlColorBrushes()
 {
-    const COLORREF colours[kCtlColorBrushCount] = {RGB(215, 214, 244), RGB(239, 235, 189), RGB(255, 255, 255),
-                                                   RGB(181, 195, 214)};
     for (int i = 0; i < kCtlColorBrushCount; ++i)
-        CtlColorBrushes[i] = CreateSolidBrush(colours[i]);
+        CtlColorBrushes[i] = CreateSolidBrush(kCtlColorBrushColours[i]);
 }
 
-void TakeSearchFieldLetters()
+// A stored field 0-3 gives its letter and its entry in the combo box;
+// another value leaves both as they were.
+void TakeSearchField(int32_t setting, char* letter, HWND combo)
 {
-    KeypadSearchField = SearchFieldLetter(Settings.KeypadSearchField, KeypadSearchField);
-    ContactSearchField = SearchFieldLetter(Settings.ContactSearchField, ContactSearchField);
+    *letter = SearchFieldLetter(setting, *letter);
+    if (setting >= 0 && setting < kSearchFieldCount && combo)
+        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(setting), 0);
 }
 
 void SetTodayAsCurrentDate()
@@ -123,7 +128,46 @@ void SetTodayAsCurrentDate()
     GetDateFormat(LOCALE_USER_DEFAULT, 0, nullptr, L"yyyy-MM-dd", CurrentDate, kDateTextChars);
     StringCchCopyW(RangeStart, kDateTextChars, CurrentDate);
     StringCchCopyW(RangeEnd, kDateTextChars, CurrentDate);
+    if (RangeStartLabel)
+        SetWindowTextW(RangeStartLabel, RangeStart);
+    if (RangeEndLabel)
+        SetWindowTextW(RangeEndLabel, RangeEnd);
     AnniversaryYear = _wtoi(CurrentDate);
+}
+
+void SetStartingViewState()
+{
+    for (char& mode : DetailMode)
+        mode = 'M';
+    MemoSortKey = 'D';
+    AnniversarySortKey = 'D';
+    StringCchCopyW(MemoPickChoice, kPickChoiceChars, L"분류별보기초기값");
+    FromTodayRequest = false;
+}
+
+// Hidden until their view shows them: the day-name labels and the main
+// lists of the schedule, anniversary, task and memo views.
+void HideLaterLists()
+{
+    for (HWND label : ScheduleDayNameLabels)
+        ShowControl(label, false);
+    for (HWND label : AnniversaryDayNameLabels)
+        ShowControl(label, false);
+    for (HWND list : {ScheduleList, AnniversaryList, TaskList, MemoList})
+        ShowControl(list, false);
+}
+
+void CreateToolbarWindow(HWND window)
+{
+    ToolbarWindow = CreateToolbarStrip(window);
+    CreateViewToolbars(ToolbarWindow);
+}
+
+// The saved view; a damaged number shows no view until one is picked.
+void EnterSavedView(HWND window)
+{
+    if (CurrentView >= 0 && CurrentView < kViewCount)
+        SendMessageW(window, WM_COMMAND, IDC_CONTACT_VIEW_TAB + CurrentView, 0);
 }
 
 void ReadOsMajorVersion()
@@ -165,19 +209,32 @@ bool OnMainCreate(HWND window)
     CreateCtlColorBrushes();
     MainWindow = window;
     MainMenuBar = CreateMainMenuBar(window);
+    CreateAllViewControls(window);
+    CreateToolbarWindow(window);
 
     ActivateInfo = SHACTIVATEINFO();
     ActivateInfo.cbSize = sizeof(ActivateInfo);
-    TakeSearchFieldLetters();
+    TakeSearchField(Settings.KeypadSearchField, &KeypadSearchField, KeypadFieldCombo);
+    TakeSearchField(Settings.ContactSearchField, &ContactSearchField, ContactSearchFieldCombo);
+    SetStartingViewState();
     SetTodayAsCurrentDate();
     InputMethodList.count = 1;
+    HideLaterLists();
     CreateAppFonts();
+    SetViewControlsFont(window, AppFonts.normal);
+    ContactSubView = 'S';
+    IndexTab = kIndexTabAll;
+    ContactCardPanel = 0;
     ReadOsMajorVersion();
+    for (BYTE& stale : ViewStale)
+        stale = 1;
+    SetLatinInput(IndexBarButtons[0]);
     AssigneeOid = 0;
     SetupContactListColumns();
     MarkContactsDatabaseSeen();
     MarkAppointmentsDatabaseSeen();
     MarkTasksDatabaseSeen();
     StartTimers(window);
+    EnterSavedView(window);
     return true;
 }

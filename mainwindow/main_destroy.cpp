@@ -4,13 +4,18 @@
 #include "core/settings_file.h"
 #include "mainwindow/state.h"
 
+#include <initializer_list>
+
 namespace {
 
-void DestroyToolbarImages()
+// Each once: the lists that show them share them and leave them alone.
+void DestroyImageLists()
 {
-    if (ToolbarImageList)
-        ImageList_Destroy(ToolbarImageList);
-    ToolbarImageList = nullptr;
+    for (HIMAGELIST* images : {&ToolbarImageList, &TaskRowImages, &PickListImages, &TaskSortImages}) {
+        if (*images)
+            ImageList_Destroy(*images);
+        *images = nullptr;
+    }
 }
 
 void UnmountDiaryVolume()
@@ -46,7 +51,7 @@ void DeleteCtlColorBrushes()
 
 void ReleaseMainWindowState(HWND window)
 {
-    DestroyToolbarImages();
+    DestroyImageLists();
     CloseOutlookDatabases();
     UnmountDiaryVolume();
     SaveSettings();

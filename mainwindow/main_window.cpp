@@ -1,14 +1,24 @@
 #include "mainwindow/main_window.h"
 
+#include "mainwindow/button_faces.h"
+#include "mainwindow/control_commands.h"
+#include "mainwindow/edit_colours.h"
 #include "mainwindow/main_create.h"
 #include "mainwindow/main_destroy.h"
+#include "mainwindow/menu_commands.h"
 #include "mainwindow/state.h"
+#include "mainwindow/view_layouts.h"
+#include "mainwindow/view_switch.h"
+#include "mainwindow/view_utils.h"
+#include "resources/resource.h"
 
 namespace {
 
 constexpr COLORREF kTitleBand = RGB(16, 44, 99);
 constexpr RECT kTitleBandRect = {0, 0, 240, 17};
 constexpr RECT kViewAreaRect = {2, 33, 238, 140};
+// The input panel's record as the device has it.
+constexpr DWORD kSipInfoSize = 48;
 
 void FillRectWith(HDC dc, const RECT& rect, COLORREF colour)
 {
@@ -17,14 +27,36 @@ void FillRectWith(HDC dc, const RECT& rect, COLORREF colour)
     DeleteObject(brush);
 }
 
+bool InputPanelUp()
+{
+    SIPINFO info = {};
+    info.cbSize = kSipInfoSize;
+    return SipGetInfo(&info) && (info.fdwFlags & SIPF_ON);
+}
+
+// The contact view in its list layout follows the input panel: with the
+// panel up the search box takes the focus, else the list does.
+void LayOutContactViewForPanel()
+{
+    if (InputPanelUp()) {
+        LayOutContactView(true);
+        if (ContactSearchBox)
+            SetFocus(ContactSearchBox);
+        return;
+    }
+    LayOutContactView(false);
+    if (!SamsungImeFlag && !SamsungSipFlag && ContactList)
+        SetFocus(ContactList);
+}
+
 void OnMainPaint(HWND window)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     FillRectWith(dc, kTitleBandRect, kTitleBand);
-    // The contact view lays its controls out by the input panel here; that
-    // comes with the view controls.
-    if (CurrentView != kContactView)
+    if (CurrentView == kContactView && AllListLayouts())
+        LayOutContactViewForPanel();
+    else
         FillRectWith(dc, kViewAreaRect, RGB(255, 255, 255));
     EndPaint(window, &paint);
 }
@@ -34,6 +66,15 @@ void OnMainSettingChange(HWND window, WPARAM wParam, LPARAM lParam)
     if (wParam == SPI_SETSIPINFO)
         InvalidateRect(window, nullptr, TRUE);
     SHHandleWMSettingChange(window, wParam, lParam, &ActivateInfo);
+}
+
+bool OnMainCommand(HWND window, UINT id, UINT code)
+{
+    if (IsViewCommand(id)) {
+        SwitchView(static_cast<int>(id - IDC_CONTACT_VIEW_TAB));
+        return true;
+    }
+    return RunMenuCommand(window, id) || RunControlCommand(window, id, code);
 }
 
 }  // namespace
@@ -58,6 +99,16 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam
         OnMainPaint(window);
         DefWindowProcW(window, msg, wParam, lParam);
         return 0;
+    case WM_COMMAND:
+        if (OnMainCommand(window, LOWORD(wParam), HIWORD(wParam)))
+            return 0;
+        break;
+    case WM_DRAWITEM:
+        OnMainDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_CTLCOLOREDIT:
+        return reinterpret_cast<LRESULT>(
+            OnMainCtlColorEdit(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     }
     return DefWindowProcW(window, msg, wParam, lParam);
 }

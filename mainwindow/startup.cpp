@@ -2,11 +2,13 @@
 
 #include "mainwindow/main_window.h"
 #include "mainwindow/state.h"
+#include "mainwindow/toolbar_window.h"
 #include "resources/resource.h"
 
 namespace {
 
 constexpr COLORREF kMainBackground = RGB(99, 125, 165);
+constexpr COLORREF kToolbarBackground = RGB(168, 190, 224);
 constexpr int kMenuBarHeight = 26;
 
 void BringForward(HWND running)
@@ -27,6 +29,18 @@ void ShrinkAboveMenuBar(HWND window)
     InvalidateRect(window, nullptr, TRUE);
 }
 
+void RegisterProgramClass(HINSTANCE instance, LPCWSTR name, UINT style, WNDPROC proc, COLORREF background)
+{
+    WNDCLASSW wc = {};
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUILLON));
+    wc.hbrBackground = CreateSolidBrush(background);
+    wc.lpszClassName = name;
+    RegisterClassW(&wc);
+}
+
 }  // namespace
 
 HWND FindRunningCopy(LPCWSTR className, LPCWSTR title)
@@ -34,16 +48,12 @@ HWND FindRunningCopy(LPCWSTR className, LPCWSTR title)
     return FindWindowW(className, title);
 }
 
+// The month grid's class "CalWindow" joins these with the month grid.
 void RegisterWindowClasses(HINSTANCE instance, LPCWSTR mainClassName)
 {
-    WNDCLASSW main = {};
-    main.style = CS_HREDRAW | CS_VREDRAW;
-    main.lpfnWndProc = MainWndProc;
-    main.hInstance = instance;
-    main.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUILLON));
-    main.hbrBackground = CreateSolidBrush(kMainBackground);
-    main.lpszClassName = mainClassName;
-    RegisterClassW(&main);
+    RegisterProgramClass(instance, mainClassName, CS_HREDRAW | CS_VREDRAW, MainWndProc, kMainBackground);
+    RegisterProgramClass(instance, kToolbarClassName, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, ToolbarWndProc,
+                         kToolbarBackground);
 }
 
 bool InitInstance(HINSTANCE instance, int showCommand)

@@ -23,3 +23,4 @@
 #include "platform/ime/ime.h"
 #include "platform/richink/richink.h"
 #include "platform/outlook/poom.h"
+#include "platform/host_interfaces.h"

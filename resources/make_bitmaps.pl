@@ -4,9 +4,16 @@
 #   ok.bmp       bitmap 122, the 50 x 20 face of the "확인" button
 #   cancel.bmp   bitmap 372, the 50 x 20 face of the "취소" button (at the end)
 #   quillon.ico  icon 101, 32 x 32 and 16 x 16
+#   faces/N.bmp  the faces of the main window's buttons and the strips of its
+#                small image lists (bitmaps/Faces.pm), with faces.rc naming
+#                them for the resource script and faces.h for the code
 # The pictures are drawn here as text, one character per pixel.
 use strict;
 use warnings;
+use FindBin;
+use lib "$FindBin::Bin/bitmaps";
+
+use Faces;
 
 my $out = shift or die "usage: make_bitmaps.pl OUTPUT_DIR\n";
 -d $out or mkdir $out or die "cannot make $out: $!\n";
@@ -275,9 +282,32 @@ sub write_icon {
     close $f;
 }
 
+sub write_faces {
+    my ($dir) = @_;
+    -d "$dir/faces" or mkdir "$dir/faces" or die "cannot make $dir/faces: $!\n";
+    my @faces = sort { $a->[0] <=> $b->[0] } (Faces::all(), Faces::image_strips());
+    my (%number, %name);
+    for my $face (@faces) {
+        my ($number, $name, $picture) = @$face;
+        die "bitmap $number drawn twice\n" if $number{$number}++;
+        die "name $name given twice\n" if $name{$name}++;
+        write_bmp("$dir/faces/$number.bmp", $picture->width, $picture->height, $picture->pixels);
+    }
+    my $generated = 'Written by make_bitmaps.pl; change the pictures there.';
+    open my $rc, '>:raw', "$dir/faces.rc" or die "cannot write $dir/faces.rc: $!\n";
+    print $rc "// $generated\n";
+    printf $rc "%-4d BITMAP \"resources/faces/%d.bmp\"\n", $_->[0], $_->[0] for @faces;
+    close $rc;
+    open my $h, '>:raw', "$dir/faces.h" or die "cannot write $dir/faces.h: $!\n";
+    print $h "// The bitmaps of the main window's button faces and image lists.\n// $generated\n#pragma once\n\n";
+    printf $h "#define IDB_%-28s %d  // %d x %d\n", $_->[1], $_->[0], $_->[2]->width, $_->[2]->height for @faces;
+    close $h;
+}
+
 write_bmp("$out/toolbar.bmp", toolbar_strip());
 write_bmp("$out/ok.bmp", button_face());
 write_icon("$out/quillon.ico", 32, 16);
+write_faces($out);
 
 # ---- the "취소" button of the backup dialog ------------------------------------
 # The "확인" face with its two letters wiped and "취소" drawn in their place.

@@ -37,8 +37,11 @@ quillon_dll(ceoutlook
 target_link_libraries(ceoutlook PRIVATE outlook_model ceplat ole32 oleaut32 uuid)
 
 # The stand-in item form that Display starts.
-quillon_program(PimForm ${CMAKE_CURRENT_LIST_DIR}/item_form/pim_form.cpp)
-target_link_libraries(PimForm PRIVATE ceplat)
+quillon_program(PimForm
+  ${CMAKE_CURRENT_LIST_DIR}/item_form/pim_form.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/item_form/form_request.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/item_form/item_fields.cpp)
+target_link_libraries(PimForm PRIVATE ceplat ole32 oleaut32 uuid shell32 gdi32 user32)
 
 # A benchmark of the object model (not a test):
 #   tools/device make DEV && tools/device exec DEV --seconds 900 "$PWD/build/bin/poom_bench.exe"

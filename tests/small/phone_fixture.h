@@ -6,7 +6,7 @@
 #include "platform/standins/sms_records.h"
 #include "telvo/telvo.h"
 #include "tests/shell/support.h"
-#include "tests/startup/box_watch.h"
+#include "tests/support/box_watch.h"
 
 #include <cstdint>
 #include <string>

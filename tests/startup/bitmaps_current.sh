@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# The committed bitmaps of the main program are what make_bitmaps.pl draws.
+# The committed bitmaps of the main program, and the resource lines and ids
+# that name its faces, are what make_bitmaps.pl draws.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 perl "$root/resources/make_bitmaps.pl" "$out"
 status=0
-for file in toolbar.bmp ok.bmp quillon.ico; do
+for file in toolbar.bmp ok.bmp quillon.ico faces.rc faces.h; do
   if ! cmp -s "$out/$file" "$root/resources/$file"; then
     echo "resources/$file differs from what make_bitmaps.pl draws; run: perl resources/make_bitmaps.pl resources"
     status=1
   fi
 done
+if ! diff -r -q "$out/faces" "$root/resources/faces"; then
+  echo "resources/faces differs from what make_bitmaps.pl draws; run: perl resources/make_bitmaps.pl resources"
+  status=1
+fi
 exit $status

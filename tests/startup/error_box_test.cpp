@@ -1,7 +1,7 @@
 // The error box names the last error, the source line and the source unit.
 #include "core/error_box.h"
 
-#include "tests/startup/box_watch.h"
+#include "tests/support/box_watch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // One level of the program tree: folders and ".exe" files, sorted.
 #include "core/folder_tree.h"
 
-#include "tests/startup/box_watch.h"
+#include "tests/support/box_watch.h"
 #include "tests/support/testkit.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "core/settings_file.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/state.h"
-#include "tests/startup/box_watch.h"
+#include "tests/support/box_watch.h"
 #include "tests/startup/settings_fixture.h"
 #include "tests/support/testkit.h"
 
@@ -16,20 +16,6 @@
 namespace {
 
 constexpr wchar_t kSettingsFile[] = L"\\Windows\\Quillon.ini";
-
-// Takes the quit message the destruction posted; true when there was one.
-bool TakeQuitMessage()
-{
-    MSG msg;
-    bool quit = false;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT)
-            quit = true;
-        else
-            DispatchMessageW(&msg);
-    }
-    return quit;
-}
 
 std::string SettingsText()
 {
@@ -55,7 +41,7 @@ protected:
     {
         if (MainWindow)
             DestroyWindow(MainWindow);
-        TakeQuitMessage();
+        testkit::TakeQuitMessage();
         UnregisterClassW(L"QUILLON", GetModuleHandleW(nullptr));
         SettingsFilePath[0] = L'\0';
         RemoveDirectoryW(L"\\pim.vol");
@@ -109,7 +95,7 @@ TEST_F(MainWindowTest, CreationMakesTheRunsStateAndDestructionUndoesIt)
     EXPECT_EQ(rect.bottom, 294);
 
     DestroyWindow(MainWindow);
-    EXPECT_TRUE(TakeQuitMessage());
+    EXPECT_TRUE(testkit::TakeQuitMessage());
     EXPECT_EQ(MainWindow, nullptr);
     EXPECT_EQ(MainMenuBar, nullptr);
     EXPECT_EQ(OutlookApp, nullptr);
@@ -120,6 +106,76 @@ TEST_F(MainWindowTest, CreationMakesTheRunsStateAndDestructionUndoesIt)
     std::string saved = record;
     saved.replace(FieldOffset(4), 2, " 0");
     EXPECT_EQ(SettingsText(), saved);
+}
+
+COLORREF ClientPixel(int x, int y)
+{
+    POINT at = {x, y};
+    ClientToScreen(MainWindow, &at);
+    return testkit::ScreenPixel(at.x, at.y);
+}
+
+// Counts the background erases of the main window.
+int g_erases = 0;
+WNDPROC g_mainProc = nullptr;
+LRESULT CALLBACK CountErases(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_ERASEBKGND)
+        ++g_erases;
+    return CallWindowProcW(g_mainProc, window, msg, wParam, lParam);
+}
+
+TEST_F(MainWindowTest, TheInputPanelChangeRepaintsTheWholeWindowWithItsBackground)
+{
+    ASSERT_TRUE(InitInstance(GetModuleHandleW(nullptr), SW_SHOW));
+    g_mainProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(MainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountErases)));
+    const struct {
+        WPARAM setting;
+        bool repainted;
+    } cases[] = {{SPI_SETSIPINFO, true}, {0, false}, {SPI_SETCURRENTIM, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "setting " << c.setting);
+        UpdateWindow(MainWindow);
+        testkit::PumpPending();
+        SendMessageW(MainWindow, WM_SETTINGCHANGE, c.setting, 0);
+        RECT update = {};
+        EXPECT_EQ(GetUpdateRect(MainWindow, &update, FALSE) != FALSE, c.repainted);
+        if (c.repainted) {
+            RECT client = testkit::ClientRectOf(MainWindow);
+            EXPECT_TRUE(EqualRect(&update, &client));
+        }
+        g_erases = 0;
+        UpdateWindow(MainWindow);
+        EXPECT_EQ(g_erases, c.repainted ? 1 : 0) << "the background is erased";
+    }
+    SetWindowLongPtrW(MainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_mainProc));
+}
+
+TEST_F(MainWindowTest, ThePaintFillsTheViewAreaWhiteButInTheContactListsLayout)
+{
+    ASSERT_TRUE(InitInstance(GetModuleHandleW(nullptr), SW_SHOW));
+    for (HWND child = GetWindow(MainWindow, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        ShowWindow(child, SW_HIDE);
+    const struct {
+        int view;
+        char taskMode;
+        COLORREF area;
+    } cases[] = {{0, 'M', RGB(99, 125, 165)}, {4, 'M', RGB(255, 255, 255)}, {0, 'V', RGB(255, 255, 255)},
+                 {7, 'M', RGB(255, 255, 255)}, {0, 'L', RGB(255, 255, 255)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "view " << c.view << ", task layout " << c.taskMode);
+        CurrentView = c.view;
+        DetailMode[kTaskDetail] = c.taskMode;
+        InvalidateRect(MainWindow, nullptr, TRUE);
+        UpdateWindow(MainWindow);
+        testkit::PumpPending();
+        EXPECT_EQ(ClientPixel(100, 60), c.area);
+        EXPECT_EQ(ClientPixel(237, 139), c.area);
+        EXPECT_EQ(ClientPixel(100, 8), RGB(16, 44, 99)) << "the title band";
+        EXPECT_EQ(ClientPixel(100, 150), RGB(99, 125, 165)) << "below the view area";
+    }
+    DetailMode[kTaskDetail] = 'M';
 }
 
 // Points the Pocket Outlook class at a library that is not there, for as
@@ -155,7 +211,7 @@ TEST_F(MainWindowTest, AFailedStartUndoesOnlyWhatItMadeAndSavesNothing)
         EXPECT_TRUE(box.seen);
         EXPECT_EQ(box.caption.rfind(L"An -", 0), 0u) << testing::PrintToString(box.caption);
     }
-    TakeQuitMessage();
+    testkit::TakeQuitMessage();
     EXPECT_EQ(MainWindow, nullptr);
     EXPECT_EQ(OutlookApp, nullptr);
     EXPECT_FALSE(DiaryVolumeMounted) << "the volume mounted before the failure is unmounted";
@@ -169,7 +225,7 @@ TEST_F(MainWindowTest, AFailedStartUndoesOnlyWhatItMadeAndSavesNothing)
     boxwatch::SeenBox box = boxwatch::Disarm();
     EXPECT_TRUE(box.seen);
     EXPECT_NE(box.text.find(L"File=.\\main_create"), std::wstring::npos);
-    TakeQuitMessage();
+    testkit::TakeQuitMessage();
     EXPECT_EQ(MainWindow, nullptr);
     EXPECT_EQ(FindRunningCopy(L"QUILLON", L"다이어리"), nullptr);
     EXPECT_EQ(OutlookApp, nullptr);

@@ -65,8 +65,8 @@ TEST(Resources, Menu102HasTheFileAndHelpPopups)
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(GetMenuItemCount(menu), 2);
     const std::vector<std::vector<Item>> expected = {
-        {{IDM_BACKUP, L"다이어리 자료백업"}, {IDM_RESTORE, L"다이어리 자료복원"}, {0, L""}, {IDM_PREFERENCES, L"환경설정"},
-         {0, L""}, {IDM_EXIT, L"종료"}},
+        {{IDM_BACKUP, L"다이어리 자료백업"}, {IDM_RESTORE, L"다이어리 자료복원"}, {IDM_CONTACT_IMPORT, L"연락처 가져오기"},
+         {0, L""}, {IDM_PREFERENCES, L"환경설정"}, {0, L""}, {IDM_EXIT, L"종료"}},
         {{IDM_ABOUT, L"Vestamor 다이어리 정보"}},
     };
     for (int p = 0; p < 2; ++p) {

@@ -31,4 +31,17 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     }
 }
 
+bool TakeQuitMessage()
+{
+    MSG msg;
+    bool quit = false;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT)
+            quit = true;
+        else
+            DispatchMessageW(&msg);
+    }
+    return quit;
+}
+
 }  // namespace testkit

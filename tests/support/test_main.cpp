@@ -10,12 +10,23 @@ class PlatformReset : public testing::EmptyTestEventListener {
     void OnTestEnd(const testing::TestInfo&) override { CeResetForTests(); }
 };
 
+PlatformReset* g_reset = nullptr;
+
 }  // namespace
+
+void testkit::KeepPlatformBetweenCases()
+{
+    if (!g_reset)
+        return;
+    delete testing::UnitTest::GetInstance()->listeners().Release(g_reset);
+    g_reset = nullptr;
+}
 
 int wmain(int argc, wchar_t** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    testing::UnitTest::GetInstance()->listeners().Append(new PlatformReset);
+    g_reset = new PlatformReset;
+    testing::UnitTest::GetInstance()->listeners().Append(g_reset);
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&icc);
     return RUN_ALL_TESTS();

@@ -73,6 +73,9 @@ void PumpPending();
 void PumpFor(DWORD ms);
 // Pumps until the condition holds or the time is up; returns the condition.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+// Dispatches what is pending and takes the quit message a destroyed main
+// window posted; true when there was one.
+bool TakeQuitMessage();
 
 // ---- screen --------------------------------------------------------------
 
@@ -114,6 +117,13 @@ bool SavePng(const Image& image, const std::wstring& path);
 std::vector<uint8_t> EncodePng(const Image& image);
 // Saves a capture into the test run's folder as <name>.png; returns the path.
 std::wstring SaveScreenshot(const Image& image, const std::wstring& name);
+
+// ---- platform ----------------------------------------------------------------
+
+// The platform is reset after every case, so that each starts as a fresh
+// process would; an executable whose cases share one started main window
+// calls this first, and the platform then stays as the window left it.
+void KeepPlatformBetweenCases();
 
 // ---- device ----------------------------------------------------------------
 

@@ -1,7 +1,8 @@
 # Configure and build (sourced by tools/test and tools/run).
 qb_build() {
   local root=$1 build=$2
-  if [ ! -f "$build/CMakeCache.txt" ]; then
+  # A configure that failed leaves a cache but no build files: configure again.
+  if [ ! -f "$build/CMakeCache.txt" ] || [ ! -f "$build/build.ninja" ]; then
     echo "build: configuring $build"
     cmake -S "$root" -B "$build" -G Ninja \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw64.cmake" >"$build/configure.log" 2>&1 \

@@ -4,6 +4,7 @@
 #   D            the device's own namespace, mapped as drive D: of the prefix
 #   D.ini        the device profile (OEM text, CE version, power, memory, cards, screen)
 #   D.log        the device's debug log (what the system prints, the platform records)
+#   D.clock      the device clock's offset from this machine's (see qw_clock_start)
 #   D.prefix/    the Wine prefix copy of this run
 #   D-screens/   screenshots taken by tools/run
 
@@ -59,8 +60,11 @@ qw_prefix_copy() {
   rm -rf "$dest"
   mkdir -p "$dest"
   cp -al "$QW_TEMPLATE/drive_c" "$dest/drive_c"
-  cp "$QW_TEMPLATE"/*.reg "$QW_TEMPLATE/.update-timestamp" "$dest/"
+  cp "$QW_TEMPLATE"/*.reg "$dest/"
   cp -a "$QW_TEMPLATE/dosdevices" "$dest/dosdevices"
+  # The template is up to date; under a posed clock Wine would take the
+  # shifted file times for a newer Wine and rebuild the prefix.
+  echo disable >"$dest/.update-timestamp"
 }
 
 # qw_map_device PREFIX DEVICE: the device folder becomes drive D:.
@@ -99,6 +103,11 @@ qw_server_start() {
   WINEPREFIX="$1" wineserver -p >/dev/null 2>&1 </dev/null
 }
 
+# qw_server_join PREFIX: the server of a device that may already run one.
+qw_server_join() {
+  WINEPREFIX="$1" wineserver -p5 >/dev/null 2>&1 </dev/null || true
+}
+
 qw_server_stop() {
   WINEPREFIX="$1" timeout 20 wineserver -k >/dev/null 2>&1 </dev/null
   WINEPREFIX="$1" timeout 20 wineserver -w >/dev/null 2>&1 </dev/null || true
@@ -108,32 +117,77 @@ qw_server_stop() {
 qw_device_env() {
   local device=$1 prefix=$2
   QW_DEVICE=$(readlink -f "$device")
-  export WINEPREFIX="$prefix"
+  export WINEPREFIX; WINEPREFIX=$(readlink -f "$prefix")
   export WINEPATH='D:\Windows'
   export QUILLON_DEVICE_PROFILE; QUILLON_DEVICE_PROFILE=$(qw_winpath "$device.ini")
   export QUILLON_DEVICE_LOG;     QUILLON_DEVICE_LOG=$(qw_winpath "$device.log")
+  qw_clock_start "$device"
+}
+
+# qw_profile_value DEVICE SECTION KEY: a value of the device's profile.
+qw_profile_value() {
+  awk -v section="[$2]" -v key="$3" '
+    { sub(/\r$/, "") }
+    /^\[/ { inside = ($0 == section); next }
+    inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
+  ' "$1.ini" 2>/dev/null
+}
+
+# The device's clock and time zone, for every device process (not for the
+# wineserver, which keeps this machine's time: it only times its waits).
+#   D.clock  the device clock's offset from this machine's clock, "+N" or "-N"
+#            seconds. Every device process reads it afresh at each time call,
+#            so a test moves the clock of all of them at once
+#            (tests/support/device_clock.h). "+0" unless posed.
+# The zone is the profile's [Clock] Zone (a tz name; Asia/Seoul when absent)
+# or QUILLON_DEVICE_ZONE. The profile's [Clock] Time or QUILLON_DEVICE_TIME
+# ("YYYY-MM-DD HH:MM:SS", the device's local time) poses the clock whenever
+# the device starts. Sets QW_CLOCK_ENV, the environment of a device process.
+QW_FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1
+QW_DEFAULT_ZONE=Asia/Seoul
+qw_clock_start() {
+  local device=$1 zone posed target
+  zone=${QUILLON_DEVICE_ZONE:-$(qw_profile_value "$device" Clock Zone)}
+  zone=${zone:-$QW_DEFAULT_ZONE}
+  [ -f "/usr/share/zoneinfo/$zone" ] || qw_die "unknown time zone '$zone' (profile $device.ini)"
+  [ -f "$QW_FAKETIME_LIB" ] || qw_die "no $QW_FAKETIME_LIB (tools/setup installs faketime)"
+  posed=${QUILLON_DEVICE_TIME:-$(qw_profile_value "$device" Clock Time)}
+  if [ -n "$posed" ]; then
+    target=$(TZ="$zone" date -d "$posed" +%s 2>/dev/null) || qw_die "device time '$posed' is not a date"
+    printf '%+d\n' $(( target - $(date +%s) )) >"$device.clock.new" && mv -f "$device.clock.new" "$device.clock"
+  elif [ ! -f "$device.clock" ]; then
+    echo "+0" >"$device.clock"
+  fi
+  # No shared state between the clock library's processes: a killed process
+  # would leave it behind in /dev/shm.
+  QW_CLOCK_ENV=(TZ="$zone" LD_PRELOAD="$QW_FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$(readlink -f "$device.clock")"
+                FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 FAKETIME_SHARED="/quillon-none /quillon-none")
+  export QUILLON_DEVICE_CLOCK; QUILLON_DEVICE_CLOCK=$(qw_winpath "$device.clock")
 }
 
 # qw_device_exec SECONDS PROGRAM ARGS...: runs a program with its current
-# directory on the device drive (the device folder's root), under a time limit.
+# directory on the device drive (the device folder's root), under a time
+# limit, on the device's clock.
 qw_device_exec() {
   local seconds=$1; shift
-  (cd "$QW_DEVICE" && exec timeout -k 5 "$seconds" wine "$@")
+  (cd "$QW_DEVICE" && exec timeout -k 5 "$seconds" env "${QW_CLOCK_ENV[@]}" wine "$@")
 }
 
-# qw_make_device DEVICE PROFILE: a fresh device folder with the deliverables
-# installed, its profile beside it, and a prefix copy that maps it as D:.
+# qw_make_device DEVICE PROFILE [LIST...]: a fresh device folder with the
+# files of the lists (tools/lib/, the platform's and the package's by
+# default) installed, its profile beside it, and a prefix copy that maps it
+# as D:.
 qw_make_device() {
-  local device=$1 profile=$2
+  local device=$1 profile=$2; shift 2
   local profile_file="$QUILLON_ROOT/tools/lib/profiles/$profile.ini"
   [ -f "$profile_file" ] || qw_die "no device profile '$profile' ($profile_file)"
   rm -rf "$device" "$device.prefix" "$device-screens"
-  rm -f "$device.log"
+  rm -f "$device.log" "$device.clock"
   mkdir -p "$device/Windows/시작 메뉴/프로그램" "$device/My Documents/서식 파일" \
            "$device/Program Files/Quillon" "$device/Storage Card" "$device/File Store" "$device/Temp"
   cp "$profile_file" "$device.ini"
   : >"$device.log"
-  qw_install_files "$device"
+  qw_install_files "$device" "$@"
   qw_ensure_template
   qw_prefix_copy "$device.prefix"
   qw_map_device "$device.prefix" "$device"
@@ -141,16 +195,30 @@ qw_make_device() {
   qw_install_registry "$device.prefix"
 }
 
-# qw_install_files DEVICE: the deliverables and stand-ins in their device folders.
+QW_PLATFORM_LIST=device-platform.txt
+QW_PACKAGE_LIST=device-install.txt
+# The phone's own software, on devices whose profile has the nate phone.
+QW_NATE_LIST=device-install-nate.txt
+
+# qw_install_files DEVICE [LIST...]: the files of the lists (tools/lib/; the
+# platform's and the package's by default) in their device folders.
 qw_install_files() {
-  local device=$1 file dir
-  while read -r file dir; do
-    case "$file" in ''|'#'*) continue ;; esac
-    [ -f "$QUILLON_BUILD/bin/$file" ] || qw_die "the build has no $file (tools/lib/device-install.txt)"
-    mkdir -p "$device/$dir"
-    rm -f "$device/$dir/$file"
-    cp -l "$QUILLON_BUILD/bin/$file" "$device/$dir/" 2>/dev/null || cp "$QUILLON_BUILD/bin/$file" "$device/$dir/"
-  done < <(qw_device_install_lines "$device")
+  local device=$1 list file dir; shift
+  local lists=("$@")
+  if [ ${#lists[@]} -eq 0 ]; then
+    lists=("$QW_PLATFORM_LIST")
+    qw_device_has_nate_phone "$device" && lists+=("$QW_NATE_LIST")
+    lists+=("$QW_PACKAGE_LIST")
+  fi
+  for list in "${lists[@]}"; do
+    while read -r file dir; do
+      case "$file" in ''|'#'*) continue ;; esac
+      [ -f "$QUILLON_BUILD/bin/$file" ] || qw_die "the build has no $file (tools/lib/$list)"
+      mkdir -p "$device/$dir"
+      rm -f "$device/$dir/$file"
+      cp -l "$QUILLON_BUILD/bin/$file" "$device/$dir/" 2>/dev/null || cp "$QUILLON_BUILD/bin/$file" "$device/$dir/"
+    done < <(sed 's/[[:space:]]\+/ /' "$QUILLON_ROOT/tools/lib/$list")
+  done
 }
 
 # The screen size "WxH" of a device's profile.
@@ -172,10 +240,7 @@ qw_install_registry() {
 REG
 }
 
-# The lines of device-install.txt, and on a device with the nate phone
-# ([Phone] App=nate) those of device-install-nate.txt: the phone's own files.
-qw_device_install_lines() {
-  local lists=("$QUILLON_ROOT/tools/lib/device-install.txt")
-  grep -q '^App=nate' "$1.ini" 2>/dev/null && lists+=("$QUILLON_ROOT/tools/lib/device-install-nate.txt")
-  sed 's/[[:space:]]\+/ /' "${lists[@]}"
+# Whether a device's profile has the nate phone ([Phone] App=nate).
+qw_device_has_nate_phone() {
+  grep -q '^App=nate' "$1.ini" 2>/dev/null
 }

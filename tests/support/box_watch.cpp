@@ -1,4 +1,4 @@
-#include "tests/startup/box_watch.h"
+#include "tests/support/box_watch.h"
 
 namespace boxwatch {
 
@@ -6,6 +6,7 @@ namespace {
 
 constexpr UINT kPollMs = 50;
 UINT_PTR armedTimer = 0;
+int armedAnswer = IDOK;
 SeenBox lastSeen;
 
 bool IsDialogClass(HWND window)
@@ -59,14 +60,15 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD)
     if (!box || lastSeen.seen)
         return;
     lastSeen = ReadBox(box);
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(armedAnswer), 0);
 }
 
 }  // namespace
 
-void ArmForThisThread()
+void ArmForThisThread(int answer)
 {
     lastSeen = SeenBox();
+    armedAnswer = answer;
     armedTimer = SetTimer(nullptr, 0, kPollMs, AnswerBox);
 }
 

@@ -15,9 +15,10 @@ struct SeenBox {
 };
 
 // Arms a thread timer that answers the next message box of this thread with
-// OK and records it; call before the code that shows the box. Disarm reads
-// what was seen and stops the timer.
-void ArmForThisThread();
+// the button given (IDOK, IDYES, IDNO, IDCANCEL) and records its caption and
+// text; call before the code that shows the box. Disarm reads what was seen
+// and stops the timer.
+void ArmForThisThread(int answer = IDOK);
 SeenBox Disarm();
 
 // The first top-level dialog-class window of the process, or null.

@@ -1,0 +1,3 @@
+#include "mainwindow/hooks.h"
+
+MainWindowHooks Hooks = {};

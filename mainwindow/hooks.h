@@ -1,0 +1,65 @@
+// What the main window's view switch and commands call of the parts that
+// fill the lists, open the menus, dialogs and sheets, and back up and
+// restore. Each hook is set by that part at start-up; until then it is
+// null and skipped, so the call site does the rest of its work alone.
+#pragma once
+
+#include "platform/ce.h"
+
+struct MainWindowHooks {
+    // ---- contact lists and filters --------------------------------------------
+    void (*FilterContactsByInitial)();
+    void (*FilterContactsByKeypad)();
+    void (*FilterContactsByCompany)();
+    void (*FilterContactsByGroup)();
+    void (*FillCompanyPickList)();
+    void (*FillGroupPickList)();
+
+    // ---- month schedule ---------------------------------------------------------
+    // Empties the month schedule's cache key, so that its next load reads
+    // Pocket Outlook again.
+    void (*ForgetMonthSchedule)();
+    void (*LoadContactSchedule)();
+
+    // ---- anniversaries, tasks, memos ---------------------------------------------
+    void (*FillAnniversaryKindPickList)();
+    void (*LoadAnniversaryList)();
+    // The header of the selected anniversary (its year, lunar date and age).
+    void (*ShowAnniversaryHeader)();
+    void (*FillTaskFilterPickList)();
+    void (*FillTaskSortPickList)();
+    void (*LoadTaskList)();
+    void (*LoadContactTaskList)();
+    void (*FillMemoCategoryPickList)();
+    void (*LoadMemoList)();
+    void (*LoadContactMemoList)();
+    // Paints a row of the task list or of the card's task panel.
+    void (*PaintTaskRow)(const DRAWITEMSTRUCT& item);
+
+    // ---- menus, dialogs and messaging ------------------------------------------------
+    // The pop-up menus of the card's task filter and sort headings.
+    void (*ShowTaskFilterMenu)(HWND owner);
+    void (*ShowTaskSortMenu)(HWND owner);
+    // The go-to-month dialog, modal, parent the main window.
+    void (*RunGoToMonthDialog)(HWND owner);
+    // The selected contact's mobile digits as the preview shows them.
+    const wchar_t* (*PreviewMobileDigits)();
+    void (*LaunchMmsComposer)();
+
+    // ---- the File menu ----------------------------------------------------------------
+    // Backup, restore (with what follows a restore) and contact import (with
+    // what follows an import).
+    void (*BackupDiaryData)();
+    void (*RestoreDiaryData)();
+    void (*RunContactImport)(HWND owner);
+    // The preferences sheet, modal, parent the main window.
+    void (*RunPreferencesSheet)(HWND owner);
+};
+
+extern MainWindowHooks Hooks;
+
+inline void RunHook(void (*hook)())
+{
+    if (hook)
+        hook();
+}
