@@ -60,7 +60,7 @@ const std::vector<DamagedCase>& DamagedFiles()
 
 TEST_F(RestoreTest, DamagedFilesAreRefusedBeforeAnythingIsDeleted)
 {
-    MakeSampleDiary(*this);
+    MakeSampleDiary();
     std::vector<std::wstring> before = DumpDiary();
     ASSERT_FALSE(ItemIds(olFolderContacts).empty());
     for (const DamagedCase& c : DamagedFiles()) {
@@ -74,7 +74,7 @@ TEST_F(RestoreTest, DamagedFilesAreRefusedBeforeAnythingIsDeleted)
 
 TEST_F(RestoreTest, AnEmptyDiaryRestoresToEmptyStoresAndOneCounterRecord)
 {
-    MakeSampleDiary(*this);
+    MakeSampleDiary();
     ASSERT_TRUE(Restore(Head(1) + kCounterRecord));
     EXPECT_EQ(BackupJob.position, 2 * 11u - 10u);
     EXPECT_TRUE(ItemIds(olFolderContacts).empty());
@@ -107,7 +107,7 @@ std::wstring TextOf(IAppointment* item, HRESULT (STDMETHODCALLTYPE IAppointment:
 
 TEST_F(RestoreTest, ExceptionsComeBackChangedOrDeleted)
 {
-    MakeSampleDiary(*this);
+    MakeSampleDiary();
     ASSERT_TRUE(Restore(BackUp()));
     ComRef<IAppointment> series;
     for (CEOID oid : ItemIds(olFolderCalendar)) {

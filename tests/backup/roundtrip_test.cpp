@@ -17,7 +17,7 @@ using RoundTripTest = DiaryTest;
 
 TEST_F(RoundTripTest, OnTheSameDevice)
 {
-    MakeSampleDiary(*this);
+    MakeSampleDiary();
     Bytes a = BackUp();
     ASSERT_TRUE(Restore(a));
     EXPECT_EQ(BackupJob.failures, 0u);
@@ -35,7 +35,7 @@ std::set<std::string> ContactIds(const Bytes& file)
 
 TEST_F(RoundTripTest, OnAFreshDeviceWhoseNewIdsMeetOldOnes)
 {
-    MakeSampleDiary(*this);
+    MakeSampleDiary();
     Bytes a = BackUp();
     FreshDevice();
     ASSERT_TRUE(Restore(a));
@@ -51,7 +51,7 @@ TEST_F(RoundTripTest, OnAFreshDeviceWhoseNewIdsMeetOldOnes)
 
 TEST_F(RoundTripTest, TheSameFileRestoredAgainAfterAFailureGivesTheWholeDiary)
 {
-    SampleDiary diary = MakeSampleDiary(*this);
+    SampleDiary diary = MakeSampleDiary();
     Bytes a = BackUp();
     uint32_t records = BackupJob.recordsWritten;
     uint32_t ownRows = 0;
@@ -77,7 +77,7 @@ TEST_F(RoundTripTest, TheSameFileRestoredAgainAfterAFailureGivesTheWholeDiary)
 
 TEST_F(RoundTripTest, HolidaysShortcutsAndTheFormStateAreLeftAlone)
 {
-    MakeSampleDiary(*this);
+    MakeSampleDiary();
     InsertShortcutRecord(1, L"\\Windows\\calc.exe");
     Bytes a = BackUp();
     std::vector<std::wstring> holidays = DumpDatabase(L"QuillonRest");

@@ -64,7 +64,7 @@ CEOID MakeWeeklyMeeting()
 
 }  // namespace
 
-SampleDiary MakeSampleDiary(DiaryTest&)
+SampleDiary MakeSampleDiary()
 {
     SampleDiary diary;
     // Made in this order, filed as A1, A2, Z1, Z2, Z3.

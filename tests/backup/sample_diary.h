@@ -19,7 +19,7 @@ struct SampleDiary {
 // mirror; tasks, one recurring; links (one to no contact, one to an item
 // not in the diary), memos with and without a contact, an anniversary with
 // its text, a Notes file link and the counters.
-SampleDiary MakeSampleDiary(DiaryTest& test);
+SampleDiary MakeSampleDiary();
 
 // Expects backup b to hold what backup a held, as a restore of a gives it:
 // the same records in the same order where only the items' object ids (and
