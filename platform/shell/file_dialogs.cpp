@@ -239,7 +239,7 @@ void BuildOpen(HWND dialog, DialogState& state, int width, int height)
     HWND list = AddControl(dialog, state, WC_LISTVIEWW, L"", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP,
                            RECT{kMargin, y, width - kMargin, listBottom}, CE_FILE_DIALOG_FILES);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-    const struct { LPCWSTR title; int width; } columns[] = {{L"이름", 108}, {L"폴더", 64}, {L"날짜", 56}};
+    const struct { LPCWSTR title; int width; } columns[] = {{L"이름", 100}, {L"폴더", 64}, {L"날짜", 60}};
     for (int i = 0; i < 3; ++i) {
         LVCOLUMNW column = {};
         column.mask = LVCF_TEXT | LVCF_WIDTH;

@@ -371,5 +371,47 @@ TEST_F(CommandsTest, TheProgressDialogBeforeOkAndMidPass)
     EXPECT_EQ(BoxTexts(), (std::vector<std::wstring>{Confirmation(kChosen), Notice(kRestoreCancelled)}));
 }
 
+std::wstring PeerCommand(const wchar_t* command, const wchar_t* file, uint32_t killAt)
+{
+    wchar_t self[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring folder = self;
+    folder = folder.substr(0, folder.rfind(L'\\'));
+    return L"\"" + folder + L"\\backup_peer.exe\" " + command + L" \"" + file + L"\" " + std::to_wstring(killAt);
+}
+
+constexpr int kKilled = 7;
+
+TEST_F(CommandsTest, ABackupKilledPartWayLeavesTheOlderFile)
+{
+    MakeSampleDiary();
+    ASSERT_TRUE(testkit::WriteFileBytes(kChosen, kOldFile));
+    EXPECT_EQ(testkit::RunProcess(PeerCommand(L"backup", kChosen, 5)), kKilled);
+    EXPECT_EQ(testkit::ReadFileBytes(kChosen), kOldFile);
+    EXPECT_EQ(testkit::RunProcess(PeerCommand(L"backup", kChosen, 0)), 0);
+    EXPECT_TRUE(ParseBackup(testkit::ReadFileBytes(kChosen)).whole) << "the next backup replaces it";
+    EXPECT_FALSE(testkit::FileExists(kWork));
+}
+
+TEST_F(CommandsTest, TheSameFileRestoredAgainAfterARestoreWasKilledGivesTheWholeDiary)
+{
+    SampleDiary diary = MakeSampleDiary();
+    Bytes a = BackUp();
+    ASSERT_TRUE(testkit::WriteFileBytes(kChosen, a));
+    uint32_t ownRows = 0;
+    for (const ParsedRecord& record : RecordsOf(ParseBackup(a)))
+        ownRows += record.kind == 1 || record.kind == 2 || record.kind == 8 ? 0 : 1;
+    // Killed inside the third contact's save.
+    uint32_t killAt = BackupJob.recordsWritten + kRestoreResetSteps + ownRows + 2;
+    EXPECT_EQ(testkit::RunProcess(PeerCommand(L"restore", kChosen, killAt)), kKilled);
+    EXPECT_LT(ItemIds(olFolderContacts).size(), diary.contacts.size());
+
+    script_.ChooseFile(kChosen);
+    script_.AnswerBoxes({IDYES});
+    Run(RestoreDiaryData);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::wstring>{Confirmation(kChosen), Notice(kRestoreDone)}));
+    ExpectSameDiary(a, BackUp());
+}
+
 }  // namespace
 }  // namespace backuptest
