@@ -62,14 +62,20 @@ bool RewriteRows(LPCWSTR database, CEPROPID key, const std::vector<FoundRow>& ro
     return opened && ok;
 }
 
+// Every unmoved row naming the old id, rewritten with the values change
+// gives it (deleted when it gives none).
+template <class Change>
+bool MoveRows(LPCWSTR database, CEPROPID key, CEOID oldOid, Change change)
+{
+    std::vector<FoundRow> rows;
+    if (oldOid == 0 || !FindRows(database, key, oldOid, &rows))
+        return true;  // no item, or no database and so no rows
+    return RewriteRows(database, key, rows, change);
+}
+
 bool MoveKey(LPCWSTR database, CEPROPID key, CEOID oldOid, CEOID newOid, bool dropWithoutContact)
 {
-    if (oldOid == 0)
-        return true;
-    std::vector<FoundRow> rows;
-    if (!FindRows(database, key, oldOid, &rows))
-        return true;  // no database, no rows
-    return RewriteRows(database, key, rows, [&](const FoundRow& row) {
+    return MoveRows(database, key, oldOid, [&](const FoundRow& row) {
         if (dropWithoutContact && row.contact == 0)
             return std::vector<CEPROPVAL>();
         return std::vector<CEPROPVAL>{I4Value(key, static_cast<int32_t>(newOid))};
@@ -100,14 +106,9 @@ bool RekeyNoteFileLinksOfContact(CEOID oldOid, CEOID newOid)
 
 bool RekeyNotesOfContact(CEOID oldOid, CEOID newOid)
 {
-    if (oldOid == 0)
-        return true;
-    std::vector<FoundRow> rows;
-    if (!FindRows(kNoteDatabase, kNoteContact, oldOid, &rows))
-        return true;
     // A memo id is taken per memo, in the memos' order, before its row is
     // rewritten.
-    return RewriteRows(kNoteDatabase, kNoteContact, rows, [&](const FoundRow&) {
+    return MoveRows(kNoteDatabase, kNoteContact, oldOid, [&](const FoundRow&) {
         return std::vector<CEPROPVAL>{I4Value(kNoteId, NextMemoId()),
                                       I4Value(kNoteContact, static_cast<int32_t>(newOid))};
     });

@@ -87,15 +87,22 @@ struct RestoreState {
 
 RestoreState* replay = nullptr;
 
+// Stores what a run of after-fields changed and lets go of it.
+template <class I>
+void SaveAfterFields(ComRef<I>& item, const wchar_t* kind, const wchar_t* what)
+{
+    if (item) {
+        HRESULT saved = item->Save();
+        if (FAILED(saved))
+            ReportFailure(kind, replay->oldOid, what, saved);
+    }
+    item.Reset();
+}
+
 void EndException()
 {
     AfterFields& after = replay->after;
-    if (after.occurrence) {
-        HRESULT saved = after.occurrence->Save();
-        if (FAILED(saved))
-            ReportFailure(L"appointment", replay->oldOid, L"exception not saved", saved);
-    }
-    after.occurrence.Reset();
+    SaveAfterFields(after.occurrence, L"appointment", L"exception not saved");
     after.exceptionPattern.Reset();
     after.exceptionSeries.Reset();
 }
@@ -103,24 +110,13 @@ void EndException()
 void EndRecipient()
 {
     AfterFields& after = replay->after;
-    if (after.recipientSeries) {
-        HRESULT saved = after.recipientSeries->Save();
-        if (FAILED(saved))
-            ReportFailure(L"appointment", replay->oldOid, L"recipient not saved", saved);
-    }
     after.recipient.Reset();
-    after.recipientSeries.Reset();
+    SaveAfterFields(after.recipientSeries, L"appointment", L"recipient not saved");
 }
 
 void EndContactExtras()
 {
-    AfterFields& after = replay->after;
-    if (after.contact) {
-        HRESULT saved = after.contact->Save();
-        if (FAILED(saved))
-            ReportFailure(L"contact", replay->oldOid, L"further properties not saved", saved);
-    }
-    after.contact.Reset();
+    SaveAfterFields(replay->after.contact, L"contact", L"further properties not saved");
 }
 
 // Whatever the fields after the last item's end left open is stored.

@@ -12,6 +12,7 @@
 #include "core/own_databases.h"
 #include "core/rich_ink_body.h"
 #include "mainwindow/diary_databases.h"
+#include "platform/outlook/client_values.h"
 
 #include <cstdio>
 #include <string>
@@ -46,28 +47,12 @@ double Now()
     return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
 }
 
-DATE DateOf(int year, int month, int day, int hour = 0, int minute = 0)
+using poomclient::Text;
+
+DATE DateOf(int year, int month, int day, int hour = 0)
 {
-    SYSTEMTIME time = {};
-    time.wYear = static_cast<WORD>(year);
-    time.wMonth = static_cast<WORD>(month);
-    time.wDay = static_cast<WORD>(day);
-    time.wHour = static_cast<WORD>(hour);
-    time.wMinute = static_cast<WORD>(minute);
-    DATE date = 0;
-    SystemTimeToVariantTime(&time, &date);
-    return date;
+    return poomclient::Date(year, month, day, hour);
 }
-
-class Text {
-public:
-    explicit Text(const std::wstring& text) : text_(SysAllocString(text.c_str())) {}
-    ~Text() { SysFreeString(text_); }
-    operator BSTR() const { return text_; }
-
-private:
-    BSTR text_;
-};
 
 std::vector<CEOID> MakeContacts()
 {

@@ -3,6 +3,7 @@
 #include "backup/backup_file.h"
 #include "backup/field_writers.h"
 #include "backup/record_shape.h"
+#include "platform/outlook/client_values.h"
 
 #include "tests/backup/backup_bytes.h"
 #include "tests/support/testkit.h"
@@ -13,18 +14,10 @@ namespace {
 
 using backuptest::Bytes;
 
+// A date and time with seconds, which the object model's dates may carry.
 DATE At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
-    SYSTEMTIME time = {};
-    time.wYear = static_cast<WORD>(year);
-    time.wMonth = static_cast<WORD>(month);
-    time.wDay = static_cast<WORD>(day);
-    time.wHour = static_cast<WORD>(hour);
-    time.wMinute = static_cast<WORD>(minute);
-    time.wSecond = static_cast<WORD>(second);
-    DATE date = 0;
-    SystemTimeToVariantTime(&time, &date);
-    return date;
+    return poomclient::Date(year, month, day, hour, minute) + second / 86400.0;
 }
 
 struct HeadCase {

@@ -68,6 +68,24 @@ bool Restore(const Bytes& file);
 CEOID SaveContact(const std::function<void(IContact*)>& fill);
 CEOID SaveAppointment(const std::function<void(IAppointment*)>& fill);
 CEOID SaveTask(const std::function<void(ITask*)>& fill);
+// A saved item by its id (empty when it is not of that kind), and an
+// item's recurrence pattern.
+template <class I>
+ComRef<I> ItemOf(CEOID oid, REFIID iid)
+{
+    ComRef<IDispatch> item;
+    OutlookApp->GetItemFromOid(static_cast<long>(oid), item.Out());
+    return ItemAs<I>(item.Get(), iid);
+}
+inline ComRef<IAppointment> AppointmentOf(CEOID oid) { return ItemOf<IAppointment>(oid, IID_IAppointment); }
+template <class I>
+ComRef<IRecurrencePattern> PatternOf(I* item)
+{
+    ComRef<IRecurrencePattern> pattern;
+    item->GetRecurrencePattern(pattern.Out());
+    return pattern;
+}
+
 // Properties of a saved contact's property form.
 void SetContactProps(CEOID contact, std::vector<CEPROPVAL> values);
 void SetContactPicture(CEOID contact, const Bytes& picture);

@@ -89,13 +89,6 @@ TEST_F(RestoreTest, AnEmptyDiaryRestoresToEmptyStoresAndOneCounterRecord)
     EXPECT_EQ(Lines(L"QuillonRest").size(), 76u);
 }
 
-ComRef<IAppointment> AppointmentOf(CEOID oid)
-{
-    ComRef<IDispatch> item;
-    OutlookApp->GetItemFromOid(static_cast<long>(oid), item.Out());
-    return ItemAs<IAppointment>(item.Get(), IID_IAppointment);
-}
-
 std::wstring TextOf(IAppointment* item, HRESULT (STDMETHODCALLTYPE IAppointment::*get)(BSTR*))
 {
     BSTR text = nullptr;
@@ -116,8 +109,7 @@ TEST_F(RestoreTest, ExceptionsComeBackChangedOrDeleted)
             series = std::move(item);
     }
     ASSERT_TRUE(series);
-    ComRef<IRecurrencePattern> pattern;
-    series->GetRecurrencePattern(pattern.Out());
+    ComRef<IRecurrencePattern> pattern = PatternOf(series.Get());
     ComRef<IAppointment> moved, gone, plain;
     ASSERT_EQ(pattern->GetOccurrence(Date(2007, 6, 15, 14, 0), moved.Out()), S_OK);
     EXPECT_EQ(TextOf(moved.Get(), &IAppointment::get_Subject), L"변경됨");
@@ -142,9 +134,7 @@ TEST_F(RestoreTest, InkAndBodiesUpToWhatAFieldHoldsComeBackWhole)
                         ContactRecord("2147483649", Field(1, 47, ink65535)) + AppointmentRecord("11", Field(2, 14, ink8001))));
     std::vector<CEOID> contacts = ItemIds(olFolderContacts);
     ASSERT_EQ(contacts.size(), 1u);
-    ComRef<IDispatch> item;
-    OutlookApp->GetItemFromOid(static_cast<long>(contacts[0]), item.Out());
-    ComRef<IContact> contact = ItemAs<IContact>(item.Get(), IID_IContact);
+    ComRef<IContact> contact = ItemOf<IContact>(contacts[0], IID_IContact);
     BYTE* ink = nullptr;
     int bytes = 0;
     contact->get_BodyInk(&ink, &bytes);
@@ -221,8 +211,7 @@ TEST_F(RestoreTest, AnExceptionWithoutItsFlagIsStillStored)
                  Field(2, 9999, "11") + changed + TaskRecord("12");
     ASSERT_TRUE(Restore(file));
     ComRef<IAppointment> series = AppointmentOf(ItemIds(olFolderCalendar).at(0));
-    ComRef<IRecurrencePattern> pattern;
-    series->GetRecurrencePattern(pattern.Out());
+    ComRef<IRecurrencePattern> pattern = PatternOf(series.Get());
     ComRef<IAppointment> moved;
     ASSERT_EQ(pattern->GetOccurrence(Date(2007, 6, 8, 13, 0), moved.Out()), S_OK);
     EXPECT_EQ(TextOf(moved.Get(), &IAppointment::get_Subject), L"moved");

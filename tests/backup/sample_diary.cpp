@@ -30,17 +30,13 @@ CEOID MakeWeeklyMeeting()
         a->put_End(Date(2007, 6, 7, 10, 0));
         BYTE ink[] = {9, 8, 7};
         a->put_BodyInk(ink, 3);
-        ComRef<IRecurrencePattern> pattern;
-        a->GetRecurrencePattern(pattern.Out());
+        ComRef<IRecurrencePattern> pattern = PatternOf(a);
         pattern->put_RecurrenceType(olRecursWeekly);
         pattern->put_DayOfWeekMask(olThursday);
         pattern->put_Occurrences(10);
     });
-    ComRef<IDispatch> item;
-    OutlookApp->GetItemFromOid(static_cast<long>(weekly), item.Out());
-    ComRef<IAppointment> series = ItemAs<IAppointment>(item.Get(), IID_IAppointment);
-    ComRef<IRecurrencePattern> pattern;
-    series->GetRecurrencePattern(pattern.Out());
+    ComRef<IAppointment> series = AppointmentOf(weekly);
+    ComRef<IRecurrencePattern> pattern = PatternOf(series.Get());
     ComRef<IAppointment> moved, gone;
     pattern->GetOccurrence(Date(2007, 6, 14, 9, 0), moved.Out());
     moved->put_Subject(Text(L"변경됨"));
@@ -103,8 +99,7 @@ SampleDiary MakeSampleDiary()
         a->put_Subject(Text(L"생일"));
         a->put_Start(Date(2008, 3, 14, 10, 0));
         a->put_End(Date(2008, 3, 14, 10, 1));
-        ComRef<IRecurrencePattern> pattern;
-        a->GetRecurrencePattern(pattern.Out());
+        ComRef<IRecurrencePattern> pattern = PatternOf(a);
         pattern->put_RecurrenceType(olRecursYearly);
         pattern->put_DayOfMonth(14);
         pattern->put_MonthOfYear(3);
@@ -126,8 +121,7 @@ SampleDiary MakeSampleDiary()
     CEOID daily = SaveTask([](ITask* t) {
         t->put_Subject(Text(L"매일"));
         t->put_StartDate(Date(2007, 6, 1));
-        ComRef<IRecurrencePattern> pattern;
-        t->GetRecurrencePattern(pattern.Out());
+        ComRef<IRecurrencePattern> pattern = PatternOf(t);
         pattern->put_RecurrenceType(olRecursDaily);
         pattern->put_Interval(2);
         pattern->put_Occurrences(5);

@@ -234,19 +234,16 @@ TEST_F(WriterTest, AnAppointmentHasRecurrenceFieldsOnlyWhenItRecurs)
         a->put_Subject(Text(L"주간회의"));
         a->put_Start(Date(2007, 6, 7, 9, 0));
         a->put_End(Date(2007, 6, 7, 10, 0));
-        ComRef<IRecurrencePattern> pattern;
-        a->GetRecurrencePattern(pattern.Out());
+        ComRef<IRecurrencePattern> pattern = PatternOf(a);
         pattern->put_RecurrenceType(olRecursWeekly);
         pattern->put_DayOfWeekMask(olThursday);
         pattern->put_Interval(2);
         pattern->put_NoEndDate(VARIANT_TRUE);
     });
     {
-        ComRef<IDispatch> item;
-        ASSERT_EQ(OutlookApp->GetItemFromOid(static_cast<long>(weekly), item.Out()), S_OK);
-        ComRef<IAppointment> series = ItemAs<IAppointment>(item.Get(), IID_IAppointment);
-        ComRef<IRecurrencePattern> pattern;
-        series->GetRecurrencePattern(pattern.Out());
+        ComRef<IAppointment> series = AppointmentOf(weekly);
+        ASSERT_TRUE(series);
+        ComRef<IRecurrencePattern> pattern = PatternOf(series.Get());
         ComRef<IAppointment> moved, gone;
         ASSERT_EQ(pattern->GetOccurrence(Date(2007, 6, 21, 9, 0), moved.Out()), S_OK);
         moved->put_Subject(Text(L"변경됨"));
@@ -326,8 +323,7 @@ TEST_F(WriterTest, ATaskHasRecurrenceFieldsOnlyWhenItRecurs)
     CEOID daily = SaveTask([&](ITask* t) {
         t->put_Subject(Text(L"b"));
         t->put_StartDate(Date(2007, 6, 1));
-        ComRef<IRecurrencePattern> pattern;
-        t->GetRecurrencePattern(pattern.Out());
+        ComRef<IRecurrencePattern> pattern = PatternOf(t);
         pattern->put_RecurrenceType(olRecursDaily);
         pattern->put_Interval(3);
         pattern->put_Occurrences(4);
@@ -367,17 +363,12 @@ TEST_F(WriterTest, ExceptionsPastTheEightyNinthAreLeftOutAndLogged)
         a->put_Subject(Text(L"d"));
         a->put_Start(Date(2007, 1, 1, 8, 0));
         a->put_End(Date(2007, 1, 1, 8, 30));
-        ComRef<IRecurrencePattern> pattern;
-        a->GetRecurrencePattern(pattern.Out());
+        ComRef<IRecurrencePattern> pattern = PatternOf(a);
         pattern->put_RecurrenceType(olRecursDaily);
         pattern->put_Occurrences(100);
     });
     {
-        ComRef<IDispatch> item;
-        OutlookApp->GetItemFromOid(static_cast<long>(daily), item.Out());
-        ComRef<IAppointment> series = ItemAs<IAppointment>(item.Get(), IID_IAppointment);
-        ComRef<IRecurrencePattern> pattern;
-        series->GetRecurrencePattern(pattern.Out());
+        ComRef<IRecurrencePattern> pattern = PatternOf(AppointmentOf(daily).Get());
         for (int day = 0; day < 91; ++day) {
             ComRef<IAppointment> occurrence;
             ASSERT_EQ(pattern->GetOccurrence(Date(2007, 1, 1, 8, 0) + day, occurrence.Out()), S_OK) << day;
