@@ -87,11 +87,18 @@ bool IsTaskLinkedToContact(CEOID contactOid, CEOID taskOid)
 int32_t FindAnniversaryOfAppointment(CEOID appointmentOid)
 {
     int32_t id = 0;
-    CEPROPVAL key = I4Value(kAnniversaryAppointment, static_cast<int32_t>(appointmentOid));
-    WithOwnDatabase(kAnniversaryDatabase, kAnniversaryAppointment, [&](HANDLE db) {
-        OwnRecord read;
-        if (SeekFirstEqual(db, key) != 0 && read.ReadCurrent(db))
-            id = read.I4(kAnniversaryId);
-    });
+    WithAnniversaryTable([&](HANDLE db) { id = AnniversaryOfAppointmentIn(db, appointmentOid); });
     return id;
+}
+
+bool WithAnniversaryTable(const std::function<void(HANDLE database)>& work)
+{
+    return WithOwnDatabase(kAnniversaryDatabase, kAnniversaryAppointment, work);
+}
+
+int32_t AnniversaryOfAppointmentIn(HANDLE database, CEOID appointmentOid)
+{
+    OwnRecord read;
+    CEPROPVAL key = I4Value(kAnniversaryAppointment, static_cast<int32_t>(appointmentOid));
+    return SeekFirstEqual(database, key) != 0 && read.ReadCurrent(database) ? read.I4(kAnniversaryId) : 0;
 }

@@ -5,6 +5,8 @@
 
 #include "core/state.h"
 
+#include <functional>
+
 int CreatePlanLinkDatabase();
 int CreateTaskLinkDatabase();
 int CreateNoteFileLinkDatabase();
@@ -36,3 +38,8 @@ bool IsTaskLinkedToContact(CEOID contactOid, CEOID taskOid);
 
 // The id of the anniversary that the appointment mirrors, 0 when none.
 int32_t FindAnniversaryOfAppointment(CEOID appointmentOid);
+
+// The same for many appointments with one open: the anniversary table
+// opened sorted on the mirrored appointment, and the lookup in it.
+bool WithAnniversaryTable(const std::function<void(HANDLE database)>& work);
+int32_t AnniversaryOfAppointmentIn(HANDLE database, CEOID appointmentOid);

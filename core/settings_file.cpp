@@ -266,3 +266,14 @@ bool SaveSettings()
     }
     return true;
 }
+
+// ---- the settings file as the Today item reads it ------------------------------
+
+DiarySettings ReadSettingsFile(COLORREF todayTextColor, int* bytesRead)
+{
+    char bytes[kSettingsRecordBytes] = {};
+    int count = ReadFilePrefix(kSettingsFile, bytes, kSettingsRecordBytes);
+    if (bytesRead)
+        *bytesRead = count;
+    return ParseSettingsRecord(bytes, count < 0 ? 0 : static_cast<size_t>(count), todayTextColor);
+}

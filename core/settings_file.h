@@ -27,6 +27,11 @@ void LoadSettings();
 // the settings were never loaded; false when the file could not be written.
 bool SaveSettings();
 
+// Reads "\Windows\Quillon.ini" with the given Today text colour as the
+// colours' default, without touching the program's settings; *bytesRead
+// gets the bytes read (-1 when there is no file), which tell the layout.
+DiarySettings ReadSettingsFile(COLORREF todayTextColor, int* bytesRead);
+
 // The letter of a search-field number (0 'S', 1 'N', 2 'C', 3 'T'); another
 // number gives the current letter back.
 char SearchFieldLetter(int32_t number, char current);

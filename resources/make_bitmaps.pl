@@ -309,6 +309,136 @@ write_bmp("$out/ok.bmp", button_face());
 write_icon("$out/quillon.ico", 32, 16);
 write_faces($out);
 
+# ---- the Today item's icon strips (read from \Windows by Glimmor) ---------------
+#   Glimmor12.bmp  28 images of 12 x 12: marks of the rows (reminder, importance,
+#                  months 1-12 at 6-17, scroll arrows at 18-19, task boxes at
+#                  24-25, recurring at 26, memo at 27)
+#   Glimmor16.bmp  34 images of 16 x 16: the title bar (program, previous,
+#                  today, next), the four view modes and their pressed faces at
+#                  4-11, the menu mark at 12, battery, memory and storage at 29-31
+
+sub today_item_bitmaps {
+    my ($dir) = @_;
+    my %digit = (
+        0 => [qw(xxx x.x x.x x.x xxx)], 1 => [qw(.x. xx. .x. .x. xxx)], 2 => [qw(xxx ..x xxx x.. xxx)],
+        3 => [qw(xxx ..x .xx ..x xxx)], 4 => [qw(x.x x.x xxx ..x ..x)], 5 => [qw(xxx x.. xxx ..x xxx)],
+        6 => [qw(xxx x.. xxx x.x xxx)], 7 => [qw(xxx ..x .x. .x. .x.)], 8 => [qw(xxx x.x xxx x.x xxx)],
+        9 => [qw(xxx x.x xxx ..x xxx)],
+    );
+    my $month = sub {
+        my ($m) = @_;
+        my @rows = map { my $y = $_; join '', map { ($y == 0 || $y == 11 || $_ == 0 || $_ == 11) ? 'n' : 'w' } 0 .. 11 }
+            0 .. 11;
+        my @digits = split //, $m;
+        my $x0 = @digits == 1 ? 4 : 2;
+        for my $d (@digits) {
+            for my $y (0 .. 4) {
+                for my $x (0 .. 2) {
+                    substr($rows[3 + $y], $x0 + $x, 1) = 'r' if substr($digit{$d}[$y], $x, 1) eq 'x';
+                }
+            }
+            $x0 += 4;
+        }
+        return \@rows;
+    };
+    my %small = (
+        1 => [qw(.....kk..... ....kyyk.... ...kyyyyk... ...kyyyyk... ...kyyyyk... ..kyyyyyyk..
+                 ..kyyyyyyk.. .kyyyyyyyyk. .kkkkkkkkkk. .....kk..... ............ ............)],
+        2 => [qw(....krrk.... ....krrk.... ....krrk.... ....krrk.... ....krrk.... ....krrk....
+                 .....kk..... ............ ....krrk.... ....krrk.... .....kk..... ............)],
+        4 => [qw(.....bb..... .....bb..... .....bb..... .....bb..... .....bb..... ..bbbbbbbb..
+                 ...bbbbbb... ....bbbb.... .....bb..... ............ ............ ............)],
+        18 => [qw(gggggggggggg glllllllllll gllllkklllll glllkkkkllll gllkkkkkklll glkkkkkkkkll
+                  glllllllllll glllllllllll glllllllllll glllllllllll glllllllllll gggggggggggg)],
+        24 => [qw(............ .kkkkkkkkkk. .kwwwwwwwwk. .kwwwwwwwwk. .kwwwwwwwwk. .kwwwwwwwwk.
+                  .kwwwwwwwwk. .kwwwwwwwwk. .kwwwwwwwwk. .kwwwwwwwwk. .kkkkkkkkkk. ............)],
+        25 => [qw(............ .kkkkkkkkkk. .kwwwwwwwGk. .kwwwwwwGGk. .kwwwwwGGwk. .kGwwwGGwwk.
+                  .kGGwGGwwwk. .kwGGGwwwwk. .kwwGwwwwwk. .kwwwwwwwwk. .kkkkkkkkkk. ............)],
+        26 => [qw(............ ....bbbb.... ..bb....b... .b.......b.. .b......bbb. .b.......b..
+                  ..b.......b. .bbb......b. ..b.......b. ...b....bb.. ....bbbb.... ............)],
+        27 => [qw(.kkkkkkk.... .kwwwwwkk... .kwwwwwkwk.. .kwggggkkkk. .kwwwwwwwk.. .kwggggggk..
+                  .kwwwwwwwk.. .kwggggggk.. .kwwwwwwwk.. .kwggggggk.. .kwwwwwwwk.. .kkkkkkkkk..)],
+    );
+    @{$small{19}} = ($small{18}[0], reverse(@{$small{18}}[1 .. 10]), $small{18}[11]);
+    $small{$_ + 5} = $month->($_) for 1 .. 12;
+
+    my %large = (
+        0  => [qw(................ ...nnnnnnnnnn... ...nwwwwwwwnw... ...nwnnnnnwnw... ...nwwwwwwwnw...
+                  ...nwwwwwwwnw... ...nwnnnnnwnw... ...nwwwwwwwnw... ...nwwwwwwwnw... ...nwwwwwwwnw...
+                  ...nwwwwwrwnw... ...nwwwwwrwnw... ...nwwwwwrwnw... ...nnnnnnnnnn... ................
+                  ................)],
+        1  => [qw(................ ................ .........k...... ........kk...... .......kbk......
+                  ......kbbk...... .....kbbbk...... ....kbbbbk...... ....kbbbbk...... .....kbbbk......
+                  ......kbbk...... .......kbk...... ........kk...... .........k...... ................
+                  ................)],
+        2  => [qw(................ ................ .....kkkkkk..... ....kkrrrrkk.... ...kkrrrrrrkk...
+                  ...krrrrrrrrk... ...krrrrrrrrk... ...krrrrrrrrk... ...krrrrrrrrk... ...kkrrrrrrkk...
+                  ....kkrrrrkk.... .....kkkkkk..... ................ ................ ................
+                  ................)],
+        12 => [qw(................ ................ ................ ................ ................
+                  ...kkkkkkkkk.... ....kkkkkkk..... .....kkkkk...... ......kkk....... .......k........
+                  ................ ................ ................ ................ ................
+                  ................)],
+        29 => [qw(................ ................ ................ ..kkkkkkkkkkk... ..kGGGGGGGwwk...
+                  ..kGGGGGGGwwkk.. ..kGGGGGGGwwkk.. ..kGGGGGGGwwkk.. ..kGGGGGGGwwk... ..kkkkkkkkkkk...
+                  ................ ................ ................ ................ ................
+                  ................)],
+        30 => [qw(................ ...k.k.k.k.k.... ...k.k.k.k.k.... ..kkkkkkkkkkk... ..kgggggggggk...
+                  ..kgkkkgkkkgk... ..kgkkkgkkkgk... ..kgggggggggk... ..kkkkkkkkkkk... ...k.k.k.k.k....
+                  ...k.k.k.k.k.... ................ ................ ................ ................
+                  ................)],
+        31 => [qw(................ ....kkkkkkk..... ...kbbbbbbbk.... ..kbybybybbk.... ..kbybybybbk....
+                  ..kbbbbbbbbk.... ..kbbbbbbbbk.... ..kbwwwwwwbk.... ..kbwwwwwwbk.... ..kbbbbbbbbk....
+                  ..kkkkkkkkkk.... ................ ................ ................ ................
+                  ................)],
+    );
+    $large{3} = [map { scalar reverse $_ } @{$large{1}}];
+    my %mode = (
+        0 => [qw(................ ..kkkkkkkkkkkk.. ..krrrrrrrrrrk.. ..kkkkkkkkkkkk.. ..kwkwkwkwkwkk..
+                 ..kkkkkkkkkkkk.. ..kwkwkwkwkwkk.. ..kkkkkkkkkkkk.. ..kwkwkwkwkwkk.. ..kkkkkkkkkkkk..
+                 ..kwkwkwkwkwkk.. ..kkkkkkkkkkkk.. ................ ................ ................
+                 ................)],
+        1 => [qw(................ ..kkkkkkkkkkkk.. ..kbbbbbbbbbbk.. ..kkkkkkkkkkkk.. ..kwwwwwwwwwwk..
+                 ..kwrrwwwwwwwk.. ..kwwwwwwwwwwk.. ..kwwwwwrrwwwk.. ..kwwwwwwwwwwk.. ..kwwrrwwwwwwk..
+                 ..kwwwwwwwwwwk.. ..kkkkkkkkkkkk.. ................ ................ ................
+                 ................)],
+        2 => [qw(................ ..kkkkkkkkkk.... ..kwwwwwwwwk.... ..kwwwwwwwGk.... ..kwwwwwwGGk....
+                 ..kGwwwwGGwk.... ..kGGwwGGwwk.... ..kwGGGGwwwk.... ..kwwGGwwwwk.... ..kwwwwwwwwk....
+                 ..kkkkkkkkkk.... ................ ................ ................ ................
+                 ................)],
+        3 => [qw(................ ..kkkkkkkkk..... ..kwwwwwwwkk.... ..kwwwwwwwkwk... ..kwggggwkkkk...
+                 ..kwwwwwwwwwk... ..kwgggggggwk... ..kwwwwwwwwwk... ..kwgggggggwk... ..kwwwwwwwwwk...
+                 ..kkkkkkkkkkk... ................ ................ ................ ................
+                 ................)],
+    );
+    for my $view (0 .. 3) {
+        $large{4 + 2 * $view} = $mode{$view};
+        $large{5 + 2 * $view} = [map { (my $r = $_) =~ tr/./c/; $r } @{$mode{$view}}];
+    }
+
+    my $strip = sub {
+        my ($pictures, $count, $size, $name) = @_;
+        my @px;
+        for my $i (0 .. $count - 1) {
+            my $rows = $pictures->{$i} // [('.' x $size) x $size];
+            @$rows == $size or die "$name image $i has " . scalar(@$rows) . " rows\n";
+            for my $y (0 .. $size - 1) {
+                length($rows->[$y]) == $size or die "$name image $i row $y is not $size wide\n";
+                for my $x (0 .. $size - 1) {
+                    my $c = substr($rows->[$y], $x, 1);
+                    my $rgb = $palette{$c} or die "$name image $i: unknown colour '$c'\n";
+                    $px[$y][$i * $size + $x] = $rgb;
+                }
+            }
+        }
+        return ($count * $size, $size, \@px);
+    };
+    write_bmp("$dir/Glimmor12.bmp", $strip->(\%small, 28, 12, 'Glimmor12'));
+    write_bmp("$dir/Glimmor16.bmp", $strip->(\%large, 34, 16, 'Glimmor16'));
+}
+
+today_item_bitmaps($out);
+
 # ---- the "취소" button of the backup dialog ------------------------------------
 # The "확인" face with its two letters wiped and "취소" drawn in their place.
 

@@ -175,9 +175,9 @@ TEST(Bitmaps, BmpFilesLoadAsDeviceIndependentBitmaps)
         Append(bmp, Le32(0));
     Append(bmp, {0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255});  // bottom: red green blue white
     Append(bmp, {0, 0, 0, 255, 0, 255, 255, 255, 0, 128, 128, 128});  // top: black magenta cyan grey
-    ASSERT_TRUE(testkit::WriteFileBytes(L"\\Windows\\Glimmor12.bmp", bmp));
+    ASSERT_TRUE(testkit::WriteFileBytes(L"\\Temp\\picture.bmp", bmp));
 
-    HBITMAP bitmap = SHLoadDIBitmap(L"\\Windows\\Glimmor12.bmp");
+    HBITMAP bitmap = SHLoadDIBitmap(L"\\Temp\\picture.bmp");
     ASSERT_NE(bitmap, nullptr);
     DIBSECTION dib = {};
     ASSERT_EQ(GetObjectW(bitmap, sizeof(dib), &dib), static_cast<int>(sizeof(dib)));  // a DIB section
@@ -197,9 +197,9 @@ TEST(Bitmaps, BmpFilesLoadAsDeviceIndependentBitmaps)
 
     EXPECT_EQ(SHLoadDIBitmap(L"\\Windows\\missing.bmp"), nullptr);
     bmp.resize(20);
-    ASSERT_TRUE(testkit::WriteFileBytes(L"\\Windows\\Glimmor12.bmp", bmp));
-    EXPECT_EQ(SHLoadDIBitmap(L"\\Windows\\Glimmor12.bmp"), nullptr);
-    DeleteFileW(L"\\Windows\\Glimmor12.bmp");
+    ASSERT_TRUE(testkit::WriteFileBytes(L"\\Temp\\picture.bmp", bmp));
+    EXPECT_EQ(SHLoadDIBitmap(L"\\Temp\\picture.bmp"), nullptr);
+    DeleteFileW(L"\\Temp\\picture.bmp");
 }
 
 TEST(FileListing, LastWriteTimesAndAttributesAsStored)

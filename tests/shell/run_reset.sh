@@ -8,20 +8,20 @@ run="$QUILLON_BUILD/testruns/run_reset"
 device="$run/device"
 rm -rf "$run"
 mkdir -p "$run"
-env -u DISPLAY "$root/tools/run" --no-build --device "$device" --profile hp-rw6100 --seconds 90 >"$run/run.out" 2>&1 &
+env -u DISPLAY "$root/tools/run" --no-build --device "$device" --profile hp-rw6100 --seconds 300 >"$run/run.out" 2>&1 &
 runner=$!
-ready_count() { grep -c 'Standin HP Phone: ready' "$device.log" 2>/dev/null; }
+ready_count() { local n; n=$(grep -c 'Standin HP Phone: ready' "$device.log" 2>/dev/null); echo "${n:-0}"; }
 
 # Once the phone application is up, the device asks for a reset, as the
 # reset tool or the setup hooks do.
-for i in $(seq 1 80); do
+for i in $(seq 1 240); do
   [ "$(ready_count)" -ge 1 ] && break
   sleep 0.5
 done
 [ "$(ready_count)" -ge 1 ] || { kill $runner; wait $runner; cat "$run/run.out"; echo "the phone application never came up"; exit 1; }
 echo "[1] CeReset: soft reset requested by Snapkit.exe" >>"$device.log"
 
-for i in $(seq 1 80); do
+for i in $(seq 1 240); do
   [ "$(ready_count)" -ge 2 ] && break
   sleep 0.5
 done

@@ -158,11 +158,34 @@ qw_clock_start() {
   elif [ ! -f "$device.clock" ]; then
     echo "+0" >"$device.clock"
   fi
-  # No shared state between the clock library's processes: a killed process
-  # would leave it behind in /dev/shm.
+  # The clock library's processes share one semaphore and memory of the
+  # device's own, made here and kept: without it every process makes a pair
+  # named after its pid, a killed one leaves its pair behind, and a later
+  # process given the same pid cannot make its own and exits.
+  local shared; shared=$(qw_clock_shared_objects "$device") || qw_die "cannot make the device clock's shared objects"
   QW_CLOCK_ENV=(TZ="$zone" LD_PRELOAD="$QW_FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$(readlink -f "$device.clock")"
-                FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 FAKETIME_SHARED="/quillon-none /quillon-none")
+                FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 FAKETIME_SHARED="$shared $shared")
   export QUILLON_DEVICE_CLOCK; QUILLON_DEVICE_CLOCK=$(qw_winpath "$device.clock")
+}
+
+# qw_clock_shared_objects DEVICE: prints the name of the device's clock
+# semaphore and memory (one name for both), making them when missing.
+qw_clock_shared_objects() {
+  local name; name="quillon-clock-$(readlink -f "$1" | cksum | cut -d' ' -f1)"
+  if [ ! -e "/dev/shm/sem.$name" ]; then
+    python3 - "/$name" <<'EOF' || return 1
+import ctypes, os, sys
+libc = ctypes.CDLL(None, use_errno=True)
+libc.sem_open.restype = ctypes.c_void_p
+libc.sem_open.argtypes = [ctypes.c_char_p, ctypes.c_int, ctypes.c_uint, ctypes.c_uint]
+sem = libc.sem_open(sys.argv[1].encode(), os.O_CREAT, 0o600, 1)
+if not sem:
+    sys.exit(1)
+libc.sem_close(ctypes.c_void_p(sem))
+EOF
+  fi
+  [ -s "/dev/shm/$name" ] || head -c 4096 /dev/zero >"/dev/shm/$name" || return 1
+  echo "/$name"
 }
 
 # qw_device_exec SECONDS PROGRAM ARGS...: runs a program with its current
