@@ -38,3 +38,11 @@ bool ReadContactDisplayName(CEOID contactOid, LPWSTR nameOut, size_t nameChars)
     StringCchCatW(nameOut, nameChars, first.get());
     return true;
 }
+
+std::wstring ReadContactText(IContact* contact, HRESULT (STDMETHODCALLTYPE IContact::*getter)(BSTR*))
+{
+    OwnedText text;
+    if (FAILED((contact->*getter)(&text.text)))
+        return std::wstring();
+    return text.get();
+}

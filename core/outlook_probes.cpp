@@ -1,5 +1,7 @@
 #include "core/outlook_probes.h"
 
+#include "lists/contacts_cache.h"
+
 OutlookWatchEntry OutlookWatchState[kWatchCount] = {};
 SORTORDERSPECEX ContactsNameSortOrder = {};
 
@@ -42,9 +44,13 @@ bool ReadDatabaseInfo(LPCWSTR name, CEOIDINFOEX* info)
 
 void MarkSeen(OutlookWatchIndex which)
 {
-    int count = ReadSystemRecordCount(kWatched[which].name);
-    if (count >= 0)
-        OutlookWatchState[which].lastSeenCount = count;
+    SystemDatabaseStamp stamp = ReadSystemDatabaseStamp(kWatched[which].name);
+    if (stamp.count < 0)
+        return;
+    OutlookWatchEntry& entry = OutlookWatchState[which];
+    entry.lastSeenCount = stamp.count;
+    entry.lastSeenSize = stamp.size;
+    entry.lastSeenModified = stamp.modified;
 }
 
 }  // namespace
@@ -77,15 +83,32 @@ void CloseOutlookDatabases()
 
 int ReadSystemRecordCount(LPCWSTR databaseName)
 {
+    return ReadSystemDatabaseStamp(databaseName).count;
+}
+
+SystemDatabaseStamp ReadSystemDatabaseStamp(LPCWSTR databaseName)
+{
+    SystemDatabaseStamp stamp;
     CEOIDINFOEX info;
     if (!ReadDatabaseInfo(databaseName, &info))
-        return -1;
-    return static_cast<int>(info.infDatabase.dwNumRecords);
+        return stamp;
+    const CEDBASEINFOEX& database = info.infDatabase;
+    stamp.count = static_cast<int>(database.dwNumRecords);
+    stamp.size = database.dwSize;
+    stamp.modified = (static_cast<ULONGLONG>(database.ftLastModified.dwHighDateTime) << 32) |
+                     database.ftLastModified.dwLowDateTime;
+    return stamp;
+}
+
+LPCWSTR WatchedDatabaseName(OutlookWatchIndex which)
+{
+    return kWatched[which].name;
 }
 
 void MarkContactsDatabaseSeen()
 {
     MarkSeen(kWatchContacts);
+    ReloadContactsCache();
 }
 
 void MarkAppointmentsDatabaseSeen()

@@ -18,8 +18,20 @@ void CloseOutlookDatabases();
 // The record count of a system database; -1 when it cannot be read.
 int ReadSystemRecordCount(LPCWSTR databaseName);
 
+// What the watch compares of a system database: its record count and the
+// size and time of its last write; count -1 when it cannot be read.
+struct SystemDatabaseStamp {
+    int count = -1;
+    DWORD size = 0;
+    ULONGLONG modified = 0;
+};
+SystemDatabaseStamp ReadSystemDatabaseStamp(LPCWSTR databaseName);
+// The database of a watch entry.
+LPCWSTR WatchedDatabaseName(OutlookWatchIndex which);
+
 // Store the database's current count as the last seen one (a count that
-// cannot be read leaves the last seen count as it was).
+// cannot be read leaves the last seen count as it was); the contacts one
+// then reloads the contacts cache.
 void MarkContactsDatabaseSeen();
 void MarkAppointmentsDatabaseSeen();
 void MarkTasksDatabaseSeen();

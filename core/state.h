@@ -95,6 +95,10 @@ struct OutlookWatchEntry {
     CENOTIFYREQUEST request;    // kept while the database is open
     int lastSeenCount;
     int countdown;              // 0 idle; 4 when a change was seen
+    // Size and time of the last write seen with that count, so that an edit
+    // made by another program is seen too.
+    DWORD lastSeenSize;
+    ULONGLONG lastSeenModified;
 };
 
 extern OutlookWatchEntry OutlookWatchState[kWatchCount];

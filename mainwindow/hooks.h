@@ -20,6 +20,9 @@ struct MainWindowHooks {
     // Pocket Outlook again.
     void (*ForgetMonthSchedule)();
     void (*LoadContactSchedule)();
+    void (*LoadMonthSchedule)();
+    // The mini calendar of the schedule view around a date "%4d-%02d-%02d".
+    void (*DrawMiniCalendarForDate)(const wchar_t* date);
 
     // ---- anniversaries, tasks, memos ---------------------------------------------
     void (*FillAnniversaryKindPickList)();
@@ -45,6 +48,24 @@ struct MainWindowHooks {
     // The selected contact's mobile digits as the preview shows them.
     const wchar_t* (*PreviewMobileDigits)();
     void (*LaunchMmsComposer)();
+
+    // ---- the lists' pop-up menus and previews ------------------------------------------
+    // Each list's menu, at a point on the screen, owned by the main window.
+    void (*ShowContactListMenu)(HWND owner, POINT at);
+    void (*ShowContactSubViewMenu)(HWND owner, POINT at);
+    void (*ShowContactCardMenu)(HWND owner, POINT at);
+    void (*ShowScheduleMenu)(HWND owner, POINT at);
+    void (*ShowTaskMenu)(HWND owner, POINT at);
+    void (*ShowMemoMenu)(HWND owner, POINT at);
+    void (*ShowAnniversaryMenu)(HWND owner, POINT at);
+    // The linked contact's menu of the schedule, task and memo details.
+    void (*ShowLinkedContactMenu)(HWND owner, POINT at);
+    // The selected contact's texts into ContactDialInfo, and the detail
+    // previews of the selected appointment, task and memo.
+    void (*ShowContactPreview)();
+    void (*ShowSchedulePreview)();
+    void (*ShowTaskPreview)();
+    void (*ShowMemoBody)();
 
     // ---- the File menu ----------------------------------------------------------------
     // Backup, restore (with what follows a restore) and contact import (with

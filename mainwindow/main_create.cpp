@@ -4,6 +4,8 @@
 #include "core/fonts.h"
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
+#include "lists/state.h"
+#include "mainwindow/contact_hooks.h"
 #include "mainwindow/contact_list_columns.h"
 #include "mainwindow/control_commands.h"
 #include "mainwindow/device_class.h"
@@ -193,6 +195,7 @@ bool OnMainCreate(HWND window)
         ReleaseMainWindowState(window);
         return false;
     }
+    SetContactHooks();
     OpenOutlookDatabasesWithNotify(window);
     ReloadHolidaysWhenAsked(CreateDiaryDatabases());
     LoadSettings();
@@ -230,6 +233,7 @@ bool OnMainCreate(HWND window)
         stale = 1;
     SetLatinInput(IndexBarButtons[0]);
     AssigneeOid = 0;
+    ContactToReselect = 0;
     SetupContactListColumns();
     MarkContactsDatabaseSeen();
     MarkAppointmentsDatabaseSeen();

@@ -2,6 +2,8 @@
 
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
+#include "lists/company_address.h"
+#include "lists/contacts_cache.h"
 #include "mainwindow/state.h"
 
 #include <initializer_list>
@@ -51,10 +53,13 @@ void DeleteCtlColorBrushes()
 
 void ReleaseMainWindowState(HWND window)
 {
+    FreeContactsCacheTexts();
     DestroyImageLists();
     CloseOutlookDatabases();
     UnmountDiaryVolume();
     SaveSettings();
+    ReleaseContactLoaderItems();
+    ReleaseContactSearchItems();
     LogOffOutlook();
     KillTimer(window, kTimerTodayRequests);
     KillTimer(window, kTimerOutlookWatch);

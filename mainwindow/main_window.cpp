@@ -1,8 +1,10 @@
 #include "mainwindow/main_window.h"
 
+#include "core/outlook_watch.h"
 #include "mainwindow/button_faces.h"
 #include "mainwindow/control_commands.h"
 #include "mainwindow/edit_colours.h"
+#include "mainwindow/list_notify.h"
 #include "mainwindow/main_create.h"
 #include "mainwindow/main_destroy.h"
 #include "mainwindow/menu_commands.h"
@@ -61,6 +63,22 @@ void OnMainPaint(HWND window)
     EndPaint(window, &paint);
 }
 
+void OnMainTimer(UINT timer)
+{
+    if (timer == kTimerOutlookWatch)
+        OnOutlookWatchTick();
+}
+
+// A change notice of a system PIM database opened by the change watch.
+void OnDatabaseNotice(LPARAM lParam)
+{
+    CENOTIFICATION* notice = reinterpret_cast<CENOTIFICATION*>(lParam);
+    if (!notice)
+        return;
+    OnOutlookDatabaseNotice(notice->dwParam);
+    CeFreeNotification(nullptr, notice);
+}
+
 void OnMainSettingChange(HWND window, WPARAM wParam, LPARAM lParam)
 {
     if (wParam == SPI_SETSIPINFO)
@@ -94,6 +112,14 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam
         SHHandleWMActivate(window, wParam, lParam, &ActivateInfo, 0);
         return 0;
     case WM_SIZE:
+        return 0;
+    case WM_TIMER:
+        OnMainTimer(static_cast<UINT>(wParam));
+        return 0;
+    case WM_NOTIFY:
+        return OnMainNotify(window, reinterpret_cast<NMHDR*>(lParam));
+    case WM_DBNOTIFICATION:
+        OnDatabaseNotice(lParam);
         return 0;
     case WM_PAINT:
         OnMainPaint(window);

@@ -187,3 +187,49 @@ extern HIMAGELIST TaskRowImages;
 extern HWND ToolbarWindow;
 extern HWND ContactsToolbar, CardScheduleToolbar, ScheduleDetailToolbar, ScheduleToolbar, AnniversaryToolbar,
     CardTaskToolbar, TaskDetailToolbar, TaskToolbar, CardMemoToolbar, MemoToolbar, MemoDetailToolbar;
+
+// ---- the selected contact's texts (selection_state.cpp) ------------------------
+
+// The texts of one contact that dialing, mail and messages use; phone
+// numbers hold only the digits 0-9 and '#'. Sizes include the terminator.
+struct ContactDialTexts {
+    wchar_t LinkedContactName[51];
+    wchar_t PreviewContactCompany[100];
+    wchar_t PreviewMobileDigits[41];
+    wchar_t PreviewPhoneDigits[41];  // business phone, else home phone
+    wchar_t PreviewOfficeDigits[41];
+    wchar_t PreviewHomeDigits[41];
+    wchar_t PreviewEmail[61];
+};
+extern ContactDialTexts ContactDialInfo;
+
+// ---- selection state of the other lists (selection_state.cpp) -----------------
+
+// The items the item commands, previews and form loaders act on; written by
+// the lists' notifications from the rows' hidden columns.
+extern CEOID SelectedAppointmentOid;
+extern CEOID SelectedTaskOid;
+extern long SelectedMemoId;
+// The anniversary or holiday a schedule row mirrors (0 for an appointment),
+// or the anniversary row's.
+extern long SelectedAnniversaryId;
+// The contact linked to the selected schedule row (0 for task and memo rows).
+extern CEOID LinkedContactOid;
+// The month and day of the selected anniversary row.
+extern int AnniversaryMonth;
+extern int AnniversaryDay;
+
+// The pick lists' chosen texts and rows.
+constexpr int kListChoiceChars = 100;
+extern wchar_t AnniversaryKindChoice[kListChoiceChars];
+extern wchar_t TaskFilterChoice[kListChoiceChars];
+extern wchar_t TaskSortChoice[kListChoiceChars];
+extern wchar_t MemoListFilter[kListChoiceChars];
+extern int AnniversaryKindRow;
+extern int TaskFilterIndex;
+extern int TaskSortIndex;
+
+// Keys of the lists: a Shift before '3' or '8' makes them '#' or '*'; the LG
+// action key makes the next Enter an action.
+extern bool KeypadShiftPending;
+extern bool ActionKeyPending;

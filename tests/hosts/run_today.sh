@@ -14,9 +14,20 @@ fail() { echo "FAILED: $*"; exit 1; }
 env -u DISPLAY "$root/tools/run" --no-build --device "$device" --seconds 8 >"$run/first.out" 2>&1 \
   || { cat "$run/first.out"; fail "tools/run failed"; }
 cat "$run/first.out"
-for line in 'installing the package through the installer host' 'starting the Today screen' 'starting Quillon'; do
+for line in 'installing the package through the installer host' 'starting the Today screen'; do
   grep -q "run: $line" "$run/first.out" || fail "no '$line'"
 done
+# Quillon starts: by tools/run, or by the Today item on the first-run marker.
+grep -qE 'run: (starting Quillon|the Today item starts Quillon)' "$run/first.out" || fail "Quillon was not started"
+# The setup hooks ran: their box answered, both Start-menu links made; their
+# reset request came before the programs and restarted nothing.
+grep -qF 'InstallerHost: box "알림": "Vestamor 다이어리가 설치되었습니다." answered 1' "$device.log" \
+  || fail "the setup hooks' box was not shown"
+for link in 'Vestamor 다이어리' 'Vestamor 소프트리셋'; do
+  [ -f "$device/Windows/시작 메뉴/프로그램/$link.lnk" ] || fail "no link $link"
+done
+grep -q 'CeReset: soft reset requested by InstallerHost.exe' "$device.log" || fail "the setup hooks asked for no reset"
+grep -q 'restarting its programs' "$run/first.out" && fail "the install's reset restarted the programs"
 grep -q 'InstallerHost: installed Quillon' "$device.log" || fail "the installer host did not install"
 [ -f "$device/Program Files/Quillon/Quillon.exe" ] || fail "Quillon.exe was not placed"
 grep -q 'TodayHost: ready' "$device.log" || fail "the Today screen did not come up"

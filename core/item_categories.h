@@ -1,0 +1,45 @@
+// The category names of a Pocket Outlook item, read from the system
+// category databases.
+#pragma once
+
+#include "core/state.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// An item has at most this many category associations read.
+constexpr int kMaxItemCategories = 101;
+
+// Reads the names of items with the two category databases opened once.
+// For many items (a loader of every contact) it reads all associations at
+// once instead of seeking each item's.
+class ItemCategoryReader {
+public:
+    enum Use { kFewItems, kManyItems };
+    explicit ItemCategoryReader(Use use = kFewItems);
+    ~ItemCategoryReader();
+    ItemCategoryReader(const ItemCategoryReader&) = delete;
+    ItemCategoryReader& operator=(const ItemCategoryReader&) = delete;
+
+    // As GetItemCategories.
+    void Read(LPWSTR textOut, size_t textChars, CEOID itemOid);
+
+private:
+    int ReadCategoryIds(CEOID itemOid, long* ids);
+    void ReadAllAssociations();
+    const std::wstring* CategoryName(long id);
+
+    HANDLE associationDatabase_ = nullptr;
+    HANDLE categoryDatabase_ = nullptr;
+    BYTE* buffer_ = nullptr;  // one record buffer, grown by the store
+    DWORD bufferSize_ = 0;
+    std::map<long, std::wstring> names_;
+    bool allAssociationsRead_ = false;
+    std::map<CEOID, std::vector<long>> associations_;
+};
+
+// The item's category names joined with ", ", in category-id order; the
+// empty text when it has none or the databases cannot be read. Only whole
+// names that fit textChars (terminator included) are taken.
+void GetItemCategories(LPWSTR textOut, size_t textChars, CEOID itemOid);

@@ -1,0 +1,99 @@
+// Another device program writing contacts while the tests watch:
+//   contacts_peer add <last name>          -> the new contact's id in "\Temp\contacts_peer.txt"
+//   contacts_peer rename <id> <last name>
+//   contacts_peer delete <id>
+// The exit code is 0 on success.
+#include "platform/ce.h"
+#include "platform/outlook/client_values.h"
+#include "tests/support/testkit.h"
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t kAnswerFile[] = L"\\Temp\\contacts_peer.txt";
+
+bool Answer(const std::wstring& text)
+{
+    const uint8_t* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    return testkit::WriteFileBytes(kAnswerFile, std::vector<uint8_t>(bytes, bytes + text.size() * sizeof(wchar_t)));
+}
+
+IContact* ContactOf(IDispatch* item)
+{
+    IContact* contact = nullptr;
+    if (item && FAILED(item->QueryInterface(IID_IContact, reinterpret_cast<void**>(&contact))))
+        contact = nullptr;
+    if (item)
+        item->Release();
+    return contact;
+}
+
+int Add(IPOutlookApp* app, const wchar_t* last)
+{
+    IDispatch* item = nullptr;
+    app->CreateItem(olContactItem, &item);
+    IContact* contact = ContactOf(item);
+    if (!contact)
+        return 2;
+    contact->put_LastName(poomclient::Text(last));
+    HRESULT saved = contact->Save();
+    long oid = 0;
+    contact->get_Oid(&oid);
+    contact->Release();
+    return SUCCEEDED(saved) && Answer(std::to_wstring(static_cast<unsigned long>(oid))) ? 0 : 3;
+}
+
+IContact* Existing(IPOutlookApp* app, const wchar_t* id)
+{
+    IDispatch* item = nullptr;
+    app->GetItemFromOid(static_cast<long>(wcstoul(id, nullptr, 10)), &item);
+    return ContactOf(item);
+}
+
+int Rename(IPOutlookApp* app, const wchar_t* id, const wchar_t* last)
+{
+    IContact* contact = Existing(app, id);
+    if (!contact)
+        return 2;
+    contact->put_LastName(poomclient::Text(last));
+    HRESULT saved = contact->Save();
+    contact->Release();
+    return SUCCEEDED(saved) ? 0 : 3;
+}
+
+int Delete(IPOutlookApp* app, const wchar_t* id)
+{
+    IContact* contact = Existing(app, id);
+    if (!contact)
+        return 2;
+    HRESULT deleted = contact->Delete();
+    contact->Release();
+    return SUCCEEDED(deleted) ? 0 : 3;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc < 3 || FAILED(CoInitializeEx(nullptr, 0)))
+        return 1;
+    IPOutlookApp* app = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
+                                reinterpret_cast<void**>(&app))) ||
+        FAILED(app->Logon(0)))
+        return 1;
+    int result = 1;
+    if (wcscmp(argv[1], L"add") == 0)
+        result = Add(app, argv[2]);
+    else if (wcscmp(argv[1], L"rename") == 0 && argc >= 4)
+        result = Rename(app, argv[2], argv[3]);
+    else if (wcscmp(argv[1], L"delete") == 0)
+        result = Delete(app, argv[2]);
+    app->Logoff();
+    app->Release();
+    CoUninitialize();
+    return result;
+}
