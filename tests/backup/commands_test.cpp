@@ -272,7 +272,9 @@ TEST_F(CommandsTest, AfterEveryRestoreTheViewsTheScheduleAndTheWatchReadAgain)
         EXPECT_TRUE(RestoreDone);
         for (BYTE stale : ViewStale)
             EXPECT_EQ(stale, 1);
-        EXPECT_EQ(g_forgotten, 1);
+        // The main window's watch may forget the month too when it sees the
+        // reset; the cancelled restore changes nothing, so there it is ours.
+        EXPECT_GE(g_forgotten, 1);
         EXPECT_EQ(OutlookWatchState[kWatchContacts].lastSeenCount, ReadSystemRecordCount(kContactsDatabaseName));
     }
 }
