@@ -35,11 +35,7 @@ struct PickListSpec {
 
 void InsertRow(HWND list, int row, const wchar_t* text)
 {
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.pszText = const_cast<LPWSTR>(text);
-    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    InsertListRow(list, row, &text, 1);
 }
 
 void FillPickList(const PickListSpec& pick)

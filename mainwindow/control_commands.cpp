@@ -267,9 +267,7 @@ void CardScheduleTabChosen(HWND, UINT)
 {
     ChooseCardPanel(0);
     GetDateFormatW(LOCALE_USER_DEFAULT, 0, nullptr, L"yyyy-MM-dd", ContactScheduleDate, kDateTextChars);
-    // The panel fills the month schedule's table, so the schedule view
-    // reads its month again when next built.
-    RunHook(Hooks.ForgetMonthSchedule);
+    // The panel has a table of its own: the schedule view's month stays.
     RunHook(Hooks.LoadContactSchedule);
     Focus(CardScheduleList);
 }

@@ -4,6 +4,7 @@
 #include "core/fonts.h"
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
+#include "lists/schedule_cache.h"
 #include "lists/state.h"
 #include "mainwindow/contact_hooks.h"
 #include "mainwindow/contact_list_columns.h"
@@ -12,6 +13,8 @@
 #include "mainwindow/diary_databases.h"
 #include "mainwindow/main_destroy.h"
 #include "mainwindow/menu_bar.h"
+#include "mainwindow/month_grid.h"
+#include "mainwindow/schedule_commands.h"
 #include "mainwindow/state.h"
 #include "mainwindow/toolbars.h"
 #include "mainwindow/view_controls.h"
@@ -212,6 +215,7 @@ bool OnMainCreate(HWND window)
     CreateCtlColorBrushes();
     MainWindow = window;
     MainMenuBar = CreateMainMenuBar(window);
+    InstallScheduleCommands();
     CreateAllViewControls(window);
     CreateToolbarWindow(window);
 
@@ -228,10 +232,12 @@ bool OnMainCreate(HWND window)
     ContactSubView = 'S';
     IndexTab = kIndexTabAll;
     ContactCardPanel = 0;
+    ResetScheduleTables();
     ReadOsMajorVersion();
     for (BYTE& stale : ViewStale)
         stale = 1;
     SetLatinInput(IndexBarButtons[0]);
+    ResetMonthGrid();
     AssigneeOid = 0;
     ContactToReselect = 0;
     SetupContactListColumns();

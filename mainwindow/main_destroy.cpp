@@ -4,6 +4,7 @@
 #include "core/settings_file.h"
 #include "lists/company_address.h"
 #include "lists/contacts_cache.h"
+#include "mainwindow/month_grid.h"
 #include "mainwindow/state.h"
 
 #include <initializer_list>
@@ -61,6 +62,7 @@ void ReleaseMainWindowState(HWND window)
     ReleaseContactLoaderItems();
     ReleaseContactSearchItems();
     LogOffOutlook();
+    ReleaseMonthGrid();
     KillTimer(window, kTimerTodayRequests);
     KillTimer(window, kTimerOutlookWatch);
     if (MainMenuBar)

@@ -1,6 +1,7 @@
 #include "mainwindow/startup.h"
 
 #include "mainwindow/main_window.h"
+#include "mainwindow/month_grid.h"
 #include "mainwindow/state.h"
 #include "mainwindow/toolbar_window.h"
 #include "resources/resource.h"
@@ -48,10 +49,11 @@ HWND FindRunningCopy(LPCWSTR className, LPCWSTR title)
     return FindWindowW(className, title);
 }
 
-// The month grid's class "CalWindow" joins these with the month grid.
 void RegisterWindowClasses(HINSTANCE instance, LPCWSTR mainClassName)
 {
     RegisterProgramClass(instance, mainClassName, CS_HREDRAW | CS_VREDRAW, MainWndProc, kMainBackground);
+    RegisterProgramClass(instance, kMonthGridClassName, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, CalWindowProc,
+                         RGB(255, 255, 255));
     RegisterProgramClass(instance, kToolbarClassName, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, ToolbarWndProc,
                          kToolbarBackground);
 }

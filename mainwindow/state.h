@@ -188,6 +188,13 @@ extern HWND ToolbarWindow;
 extern HWND ContactsToolbar, CardScheduleToolbar, ScheduleDetailToolbar, ScheduleToolbar, AnniversaryToolbar,
     CardTaskToolbar, TaskDetailToolbar, TaskToolbar, CardMemoToolbar, MemoToolbar, MemoDetailToolbar;
 
+// ---- the month grid (month_grid.cpp) ----------------------------------------------
+
+// The grid's picture, made at its first paint (while MonthGridUnpainted is
+// set) and deleted with the main window.
+extern HBITMAP MonthGridBitmap;
+extern bool MonthGridUnpainted;
+
 // ---- the selected contact's texts (selection_state.cpp) ------------------------
 
 // The texts of one contact that dialing, mail and messages use; phone

@@ -1,15 +1,9 @@
 #include "today/outlook_items.h"
 
+#include "core/short_date_restrict.h"
 #include "today/day_text.h"
 
 #include <cstdio>
-
-namespace {
-
-constexpr int kShortDateChars = 20;
-constexpr wchar_t kQueryDateFormat[] = L"MM/dd/yy";
-
-}  // namespace
 
 void RestrictionDate(DATE day, bool endOfDay, wchar_t* out, size_t chars)
 {
@@ -37,15 +31,8 @@ IPOutlookItemCollection* RestrictedItems(int folder, LPCWSTR query, bool include
     if (!query)
         return all;
 
-    wchar_t saved[kShortDateChars] = L"";
-    bool swapped = GetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, saved, kShortDateChars) > 0 &&
-                   SetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, kQueryDateFormat);
-    BSTR text = SysAllocString(query);
     IPOutlookItemCollection* restricted = nullptr;
-    result = text ? all->Restrict(text, &restricted) : E_OUTOFMEMORY;
-    SysFreeString(text);
-    if (swapped)
-        SetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, saved);
+    result = RestrictWithShortDates(all, query, &restricted);
     all->Release();
     if (FAILED(result)) {
         NKDbgPrintfW(L"Glimmor: restriction failed (0x%08lX): %ls\r\n", static_cast<unsigned long>(result), query);

@@ -163,12 +163,4 @@ void DestroyTestList(HWND list)
         DestroyWindow(GetParent(list));
 }
 
-std::wstring BuiltProgram(const wchar_t* name)
-{
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.rfind(L'\\') + 1) + name;
-}
-
 }  // namespace contactstest

@@ -56,7 +56,6 @@ HWND MakeOwnerDataList();
 HWND MakePickList();
 void DestroyTestList(HWND list);
 
-// The path of a program built beside the test executable.
-std::wstring BuiltProgram(const wchar_t* name);
+using testkit::BuiltProgram;
 
 }  // namespace contactstest

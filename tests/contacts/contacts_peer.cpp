@@ -5,21 +5,14 @@
 // The exit code is 0 on success.
 #include "platform/ce.h"
 #include "platform/outlook/client_values.h"
-#include "tests/support/testkit.h"
+#include "tests/support/outlook_peer.h"
 
 #include <cwchar>
 #include <string>
-#include <vector>
 
 namespace {
 
 const wchar_t kAnswerFile[] = L"\\Temp\\contacts_peer.txt";
-
-bool Answer(const std::wstring& text)
-{
-    const uint8_t* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    return testkit::WriteFileBytes(kAnswerFile, std::vector<uint8_t>(bytes, bytes + text.size() * sizeof(wchar_t)));
-}
 
 IContact* ContactOf(IDispatch* item)
 {
@@ -43,7 +36,7 @@ int Add(IPOutlookApp* app, const wchar_t* last)
     long oid = 0;
     contact->get_Oid(&oid);
     contact->Release();
-    return SUCCEEDED(saved) && Answer(std::to_wstring(static_cast<unsigned long>(oid))) ? 0 : 3;
+    return SUCCEEDED(saved) && testkit::WriteAnswer(kAnswerFile, std::to_wstring(static_cast<unsigned long>(oid))) ? 0 : 3;
 }
 
 IContact* Existing(IPOutlookApp* app, const wchar_t* id)
@@ -74,26 +67,20 @@ int Delete(IPOutlookApp* app, const wchar_t* id)
     return SUCCEEDED(deleted) ? 0 : 3;
 }
 
+int Command(IPOutlookApp* app, int argc, wchar_t** argv)
+{
+    if (wcscmp(argv[1], L"add") == 0)
+        return Add(app, argv[2]);
+    if (wcscmp(argv[1], L"rename") == 0 && argc >= 4)
+        return Rename(app, argv[2], argv[3]);
+    if (wcscmp(argv[1], L"delete") == 0)
+        return Delete(app, argv[2]);
+    return 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc < 3 || FAILED(CoInitializeEx(nullptr, 0)))
-        return 1;
-    IPOutlookApp* app = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
-                                reinterpret_cast<void**>(&app))) ||
-        FAILED(app->Logon(0)))
-        return 1;
-    int result = 1;
-    if (wcscmp(argv[1], L"add") == 0)
-        result = Add(app, argv[2]);
-    else if (wcscmp(argv[1], L"rename") == 0 && argc >= 4)
-        result = Rename(app, argv[2], argv[3]);
-    else if (wcscmp(argv[1], L"delete") == 0)
-        result = Delete(app, argv[2]);
-    app->Logoff();
-    app->Release();
-    CoUninitialize();
-    return result;
+    return testkit::RunOutlookPeer(argc, argv, Command);
 }

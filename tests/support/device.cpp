@@ -94,4 +94,12 @@ int RunProcess(const std::wstring& commandLine, DWORD timeoutMs)
     return static_cast<int>(code);
 }
 
+std::wstring BuiltProgram(const wchar_t* name)
+{
+    wchar_t path[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    return folder.substr(0, folder.rfind(L'\\') + 1) + name;
+}
+
 }  // namespace testkit

@@ -140,5 +140,7 @@ bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes)
 // Runs a program to its end; returns its exit code, or -1 when it could not
 // start or did not end within the limit.
 int RunProcess(const std::wstring& commandLine, DWORD timeoutMs = 30000);
+// The path of a program built beside the test executable.
+std::wstring BuiltProgram(const wchar_t* name);
 
 }  // namespace testkit

@@ -339,7 +339,8 @@ TEST_F(ControlCommandsTest, CardPanelTabsShowTheirPanelAndLoadItsList)
     } cases[] = {
         {IDC_CARD_TASK_TAB, 1, {"LoadContactTaskList"}, &CardTaskList, &CardTaskToolbar, kTaskView},
         {IDC_CARD_MEMO_TAB, 2, {"LoadContactMemoList"}, &CardMemoList, &CardMemoToolbar, kMemoView},
-        {IDC_CARD_SCHEDULE_TAB, 0, {"ForgetMonthSchedule", "LoadContactSchedule"}, &CardScheduleList,
+        // The card's appointments have a table of their own: the month's stays.
+        {IDC_CARD_SCHEDULE_TAB, 0, {"LoadContactSchedule"}, &CardScheduleList,
          &CardScheduleToolbar, -1},
     };
     DetailMode[kScheduleDetail] = 'L';

@@ -1,0 +1,60 @@
+#include "lists/schedule_loaders.h"
+
+#include "core/date_text.h"
+#include "core/dates.h"
+#include "lists/schedule_cache.h"
+#include "mainwindow/state.h"
+
+#include <strsafe.h>
+
+namespace {
+
+constexpr int kRangeLabelChars = 24;
+constexpr int kCardSchedulePanel = 0;
+
+void SetCardRangeLabel(HWND label, const wchar_t* fromDay)
+{
+    DateParts from;
+    if (!label || !ReadDateText(fromDay, &from))
+        return;
+    wchar_t text[kRangeLabelChars];
+    StringCchPrintfW(text, kRangeLabelChars, L"%02d-%02d-%02d~%02d-%02d-%02d", from.year % 100, from.month, from.day,
+                     from.year % 100, from.month, DaysInMonth(from.year, from.month));
+    SetWindowTextW(label, text);
+}
+
+}  // namespace
+
+int LoadMonthScheduleInto(HWND list, const MonthListRange& range)
+{
+    EnsureMonthSchedule(range.rangeStart);
+    SortScheduleTable(&MonthScheduleCache);
+    return FillMonthScheduleList(list, range);
+}
+
+int LoadContactScheduleInto(HWND list, HWND rangeLabel, CEOID contactOid, const wchar_t* fromDay, CEOID reselect)
+{
+    SetCardRangeLabel(rangeLabel, fromDay);
+    QueryContactSchedule(contactOid, fromDay);
+    SortScheduleTable(&ContactScheduleCache);
+    return FillContactScheduleList(list, reselect);
+}
+
+void LoadMonthSchedule()
+{
+    MonthListRange range = {RangeStart, RangeEnd, CurrentDate, ScheduleMode, AppointmentToReselect};
+    ViewSelection[kScheduleView] = LoadMonthScheduleInto(ScheduleList, range);
+}
+
+void LoadContactSchedule()
+{
+    CardPanelSelection[kCardSchedulePanel] = LoadContactScheduleInto(
+        CardScheduleList, CardPanelLabel, SelectedContactOid, ContactScheduleDate, AppointmentToReselect);
+}
+
+const ScheduleEntry* SelectedScheduleEntry()
+{
+    if (CurrentView == kScheduleView)
+        return ScheduleEntryAtRow(MonthScheduleCache, ViewSelection[kScheduleView]);
+    return ScheduleEntryAtRow(ContactScheduleCache, CardPanelSelection[kCardSchedulePanel]);
+}
