@@ -75,3 +75,14 @@ function(quillon_resource_dll name directory)
   set_target_properties(${name} PROPERTIES PREFIX "" LIBRARY_OUTPUT_DIRECTORY "${directory}")
   target_link_options(${name} PRIVATE -static)
 endfunction()
+
+# A Windows CE 3.0 build of a deliverable: the same sources and libraries
+# compiled for the older platform, written under bin/<folder> with the
+# deliverable's own file name (and its import library under lib/<folder>).
+function(quillon_older_build target folder output_name)
+  target_compile_definitions(${target} PRIVATE QUILLON_OLDER_BUILD)
+  set_target_properties(${target} PROPERTIES
+    OUTPUT_NAME ${output_name}
+    RUNTIME_OUTPUT_DIRECTORY "${QUILLON_BIN}/${folder}"
+    ARCHIVE_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/lib/${folder}")
+endfunction()

@@ -1,5 +1,6 @@
 #include "core/outlook_watch.h"
 
+#include "core/build_variant.h"
 #include "core/outlook_probes.h"
 #include "lists/contact_filters.h"
 #include "lists/contacts_cache.h"
@@ -179,6 +180,10 @@ void CountDownOutlookWatch()
 
 void OnOutlookWatchTick()
 {
+    // The older builds watch nothing; their own writes still reload through
+    // the Mark routines.
+    if (OlderPlatformBuild)
+        return;
     CheckOutlookDatabasesChanged();
     CountDownOutlookWatch();
 }

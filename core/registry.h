@@ -7,6 +7,8 @@
 // The program's own key under HKEY_LOCAL_MACHINE and the Today item's key.
 constexpr wchar_t kDiaryRegistryKey[] = L"SOFTWARE\\Vestamor_Quillon";
 constexpr wchar_t kTodayItemRegistryKey[] = L"SOFTWARE\\Microsoft\\Today\\Items\\\"Glimmor\"";
+// The Windows CE 3.0 builds name the item's key without the quotes.
+constexpr wchar_t kOlderTodayItemRegistryKey[] = L"SOFTWARE\\Microsoft\\Today\\Items\\Glimmor";
 constexpr wchar_t kTodayItemEnabledValue[] = L"Enabled";
 
 // Reads a string value (REG_SZ or REG_EXPAND_SZ) into out, always terminated

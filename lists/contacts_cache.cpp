@@ -1,5 +1,7 @@
 #include "lists/contacts_cache.h"
 
+#include "core/build_variant.h"
+#include "core/category_mask.h"
 #include "core/contact_names.h"
 #include "core/item_categories.h"
 #include "core/outlook_probes.h"
@@ -70,12 +72,14 @@ void FillRowFromRecord(ContactCacheEntry& row, const RecordValues& record, ItemC
     row.name = name;
     row.company = record.Text(kCompanyName, kNoCompany);
 
-    row.categories.clear();
-    if (record.Find(kCategoryCount)) {
-        wchar_t categories[kCategoriesChars];
+    wchar_t categories[kCategoriesChars] = L"";
+    if (OlderPlatformBuild) {
+        if (const CEPROPVAL* mask = record.Find(kContactCategoryMask))
+            LookupCategoryNamesByMask(categories, kCategoriesChars, mask->val.blob.dwCount, mask->val.blob.lpb);
+    } else if (record.Find(kCategoryCount)) {
         categoryNames.Read(categories, kCategoriesChars, row.oid);
-        row.categories = categories;
     }
+    row.categories = categories;
 
     row.phoneKind = L'B';
     if (record.Find(kBusinessPhone)) {

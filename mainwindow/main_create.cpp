@@ -1,5 +1,6 @@
 #include "mainwindow/main_create.h"
 
+#include "core/build_variant.h"
 #include "core/error_box.h"
 #include "core/fonts.h"
 #include "core/outlook_probes.h"
@@ -49,6 +50,10 @@ bool FailWith(HRESULT result, WORD line)
 
 bool MountDiaryVolume()
 {
+    if (OlderPlatformBuild) {
+        UseObjectStoreForDiary();
+        return true;
+    }
     DiaryVolume = CEGUID();
     if (!CeMountDBVol(&DiaryVolume, const_cast<LPWSTR>(kDiaryVolumePath), kMountOpenAlways))
         return Fail(__LINE__);
@@ -199,7 +204,8 @@ bool OnMainCreate(HWND window)
         return false;
     }
     SetContactHooks();
-    OpenOutlookDatabasesWithNotify(window);
+    if (!OlderPlatformBuild)
+        OpenOutlookDatabasesWithNotify(window);
     ReloadHolidaysWhenAsked(CreateDiaryDatabases());
     LoadSettings();
     InitRichInkDLL();

@@ -3,6 +3,7 @@
 // removing takes them away again. Both end with a soft reset, so that the
 // Today screen starts afresh. Every hook answers "continue"; a step that
 // fails is logged and the next one runs still.
+#include "core/build_variant.h"
 #include "setup/program_shortcuts.h"
 #include "setup/today_item_key.h"
 
@@ -58,6 +59,9 @@ void SoftReset()
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID)
 {
+#if defined(QUILLON_OLDER_BUILD)
+    OlderPlatformBuild = true;
+#endif
     return TRUE;
 }
 

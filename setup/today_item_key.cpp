@@ -1,5 +1,6 @@
 #include "setup/today_item_key.h"
 
+#include "core/build_variant.h"
 #include "core/registry.h"
 #include "setup/registry_values.h"
 
@@ -28,14 +29,14 @@ constexpr UINT kBroadcastWaitMs = 2000;
 void DeleteTodayItemKey()
 {
     // The device deletes a key together with its subkeys.
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kTodayItemRegistryKey);
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, TodayItemRegistryKey());
 }
 
 void RegisterTodayItem()
 {
     for (const TodayItemValue& value : kTodayItemValues) {
-        int written = value.text ? SetRegistryString(HKEY_LOCAL_MACHINE, kTodayItemRegistryKey, value.name, value.text)
-                                 : SetRegistryDword(HKEY_LOCAL_MACHINE, kTodayItemRegistryKey, value.name, value.number);
+        int written = value.text ? SetRegistryString(HKEY_LOCAL_MACHINE, TodayItemRegistryKey(), value.name, value.text)
+                                 : SetRegistryDword(HKEY_LOCAL_MACHINE, TodayItemRegistryKey(), value.name, value.number);
         if (!written)
             NKDbgPrintfW(L"QuillonSetup: the Today item's \"%ls\" could not be written", value.name);
     }

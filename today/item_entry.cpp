@@ -1,5 +1,6 @@
 // The library entry, the item window class and the two entry points the
 // Today screen finds by ordinal (240 and 241).
+#include "core/build_variant.h"
 #include "core/shortcut_list.h"
 #include "core/today_request_format.h"
 #include "today/day_text.h"
@@ -38,6 +39,9 @@ bool RegisterItemWindowClass()
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 {
     if (reason == DLL_PROCESS_ATTACH) {
+#if defined(QUILLON_OLDER_BUILD)
+        OlderPlatformBuild = true;
+#endif
         ItemInstance = instance;
         UnregisterClassW(kItemWindowClass, instance);
         RegisterItemWindowClass();

@@ -1,5 +1,6 @@
 #include "today/outlook_session.h"
 
+#include "core/build_variant.h"
 #include "core/outlook_probes.h"
 
 namespace {
@@ -8,6 +9,7 @@ constexpr wchar_t kDiaryVolumePath[] = L"\\pim.vol";
 constexpr wchar_t kDebugCaption[] = L"DEBUG";
 
 bool VolumeMounted = false;
+bool ObjectStoreInUse = false;
 bool ComStarted = false;
 bool LoggedOn = false;
 
@@ -18,6 +20,12 @@ void ShowDebugBox(HWND window, LPCWSTR text)
 
 void MountVolume()
 {
+    if (OlderPlatformBuild) {
+        // Everything, Pocket Outlook's databases too, is in the object store.
+        UseObjectStoreForDiary();
+        ObjectStoreInUse = true;
+        return;
+    }
     DiaryVolume = CEGUID();
     VolumeMounted = CeMountDBVol(&DiaryVolume, const_cast<LPWSTR>(kDiaryVolumePath), OPEN_ALWAYS) != FALSE;
     if (!VolumeMounted) {
@@ -55,7 +63,7 @@ void LogOn(HWND window)
 void OpenPocketOutlook(HWND window)
 {
     MountVolume();
-    if (VolumeMounted)
+    if (VolumeMounted || ObjectStoreInUse)
         OpenOutlookDatabasesWithNotify(window);
     LogOn(window);
 }

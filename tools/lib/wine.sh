@@ -233,15 +233,61 @@ qw_install_files() {
     qw_device_has_nate_phone "$device" && lists+=("$QW_NATE_LIST")
     lists+=("$QW_PACKAGE_LIST")
   fi
+  local variants source
+  variants=$(qw_package_variants "$device")
   for list in "${lists[@]}"; do
     while read -r file dir; do
       case "$file" in ''|'#'*) continue ;; esac
-      [ -f "$QUILLON_BUILD/bin/$file" ] || qw_die "the build has no $file (tools/lib/$list)"
+      source=$(qw_package_source "$file" $variants)
+      [ -f "$source" ] || qw_die "the build has no $file (tools/lib/$list)"
       mkdir -p "$device/$dir"
-      rm -f "$device/$dir/$file"
-      cp -l "$QUILLON_BUILD/bin/$file" "$device/$dir/" 2>/dev/null || cp "$QUILLON_BUILD/bin/$file" "$device/$dir/"
+      rm -f "$device/$dir/$(basename "$file")"
+      cp -l "$source" "$device/$dir/" 2>/dev/null || cp "$source" "$device/$dir/"
     done < <(sed 's/[[:space:]]\+/ /' "$QUILLON_ROOT/tools/lib/$list")
   done
+}
+
+# qw_package_variants DEVICE: the build folders (under bin/) whose files
+# stand in for the package's on this device, the first that has a file
+# winning: the Windows CE 3.0 builds on a profile of CE 3 or older, the
+# phone-linked main program when it also has the nate phone.
+qw_package_variants() {
+  local major
+  major=$(sed -n 's/^CeMajorVersion=\([0-9]*\).*/\1/p' "$1.ini" 2>/dev/null | head -n1)
+  if [ "${major:-5}" -le 3 ]; then
+    qw_device_has_nate_phone "$1" && echo ce3-phone
+    echo ce3
+  fi
+}
+
+# qw_package_source FILE [VARIANT...]: the built file that FILE of a list is
+# for a device with those variants.
+qw_package_source() {
+  local file=$1 variant; shift
+  for variant in "$@"; do
+    if [ -f "$QUILLON_BUILD/bin/$variant/$file" ]; then
+      echo "$QUILLON_BUILD/bin/$variant/$file"
+      return
+    fi
+  done
+  echo "$QUILLON_BUILD/bin/$file"
+}
+
+# qw_stage_package DEVICE: the package's files as this device gets them, in
+# the folder "$DEVICE.package" with their list "list.txt" there, for the
+# installer host.
+qw_stage_package() {
+  local device=$1 stage="$1.package" file dir source variants
+  variants=$(qw_package_variants "$device")
+  rm -rf "$stage"
+  mkdir -p "$stage"
+  while read -r file dir; do
+    case "$file" in ''|'#'*) continue ;; esac
+    source=$(qw_package_source "$file" $variants)
+    [ -f "$source" ] || qw_die "the build has no $file (tools/lib/$QW_PACKAGE_LIST)"
+    cp -l "$source" "$stage/" 2>/dev/null || cp "$source" "$stage/"
+    echo "$(basename "$file") $dir" >>"$stage/list.txt"
+  done < <(sed 's/[[:space:]]\+/ /' "$QUILLON_ROOT/tools/lib/$QW_PACKAGE_LIST")
 }
 
 # The screen size "WxH" of a device's profile.
