@@ -6,6 +6,7 @@
 // its writer.
 #pragma once
 
+#include "core/build_variant.h"
 #include "platform/ce.h"
 
 #include <cstdint>
@@ -75,11 +76,10 @@ constexpr bool IsRecipientName(WORD id) { return (id - kFirstRecipientField) % 2
 // The contact fields beyond field 48 (the picture and the device's further
 // properties) belong to the newer build only; the older build neither writes
 // nor reads them.
-#if defined(QUILLON_CE3_BUILD)
-constexpr bool kContactExtraFields = false;
-#else
-constexpr bool kContactExtraFields = true;
-#endif
+inline bool ContactExtraFieldsInBackup()
+{
+    return !OlderPlatformBuild;
+}
 
 // ---- the head ------------------------------------------------------------------
 

@@ -557,7 +557,7 @@ void RestoreFromBackupFile(HANDLE file)
 void RestoreContactField(WORD id, const BYTE* data, WORD length)
 {
     if (IsAfterField(KindContact, id)) {
-        if (kContactExtraFields && length > 0 && replay->newOid != 0)
+        if (ContactExtraFieldsInBackup() && length > 0 && replay->newOid != 0)
             SetContactExtra(id, data, length);
         return;
     }

@@ -298,7 +298,7 @@ void BackupContacts(BackupOutput& out)
         WriteItemFields(out, contact, ContactFields(), KindContact);
         uint32_t oid = OidOfItem(contact);
         WriteNumberField(out, oid, kContactOidField, KindContact);
-        if (kContactExtraFields)
+        if (ContactExtraFieldsInBackup())
             WriteContactExtras(out, oid);
         RecordWritten();
     });

@@ -2,6 +2,7 @@
 // Pocket Outlook kind field by field, rows left out and the count the head
 // then holds, and the counters when their record is missing.
 #include "backup/state.h"
+#include "core/build_variant.h"
 #include "core/db_access.h"
 #include "core/link_tables.h"
 #include "core/own_databases.h"
@@ -210,6 +211,14 @@ TEST_F(WriterTest, AContactIsItsFortyEightFieldsThenItsFurtherProperties)
         ExpectField(withExtras, id, Bytes("e" + std::to_string(id)));
     ExpectField(withExtras, 114, "7");
     EXPECT_EQ(withExtras.Ids().size(), 48u + 15u);
+
+    // The Windows CE 3.0 build writes none of the fields after 48.
+    OlderPlatformBuild = true;
+    std::vector<ParsedRecord> older = ItemRecords(BackUp(), 1);
+    OlderPlatformBuild = false;
+    ASSERT_EQ(older.size(), 3u);
+    for (const ParsedRecord& contact : older)
+        EXPECT_EQ(contact.Ids(), ids);
 }
 
 TEST_F(WriterTest, AnAppointmentHasRecurrenceFieldsOnlyWhenItRecurs)
