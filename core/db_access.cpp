@@ -21,20 +21,21 @@ SORTORDERSPECEX OneProperty(CEPROPID property)
     return sort;
 }
 
-HANDLE OpenOwnDatabase(LPCWSTR name, CEPROPID sortProperty, CEOID* oid)
+HANDLE OpenOwnDatabase(LPCWSTR name, CEPROPID sortProperty, CEOID* oid, DWORD openFlags = 0)
 {
     *oid = 0;
     SORTORDERSPECEX sort = OneProperty(sortProperty);
     return CeOpenDatabaseInSession(DiarySession, &DiaryVolume, oid, const_cast<LPWSTR>(name),
-                                   sortProperty == kUnsorted ? nullptr : &sort, 0, nullptr);
+                                   sortProperty == kUnsorted ? nullptr : &sort, openFlags, nullptr);
 }
 
 }  // namespace
 
-bool WithOwnDatabase(LPCWSTR name, CEPROPID sortProperty, const std::function<void(HANDLE database)>& work)
+bool WithOwnDatabase(LPCWSTR name, CEPROPID sortProperty, const std::function<void(HANDLE database)>& work,
+                     DWORD openFlags)
 {
     CEOID oid = 0;
-    HANDLE database = OpenOwnDatabase(name, sortProperty, &oid);
+    HANDLE database = OpenOwnDatabase(name, sortProperty, &oid, openFlags);
     if (database == INVALID_HANDLE_VALUE || database == nullptr)
         return false;
     work(database);
@@ -66,14 +67,21 @@ int DropOwnDatabase(LPCWSTR name)
     return CeDeleteDatabaseEx(&DiaryVolume, oid) ? 1 : 0;
 }
 
-bool WriteNewOwnRecord(LPCWSTR name, std::initializer_list<CEPROPVAL> properties)
+CEOID WriteNewOwnRecord(LPCWSTR name, std::initializer_list<CEPROPVAL> properties)
 {
-    bool written = false;
+    CEOID written = 0;
     WithOwnDatabase(name, kUnsorted, [&](HANDLE database) {
         written = CeWriteRecordProps(database, 0, static_cast<WORD>(properties.size()),
-                                     const_cast<CEPROPVAL*>(properties.begin())) != 0;
+                                     const_cast<CEPROPVAL*>(properties.begin()));
     });
     return written;
+}
+
+bool DeleteOwnRecord(LPCWSTR name, CEOID record)
+{
+    bool deleted = false;
+    WithOwnDatabase(name, kUnsorted, [&](HANDLE database) { deleted = CeDeleteRecord(database, record) != FALSE; });
+    return deleted;
 }
 
 CEPROPVAL I4Value(CEPROPID id, int32_t value)
@@ -119,6 +127,7 @@ void OwnRecord::Free()
         LocalFree(buffer_);
     buffer_ = nullptr;
     count_ = 0;
+    oid_ = 0;
 }
 
 bool OwnRecord::ReadCurrent(HANDLE database)
@@ -126,11 +135,13 @@ bool OwnRecord::ReadCurrent(HANDLE database)
     Free();
     WORD count = 0;
     DWORD size = 0;
-    if (!CeReadRecordPropsEx(database, 0, &count, nullptr, &buffer_, &size, nullptr)) {
+    CEOID oid = CeReadRecordPropsEx(database, 0, &count, nullptr, &buffer_, &size, nullptr);
+    if (!oid) {
         Free();
         return false;
     }
     count_ = count;
+    oid_ = oid;
     return true;
 }
 

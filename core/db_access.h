@@ -10,9 +10,10 @@
 
 constexpr CEPROPID kUnsorted = 0;
 
-// Opens the database and runs work on it; false (work not run) when the
-// database cannot be opened.
-bool WithOwnDatabase(LPCWSTR name, CEPROPID sortProperty, const std::function<void(HANDLE database)>& work);
+// Opens the database (with the open flags, such as CEDB_AUTOINCREMENT) and
+// runs work on it; false (work not run) when the database cannot be opened.
+bool WithOwnDatabase(LPCWSTR name, CEPROPID sortProperty, const std::function<void(HANDLE database)>& work,
+                     DWORD openFlags = 0);
 
 // Creates the database with one sort order per property, in order; 1 when
 // it was created, 0 when not (also when it exists).
@@ -21,8 +22,12 @@ int CreateOwnDatabase(LPCWSTR name, std::initializer_list<CEPROPID> sortProperti
 // Deletes the database; -1 when it does not exist, else the delete's result.
 int DropOwnDatabase(LPCWSTR name);
 
-// Writes one new record with the properties in the order given.
-bool WriteNewOwnRecord(LPCWSTR name, std::initializer_list<CEPROPVAL> properties);
+// Writes one new record with the properties in the order given; its record
+// id, 0 when it was not written.
+CEOID WriteNewOwnRecord(LPCWSTR name, std::initializer_list<CEPROPVAL> properties);
+
+// Deletes one record by its id; false when it could not be deleted.
+bool DeleteOwnRecord(LPCWSTR name, CEOID record);
 
 // Property values for writes.
 CEPROPVAL I4Value(CEPROPID id, int32_t value);
@@ -43,6 +48,8 @@ public:
 
     // Reads the record at the database's position; false when there is none.
     bool ReadCurrent(HANDLE database);
+    // The id of the record read.
+    CEOID Oid() const { return oid_; }
     // The value of a property, or 0 / the empty text / null when missing.
     int32_t I4(CEPROPID id) const;
     LPCWSTR Text(CEPROPID id) const;
@@ -52,4 +59,5 @@ private:
     void Free();
     BYTE* buffer_ = nullptr;
     WORD count_ = 0;
+    CEOID oid_ = 0;
 };

@@ -26,13 +26,15 @@ CEOID LinkedContact(LPCWSTR database, const CEPROPVAL& key)
 
 namespace {
 
-void DeleteFirstLink(LPCWSTR database, const CEPROPVAL& key)
+bool DeleteFirstLink(LPCWSTR database, const CEPROPVAL& key)
 {
+    bool deleted = true;
     WithOwnDatabase(database, key.propid, [&](HANDLE db) {
         CEOID record = SeekFirstEqual(db, key);
         if (record != 0)
-            CeDeleteRecord(db, record);
+            deleted = CeDeleteRecord(db, record) != FALSE;
     });
+    return deleted;
 }
 
 }  // namespace
@@ -52,25 +54,27 @@ int CreateNoteFileLinkDatabase()
     return CreateOwnDatabase(kNoteFileLinkDatabase, {kLinkContact, kLinkPath});
 }
 
-void AddPlanLink(CEOID contactOid, CEOID appointmentOid)
+bool AddPlanLink(CEOID contactOid, CEOID appointmentOid)
 {
-    WriteNewOwnRecord(kPlanLinkDatabase, {I4Value(kLinkContact, static_cast<int32_t>(contactOid)), LinkItemKey(appointmentOid)});
+    return WriteNewOwnRecord(kPlanLinkDatabase,
+                             {I4Value(kLinkContact, static_cast<int32_t>(contactOid)), LinkItemKey(appointmentOid)}) != 0;
 }
 
-void AddTaskLink(CEOID contactOid, CEOID taskOid)
+bool AddTaskLink(CEOID contactOid, CEOID taskOid)
 {
-    WriteNewOwnRecord(kTaskLinkDatabase, {I4Value(kLinkContact, static_cast<int32_t>(contactOid)), LinkItemKey(taskOid)});
+    return WriteNewOwnRecord(kTaskLinkDatabase,
+                             {I4Value(kLinkContact, static_cast<int32_t>(contactOid)), LinkItemKey(taskOid)}) != 0;
 }
 
-void AddNoteFileLink(CEOID contactOid, LPCWSTR path)
+bool AddNoteFileLink(CEOID contactOid, LPCWSTR path)
 {
-    WriteNewOwnRecord(kNoteFileLinkDatabase,
-                      {I4Value(kLinkContact, static_cast<int32_t>(contactOid)), TextValue(kLinkPath, path)});
+    return WriteNewOwnRecord(kNoteFileLinkDatabase,
+                             {I4Value(kLinkContact, static_cast<int32_t>(contactOid)), TextValue(kLinkPath, path)}) != 0;
 }
 
-void DeletePlanLink(CEOID appointmentOid) { DeleteFirstLink(kPlanLinkDatabase, LinkItemKey(appointmentOid)); }
-void DeleteTaskLink(CEOID taskOid) { DeleteFirstLink(kTaskLinkDatabase, LinkItemKey(taskOid)); }
-void DeleteNoteFileLink(LPCWSTR path) { DeleteFirstLink(kNoteFileLinkDatabase, LinkPathKey(path)); }
+bool DeletePlanLink(CEOID appointmentOid) { return DeleteFirstLink(kPlanLinkDatabase, LinkItemKey(appointmentOid)); }
+bool DeleteTaskLink(CEOID taskOid) { return DeleteFirstLink(kTaskLinkDatabase, LinkItemKey(taskOid)); }
+bool DeleteNoteFileLink(LPCWSTR path) { return DeleteFirstLink(kNoteFileLinkDatabase, LinkPathKey(path)); }
 
 bool IsPlanLinkedToContact(CEOID contactOid, CEOID appointmentOid)
 {

@@ -11,13 +11,16 @@ int CreatePlanLinkDatabase();
 int CreateTaskLinkDatabase();
 int CreateNoteFileLinkDatabase();
 
-void AddPlanLink(CEOID contactOid, CEOID appointmentOid);
-void AddTaskLink(CEOID contactOid, CEOID taskOid);
-void AddNoteFileLink(CEOID contactOid, LPCWSTR path);
+// False when the link was not written.
+bool AddPlanLink(CEOID contactOid, CEOID appointmentOid);
+bool AddTaskLink(CEOID contactOid, CEOID taskOid);
+bool AddNoteFileLink(CEOID contactOid, LPCWSTR path);
 
-void DeletePlanLink(CEOID appointmentOid);
-void DeleteTaskLink(CEOID taskOid);
-void DeleteNoteFileLink(LPCWSTR path);
+// False when a link was found and could not be deleted; no link (or no
+// database) is nothing to delete.
+bool DeletePlanLink(CEOID appointmentOid);
+bool DeleteTaskLink(CEOID taskOid);
+bool DeleteNoteFileLink(LPCWSTR path);
 
 // The key of a link by its item (or Notes file path), and the contact of the first link with
 // that key (0 when none); no Pocket Outlook work.

@@ -6,8 +6,6 @@
 
 #include <strsafe.h>
 
-CEOID AssigneeOid = 0;
-
 namespace {
 
 constexpr wchar_t kNoCategory[] = L" ";
@@ -62,27 +60,30 @@ int DropShortcutDatabase() { return DropOwnDatabase(kShortcutDatabase); }
 int DropIdCounterDatabase() { return DropOwnDatabase(kIdCounterDatabase); }
 int DropHolidayDatabase() { return DropOwnDatabase(kHolidayDatabase); }
 
-void InsertNoteRecord(int32_t memoId, LPCWSTR date, LPWSTR category, LPCWSTR title, CEOID contactOid)
+bool InsertNoteRecord(int32_t memoId, LPCWSTR date, LPWSTR category, LPCWSTR title, CEOID contactOid)
 {
     bool noCategory = !category || category[0] == L'\0';
-    WriteNewOwnRecord(kNoteDatabase, {I4Value(kNoteId, memoId), TextValue(kNoteCategory, noCategory ? kNoCategory : category),
+    CEOID written = WriteNewOwnRecord(kNoteDatabase, {I4Value(kNoteId, memoId), TextValue(kNoteCategory, noCategory ? kNoCategory : category),
                                       TextValue(kNoteTitle, title), I4Value(kNoteContact, static_cast<int32_t>(contactOid)),
                                       StreamValue(kNoteBody, RichInkBody.size, RichInkBody.bytes),
                                       TextValue(kNoteDate, date)});
     if (category && lstrcmpW(category, kNoCategory) == 0)
         category[0] = L'\0';
+    if (written == 0)
+        return false;
     if (CurrentView == kMemoView)
         AssigneeOid = 0;
+    return true;
 }
 
-void InsertAnniversaryRecord(int32_t id, LPCWSTR title, wchar_t yearKnown, LPCWSTR date, wchar_t lunar,
+bool InsertAnniversaryRecord(int32_t id, LPCWSTR title, wchar_t yearKnown, LPCWSTR date, wchar_t lunar,
                              wchar_t kind, wchar_t reminderOn, int32_t reminderChoice, LPWSTR time,
                              LPCWSTR startYear, LPCWSTR month, LPCWSTR day, CEOID appointmentOid, LPCWSTR note)
 {
     if (time && time[0] == L'\0')
         StringCchCopyW(time, kTimeChars, kDefaultAnniversaryTime);
     Letter yearFlag(yearKnown), lunarFlag(lunar), kindCode(kind), reminderFlag(reminderOn);
-    WriteNewOwnRecord(kAnniversaryDatabase,
+    CEOID record = WriteNewOwnRecord(kAnniversaryDatabase,
                       {I4Value(kAnniversaryId, id), TextValue(kAnniversaryTitle, title),
                        TextValue(kAnniversaryYearKnown, yearFlag.text), TextValue(kAnniversaryDate, date),
                        TextValue(kAnniversaryStartYear, startYear), TextValue(kAnniversaryMonth, month),
@@ -91,35 +92,43 @@ void InsertAnniversaryRecord(int32_t id, LPCWSTR title, wchar_t yearKnown, LPCWS
                        I4Value(kAnniversaryReminderChoice, reminderChoice),
                        TextValue(kAnniversaryTime, time ? time : kDefaultAnniversaryTime),
                        I4Value(kAnniversaryAppointment, static_cast<int32_t>(appointmentOid))});
-    if (note && note[0] != L'\0')
-        InsertAnniversaryText(id, note);
+    if (record == 0)
+        return false;
+    if (note && note[0] != L'\0' && !InsertAnniversaryText(id, note)) {
+        DeleteOwnRecord(kAnniversaryDatabase, record);
+        return false;
+    }
+    return true;
 }
 
-void InsertAnniversaryText(int32_t id, LPCWSTR text)
+bool InsertAnniversaryText(int32_t id, LPCWSTR text)
 {
-    WriteNewOwnRecord(kAnniversaryTextDatabase, {I4Value(kAnniversaryTextId, id), TextValue(kAnniversaryTextNote, text)});
+    return WriteNewOwnRecord(kAnniversaryTextDatabase, {I4Value(kAnniversaryTextId, id), TextValue(kAnniversaryTextNote, text)}) != 0;
 }
 
-void InsertIdCounterRecord(int32_t carried, int32_t memoCounter, int32_t anniversaryCounter)
+bool InsertIdCounterRecord(int32_t carried, int32_t memoCounter, int32_t anniversaryCounter)
 {
-    WriteNewOwnRecord(kIdCounterDatabase, {I4Value(kCounterCarried, carried), I4Value(kCounterMemo, memoCounter),
-                                           I4Value(kCounterAnniversary, anniversaryCounter)});
+    return WriteNewOwnRecord(kIdCounterDatabase, {I4Value(kCounterCarried, carried), I4Value(kCounterMemo, memoCounter),
+                                           I4Value(kCounterAnniversary, anniversaryCounter)}) != 0;
 }
 
-void InsertHolidayRecord(int32_t id, LPCWSTR date, LPCWSTR name, LPCWSTR lunarDate)
+bool InsertHolidayRecord(int32_t id, LPCWSTR date, LPCWSTR name, LPCWSTR lunarDate)
 {
-    WriteNewOwnRecord(kHolidayDatabase, {I4Value(kHolidayId, id), TextValue(kHolidayDate, date),
-                                         TextValue(kHolidayName, name), TextValue(kHolidayLunarDate, lunarDate)});
+    return WriteNewOwnRecord(kHolidayDatabase, {I4Value(kHolidayId, id), TextValue(kHolidayDate, date),
+                                         TextValue(kHolidayName, name), TextValue(kHolidayLunarDate, lunarDate)}) != 0;
 }
 
-void InsertShortcutRecord(int32_t order, LPCWSTR path)
+bool InsertShortcutRecord(int32_t order, LPCWSTR path)
 {
-    WriteNewOwnRecord(kShortcutDatabase, {I4Value(kShortcutOrder, order), TextValue(kShortcutPath, path)});
+    return WriteNewOwnRecord(kShortcutDatabase, {I4Value(kShortcutOrder, order), TextValue(kShortcutPath, path)}) != 0;
 }
 
-void InsertBuiltinHolidays()
+bool InsertBuiltinHolidays()
 {
     const HolidayEntry* table = BuiltinHolidayTable();
-    for (int i = 0; i < kBuiltinHolidayCount; ++i)
-        InsertHolidayRecord(table[i].id, table[i].date, table[i].name, table[i].lunarDate);
+    for (int i = 0; i < kBuiltinHolidayCount; ++i) {
+        if (!InsertHolidayRecord(table[i].id, table[i].date, table[i].name, table[i].lunarDate))
+            return false;
+    }
+    return true;
 }

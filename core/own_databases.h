@@ -23,21 +23,25 @@ int DropShortcutDatabase();
 int DropIdCounterDatabase();
 int DropHolidayDatabase();
 
+// Each insert writes one record and returns false when it was not written.
+
 // One NoteRecord with RichInkBody as its body. An empty category is stored
 // as " ", and a category of " " reads back empty in the caller's buffer. In
-// the memo view the pending contact (AssigneeOid) is cleared afterwards.
-void InsertNoteRecord(int32_t memoId, LPCWSTR date, LPWSTR category, LPCWSTR title, CEOID contactOid);
+// the memo view the pending contact (AssigneeOid) is cleared after the write.
+bool InsertNoteRecord(int32_t memoId, LPCWSTR date, LPWSTR category, LPCWSTR title, CEOID contactOid);
 
 // One AnniversaryRecord with the given mirror appointment; an empty time is
 // stored as "10:00" and written back into time (which must hold 6
-// characters); a non-empty note adds its AnniversaryTextRecord.
-void InsertAnniversaryRecord(int32_t id, LPCWSTR title, wchar_t yearKnown, LPCWSTR date, wchar_t lunar,
+// characters); a non-empty note adds its AnniversaryTextRecord. Both or
+// neither: when the note cannot be written the record is taken out again.
+bool InsertAnniversaryRecord(int32_t id, LPCWSTR title, wchar_t yearKnown, LPCWSTR date, wchar_t lunar,
                              wchar_t kind, wchar_t reminderOn, int32_t reminderChoice, LPWSTR time,
                              LPCWSTR startYear, LPCWSTR month, LPCWSTR day, CEOID appointmentOid, LPCWSTR note);
-void InsertAnniversaryText(int32_t id, LPCWSTR text);
-void InsertIdCounterRecord(int32_t carried, int32_t memoCounter, int32_t anniversaryCounter);
-void InsertHolidayRecord(int32_t id, LPCWSTR date, LPCWSTR name, LPCWSTR lunarDate);
-void InsertShortcutRecord(int32_t order, LPCWSTR path);
+bool InsertAnniversaryText(int32_t id, LPCWSTR text);
+bool InsertIdCounterRecord(int32_t carried, int32_t memoCounter, int32_t anniversaryCounter);
+bool InsertHolidayRecord(int32_t id, LPCWSTR date, LPCWSTR name, LPCWSTR lunarDate);
+bool InsertShortcutRecord(int32_t order, LPCWSTR path);
 
-// Puts the 76 built-in holidays into the holiday database, in table order.
-void InsertBuiltinHolidays();
+// Puts the 76 built-in holidays into the holiday database, in table order;
+// false, stopping there, at the first that is not written.
+bool InsertBuiltinHolidays();

@@ -42,6 +42,14 @@ void ApplyRichInkViewSettings(HWND control, int inkFlag, int view)
     SendMessageW(control, EM_SETVIEW, static_cast<WPARAM>(view), 0);
 }
 
+void ApplyRichInkPreviewView(HWND control)
+{
+    constexpr int kPreviewZoom = 100;
+    ApplyRichInkViewSettings(control, 1, RIV_INK);
+    SendMessageW(control, EM_SETZOOMPERCENT, 0, kPreviewZoom);
+    SendMessageW(control, EM_SETPAGESTYLE, RIPS_PREVIEW, 0);
+}
+
 DWORD CALLBACK RichInkStreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done)
 {
     auto* in = reinterpret_cast<RichInkInCookie*>(cookie);

@@ -40,3 +40,7 @@ struct RichInkOutCookie {
 // Edit-stream callbacks; the cookie is a RichInkInCookie or RichInkOutCookie.
 DWORD CALLBACK RichInkStreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done);
 DWORD CALLBACK RichInkStreamOutCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done);
+
+// The view of a body shown under a list: ink mode, the ink view, zoom
+// 100 % and the page without margins.
+void ApplyRichInkPreviewView(HWND control);

@@ -79,6 +79,10 @@ extern IPOutlookApp* OutlookApp;
 
 // The contact that the item being edited is to be linked to (0 = none).
 extern CEOID AssigneeOid;
+// Its display name (last name followed directly by first name), a buffer of
+// its own: loading a contact into the form leaves it alone.
+constexpr int kAssigneeNameChars = 51;
+extern wchar_t AssigneeName[kAssigneeNameChars];
 
 // The Today shortcut programs read by LoadShortcutList (shortcut_list.cpp).
 constexpr int kShortcutSlots = 20;
@@ -106,3 +110,8 @@ extern OutlookWatchEntry OutlookWatchState[kWatchCount];
 // The Contacts Database's sort order on the file-as name (property 0x80),
 // zero until GetContactsNameSortOrder found it.
 extern SORTORDERSPECEX ContactsNameSortOrder;
+
+// ---- Pocket Outlook item commands (item_commands.cpp) -------------------------------
+
+// The task the task lists select at their next refill (0 = none).
+extern CEOID TaskToReselect;

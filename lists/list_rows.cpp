@@ -7,4 +7,3 @@ int TaskViewRowCount = 0;
 int TaskFilterCount = 0;
 int MemoRowCount = 0;
 int MemoPickCount = 0;
-int TaskRowsHeld = 0;

@@ -115,8 +115,6 @@ extern int TaskViewRowCount;
 extern int TaskFilterCount;
 extern int MemoRowCount;
 extern int MemoPickCount;
-// Rows of the task row table, whose 15-pixel rows carry a check box.
-extern int TaskRowsHeld;
 
 // ---- the month schedule and the card's appointments (schedule_cache.cpp) -----------
 //

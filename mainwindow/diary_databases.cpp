@@ -23,9 +23,13 @@ CreatedDatabases CreateDiaryDatabases()
     created.planLink = CreatePlanLinkDatabase() == 1;
     created.anniversary = CreateAnniversaryDatabase() == 1;
     created.holiday = CreateHolidayDatabase() == 1;
-    if (created.holiday)
-        InsertBuiltinHolidays();
+    // A holiday table left half filled is dropped, so that the next start
+    // makes and fills it again.
+    if (created.holiday && !InsertBuiltinHolidays())
+        DropHolidayDatabase();
     created.idCounter = CreateIdCounterDatabase() == 1;
+    // Without its record the counter database is filled at the first id
+    // taken (NextMemoId, NextAnniversaryId), from the ids in use.
     if (created.idCounter)
         InsertIdCounterRecord(kFirstCounterValue, kFirstCounterValue, kFirstCounterValue);
     return created;
@@ -41,9 +45,11 @@ bool ReloadHolidaysWhenAsked(const CreatedDatabases& created)
     ReadRegistryString(HKEY_LOCAL_MACHINE, kDiaryRegistryKey, kHolidayReloadValue, L"", value, sizeof(value));
     if (value[0] != L'\0')
         return false;
-    WriteRegistryString(HKEY_LOCAL_MACHINE, kDiaryRegistryKey, kHolidayReloadValue, L"0");
     DropHolidayDatabase();
-    if (CreateHolidayDatabase() == 1)
-        InsertBuiltinHolidays();
+    // The value is written only after a whole reload, so a reload cut short
+    // is made again at the next start.
+    if (CreateHolidayDatabase() != 1 || !InsertBuiltinHolidays())
+        return false;
+    WriteRegistryString(HKEY_LOCAL_MACHINE, kDiaryRegistryKey, kHolidayReloadValue, L"0");
     return true;
 }

@@ -12,6 +12,7 @@ struct CreatedDatabases {
 CreatedDatabases CreateDiaryDatabases();
 
 // Unless every database that holds data was created now, reads "Quillon
-// ChangeRest"; when it is empty, writes "0" there and puts the built-in
-// holidays in a new holiday database. Returns true when it reloaded them.
+// ChangeRest"; when it is empty, puts the built-in holidays in a new holiday
+// database and then writes "0" there. Returns true when it reloaded them
+// all; a reload that failed leaves the value empty for the next start.
 bool ReloadHolidaysWhenAsked(const CreatedDatabases& created);

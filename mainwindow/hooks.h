@@ -75,6 +75,24 @@ struct MainWindowHooks {
     void (*RunContactImport)(HWND owner);
     // The preferences sheet, modal, parent the main window.
     void (*RunPreferencesSheet)(HWND owner);
+
+    // ---- what the item commands call of the lists and the dial route ----------------
+    // The form loaders of anniversaries, tasks and memos for their editors:
+    // the selected item into the form state; false, changing nothing, when
+    // it is not there.
+    bool (*LoadAnniversaryRecord)();
+    bool (*LoadTaskForm)();
+    bool (*LoadNoteRecord)();
+    // The anniversary with its mirror appointment; the own memo of that id;
+    // the current Notes file with its link. False when it stayed.
+    bool (*DeleteAnniversary)(long anniversaryId);
+    bool (*DeleteNoteRecord)(long memoId);
+    bool (*DeleteNoteFile)();
+    // The selected Notes file in the Notes program.
+    void (*OpenNoteInNotesProgram)();
+    // The number (digits and '#') to the phone software of the device, with
+    // the called party's name.
+    void (*DialNumber)(const wchar_t* number, const wchar_t* name);
 };
 
 extern MainWindowHooks Hooks;

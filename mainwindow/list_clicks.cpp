@@ -1,6 +1,7 @@
 #include "mainwindow/list_clicks.h"
 
 #include "lists/contact_filters.h"
+#include "lists/item_list_state.h"
 #include "lists/list_refill.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/state.h"
@@ -97,10 +98,12 @@ void MemoPickClicked(HWND, POINT)
     Focus(MemoList);
 }
 
-void TaskListClicked(HWND, POINT at)
+void TaskListClicked(HWND list, POINT at)
 {
-    // The click has selected the row already, so the command acts on it.
-    if (OnTaskCheckBox(at, TaskRowsHeld)) {
+    // Each task list holds its own rows. The click has selected the row
+    // already, so the command acts on it.
+    const int rows = list == CardTaskList ? CardTaskRowCount : TaskViewRowCount;
+    if (OnTaskCheckBox(at, rows)) {
         SendItemCommand(ID_TASK_TOGGLE_DONE);
         return;
     }

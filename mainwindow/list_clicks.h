@@ -1,10 +1,10 @@
 // Clicks in the main window's lists.
 #pragma once
 
+#include "lists/task_row_painter.h"
 #include "platform/ce.h"
 
-// Task rows are 15 pixels high with their check box at x 3-10, y 3-10.
-constexpr int kTaskRowHeight = 15;
+// Task rows (kTaskRowHeight) have their check box at x 3-10, y 3-10.
 
 // Whether a point of a task list (list coordinates) is on a row's check
 // box, given the rows the list holds.

@@ -5,6 +5,7 @@
 #include "core/fonts.h"
 #include "core/outlook_probes.h"
 #include "core/settings_file.h"
+#include "lists/item_list_setup.h"
 #include "lists/schedule_cache.h"
 #include "lists/state.h"
 #include "mainwindow/contact_hooks.h"
@@ -12,6 +13,7 @@
 #include "mainwindow/control_commands.h"
 #include "mainwindow/device_class.h"
 #include "mainwindow/diary_databases.h"
+#include "mainwindow/item_commands.h"
 #include "mainwindow/main_destroy.h"
 #include "mainwindow/menu_bar.h"
 #include "mainwindow/month_grid.h"
@@ -204,6 +206,7 @@ bool OnMainCreate(HWND window)
         return false;
     }
     SetContactHooks();
+    InstallItemCommands();
     if (!OlderPlatformBuild)
         OpenOutlookDatabasesWithNotify(window);
     ReloadHolidaysWhenAsked(CreateDiaryDatabases());
@@ -250,6 +253,7 @@ bool OnMainCreate(HWND window)
     MarkContactsDatabaseSeen();
     MarkAppointmentsDatabaseSeen();
     MarkTasksDatabaseSeen();
+    StartItemLists();
     StartTimers(window);
     EnterSavedView(window);
     return true;

@@ -4,6 +4,7 @@
 #include "core/settings_file.h"
 #include "lists/company_address.h"
 #include "lists/contacts_cache.h"
+#include "lists/item_list_setup.h"
 #include "mainwindow/month_grid.h"
 #include "mainwindow/state.h"
 
@@ -54,6 +55,7 @@ void DeleteCtlColorBrushes()
 
 void ReleaseMainWindowState(HWND window)
 {
+    ReleaseItemLists();
     FreeContactsCacheTexts();
     DestroyImageLists();
     CloseOutlookDatabases();

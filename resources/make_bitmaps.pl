@@ -468,3 +468,179 @@ sub cancel_face {
 }
 
 write_bmp("$out/cancel.bmp", cancel_face());
+
+# ---- the Today item's weather icons and the faces of its pop-ups ---------------
+#   Glimmor16W.bmp, Glimmor32W.bmp  39 weather icons (code c is image c - 1) of
+#                                   16 x 16 and 32 x 32, magenta mask
+#   GlimmorButtons.bmp              the pop-ups' button faces, 35 x 16 each:
+#                                   close, edit, delete, mobile, phone, mail,
+#                                   home, previous, next
+#   GlimmorMarks.bmp                their 16 x 16 marks: close box, alarm,
+#                                   recurrence, complete
+# The weather pictures are drawn from shapes on a 32-unit grid, scaled to
+# each size: codes 1-5 clear to overcast, then five skies each with rain,
+# snow, rain and snow, thunder, thunder and rain, fog, and (four) heavy rain.
+sub today_weather_and_popup_bitmaps {
+    my ($dir) = @_;
+    my %colour = (
+        mask => [255, 0, 255], sun => [240, 200, 40], rim => [200, 120, 40], cloud => [250, 250, 250],
+        edge => [128, 128, 128], dark => [150, 156, 170], darkedge => [80, 84, 96], rain => [40, 80, 192],
+        snow => [90, 180, 230], bolt => [240, 208, 0], fog => [150, 150, 150],
+    );
+    my $canvas = sub {
+        my ($w, $h) = @_;
+        return [map { [map { $colour{mask} } 1 .. $w] } 1 .. $h];
+    };
+    my $weather_icon = sub {
+        my ($size, $sky, $fall) = @_;
+        my $px = $canvas->($size, $size);
+        my $k = $size / 32;
+        my $put = sub {
+            my ($x, $y, $c) = @_;
+            $px->[$y][$x] = $c if $x >= 0 && $y >= 0 && $x < $size && $y < $size;
+        };
+        my $disc = sub {
+            my ($cx, $cy, $r, $c) = @_;
+            my ($x0, $y0, $rr) = ($cx * $k, $cy * $k, $r * $k);
+            for my $y (0 .. $size - 1) {
+                for my $x (0 .. $size - 1) {
+                    $put->($x, $y, $c) if ($x + 0.5 - $x0) ** 2 + ($y + 0.5 - $y0) ** 2 <= $rr * $rr;
+                }
+            }
+        };
+        my $line = sub {
+            my ($x1, $y1, $x2, $y2, $c) = @_;
+            my $steps = 2 * $size;
+            for my $i (0 .. $steps) {
+                my $t = $i / $steps;
+                $put->(int(($x1 + ($x2 - $x1) * $t) * $k), int(($y1 + ($y2 - $y1) * $t) * $k), $c);
+            }
+        };
+        my $sun = sub {
+            my ($cx, $cy, $r) = @_;
+            for my $a (0 .. 7) {
+                my $t = $a * 3.14159265 / 4;
+                $line->($cx + cos($t) * ($r + 2), $cy + sin($t) * ($r + 2), $cx + cos($t) * ($r + 5),
+                        $cy + sin($t) * ($r + 5), $colour{rim});
+            }
+            $disc->($cx, $cy, $r + 1, $colour{rim});
+            $disc->($cx, $cy, $r, $colour{sun});
+        };
+        my $cloud = sub {
+            my ($dx, $dy, $scale, $fill, $edge) = @_;
+            my @blobs = ([9, 19, 5], [16, 14, 7], [23, 18, 6], [13, 21, 5], [20, 21, 5]);
+            for my $pass ([$edge, 1], [$fill, 0]) {
+                my ($c, $grow) = @$pass;
+                $disc->($dx + $_->[0] * $scale, $dy + $_->[1] * $scale, $_->[2] * $scale + $grow, $c) for @blobs;
+            }
+        };
+        my %skies = (
+            sun      => sub { $sun->(16, 15, 7) },
+            suncloud => sub { $sun->(12, 11, 6); $cloud->(11, 10, 0.7, $colour{cloud}, $colour{edge}) },
+            cloudsun => sub { $sun->(10, 9, 5); $cloud->(2, 1, 1.0, $colour{cloud}, $colour{edge}) },
+            cloud    => sub { $cloud->(1, 0, 1.0, $colour{cloud}, $colour{edge}) },
+            dark     => sub { $cloud->(1, 0, 1.0, $colour{dark}, $colour{darkedge}) },
+        );
+        my $drops = sub {
+            my ($count) = @_;
+            my @at = $count > 3 ? ([8, 25], [13, 27], [18, 25], [23, 27], [28, 25]) : ([10, 25], [17, 26], [24, 25]);
+            $line->($_->[0], $_->[1], $_->[0] - 2, $_->[1] + 5, $colour{rain}) for @at;
+        };
+        my $flakes = sub {
+            for my $at (@_) {
+                my ($x, $y) = @$at;
+                $line->($x - 2, $y, $x + 2, $y, $colour{snow});
+                $line->($x, $y - 2, $x, $y + 2, $colour{snow});
+                $line->($x - 2, $y - 2, $x + 2, $y + 2, $colour{snow});
+                $line->($x - 2, $y + 2, $x + 2, $y - 2, $colour{snow});
+            }
+        };
+        my $bolt = sub {
+            my @path = ([19, 20], [14, 26], [18, 26], [13, 31]);
+            for my $i (0 .. $#path - 1) {
+                $line->(@{$path[$i]}, @{$path[$i + 1]}, $colour{bolt});
+                $line->($path[$i][0] + 1, $path[$i][1], $path[$i + 1][0] + 1, $path[$i + 1][1], $colour{rim});
+            }
+        };
+        my %falls = (
+            none    => sub { },
+            rain    => sub { $drops->(3) },
+            snow    => sub { $flakes->([10, 27], [21, 27]) },
+            sleet   => sub { $line->(10, 25, 8, 30, $colour{rain}); $line->(24, 25, 22, 30, $colour{rain});
+                             $flakes->([16, 28]) },
+            thunder => sub { $bolt->() },
+            storm   => sub { $bolt->(); $line->(8, 25, 6, 30, $colour{rain}); $line->(26, 25, 24, 30, $colour{rain}) },
+            fog     => sub { $line->(4, $_, 28, $_, $colour{fog}) for 24, 27, 30 },
+            heavy   => sub { $drops->(5) },
+        );
+        $skies{$sky}->();
+        $falls{$fall}->();
+        return $px;
+    };
+    my @skies = qw(sun suncloud cloudsun cloud dark);
+    my @codes;
+    for my $fall (qw(none rain snow sleet thunder storm fog heavy)) {
+        push @codes, [$_, $fall] for @skies;
+    }
+    splice @codes, 39;
+    my $join = sub {
+        my ($w, $h, @pictures) = @_;
+        my @px;
+        for my $i (0 .. $#pictures) {
+            for my $y (0 .. $h - 1) {
+                $px[$y][$i * $w + $_] = $pictures[$i][$y][$_] for 0 .. $w - 1;
+            }
+        }
+        return ($w * @pictures, $h, \@px);
+    };
+    for my $size (16, 32) {
+        write_bmp("$dir/Glimmor${size}W.bmp", $join->($size, $size, map { $weather_icon->($size, @$_) } @codes));
+    }
+
+    my $stamp = sub {
+        my ($px, $x0, $y0, $rows) = @_;
+        for my $y (0 .. $#$rows) {
+            for my $x (0 .. length($rows->[$y]) - 1) {
+                my $c = substr($rows->[$y], $x, 1);
+                $px->[$y0 + $y][$x0 + $x] = $palette{$c} if $c ne '.';
+            }
+        }
+    };
+    my $cross = [qw(
+        ................ ................ ................ ....kk....kk.... ....krk..krk.... .....krkkrk.....
+        ......krrk...... ......krrk...... .....krkkrk..... ....krk..krk.... ....kk....kk.... ................
+        ................ ................ ................ ................)];
+    my @faces = ($cross, marked($base{page}, 'pencil'), marked($base{page}, 'cross'), $base{mobile}, $base{office},
+                 $base{envelope}, $base{home}, $base{left}, mirror($base{left}));
+    my $face = sub {
+        my ($picture) = @_;
+        my $px = $canvas->(35, 16);
+        for my $y (0 .. 15) {
+            for my $x (0 .. 34) {
+                my $corner = ($x == 0 || $x == 34) && ($y == 0 || $y == 15);
+                my $edge = $x == 0 || $x == 34 || $y == 0 || $y == 15;
+                my $shade = 232 - 2 * $y;
+                $px->[$y][$x] = $corner ? $colour{mask} : $edge ? [16, 44, 99] : [$shade - 16, $shade - 8, 250];
+            }
+        }
+        $stamp->($px, 9, 0, $picture);
+        return $px;
+    };
+    write_bmp("$dir/GlimmorButtons.bmp", $join->(35, 16, map { $face->($_) } @faces));
+
+    my @marks = (
+        [qw(kkkkkkkkkkkkkkkk kwwwwwwwwwwwwwwk kwkkwwwwwwwwkkwk kwkkkwwwwwwkkkwk kwwkkkwwwwkkkwwk kwwwkkkwwkkkwwwk
+            kwwwwkkkkkkwwwwk kwwwwwkkkkwwwwwk kwwwwwkkkkwwwwwk kwwwwkkkkkkwwwwk kwwwkkkwwkkkwwwk kwwkkkwwwwkkkwwk
+            kwkkkwwwwwwkkkwk kwkkwwwwwwwwkkwk kwwwwwwwwwwwwwwk kkkkkkkkkkkkkkkk)],
+        [qw(................ .......kk....... ......kyyk...... .....kyyyyk..... ....kyyyyyyk.... ....kyyyyyyk....
+            ....kyyyyyyk.... ....kyyyyyyk.... ...kyyyyyyyyk... ...kyyyyyyyyk... ..kyyyyyyyyyyk.. ..kkkkkkkkkkkk..
+            ......kyyk...... .......kk....... ................ ................)],
+        [qw(................ .....bbbbbb..... ...bb......bb... ..b..........b.. .b..........bbb. .b.........bbbbb
+            b............b.. b............... ...............b ..b............b bbbbb.........b. .bbb..........b.
+            ..b..........b.. ...bb......bb... .....bbbbbb..... ................)],
+        $base{check},
+    );
+    write_bmp("$dir/GlimmorMarks.bmp", $join->(16, 16, map { my $px = $canvas->(16, 16); $stamp->($px, 0, 0, $_); $px } @marks));
+}
+
+today_weather_and_popup_bitmaps($out);

@@ -291,3 +291,10 @@
 #define IDD_BACKUP_PROGRESS     383
 #define IDC_BACKUP_LABEL        1246
 #define IDC_BACKUP_BAR          1247
+
+// The item editors, run by the toolbar window's item commands.
+#define IDD_CONTACT_EDITOR      104
+#define IDD_SCHEDULE_EDITOR     159
+#define IDD_ANNIVERSARY_EDITOR  203
+#define IDD_TASK_EDITOR         320
+#define IDD_MEMO_EDITOR         352

@@ -13,6 +13,8 @@
 #include "today/today_screen.h"
 #include "today/today_settings.h"
 #include "today/view_switch.h"
+#include "today/weather_download.h"
+#include "today/weather_store.h"
 
 #include <cstdio>
 
@@ -20,6 +22,7 @@ namespace {
 
 constexpr UINT kStorageFiguresMs = 1000;
 constexpr UINT kClockMs = 1000;
+constexpr UINT kWeatherDownloadMs = 60000;
 constexpr int kOemInfoBytes = 100;
 constexpr int kShowNormal = 1;
 
@@ -72,6 +75,7 @@ extern "C" HWND WINAPI InitializeCustomItem(TODAYLISTITEM*, HWND parent)
     swscanf(TodayDateText, L"%4d-%2d", &ShownYear, &ShownMonth);
     ReadTodaySettings(TodayScreenTextColor());
     LoadShortcutList();
+    LoadStoredWeather();
     BuildHotZones();
     ViewMode = LoadViewMode();
     SetCurrentHeader();
@@ -81,6 +85,8 @@ extern "C" HWND WINAPI InitializeCustomItem(TODAYLISTITEM*, HWND parent)
 
     SetTimer(window, kTimerStorageFigures, kStorageFiguresMs, nullptr);
     OneShotCountdown = 1;
+    DownloadWeatherIfDue();
+    SetTimer(window, kTimerWeatherDownload, kWeatherDownloadMs, nullptr);
     SetTimer(window, kTimerClock, kClockMs, nullptr);
     ShowWindow(window, kShowNormal);
     UpdateWindow(window);

@@ -4,6 +4,7 @@
 #include "today/day_text.h"
 #include "today/layout.h"
 #include "today/memo_view.h"
+#include "today/pick_date.h"
 #include "today/request_builders.h"
 #include "today/resource.h"
 #include "today/schedule_view.h"
@@ -164,6 +165,7 @@ void ChooseMonth(int offset)
     ShowView(kViewMonth);
 }
 
+void OpenPickDate(int) { ShowPickDateDialog(); }
 void RequestNewAppointmentToday(int) { RequestNewSchedule(TodayDateText); }
 void RequestMonthOfToday(int) { RequestOpenMonth(TodayDateText); }
 void RequestNewTaskView(int) { RequestContentless(kRequestNewTask); }
@@ -180,6 +182,7 @@ struct CommandRange {
 
 const CommandRange kCommands[] = {
     {IDM_SPAN_FIRST, IDM_SPAN_LAST, ChooseSpan},
+    {IDM_PICK_DATE, IDM_PICK_DATE, OpenPickDate},
     {IDM_TASK_FILTER_FIRST, IDM_TASK_FILTER_LAST, ChooseTaskFilter},
     {IDM_TASK_SORT_FIRST, IDM_TASK_SORT_LAST, ChooseTaskSort},
     {IDM_NEW_SCHEDULE, IDM_NEW_SCHEDULE, RequestNewAppointmentToday},

@@ -85,6 +85,13 @@ int MonthWeeks = 0;
 
 WeatherDay WeatherDays[kMaxWeatherDays] = {};
 int WeatherDayCount = 0;
+wchar_t WeatherRegionName[kWeatherRegionChars] = L"서울";
+wchar_t LastWeatherDate[kDateChars] = L"0000-00-00";
+ULONGLONG WeatherRetryAfter = 0;
+
+HWND PopupWindows[kPopupCount] = {};
+HWND DetailRichInk = nullptr;
+CurrentItem CurrentRow;
 
 HICON ShortcutIcons[kShortcutSlots] = {};
 bool ShortcutIconFetched[kShortcutSlots] = {};

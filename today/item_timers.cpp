@@ -9,6 +9,8 @@
 #include "today/today_screen.h"
 #include "today/today_settings.h"
 #include "today/view_switch.h"
+#include "today/weather_download.h"
+#include "today/weather_store.h"
 
 #include <strsafe.h>
 
@@ -100,6 +102,7 @@ int CheckSettingsChangedMarker()
         return 0;
     ReadTodaySettings(TodayScreenTextColor());
     LoadShortcutList();
+    LoadStoredWeather();
     FreeShortcutIcons();
     BuildHotZones();
     if (ViewMode != kViewMonth)
@@ -119,6 +122,7 @@ void RefreshOnDateChange()
             InvalidateRect(ItemWindow, nullptr, TRUE);
         TodayDay = today;
         SpanStart = today;
+        LoadWeather(WeatherRegionName);
         ShowCurrentView();
     }
     if (Settings.TodayShowPastItems == 0 && ViewMode == kViewSchedule && TodayRowHasBegun(now)) {
@@ -130,13 +134,17 @@ void RefreshOnDateChange()
 void OnItemTimer(HWND window, UINT timer)
 {
     switch (timer) {
-    case kTimerWeatherImport: RefreshOnDateChange(); break;
+    case kTimerWeatherImport:
+        ImportWeatherFile();
+        RefreshOnDateChange();
+        break;
     case kTimerRebuild: OnRebuildTick(window); break;
     case kTimerMarkers:
         CheckDataChangedMarker();
         CheckSettingsChangedMarker();
         break;
     case kTimerStorageFigures: OnStorageFiguresTick(window); break;
+    case kTimerWeatherDownload: DownloadWeatherIfDue(); break;
     case kTimerClock: OnClockTick(window); break;
     case kTimerArrowRepeat: RepeatArrowTap(); break;
     default: break;

@@ -9,6 +9,7 @@
 #include "today/paint_tools.h"
 #include "today/painters.h"
 #include "today/pen.h"
+#include "today/popup_frame.h"
 #include "today/refresh_query.h"
 #include "today/request_writer.h"
 #include "today/schedule_queries.h"
@@ -46,6 +47,7 @@ void OnItemDestroy(HWND window)
     DeleteOffscreenBitmap();
     FreeShortcutIcons();
     DeleteItemFont();
+    DestroyPopups();
     ItemWindow = nullptr;
 }
 

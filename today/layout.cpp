@@ -109,7 +109,7 @@ void PlaceCells()
 {
     for (int i = 0; i < kWeatherCells; ++i)
         WeatherZones[i] = Zone(i < WeatherDayCount ? i + 1 : 0,
-                               Settings.TodayShowWeather == 1 ? WeatherCellRect(i) : RECT{}, nullptr);
+                               Settings.TodayShowWeather == 1 ? WeatherCellRect(i) : RECT{}, OnWeatherCell);
     for (int i = 0; i < kStatusCells; ++i)
         StatusZones[i] = Zone(i, Settings.TodayShowStatus == 1 ? StatusCellRect(i) : RECT{}, OnStatusCell);
     ShortcutCellCount = 0;
@@ -380,8 +380,8 @@ void LayoutScheduleRows()
         SetRowZone(i, kRowDate, entry + 1, date, OnScheduleRowDate);
         if (places.checkX >= 0)
             SetRowZone(i, kRowCheck, entry + 1, RECT{places.checkX, whole.top, places.checkX + kGlyph, whole.bottom},
-                       nullptr);
-        SetRowZone(i, kRowName, entry + 1, places.name, nullptr);
+                       OnRowCheck);
+        SetRowZone(i, kRowName, entry + 1, places.name, OnRowName);
         SetRowZone(i, kRowBody, entry + 1, RECT{date.right, whole.top, whole.right, whole.bottom}, OnScheduleRowBody);
     }
     FinishRowLayout();
@@ -403,9 +403,9 @@ void LayoutTaskRows()
         RowPlaces places = PlaceTaskRow(measure.dc(), TaskRows[entry], i);
         const int top = RowTop(i);
         const RECT check = {places.checkX, top, places.checkX + kGlyph, top + kRowHeight};
-        SetRowZone(i, kRowCheck, entry + 1, check, nullptr);
-        SetRowZone(i, kRowName, entry + 1, places.name, nullptr);
-        SetRowZone(i, kRowBody, entry + 1, RECT{places.checkX + kGlyph, top, Bands.width, top + kRowHeight}, nullptr);
+        SetRowZone(i, kRowCheck, entry + 1, check, OnRowCheck);
+        SetRowZone(i, kRowName, entry + 1, places.name, OnRowName);
+        SetRowZone(i, kRowBody, entry + 1, RECT{places.checkX + kGlyph, top, Bands.width, top + kRowHeight}, OnRowText);
     }
     FinishRowLayout();
 }
@@ -418,7 +418,7 @@ void LayoutMemoRows()
     ClearRowZones();
     for (int i = 0; i < DrawnRows(); ++i) {
         const int top = RowTop(i);
-        SetRowZone(i, kRowBody, TopRow + i + 1, RECT{0, top, Bands.width, top + kRowHeight}, nullptr);
+        SetRowZone(i, kRowBody, TopRow + i + 1, RECT{0, top, Bands.width, top + kRowHeight}, OnRowText);
     }
     FinishRowLayout();
 }

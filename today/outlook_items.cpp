@@ -61,3 +61,17 @@ void ForEachItem(IPOutlookItemCollection* items, REFIID interfaceId, int limit,
             return;
     }
 }
+
+void* OutlookItemByOid(uint32_t oid, REFIID interfaceId)
+{
+    if (!OutlookApp || oid == 0)
+        return nullptr;
+    IDispatch* dispatch = nullptr;
+    if (FAILED(OutlookApp->GetItemFromOid(static_cast<long>(oid), &dispatch)) || !dispatch)
+        return nullptr;
+    void* item = nullptr;
+    if (FAILED(dispatch->QueryInterface(interfaceId, &item)))
+        item = nullptr;
+    dispatch->Release();
+    return item;
+}

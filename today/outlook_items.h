@@ -22,6 +22,15 @@ IPOutlookItemCollection* RestrictedItems(int folder, LPCWSTR query, bool include
 void ForEachItem(IPOutlookItemCollection* items, REFIID interfaceId, int limit,
                  const std::function<bool(void* item)>& visit);
 
+// The item of that object id as the interface asked for (the caller
+// releases it); null when there is no such item or it is of another kind.
+void* OutlookItemByOid(uint32_t oid, REFIID interfaceId);
+template <class T>
+T* OutlookItem(uint32_t oid, REFIID interfaceId)
+{
+    return static_cast<T*>(OutlookItemByOid(oid, interfaceId));
+}
+
 // A BSTR that frees itself.
 struct OwnedBstr {
     BSTR text = nullptr;

@@ -107,16 +107,6 @@ void WeatherTemperatures(const WeatherDay& day, wchar_t* out, size_t chars)
         StringCchCopyW(out, chars, day.value2);
 }
 
-// The weather icon of the code; -1 for a code outside 01-39.
-int WeatherIconIndex(const WeatherDay& day)
-{
-    wchar_t* end = nullptr;
-    long code = wcstol(day.icon, &end, 10);
-    if (end == day.icon || code < kFirstWeatherCode || code > kLastWeatherCode)
-        return -1;
-    return static_cast<int>(code) - 1;
-}
-
 void PaintWeatherCell(HDC dc, int cell, const WeatherDay& day)
 {
     const RECT whole = WeatherCellRect(cell);
@@ -197,6 +187,15 @@ void PaintShortcuts(HDC dc)
 }
 
 }  // namespace
+
+int WeatherIconIndex(const WeatherDay& day)
+{
+    wchar_t* end = nullptr;
+    long code = wcstol(day.icon, &end, 10);
+    if (end == day.icon || code < kFirstWeatherCode || code > kLastWeatherCode)
+        return -1;
+    return static_cast<int>(code) - 1;
+}
 
 COLORREF SeparatorColour()
 {

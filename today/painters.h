@@ -25,5 +25,9 @@ void PaintStatusLine(HDC dc);
 // All of them for the current settings and view, into dc.
 void PaintItem(HDC dc);
 
+// The image of a weather day's icon code in the weather lists; -1 for a
+// code outside 01-39.
+int WeatherIconIndex(const WeatherDay& day);
+
 // The separator colour of the item.
 COLORREF SeparatorColour();

@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <string>
 
 // ---- the item and its window (item_entry.cpp) --------------------------------
 
@@ -332,6 +333,46 @@ struct WeatherDay {
 };
 extern WeatherDay WeatherDays[kMaxWeatherDays];
 extern int WeatherDayCount;
+
+// The region whose days are read ("서울" until the settings name another),
+// the date of the last stored feed ("0000-00-00" when none), and the device
+// time (seconds of a FILETIME) before which no download is tried after one
+// that failed (0: none failed).
+constexpr int kWeatherRegionChars = 11;
+extern wchar_t WeatherRegionName[kWeatherRegionChars];
+extern wchar_t LastWeatherDate[kDateChars];
+extern ULONGLONG WeatherRetryAfter;
+
+// ---- the pop-ups (popup_frame.cpp, current_item.cpp) -------------------------------------
+
+// Made once each, on first use, with the item window as parent.
+enum PopupKind { kPopupDetail = 0, kPopupContactCard = 1, kPopupPickDate = 2, kPopupWeather = 3, kPopupCount = 4 };
+extern HWND PopupWindows[kPopupCount];
+// The detail pop-up's Rich Ink page, made anew at each opening.
+extern HWND DetailRichInk;
+
+// The item a pop-up shows: a copy of the tapped row, so that a rebuild of
+// the rows while the pop-up is open changes nothing it acts on.
+enum class CurrentItemKind { None, Appointment, Anniversary, Task, OwnMemo, NotesFile };
+struct CurrentItem {
+    CurrentItemKind kind = CurrentItemKind::None;
+    uint32_t objectId = 0;       // appointment or task
+    int32_t anniversaryId = 0;
+    int32_t memoId = 0;
+    uint32_t contactId = 0;      // the linked contact, 0 when none
+    DATE start = 0;
+    DATE end = 0;
+    bool allDay = false;
+    bool recurring = false;
+    bool reminderSet = false;
+    wchar_t complete = L'F';
+    wchar_t dateText[kDateChars] = {};
+    wchar_t timeText[kTimeChars] = {};
+    wchar_t linkedName[kLinkedNameChars] = {};
+    std::wstring subject;        // a memo's title
+    wchar_t path[MAX_PATH] = {}; // a Notes file; empty when "%s\%s.pwi" does not fit
+};
+extern CurrentItem CurrentRow;
 
 // ---- shortcuts -------------------------------------------------------------------------
 

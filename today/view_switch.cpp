@@ -13,6 +13,14 @@ void InvalidateTitleBar()
         InvalidateRect(ItemWindow, &Bands.title, TRUE);
 }
 
+void ShowScheduleFrom(DATE first)
+{
+    SpanStart = first;
+    TopRow = 0;
+    ShowScheduleMode();
+    InvalidateTitleBar();
+}
+
 void SetCurrentHeader()
 {
     switch (ViewMode) {

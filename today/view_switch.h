@@ -17,3 +17,5 @@ void RebuildCurrentView();
 // current view again) and 1.
 int NavigateByKey(WPARAM key);
 void InvalidateTitleBar();
+// The schedule view from that day on (the span's first day).
+void ShowScheduleFrom(DATE first);

@@ -1,13 +1,18 @@
 #include "today/zone_actions.h"
 
+#include "today/contact_card.h"
+#include "today/current_item.h"
 #include "today/day_text.h"
+#include "today/detail_popup.h"
 #include "today/item_menus.h"
 #include "today/layout.h"
 #include "today/month_view.h"
 #include "today/request_builders.h"
 #include "today/request_writer.h"
 #include "today/schedule_view.h"
+#include "today/task_toggle.h"
 #include "today/view_switch.h"
+#include "today/weather_dialog.h"
 
 #include <strsafe.h>
 
@@ -67,14 +72,6 @@ void StepMonth(int months)
     InvalidateTitleBar();
 }
 
-void StepSpan(DATE newStart)
-{
-    SpanStart = newStart;
-    TopRow = 0;
-    ShowScheduleMode();
-    InvalidateTitleBar();
-}
-
 void ScrollBy(int rows)
 {
     TopRow += rows;
@@ -105,7 +102,7 @@ void OnPreviousSpanZone(int)
     if (ViewMode == kViewMonth)
         StepMonth(-1);
     else
-        StepSpan(SpanStart - SpanDays());
+        ShowScheduleFrom(SpanStart - SpanDays());
 }
 
 void OnTodayZone(int)
@@ -117,7 +114,7 @@ void OnTodayZone(int)
         ShownMonth = today.wMonth;
         StepMonth(0);
     } else {
-        StepSpan(TodayDay);
+        ShowScheduleFrom(TodayDay);
     }
 }
 
@@ -126,7 +123,7 @@ void OnNextSpanZone(int)
     if (ViewMode == kViewMonth)
         StepMonth(1);
     else
-        StepSpan(SpanStart + SpanDays());
+        ShowScheduleFrom(SpanStart + SpanDays());
 }
 
 void OnRowUpZone(int)
@@ -211,8 +208,34 @@ void OnScheduleRowDate(int screenRow)
 
 void OnScheduleRowBody(int screenRow)
 {
-    if (const TodayScheduleRow* row = ScheduleRowOnScreen(screenRow))
+    const TodayScheduleRow* row = ScheduleRowOnScreen(screenRow);
+    if (!row)
+        return;
+    if (CurrentItemOfRow(TopRow + screenRow).kind != CurrentItemKind::None)
+        ShowItemDetailDialog(TopRow + screenRow);
+    else
         RequestOpenDay(row->dateText);
+}
+
+void OnRowText(int screenRow)
+{
+    ShowItemDetailDialog(TopRow + screenRow);
+}
+
+void OnRowName(int screenRow)
+{
+    ShowContactCard(TopRow + screenRow);
+}
+
+void OnRowCheck(int screenRow)
+{
+    ToggleTodayTaskComplete(TopRow + screenRow);
+}
+
+void OnWeatherCell(int index)
+{
+    if (index >= 0 && index < kWeatherCells && WeatherZones[index].value > 0)
+        ShowWeatherDialog(WeatherZones[index].value - 1);
 }
 
 void OnMonthCell(int cell)

@@ -15,6 +15,17 @@ bool LogPath(wchar_t* path, DWORD chars)
     return n > 0 && n < chars;
 }
 
+// The mutex the device's processes take turns on to append (one prefix, one
+// device); made once per process and kept.
+constexpr wchar_t kLogTurnName[] = L"QuillonDeviceLogTurn";
+constexpr DWORD kLogTurnWaitMs = 2000;
+
+HANDLE LogTurn()
+{
+    static HANDLE turn = CreateMutexW(nullptr, FALSE, kLogTurnName);
+    return turn;
+}
+
 }  // namespace
 
 CEAPI void WINAPI CeAppendDebugLog(LPCWSTR text)
@@ -38,14 +49,20 @@ CEAPI void WINAPI CeAppendDebugLog(LPCWSTR text)
         return;
 
     // One append per line, the file opened and closed each time, so that the
-    // lines of several processes interleave whole.
+    // lines of several processes interleave whole. Wine's appends are a seek
+    // to the end and a write, so two processes appending at once could write
+    // over each other's line: the device's processes take turns.
+    HANDLE turn = LogTurn();
+    const DWORD waited = turn ? WaitForSingleObject(turn, kLogTurnWaitMs) : WAIT_FAILED;
     HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    WriteFile(file, utf8, static_cast<DWORD>(bytes), &written, nullptr);
-    CloseHandle(file);
+    if (file != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteFile(file, utf8, static_cast<DWORD>(bytes), &written, nullptr);
+        CloseHandle(file);
+    }
+    if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED)
+        ReleaseMutex(turn);
 }
 
 CEAPI void NKDbgPrintfW(LPCWSTR format, ...)

@@ -22,3 +22,7 @@ quillon_resource_dll(NatePhoneLibrary "${QUILLON_BIN}/phone"
   ${CMAKE_CURRENT_LIST_DIR}/nate_phone_library.cpp
   ${CMAKE_CURRENT_LIST_DIR}/nate_phone_library.rc)
 set_target_properties(NatePhoneLibrary PROPERTIES OUTPUT_NAME Telvo SUFFIX ".DLL")
+
+# The weather server the Today item downloads from, on 127.0.0.N:4888.
+quillon_program(WeatherServer ${CMAKE_CURRENT_LIST_DIR}/weather_server.cpp)
+target_link_libraries(WeatherServer PRIVATE ceplat ws2_32 shell32)

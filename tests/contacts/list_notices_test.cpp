@@ -223,7 +223,7 @@ TEST(TaskCheckBox, HitsInsideTheBoxOfAHeldRowOnly)
 TEST_F(ListNoticesTest, ClicksOnTheTaskCheckBoxToggleAndOtherClicksPreview)
 {
     FillItemList(TaskList, {{L"201"}, {L"202"}, {L"203"}});
-    TaskRowsHeld = 3;
+    TaskViewRowCount = 3;
     int previews = 0;
     static int* counter = &previews;
     Hooks.ShowTaskPreview = [] { ++*counter; };
@@ -252,7 +252,7 @@ TEST_F(ListNoticesTest, ClicksOnTheTaskCheckBoxToggleAndOtherClicksPreview)
         EXPECT_EQ(previews, c.previews);
     }
     DetailMode[kTaskDetail] = 'M';
-    TaskRowsHeld = 0;
+    TaskViewRowCount = 0;
 }
 
 TEST_F(ListNoticesTest, TheDetailInkHandsTheFocusToTheListOfItsView)

@@ -6,14 +6,7 @@ namespace scheduletest {
 
 std::vector<std::wstring> ListRows(HWND list, int columns)
 {
-    std::vector<std::wstring> rows;
-    for (int row = 0; row < testkit::ListViewCount(list); ++row) {
-        std::wstring text;
-        for (int column = 0; column < columns; ++column)
-            text += (column ? L"|" : L"") + testkit::ListViewText(list, row, column);
-        rows.push_back(text);
-    }
-    return rows;
+    return testkit::ListViewRows(list, columns);
 }
 
 }  // namespace scheduletest

@@ -21,8 +21,10 @@ done
 [ "$(ready_count)" -ge 1 ] || { kill $runner; wait $runner; cat "$run/run.out"; echo "the phone application never came up"; exit 1; }
 echo "[1] CeReset: soft reset requested by Snapkit.exe" >>"$device.log"
 
+# The phone comes up again, then the Today screen and the main program.
+quillon_starts() { local n; n=$(grep -cE 'run: (starting Quillon|the Today item starts Quillon)' "$run/run.out" 2>/dev/null); echo "${n:-0}"; }
 for i in $(seq 1 240); do
-  [ "$(ready_count)" -ge 2 ] && break
+  [ "$(ready_count)" -ge 2 ] && [ "$(quillon_starts)" -ge 2 ] && break
   sleep 0.5
 done
 sleep 1
@@ -33,7 +35,7 @@ cat "$run/run.out"
 [ $rc -eq 130 ] || { echo "tools/run ended with $rc, not as stopped (130)"; exit 1; }
 grep -q 'restarting its programs' "$run/run.out" || { echo "tools/run did not see the reset request"; exit 1; }
 # The first start may be the Today item's, on the setup hooks' first-run marker.
-[ "$(grep -cE 'run: (starting Quillon|the Today item starts Quillon)' "$run/run.out")" -eq 2 ] \
+[ "$(quillon_starts)" -eq 2 ] \
   || { echo "Quillon was not started again"; exit 1; }
 ready=$(ready_count)
 [ "$ready" -eq 2 ] || { echo "the phone application came up $ready time(s), not twice"; exit 1; }

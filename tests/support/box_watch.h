@@ -4,7 +4,9 @@
 
 #include "tests/support/testkit.h"
 
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace boxwatch {
 
@@ -12,6 +14,8 @@ struct SeenBox {
     bool seen = false;
     std::wstring caption;
     std::wstring text;
+    std::vector<int> buttons;  // the ids of the buttons it shows, in order
+    int defaultButton = 0;     // the one Enter would press
 };
 
 // Arms a thread timer that answers the next message box of this thread with
@@ -20,6 +24,10 @@ struct SeenBox {
 // and stops the timer.
 void ArmForThisThread(int answer = IDOK);
 SeenBox Disarm();
+// The same for several boxes in turn, each answered with its button; what
+// each showed, in order.
+void ArmForBoxes(std::initializer_list<int> answers);
+std::vector<SeenBox> DisarmBoxes();
 
 // The first top-level dialog-class window of the process, or null.
 HWND FindProcessBox(DWORD processId);

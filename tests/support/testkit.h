@@ -31,6 +31,8 @@ RECT ClientRectOf(HWND window);
 
 int ListViewCount(HWND list);
 std::wstring ListViewText(HWND list, int item, int column = 0);
+// Every row's columns 0 .. columns-1 joined by '|'.
+std::vector<std::wstring> ListViewRows(HWND list, int columns);
 UINT ListViewState(HWND list, int item, UINT mask = LVIS_SELECTED | LVIS_FOCUSED);
 int ListViewSelection(HWND list);  // first selected item or -1
 

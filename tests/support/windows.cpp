@@ -77,6 +77,18 @@ std::wstring ListViewText(HWND list, int item, int column)
     return buffer;
 }
 
+std::vector<std::wstring> ListViewRows(HWND list, int columns)
+{
+    std::vector<std::wstring> rows;
+    for (int row = 0; row < ListViewCount(list); ++row) {
+        std::wstring text;
+        for (int column = 0; column < columns; ++column)
+            text += (column ? L"|" : L"") + ListViewText(list, row, column);
+        rows.push_back(text);
+    }
+    return rows;
+}
+
 UINT ListViewState(HWND list, int item, UINT mask)
 {
     return static_cast<UINT>(SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(item), mask));

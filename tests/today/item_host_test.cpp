@@ -225,7 +225,8 @@ TEST_F(GlimmorOnTheTodayScreen, ThePenAndTheActionKeyHandRequestsOver)
     // The list starts under the title bar: the today line, then the appointment.
     EXPECT_EQ(RequestAfter([&] { TapItem(20, 19 + 14 + 7); }), Ascii("2024-05-09"));
     EXPECT_EQ(RequestAfter([&] { TapItem(7, 19 + 14 + 7); }), Ascii("2024-05"));
-    EXPECT_EQ(RequestAfter([&] { TapItem(120, 19 + 14 + 7); }), Ascii("2024-05-09") + Bytes{0});
+    // The today line's text opens the day; the appointment's text opens its pop-up.
+    EXPECT_EQ(RequestAfter([&] { TapItem(120, 19 + 7); }), Ascii("2024-05-07") + Bytes{0});
     EXPECT_EQ(RequestAfter([&] { SendItem(WM_COMMAND, 40031); }), Ascii("2024-05-07"));
     const int before = MainProgramStarts();
     SendItem(WM_TODAYCUSTOM_ACTION, VK_RETURN);

@@ -173,7 +173,8 @@ TEST_F(TodayPenTest, ATapActsOnRelease)
     AddAppointment({L"치과", Date(2024, 5, 7, 10, 0), Date(2024, 5, 7, 11, 0)});
     Settings.TodaySpan = 0;
     ShowView(kViewSchedule);
-    const POINT at = Centre(RowZones[1][kRowBody].rect);
+    // The today line's text opens the day (an item's text opens its pop-up).
+    const POINT at = Centre(RowZones[0][kRowBody].rect);
     RemoveRequestFile();
     OnPenDown(ItemWindow, at.x, at.y);
     EXPECT_TRUE(RequestFileBytes().empty());
@@ -221,7 +222,8 @@ TEST_F(TodayPenTest, MenusPopBelowTheTitleBarOrAboveTheItem)
     ASSERT_TRUE(menu.seen);
     EXPECT_EQ(menu.place.left, at.x);
     EXPECT_EQ(menu.place.top, at.y);
-    EXPECT_EQ(Texts(menu).size(), 7u);
+    EXPECT_EQ(Texts(menu).size(), 8u);  // seven spans and "달력..."
+    EXPECT_EQ(Texts(menu).back(), L"달력...");
 
     SetWindowPos(parent_, nullptr, 0, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     GetWindowRect(ItemWindow, &item);

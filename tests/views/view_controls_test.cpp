@@ -1,6 +1,7 @@
 // The controls of the running main window, read back as tables of visible
 // controls: after start-up, in each view, with the contact card on each
 // panel and in the three detail layouts; and how the controls were made.
+#include "lists/task_row_painter.h"
 #include "mainwindow/state.h"
 #include "mainwindow/view_controls.h"
 #include "mainwindow/view_layouts.h"
@@ -478,6 +479,15 @@ TEST_F(ViewsTest, ListsAreMadeWithTheirStylesColumnsAndImages)
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(list, GWL_STYLE)) & kCompared, kBase | c.style);
         EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & kMain, c.extended);
         EXPECT_EQ(ReadColumns(list), c.columns);
+        if (list == TaskList || list == CardTaskList) {
+            // Each task list's own spacer of one blank column sets its row height.
+            HIMAGELIST spacer = ListView_GetImageList(list, LVSIL_SMALL);
+            int width = 0, height = 0;
+            ASSERT_TRUE(spacer && ImageList_GetIconSize(spacer, &width, &height));
+            EXPECT_EQ(width, 1);
+            EXPECT_EQ(height, kTaskRowHeight - 1);
+            continue;
+        }
         EXPECT_EQ(ListView_GetImageList(list, LVSIL_SMALL), c.images ? *c.images : nullptr);
     }
     // The task rows' marks: four images, kept apart from the list.
