@@ -6,6 +6,7 @@
 #include "backup/state.h"
 #include "core/outlook_probes.h"
 #include "core/record_layouts.h"
+#include "core/signal_files.h"
 #include "mainwindow/button_faces.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/state.h"
@@ -94,15 +95,17 @@ HANDLE OpenRestoreFile(LPCWSTR path, BackupHeader* header)
 }
 
 // What a restore tells the rest of the program, whatever its outcome: every
-// view and the month schedule read again; the items have new ids, so the
-// watch takes the databases as they are now (same counts would otherwise
-// hide the change from the contacts cache).
+// view, the month schedule and the Today item read again; the items have
+// new ids, so the watch takes the databases as they are now (same counts
+// would otherwise hide the change from the contacts cache).
 void AfterRestore()
 {
     for (BYTE& stale : ViewStale)
         stale = 1;
     RunHook(Hooks.ForgetMonthSchedule);
     RestoreDone = true;
+    if (!CreateSignalFile(SignalFile::DataChanged))
+        NKDbgPrintfW(L"restore: the Today item's data-changed marker not made (%lu)\r\n", GetLastError());
     MarkContactsDatabaseSeen();
     MarkAppointmentsDatabaseSeen();
     MarkTasksDatabaseSeen();

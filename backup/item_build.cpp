@@ -30,15 +30,6 @@ bool SetsPatternField(WORD id)
                !(std::is_same_v<I, ITask> && IsPatternTimeField(id));
 }
 
-template <class I>
-ComRef<I> Created(int itemType, REFIID iid)
-{
-    ComRef<IDispatch> item;
-    if (!OutlookApp || FAILED(OutlookApp->CreateItem(itemType, item.Out())) || !item)
-        return ComRef<I>();
-    return ItemAs<I>(item.Get(), iid);
-}
-
 }  // namespace
 
 template <class I>
@@ -88,16 +79,6 @@ ComRef<IContact> NewContactIn(IPOutlookItemCollection* contacts)
     if (!contacts || FAILED(contacts->Add(item.Out())) || !item)
         return ComRef<IContact>();
     return ItemAs<IContact>(item.Get(), IID_IContact);
-}
-
-ComRef<IAppointment> NewAppointmentItem()
-{
-    return Created<IAppointment>(olAppointmentItem, IID_IAppointment);
-}
-
-ComRef<ITask> NewTaskItem()
-{
-    return Created<ITask>(olTaskItem, IID_ITask);
 }
 
 bool FieldDateTime(const BYTE* data, size_t length, DATE* date)

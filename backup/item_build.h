@@ -35,11 +35,9 @@ private:
     bool active_ = false;
 };
 
-// New unsaved items: a contact added to the contacts collection, an
-// appointment or task made by OutlookApp.
+// A new unsaved contact added to the contacts collection the pass holds
+// (appointments and tasks: core's NewAppointmentItem and NewTaskItem).
 ComRef<IContact> NewContactIn(IPOutlookItemCollection* contacts);
-ComRef<IAppointment> NewAppointmentItem();
-ComRef<ITask> NewTaskItem();
 
 // The field data as the object model's date and time of the file.
 bool FieldDateTime(const BYTE* data, size_t length, DATE* date);

@@ -151,7 +151,7 @@ void EndItemRecord(ItemBuild<I>& build, const wchar_t* kind, const BYTE* data, W
         if (FAILED(saved)) {
             ReportFailure(kind, replay->oldOid, L"not saved", saved);
         } else {
-            replay->newOid = OidOfItem(build.Item());
+            replay->newOid = OidOf(build.Item());
             if (replay->newOid == 0)
                 ReportFailure(kind, replay->oldOid, L"saved without an id", E_FAIL);
             for (size_t i = 0; replay->newOid != 0 && i < rekeyCount; ++i) {
@@ -331,20 +331,17 @@ void RestoreRecipientField(WORD id, const BYTE* data, WORD length)
 
 bool WritePlanLinkRow(const OwnRowValues& row)
 {
-    AddPlanLink(row.Number(1), row.Number(2));
-    return true;
+    return AddPlanLink(row.Number(1), row.Number(2));
 }
 
 bool WriteTaskLinkRow(const OwnRowValues& row)
 {
-    AddTaskLink(row.Number(1), row.Number(2));
-    return true;
+    return AddTaskLink(row.Number(1), row.Number(2));
 }
 
 bool WriteNoteFileLinkRow(const OwnRowValues& row)
 {
-    AddNoteFileLink(row.Number(1), row.Text(2).c_str());
-    return true;
+    return AddNoteFileLink(row.Number(1), row.Text(2).c_str());
 }
 
 // The memo's body goes through the shared body buffer; whatever the buffer
@@ -358,8 +355,8 @@ bool WriteNoteRow(const OwnRowValues& row)
     bool ok = SetRichInkBody(body.data(), static_cast<DWORD>(body.size()));
     std::wstring category = row.Text(2);
     if (ok)
-        InsertNoteRecord(static_cast<int32_t>(row.Number(1)), row.Text(5).c_str(), category.data(),
-                         row.Text(3).c_str(), row.Number(4));
+        ok = InsertNoteRecord(static_cast<int32_t>(row.Number(1)), row.Text(5).c_str(), category.data(),
+                              row.Text(3).c_str(), row.Number(4));
     FreeRichInkBody();
     RichInkBody = held;
     AssigneeOid = assignee;
@@ -372,24 +369,21 @@ bool WriteAnniversaryRow(const OwnRowValues& row)
     std::wstring time = row.Text(12);
     std::vector<wchar_t> timeBuffer(std::max<size_t>(time.size() + 1, 6), L'\0');
     std::copy(time.begin(), time.end(), timeBuffer.begin());
-    InsertAnniversaryRecord(static_cast<int32_t>(row.Number(1)), row.Text(2).c_str(), row.Letter(3),
-                            row.Text(4).c_str(), row.Letter(8), row.Letter(9), row.Letter(10),
-                            static_cast<int32_t>(row.Number(11)), timeBuffer.data(), row.Text(5).c_str(),
-                            row.Text(6).c_str(), row.Text(7).c_str(), row.Number(13), L"");
-    return true;
+    return InsertAnniversaryRecord(static_cast<int32_t>(row.Number(1)), row.Text(2).c_str(), row.Letter(3),
+                                   row.Text(4).c_str(), row.Letter(8), row.Letter(9), row.Letter(10),
+                                   static_cast<int32_t>(row.Number(11)), timeBuffer.data(), row.Text(5).c_str(),
+                                   row.Text(6).c_str(), row.Text(7).c_str(), row.Number(13), L"");
 }
 
 bool WriteAnniversaryTextRow(const OwnRowValues& row)
 {
-    InsertAnniversaryText(static_cast<int32_t>(row.Number(1)), row.Text(2).c_str());
-    return true;
+    return InsertAnniversaryText(static_cast<int32_t>(row.Number(1)), row.Text(2).c_str());
 }
 
 bool WriteIdCounterRow(const OwnRowValues& row)
 {
-    InsertIdCounterRecord(static_cast<int32_t>(row.Number(1)), static_cast<int32_t>(row.Number(2)),
-                          static_cast<int32_t>(row.Number(3)));
-    return true;
+    return InsertIdCounterRecord(static_cast<int32_t>(row.Number(1)), static_cast<int32_t>(row.Number(2)),
+                                 static_cast<int32_t>(row.Number(3)));
 }
 
 struct OwnRowWriter {

@@ -296,7 +296,7 @@ void BackupContacts(BackupOutput& out)
 {
     VisitFolder<IContact>(olFolderContacts, IID_IContact, [&](IContact* contact) {
         WriteItemFields(out, contact, ContactFields(), KindContact);
-        uint32_t oid = OidOfItem(contact);
+        uint32_t oid = OidOf(contact);
         WriteNumberField(out, oid, kContactOidField, KindContact);
         if (ContactExtraFieldsInBackup())
             WriteContactExtras(out, oid);
@@ -308,7 +308,7 @@ void BackupAppointments(BackupOutput& out)
 {
     VisitFolder<IAppointment>(olFolderCalendar, IID_IAppointment, [&](IAppointment* appointment) {
         WriteItemFields(out, appointment, AppointmentFields(), KindAppointment);
-        uint32_t oid = OidOfItem(appointment);
+        uint32_t oid = OidOf(appointment);
         ComRef<IRecurrencePattern> pattern = PatternIfRecurring(appointment);
         if (pattern)
             WriteItemFields(out, pattern.Get(), PatternFields(), KindAppointment);
@@ -327,7 +327,7 @@ void BackupTasks(BackupOutput& out)
         ComRef<IRecurrencePattern> pattern = PatternIfRecurring(task);
         if (pattern)
             WriteItemFields(out, pattern.Get(), PatternFields(), KindTask);
-        WriteNumberField(out, OidOfItem(task), kItemOidField, KindTask);
+        WriteNumberField(out, OidOf(task), kItemOidField, KindTask);
         RecordWritten();
     });
 }

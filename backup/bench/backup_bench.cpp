@@ -72,7 +72,7 @@ std::vector<CEOID> MakeContacts()
         if (i % 4 == 0)
             contact->put_Birthday(DateOf(1960 + i % 40, 1 + i % 12, 1 + i % 28));
         contact->Save();
-        ids.push_back(OidOfItem(contact.Get()));
+        ids.push_back(OidOf(contact.Get()));
     }
     return ids;
 }
@@ -108,7 +108,7 @@ std::vector<CEOID> MakeAppointments()
             if (SUCCEEDED(pattern->GetOccurrence(start + 14, gone.Out())))
                 gone->Delete();
         }
-        ids.push_back(OidOfItem(appointment.Get()));
+        ids.push_back(OidOf(appointment.Get()));
     }
     return ids;
 }
@@ -123,7 +123,7 @@ std::vector<CEOID> MakeTasks()
         task->put_Subject(Text(L"작업 " + std::to_wstring(i)));
         task->put_DueDate(DateOf(2007, 6, 1) + i % 100);
         task->Save();
-        ids.push_back(OidOfItem(task.Get()));
+        ids.push_back(OidOf(task.Get()));
     }
     return ids;
 }

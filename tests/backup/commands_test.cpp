@@ -22,6 +22,8 @@ namespace {
 
 constexpr wchar_t kChosen[] = L"\\My Documents\\x.qnb";
 constexpr wchar_t kWork[] = L"\\My Documents\\x.$$$";
+// The Today item reloads when it finds this.
+constexpr wchar_t kDataChangedMarker[] = L"\\Windows\\Quillon2.qmk";
 const Bytes kOldFile = Bytes("an older file of that name");
 
 const wchar_t kBackupDone[] = L"다이어리 자료백업 작업이 완료되었습니다.";
@@ -222,6 +224,7 @@ TEST_F(CommandsTest, TheRestoreAsksFirstAndRefusesWhatIsNoBackup)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(testkit::WriteFileBytes(kChosen, c.file));
+        DeleteFileW(kDataChangedMarker);
         RestoreDone = true;
         script_ = DialogScript();
         script_.ChooseFile(kChosen);
@@ -230,6 +233,7 @@ TEST_F(CommandsTest, TheRestoreAsksFirstAndRefusesWhatIsNoBackup)
         EXPECT_EQ(BoxTexts(), c.boxes);
         EXPECT_FALSE(script_.ProgressShown());
         EXPECT_FALSE(RestoreDone);
+        EXPECT_FALSE(testkit::FileExists(kDataChangedMarker));
         EXPECT_EQ(DumpDiary(), before);
     }
     script_ = DialogScript();
@@ -249,7 +253,7 @@ struct RestoreOutcome {
     const wchar_t* notice;
 };
 
-TEST_F(CommandsTest, AfterEveryRestoreTheViewsTheScheduleAndTheWatchReadAgain)
+TEST_F(CommandsTest, AfterEveryRestoreTheViewsTheScheduleTheWatchAndTheTodayItemReadAgain)
 {
     const RestoreOutcome outcomes[] = {
         {"complete", Head(2) + kCounterRecord + ContactRecord("2147483649"), IDOK, kRestoreDone},
@@ -262,6 +266,7 @@ TEST_F(CommandsTest, AfterEveryRestoreTheViewsTheScheduleAndTheWatchReadAgain)
         for (BYTE& stale : ViewStale)
             stale = 0;
         g_forgotten = 0;
+        DeleteFileW(kDataChangedMarker);
         OutlookWatchState[kWatchContacts].lastSeenCount = -5;
         script_ = DialogScript();
         script_.ChooseFile(kChosen);
@@ -275,6 +280,7 @@ TEST_F(CommandsTest, AfterEveryRestoreTheViewsTheScheduleAndTheWatchReadAgain)
         // The main window's watch may forget the month too when it sees the
         // reset; the cancelled restore changes nothing, so there it is ours.
         EXPECT_GE(g_forgotten, 1);
+        EXPECT_TRUE(testkit::FileExists(kDataChangedMarker));
         EXPECT_EQ(OutlookWatchState[kWatchContacts].lastSeenCount, ReadSystemRecordCount(kContactsDatabaseName));
     }
 }

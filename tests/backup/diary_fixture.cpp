@@ -223,7 +223,7 @@ CEOID SaveItem(ComRef<I> item, const std::function<void(I*)>& fill)
         return 0;
     fill(item.Get());
     EXPECT_EQ(item->Save(), S_OK);
-    return OidOfItem(item.Get());
+    return OidOf(item.Get());
 }
 
 }  // namespace
@@ -340,7 +340,7 @@ std::vector<CEOID> ItemIds(int folder)
         ComRef<IContact> contact = ItemAs<IContact>(item.Get(), IID_IContact);
         ComRef<IAppointment> appointment = ItemAs<IAppointment>(item.Get(), IID_IAppointment);
         ComRef<ITask> task = ItemAs<ITask>(item.Get(), IID_ITask);
-        ids.push_back(contact ? OidOfItem(contact.Get()) : appointment ? OidOfItem(appointment.Get()) : OidOfItem(task.Get()));
+        ids.push_back(contact ? OidOf(contact.Get()) : appointment ? OidOf(appointment.Get()) : OidOf(task.Get()));
     }
     return ids;
 }

@@ -201,6 +201,51 @@ TEST_F(RestoreTest, ARefusedPropertyIsLoggedTheRestRestoredAndTheRestoreFails)
     EXPECT_EQ(ItemIds(olFolderTasks).size(), 1u);
 }
 
+struct RowFailureCase {
+    const wchar_t* database;
+    const wchar_t* logged;
+};
+
+TEST_F(RestoreTest, ARowNotWrittenIsLoggedTheRestRestoredAndTheRestoreFails)
+{
+    const RowFailureCase cases[] = {
+        {L"QuillonEnv", L"restore: id counters 10000: row not written"},
+        {L"QuillonPlan", L"restore: plan link of contact 2147483649: row not written"},
+        {L"QuillonTask", L"restore: task link of contact 2147483649: row not written"},
+        {L"QuillonNoteOutlook", L"restore: note file link of contact 2147483649: row not written"},
+        {L"QuillonNote", L"restore: memo 10001: row not written"},
+        {L"QuillonMemo", L"restore: anniversary 10010: row not written"},
+        {L"QuillonMemo2", L"restore: anniversary text 10010: row not written"},
+    };
+    // One row of each kind; the store is told once the reset is done.
+    const Bytes anniversary = Field(4, 1, "10010") + Field(4, 2, "birthday") + Field(4, 3, "1") +
+                              Field(4, 4, "1975-03-14") + Field(4, 5, "1975") + Field(4, 6, "3") + Field(4, 7, "14") +
+                              Field(4, 8, "0") + Field(4, 9, "0") + Field(4, 10, "1") + Field(4, 11, "3") +
+                              Field(4, 12, "09:30") + Field(4, 13, "11");
+    const Bytes file = Head(10) + kCounterRecord + Field(3, 1, "2147483649") + Field(3, 2, "11") +
+                       Field(6, 1, "2147483649") + Field(6, 2, "12") + Field(9, 1, "2147483649") + Field(9, 2, "memo") +
+                       Field(7, 1, "10001") + Field(7, 6, "b") + anniversary + Field(10, 1, "10010") +
+                       Field(10, 2, "note") + ContactRecord("2147483649") + AppointmentRecord("11") + TaskRecord("12");
+    static const wchar_t* failing;
+    BackupJob.stepHook = [](uint32_t position) {
+        if (position == BackupJob.recordTally + kRestoreResetSteps)
+            CeStoreFailNextChange(failing, ERROR_DISK_FULL);
+    };
+    for (const RowFailureCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.database)));
+        failing = c.database;
+        EXPECT_FALSE(Restore(file));
+        EXPECT_EQ(BackupJob.failures, 1u);
+        EXPECT_EQ(BackupJob.position, 2 * BackupJob.total - kRestoreResetSteps) << "every record was replayed";
+        EXPECT_NE(testkit::DeviceLogText().find(c.logged), std::wstring::npos);
+        EXPECT_TRUE(Lines(c.database).empty());
+    }
+    BackupJob.stepHook = nullptr;
+    ASSERT_TRUE(Restore(file)) << "the same file again";
+    for (const RowFailureCase& c : cases)
+        EXPECT_EQ(Lines(c.database).size(), 1u) << testing::PrintToString(std::wstring(c.database));
+}
+
 TEST_F(RestoreTest, AnExceptionWithoutItsFlagIsStillStored)
 {
     Bytes weekly = Field(2, 15, "1") + Field(2, 24, "16") + Field(2, 19, "5");
