@@ -6,9 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// The largest value of an I4 id property in a database sorted on it.
 int32_t LargestIdIn(LPCWSTR name, CEPROPID idProperty)
 {
     int32_t largest = 0;
@@ -27,6 +24,8 @@ int32_t LargestIdIn(LPCWSTR name, CEPROPID idProperty)
     });
     return largest;
 }
+
+namespace {
 
 struct Counters {
     int32_t carried = kFirstCounterValue;

@@ -12,3 +12,7 @@ constexpr int32_t kFirstCounterValue = 10000;
 // hands out an id twice.
 int32_t NextMemoId();
 int32_t NextAnniversaryId();
+
+// The largest value of an I4 id property in a database that has a sort
+// order on it; 0 when it has none (or the database is missing).
+int32_t LargestIdIn(LPCWSTR name, CEPROPID idProperty);

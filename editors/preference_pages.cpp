@@ -197,12 +197,3 @@ INT_PTR TablePageProc(const TablePage& table, HWND page, UINT msg, WPARAM wParam
     return FALSE;
 }
 
-void SetChecked(HWND page, int id, bool checked)
-{
-    CheckDlgButton(page, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
-bool IsChecked(HWND page, int id)
-{
-    return IsDlgButtonChecked(page, id) == BST_CHECKED;
-}

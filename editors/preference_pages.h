@@ -4,8 +4,9 @@
 // and ends.
 #pragma once
 
-#include "platform/ce.h"
 #include "core/settings.h"
+#include "editors/editor_controls.h"
+#include "platform/ce.h"
 
 #include <span>
 
@@ -68,6 +69,3 @@ struct TablePage {
 // the sheet's apply and the two faces.
 INT_PTR TablePageProc(const TablePage& table, HWND page, UINT msg, WPARAM wParam, LPARAM lParam);
 
-// Check box helpers.
-void SetChecked(HWND page, int id, bool checked);
-bool IsChecked(HWND page, int id);

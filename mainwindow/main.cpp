@@ -1,6 +1,7 @@
 // Entry point of the main program. The Windows CE 3.0 builds compile this
 // same file with QUILLON_OLDER_BUILD, the phone-linked one also with
 // QUILLON_PHONE_LINKED (it then imports the dial export of Telvo.dll).
+#include "backup/commands.h"
 #include "core/build_variant.h"
 #include "editors/diary_forms_setup.h"
 #include "editors/item_editors_setup.h"
@@ -14,6 +15,7 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
+    InstallBackupHooks();
 #if defined(QUILLON_OLDER_BUILD)
     OlderPlatformBuild = true;
 #endif

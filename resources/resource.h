@@ -314,6 +314,12 @@
 #define IDB_CANCEL_BUTTON             123
 // The preferences sheet, its pages and its pickers.
 #include "preferences.h"
+// Backup and restore: the progress dialog, its label and bar, and the face
+// of its Cancel button.
+#define IDB_BACKUP_CANCEL_BUTTON       372
+#define IDD_BACKUP_PROGRESS     383
+#define IDC_BACKUP_LABEL        1246
+#define IDC_BACKUP_BAR          1247
 
 // The item editors, run by the toolbar window's item commands.
 #define IDD_CONTACT_EDITOR      104

@@ -5,6 +5,8 @@ namespace poom {
 namespace {
 
 constexpr int kOlderBuildMajorVersion = 3;
+// Changes a table remembers for the collections that follow them.
+constexpr size_t kRememberedChanges = 256;
 wchar_t kVolumePath[] = L"\\pim.vol";
 
 bool CreateDatabase(CEGUID* volume, const wchar_t* name, const SORTORDERSPECEX* sorts, WORD sortCount)
@@ -201,7 +203,7 @@ bool PimStore::Write(ItemData* item, const CategoryMarks& marks)
     item->StoredProps().clear();
     for (const auto& entry : item->Props())
         item->StoredProps().insert(entry.first);
-    ++table.generation;
+    Note(table, oid, false);
     return true;
 }
 
@@ -213,7 +215,7 @@ bool PimStore::Delete(ItemKind kind, CEOID oid)
     Table& table = TableOf(kind);
     if (!CeDeleteRecord(table.handle, oid))
         return false;
-    ++table.generation;
+    Note(table, oid, true);
     return true;
 }
 
@@ -233,6 +235,33 @@ unsigned long long PimStore::Generation(ItemKind kind)
 {
     std::lock_guard<std::recursive_mutex> hold(lock_);
     return TableOf(kind).generation;
+}
+
+void PimStore::Note(Table& table, CEOID oid, bool deleted)
+{
+    ++table.generation;
+    table.changes.push_back(Change{table.generation, oid, deleted});
+    if (table.changes.size() > kRememberedChanges)
+        table.changes.pop_front();
+}
+
+bool PimStore::DeletedSince(ItemKind kind, unsigned long long generation, std::vector<CEOID>* deleted)
+{
+    std::lock_guard<std::recursive_mutex> hold(lock_);
+    deleted->clear();
+    const Table& table = TableOf(kind);
+    if (generation == table.generation)
+        return true;
+    if (table.changes.empty() || table.changes.front().generation > generation + 1)
+        return false;
+    for (const Change& change : table.changes) {
+        if (change.generation <= generation)
+            continue;
+        if (!change.deleted)
+            return false;
+        deleted->push_back(change.oid);
+    }
+    return true;
 }
 
 HANDLE PimStore::OpenOther(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,

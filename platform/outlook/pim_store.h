@@ -9,6 +9,7 @@
 #include "platform/outlook/item_data.h"
 #include "platform/outlook/record_codec.h"
 
+#include <deque>
 #include <mutex>
 #include <vector>
 
@@ -44,6 +45,10 @@ public:
     DWORD Count(ItemKind kind);
     // Counts this process's saves and deletes of the kind.
     unsigned long long Generation(ItemKind kind);
+    // The records of the kind this process deleted after the generation
+    // given, when it did nothing else to the kind since; false when it also
+    // saved one, or when that is too long ago to tell.
+    bool DeletedSince(ItemKind kind, unsigned long long generation, std::vector<CEOID>* deleted);
 
     // A database of the PIM volume by name, created with the sort orders
     // given when missing; INVALID_HANDLE_VALUE on failure. The caller closes it.
@@ -52,11 +57,19 @@ public:
 
 private:
     PimStore() = default;
+    // One save or delete, by the generation it made.
+    struct Change {
+        unsigned long long generation;
+        CEOID oid;
+        bool deleted;
+    };
     struct Table {
         HANDLE handle = INVALID_HANDLE_VALUE;
         CEOID oid = 0;
         unsigned long long generation = 0;
+        std::deque<Change> changes;  // the latest few
     };
+    void Note(Table& table, CEOID oid, bool deleted);
     Table& TableOf(ItemKind kind);
     bool OpenTables();
     bool ReadCurrent(ItemKind kind, Table& table, ItemData* item);

@@ -12,6 +12,7 @@
 #include "platform/shell/locale.h"
 #include "platform/shell/menu_bar.h"
 #include "platform/shell/dialogs.h"
+#include "platform/shell/file_dialogs.h"
 #include "platform/shell/message_box.h"
 #include "platform/shell/property_sheets.h"
 #include "platform/shell/input_panel.h"

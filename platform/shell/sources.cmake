@@ -15,6 +15,7 @@ target_sources(ceplat PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/menu_bar_resource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/file_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/message_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/property_sheets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_panel.cpp

@@ -1,0 +1,130 @@
+#include "backup/rekey.h"
+
+#include "core/db_access.h"
+#include "core/id_counters.h"
+#include "core/record_layouts.h"
+
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Row properties moved in this restore, by record id (unique in a volume).
+std::set<std::pair<CEOID, CEPROPID>> moved;
+
+struct FoundRow {
+    CEOID record;
+    int32_t contact;  // the row's contact id (link rows)
+};
+
+// Every row whose key holds the old id and was not moved yet, in the
+// key's order; false when the database could not be opened.
+bool FindRows(LPCWSTR database, CEPROPID key, CEOID oldOid, std::vector<FoundRow>* rows)
+{
+    rows->clear();
+    return WithOwnDatabase(database, key, [&](HANDLE db) {
+        const int32_t wanted = static_cast<int32_t>(oldOid);
+        CEOID record = SeekFirstEqual(db, I4Value(key, wanted));
+        OwnRecord row;
+        DWORD index = 0;
+        while (record != 0 && row.ReadCurrent(db) && row.I4(key) == wanted) {
+            if (!moved.count({record, key}))
+                rows->push_back(FoundRow{record, row.I4(kLinkContact)});
+            record = CeSeekDatabaseEx(db, CEDB_SEEK_CURRENT, 1, 0, &index);
+        }
+    });
+}
+
+// Rewrites the rows in place with the values given for each, or deletes
+// those without values; each row's key is then moved.
+template <class Change>
+bool RewriteRows(LPCWSTR database, CEPROPID key, const std::vector<FoundRow>& rows, Change change)
+{
+    if (rows.empty())
+        return true;
+    bool ok = true;
+    bool opened = WithOwnDatabase(database, kUnsorted, [&](HANDLE db) {
+        for (const FoundRow& row : rows) {
+            std::vector<CEPROPVAL> values = change(row);
+            bool done = values.empty() ? CeDeleteRecord(db, row.record) != 0
+                                       : CeWriteRecordProps(db, row.record, static_cast<WORD>(values.size()),
+                                                            values.data()) != 0;
+            if (!done) {
+                NKDbgPrintfW(L"restore: row %08lX of %s not moved (error %lu)\r\n",
+                             static_cast<unsigned long>(row.record), database, GetLastError());
+                ok = false;
+                continue;
+            }
+            moved.insert({row.record, key});
+        }
+    });
+    return opened && ok;
+}
+
+// Every unmoved row naming the old id, rewritten with the values change
+// gives it (deleted when it gives none).
+template <class Change>
+bool MoveRows(LPCWSTR database, CEPROPID key, CEOID oldOid, Change change)
+{
+    std::vector<FoundRow> rows;
+    if (oldOid == 0 || !FindRows(database, key, oldOid, &rows))
+        return true;  // no item, or no database and so no rows
+    return RewriteRows(database, key, rows, change);
+}
+
+bool MoveKey(LPCWSTR database, CEPROPID key, CEOID oldOid, CEOID newOid, bool dropWithoutContact)
+{
+    return MoveRows(database, key, oldOid, [&](const FoundRow& row) {
+        if (dropWithoutContact && row.contact == 0)
+            return std::vector<CEPROPVAL>();
+        return std::vector<CEPROPVAL>{I4Value(key, static_cast<int32_t>(newOid))};
+    });
+}
+
+}  // namespace
+
+void BeginRekeying()
+{
+    moved.clear();
+}
+
+bool RekeyPlanLinksOfContact(CEOID oldOid, CEOID newOid)
+{
+    return MoveKey(kPlanLinkDatabase, kLinkContact, oldOid, newOid, false);
+}
+
+bool RekeyTaskLinksOfContact(CEOID oldOid, CEOID newOid)
+{
+    return MoveKey(kTaskLinkDatabase, kLinkContact, oldOid, newOid, false);
+}
+
+bool RekeyNoteFileLinksOfContact(CEOID oldOid, CEOID newOid)
+{
+    return MoveKey(kNoteFileLinkDatabase, kLinkContact, oldOid, newOid, false);
+}
+
+bool RekeyNotesOfContact(CEOID oldOid, CEOID newOid)
+{
+    // A memo id is taken per memo, in the memos' order, before its row is
+    // rewritten.
+    return MoveRows(kNoteDatabase, kNoteContact, oldOid, [&](const FoundRow&) {
+        return std::vector<CEPROPVAL>{I4Value(kNoteId, NextMemoId()),
+                                      I4Value(kNoteContact, static_cast<int32_t>(newOid))};
+    });
+}
+
+bool RekeyPlanLinkOfAppointment(CEOID oldOid, CEOID newOid)
+{
+    return MoveKey(kPlanLinkDatabase, kLinkItem, oldOid, newOid, true);
+}
+
+bool RekeyTaskLinkOfTask(CEOID oldOid, CEOID newOid)
+{
+    return MoveKey(kTaskLinkDatabase, kLinkItem, oldOid, newOid, true);
+}
+
+bool RekeyAnniversaryOfAppointment(CEOID oldOid, CEOID newOid)
+{
+    return MoveKey(kAnniversaryDatabase, kAnniversaryAppointment, oldOid, newOid, false);
+}

@@ -1,0 +1,4 @@
+#include "backup/state.h"
+
+BackupJobState BackupJob = {};
+bool RestoreDone = false;
