@@ -26,8 +26,6 @@ const Placement kPlacements[] = {
     {IDCANCEL, 90, 60, 50, 20},
 };
 
-constexpr int kFaceWidth = 50;
-constexpr int kFaceHeight = 20;
 constexpr wchar_t kNotice[] = L"알림";
 
 void Notify(LPCWSTR text)
@@ -113,7 +111,7 @@ void OnProgressCancel(HWND dialog)
 void DrawButtonFace(const DRAWITEMSTRUCT& item)
 {
     int face = item.CtlID == IDOK ? IDB_OK_BUTTON : IDB_BACKUP_CANCEL_BUTTON;
-    DrawBitmapFace(item.hDC, item.rcItem, AppInstance, face, kFaceWidth, kFaceHeight);
+    StretchBitmapOver(item.hDC, item.rcItem, AppInstance, face);
 }
 
 }  // namespace

@@ -40,18 +40,4 @@ void StretchBitmapOver(HDC dc, const RECT& rect, HINSTANCE instance, int bitmapI
         DeleteDC(memory);
     }
     DeleteObject(bitmap);
-void DrawBitmapFace(HDC dc, const RECT& rect, HINSTANCE module, int bitmapId, int width, int height)
-{
-    HBITMAP face = LoadBitmapW(module, MAKEINTRESOURCEW(bitmapId));
-    HDC memory = CreateCompatibleDC(dc);
-    if (face && memory) {
-        HGDIOBJ previous = SelectObject(memory, face);
-        StretchBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, memory, 0, 0, width,
-                   height, SRCCOPY);
-        SelectObject(memory, previous);
-    }
-    if (memory)
-        DeleteDC(memory);
-    if (face)
-        DeleteObject(face);
 }

@@ -14,6 +14,3 @@ void FillSolidRect(HDC dc, const RECT* rect, COLORREF colour);
 // Loads the bitmap resource, copies it stretched over the rectangle and frees
 // it again; nothing is drawn when it cannot be loaded.
 void StretchBitmapOver(HDC dc, const RECT& rect, HINSTANCE instance, int bitmapId);
-// Draws a bitmap resource of the module, stretched from its size into the
-// rectangle (the face of an owner-drawn button).
-void DrawBitmapFace(HDC dc, const RECT& rect, HINSTANCE module, int bitmapId, int width, int height);
