@@ -1,5 +1,6 @@
 #include "editors/settings_apply.h"
 
+#include "core/build_variant.h"
 #include "core/error_box.h"
 #include "core/registry.h"
 #include "core/settings_file.h"
@@ -144,7 +145,7 @@ void BroadcastTodayItemsChanged()
 
 void SetTodayItemEnabled(DWORD enabled)
 {
-    WriteRegistryDword(HKEY_LOCAL_MACHINE, kTodayItemRegistryKey, kTodayItemEnabledValue, enabled);
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, TodayItemRegistryKey(), kTodayItemEnabledValue, enabled);
 }
 
 void RestartTodayItem(HWND owner)

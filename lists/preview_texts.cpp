@@ -1,5 +1,6 @@
 #include "lists/preview_texts.h"
 
+#include "core/build_variant.h"
 #include "core/dates.h"
 
 #include <cstdio>
@@ -34,7 +35,9 @@ void FormatContactPreview(const ContactPreviewFields* c, ContactPreviewLines* li
 {
     *lines = ContactPreviewLines();
     if (!c) {
-        StringCchCopyW(lines->address2, kPreviewLineChars, kNoContact);
+        // The older builds show no such line.
+        if (!OlderPlatformBuild)
+            StringCchCopyW(lines->address2, kPreviewLineChars, kNoContact);
         return;
     }
     wchar_t name[kPreviewLineChars];

@@ -1,5 +1,6 @@
 #include "mainwindow/dial_adapters.h"
 
+#include "core/build_variant.h"
 #include "mainwindow/device_class.h"
 #include "mainwindow/phone_requests.h"
 #include "mainwindow/state.h"
@@ -100,7 +101,13 @@ void DialByNatePhone(const wchar_t* number, const wchar_t*)
         SendPacket(phone, kTelvoDialPacketCode, WriteTelvoDialPacket(number));
 }
 
-void DialNotSupported(const wchar_t*, const wchar_t*) {}
+void DialNotSupported(const wchar_t* number, const wchar_t*)
+{
+    // Only the phone-linked older build has a dial here; its result is not
+    // looked at.
+    if (LinkedPhoneDial)
+        LinkedPhoneDial(number, 1, L"");
+}
 
 DialAdapter DialAdapterOfDevice()
 {
