@@ -4,6 +4,7 @@
 #include "core/error_box.h"
 #include "core/registry.h"
 #include "core/settings_file.h"
+#include "core/signal_files.h"
 #include "editors/diary_prefs_page.h"
 #include "editors/preferences_state.h"
 #include "editors/today_extras_page.h"
@@ -23,7 +24,6 @@ namespace {
 constexpr wchar_t kSourceName[] = L".\\settings_apply";
 constexpr wchar_t kRestartNotice[] = L"투데이 환경이 변경되어 투데이를 새로 실행합니다";
 constexpr wchar_t kRestartCaption[] = L"정보";
-constexpr wchar_t kSettingsMarker[] = L"\\Windows\\Quillon3.qmk";
 // What the Today host reads as "the items changed".
 constexpr WPARAM kTodayItemsChanged = 0xF2;
 // A window that does not answer within this long is passed over, so one
@@ -166,14 +166,6 @@ void ResetKeypadSearch()
     RunHook(Hooks.FilterContactsByKeypad);
 }
 
-void LeaveSettingsMarker()
-{
-    HANDLE marker = CreateFileW(kSettingsMarker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr);
-    if (marker != INVALID_HANDLE_VALUE)
-        CloseHandle(marker);
-}
-
 }  // namespace
 
 void ApplySettingsPages()
@@ -199,5 +191,5 @@ void ApplySettingsPages()
         RestartTodayItem(lastRead);
     if (CurrentView == kContactSearchView)
         ResetKeypadSearch();
-    LeaveSettingsMarker();
+    CreateSignalFile(SignalFile::SettingsChanged);
 }
