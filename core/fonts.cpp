@@ -14,14 +14,14 @@ constexpr LONG kRegularHeight = 13;
 constexpr LONG kLargeHeight = 14;
 constexpr LONG kBoldWeight = 600;
 
-struct AppFontSpec {
+struct AppFontDef {
     HFONT AppFontSet::*member;
     LONG height;
     LONG weight;
     bool underline;
 };
 
-const AppFontSpec kAppFontSpecs[] = {
+const AppFontDef kAppFontDefs[] = {
     {&AppFontSet::normal, kRegularHeight, FW_DONTCARE, false},
     {&AppFontSet::underlined, kRegularHeight, FW_DONTCARE, true},
     {&AppFontSet::bold, kRegularHeight, kBoldWeight, false},
@@ -34,7 +34,7 @@ const AppFontSpec kAppFontSpecs[] = {
 
 void DeleteAppFonts()
 {
-    for (const auto& entry : kAppFontSpecs) {
+    for (const auto& entry : kAppFontDefs) {
         HFONT& font = AppFonts.*entry.member;
         if (font)
             DeleteObject(font);
@@ -56,7 +56,7 @@ bool CreateAppFonts()
     base.lfFaceName[LF_FACESIZE - 1] = 0;
 
     bool allCreated = true;
-    for (const auto& entry : kAppFontSpecs) {
+    for (const auto& entry : kAppFontDefs) {
         LOGFONTW font = base;
         font.lfHeight = entry.height;
         font.lfWeight = entry.weight;

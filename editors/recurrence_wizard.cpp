@@ -58,7 +58,7 @@ struct RadioPair {
     BYTE* second;
 };
 
-struct PageSpec {
+struct PatternPage {
     int dialogId;
     int tabId;
     int32_t pageType;
@@ -131,7 +131,7 @@ bool YearlyDayInMonth(HWND page)
     return false;
 }
 
-const PageSpec kPages[] = {
+const PatternPage kPages[] = {
     {IDD_RULE_DAILY, IDC_RULE_TAB_DAILY, kPageDaily, kDailyBoxes, {}, &kDailyRadios, nullptr},
     {IDD_RULE_WEEKLY, IDC_RULE_TAB_WEEKLY, kPageWeekly, kWeeklyBoxes, {}, nullptr, nullptr},
     {IDD_RULE_MONTHLY, IDC_RULE_TAB_MONTHLY, kPageMonthly, kMonthlyBoxes, kMonthlyLists, &kMonthlyRadios,
@@ -140,37 +140,37 @@ const PageSpec kPages[] = {
      YearlyDayInMonth},
 };
 
-const PageSpec* PageOfDialog(int dialogId)
+const PatternPage* PageOfDialog(int dialogId)
 {
-    for (const PageSpec& page : kPages) {
+    for (const PatternPage& page : kPages) {
         if (page.dialogId == dialogId)
             return &page;
     }
     return nullptr;
 }
 
-const PageSpec* PageOfTab(int tabId)
+const PatternPage* PageOfTab(int tabId)
 {
-    for (const PageSpec& page : kPages) {
+    for (const PatternPage& page : kPages) {
         if (page.tabId == tabId)
             return &page;
     }
     return nullptr;
 }
 
-const PageSpec* PageOfType(int32_t pageType)
+const PatternPage* PageOfType(int32_t pageType)
 {
-    for (const PageSpec& page : kPages) {
+    for (const PatternPage& page : kPages) {
         if (page.pageType == pageType)
             return &page;
     }
     return nullptr;
 }
 
-// The spec of the page window (kept in its user data).
-const PageSpec* SpecOf(HWND page)
+// What the page window shows and checks (kept in its user data).
+const PatternPage* PatternPageOf(HWND page)
 {
-    return reinterpret_cast<const PageSpec*>(GetWindowLongPtrW(page, DWLP_USER));
+    return reinterpret_cast<const PatternPage*>(GetWindowLongPtrW(page, DWLP_USER));
 }
 
 // The current page ends and the next one opens, owned by it.
@@ -211,22 +211,22 @@ void ShowRadios(HWND page, const RadioPair& radios)
     CheckRadioButton(page, radios.firstId, radios.secondId, second ? radios.secondId : radios.firstId);
 }
 
-bool OnPatternPageInit(HWND page, const PageSpec& spec)
+bool OnPatternPageInit(HWND page, const PatternPage& layout)
 {
-    SetWindowLongPtrW(page, DWLP_USER, reinterpret_cast<LONG_PTR>(&spec));
+    SetWindowLongPtrW(page, DWLP_USER, reinterpret_cast<LONG_PTR>(&layout));
     MakeFullScreen(page);
-    rule.PageType = spec.pageType;
-    for (const TextBox& box : spec.boxes) {
+    rule.PageType = layout.pageType;
+    for (const TextBox& box : layout.boxes) {
         FillCombo(page, box.id, box.items, box.limit);
         SetDlgItemTextW(page, box.id, box.text);
     }
-    for (const ListChoice& list : spec.lists) {
+    for (const ListChoice& list : layout.lists) {
         FillCombo(page, list.id, list.items, 0);
         SendDlgItemMessageW(page, list.id, CB_SETCURSEL, static_cast<WPARAM>(*list.index), 0);
     }
-    if (spec.radios)
-        ShowRadios(page, *spec.radios);
-    if (spec.dialogId == IDD_RULE_WEEKLY)
+    if (layout.radios)
+        ShowRadios(page, *layout.radios);
+    if (layout.dialogId == IDD_RULE_WEEKLY)
         ShowWeekdayToggles(page);
     return TRUE;
 }
@@ -243,31 +243,31 @@ void StoreBoxText(HWND page, const TextBox& box, bool chosenFromList)
     StringCchCopyW(box.text, static_cast<size_t>(box.capacity), text.data());
 }
 
-bool CheckPatternPage(HWND page, const PageSpec& spec)
+bool CheckPatternPage(HWND page, const PatternPage& layout)
 {
-    for (const TextBox& box : spec.boxes) {
+    for (const TextBox& box : layout.boxes) {
         int value = 0;
         if (!NumberOf(box.text, &value) || value < 1) {
             TellUser(page, kNeedPositive, kNotice, box.id);
             return false;
         }
     }
-    return !spec.extraCheck || spec.extraCheck(page);
+    return !layout.extraCheck || layout.extraCheck(page);
 }
 
-void OnPatternPageCommand(HWND page, const PageSpec& spec, int id, int code)
+void OnPatternPageCommand(HWND page, const PatternPage& layout, int id, int code)
 {
     if (id == IDCANCEL) {
         EndDialog(page, IDCANCEL);
         return;
     }
     if (id == IDC_RULE_NEXT) {
-        if (CheckPatternPage(page, spec))
+        if (CheckPatternPage(page, layout))
             SwitchPage(page, IDD_RULE_RANGE);
         return;
     }
-    if (const PageSpec* target = PageOfTab(id)) {
-        if (target != &spec)
+    if (const PatternPage* target = PageOfTab(id)) {
+        if (target != &layout)
             SwitchPage(page, target->dialogId);
         return;
     }
@@ -275,17 +275,17 @@ void OnPatternPageCommand(HWND page, const PageSpec& spec, int id, int code)
         ToggleWeekday(page, id - IDC_RULE_WEEKDAY_FIRST);
         return;
     }
-    for (const TextBox& box : spec.boxes) {
+    for (const TextBox& box : layout.boxes) {
         if (box.id == id && (code == CBN_EDITCHANGE || code == CBN_SELCHANGE))
             StoreBoxText(page, box, code == CBN_SELCHANGE);
     }
-    for (const ListChoice& list : spec.lists) {
+    for (const ListChoice& list : layout.lists) {
         if (list.id == id && code == CBN_SELCHANGE)
             *list.index = static_cast<int32_t>(SendDlgItemMessageW(page, id, CB_GETCURSEL, 0, 0));
     }
-    if (spec.radios && code == BN_CLICKED && (id == spec.radios->firstId || id == spec.radios->secondId)) {
-        *spec.radios->first = id == spec.radios->firstId ? 1 : 0;
-        *spec.radios->second = id == spec.radios->secondId ? 1 : 0;
+    if (layout.radios && code == BN_CLICKED && (id == layout.radios->firstId || id == layout.radios->secondId)) {
+        *layout.radios->first = id == layout.radios->firstId ? 1 : 0;
+        *layout.radios->second = id == layout.radios->secondId ? 1 : 0;
     }
 }
 
@@ -293,10 +293,10 @@ INT_PTR CALLBACK RulePatternDlgProc(HWND page, UINT msg, WPARAM wParam, LPARAM l
 {
     switch (msg) {
     case WM_INITDIALOG:
-        return OnPatternPageInit(page, *reinterpret_cast<const PageSpec*>(lParam));
+        return OnPatternPageInit(page, *reinterpret_cast<const PatternPage*>(lParam));
     case WM_COMMAND:
-        if (const PageSpec* spec = SpecOf(page)) {
-            OnPatternPageCommand(page, *spec, LOWORD(wParam), HIWORD(wParam));
+        if (const PatternPage* layout = PatternPageOf(page)) {
+            OnPatternPageCommand(page, *layout, LOWORD(wParam), HIWORD(wParam));
             return TRUE;
         }
         break;
@@ -374,7 +374,7 @@ INT_PTR CALLBACK RuleRangeDlgProc(HWND page, UINT msg, WPARAM wParam, LPARAM)
         case IDC_RULE_FINISH: FinishRange(page); return TRUE;
         case IDCANCEL: EndDialog(page, IDCANCEL); return TRUE;
         case IDC_RULE_BACK: {
-            const PageSpec* back = PageOfType(rule.PageType);
+            const PatternPage* back = PageOfType(rule.PageType);
             SwitchPage(page, back ? back->dialogId : IDD_RULE_WEEKLY);
             return TRUE;
         }
@@ -500,9 +500,9 @@ void RunRulePage(HWND owner, int dialogId)
         DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(IDD_RULE_RANGE), owner, RuleRangeDlgProc, 0);
         return;
     }
-    if (const PageSpec* spec = PageOfDialog(dialogId))
+    if (const PatternPage* layout = PageOfDialog(dialogId))
         DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(dialogId), owner, RulePatternDlgProc,
-                        reinterpret_cast<LPARAM>(spec));
+                        reinterpret_cast<LPARAM>(layout));
 }
 
 void OpenRecurrenceWizard(HWND owner, const SYSTEMTIME& start, bool asNewRule)
@@ -513,6 +513,6 @@ void OpenRecurrenceWizard(HWND owner, const SYSTEMTIME& start, bool asNewRule)
         RunRulePage(owner, IDD_RULE_WEEKLY);
         return;
     }
-    if (const PageSpec* page = PageOfType(rule.PageType))
+    if (const PatternPage* page = PageOfType(rule.PageType))
         RunRulePage(owner, page->dialogId);
 }

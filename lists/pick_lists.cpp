@@ -23,7 +23,7 @@ constexpr int kGroupViewIndex = 3;
 constexpr int kPickTextChars = 100;
 
 // What differs between the two pick lists.
-struct PickListSpec {
+struct PickListDef {
     HWND list;
     void (*buildNames)();
     NameListView names;
@@ -38,7 +38,7 @@ void InsertRow(HWND list, int row, const wchar_t* text)
     InsertListRow(list, row, &text, 1);
 }
 
-void FillPickList(const PickListSpec& pick)
+void FillPickList(const PickListDef& pick)
 {
     WaitCursor wait;
     pick.buildNames();

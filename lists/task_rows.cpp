@@ -8,21 +8,21 @@ namespace {
 // A task date from this year on stands for "no date".
 constexpr WORD kNoDateYear = 3000;
 
-struct FilterSpec {
+struct FilterEntry {
     const wchar_t* viewText;
     const wchar_t* cardText;
     TaskFilter filter;
     const wchar_t* restriction;
 };
 
-const FilterSpec kFilters[] = {
+const FilterEntry kFilters[] = {
     {L"진행중인 작업", L"진행중▽", TaskFilter::Open, L"[Complete] = 0"},
     {L"완료된 작업", L"완료▽", TaskFilter::Done, L"[Complete] = 1"},
     {L"지연된 작업", L"지연▽", TaskFilter::Overdue, L"[Complete] = 0 AND [DueDate] < \"%s\""},
 };
 constexpr const wchar_t* kAllTasks = L"[Complete] = 0 OR [Complete] = 1";
 
-struct SortSpec {
+struct SortEntry {
     const wchar_t* viewText;
     const wchar_t* cardText;
     TaskSort sort;
@@ -30,7 +30,7 @@ struct SortSpec {
     bool descending;
 };
 
-const SortSpec kSorts[] = {
+const SortEntry kSorts[] = {
     {L"상태", L"상태▽", TaskSort::State, L"[DateCompleted]", false},
     {L"우선 순위", L"우선순위▽", TaskSort::Priority, L"[Importance]", true},
     {L"제목", L"제목▽", TaskSort::Title, L"[Subject]", false},
@@ -44,11 +44,11 @@ bool Names(const wchar_t* choice, const wchar_t* viewText, const wchar_t* cardTe
     return choice && (wcscmp(choice, viewText) == 0 || wcscmp(choice, cardText) == 0);
 }
 
-const SortSpec* SortSpecOf(TaskSort sort)
+const SortEntry* SortEntryOf(TaskSort sort)
 {
-    for (const auto& spec : kSorts) {
-        if (spec.sort == sort)
-            return &spec;
+    for (const auto& entry : kSorts) {
+        if (entry.sort == sort)
+            return &entry;
     }
     return nullptr;
 }
@@ -96,31 +96,31 @@ const wchar_t* const kTaskSortTexts[kTaskSortRows] = {L"상태", L"우선 순위
 
 TaskFilter TaskFilterOf(const wchar_t* choice)
 {
-    for (const auto& spec : kFilters) {
-        if (Names(choice, spec.viewText, spec.cardText))
-            return spec.filter;
+    for (const auto& entry : kFilters) {
+        if (Names(choice, entry.viewText, entry.cardText))
+            return entry.filter;
     }
     return TaskFilter::All;
 }
 
 TaskSort TaskSortOf(const wchar_t* choice)
 {
-    for (const auto& spec : kSorts) {
-        if (Names(choice, spec.viewText, spec.cardText))
-            return spec.sort;
+    for (const auto& entry : kSorts) {
+        if (Names(choice, entry.viewText, entry.cardText))
+            return entry.sort;
     }
     return TaskSort::None;
 }
 
 std::wstring TaskRestriction(TaskFilter filter, const wchar_t* todayShortDate)
 {
-    for (const auto& spec : kFilters) {
-        if (spec.filter != filter)
+    for (const auto& entry : kFilters) {
+        if (entry.filter != filter)
             continue;
         if (!TaskRestrictionHasDate(filter))
-            return spec.restriction;
+            return entry.restriction;
         wchar_t text[96] = L"";
-        _snwprintf(text, std::size(text) - 1, spec.restriction, todayShortDate ? todayShortDate : L"");
+        _snwprintf(text, std::size(text) - 1, entry.restriction, todayShortDate ? todayShortDate : L"");
         return text;
     }
     return kAllTasks;
@@ -133,14 +133,14 @@ bool TaskRestrictionHasDate(TaskFilter filter)
 
 const wchar_t* TaskSortProperty(TaskSort sort)
 {
-    const SortSpec* spec = SortSpecOf(sort);
-    return spec ? spec->property : kSubjectProperty;
+    const SortEntry* entry = SortEntryOf(sort);
+    return entry ? entry->property : kSubjectProperty;
 }
 
 bool TaskSortDescending(TaskSort sort)
 {
-    const SortSpec* spec = SortSpecOf(sort);
-    return spec && spec->descending;
+    const SortEntry* entry = SortEntryOf(sort);
+    return entry && entry->descending;
 }
 
 std::wstring TaskDateText(DATE date)

@@ -48,20 +48,20 @@ UINT NeighbourCommand(UINT command)
 
 // Up and Down in a detail layout move by one row, never past an end; the
 // preview follows (also at an end).
-void MoveInDetail(const MainListSpec& spec, HWND list, NMLVKEYDOWN* key, int step)
+void MoveInDetail(const MainListDef& def, HWND list, NMLVKEYDOWN* key, int step)
 {
-    int& selection = *spec.selection;
+    int& selection = *def.selection;
     int row = selection + step;
-    if (row >= 0 && row < *spec.rowCount) {
+    if (row >= 0 && row < *def.rowCount) {
         selection = row;
         key->wVKey = 0;
         SelectListRow(list, row);
     }
-    if (spec.preview)
-        spec.preview();
+    if (def.preview)
+        def.preview();
 }
 
-void Run(const KeyRule& rule, const MainListSpec& spec, HWND list, NMLVKEYDOWN* key)
+void Run(const KeyRule& rule, const MainListDef& def, HWND list, NMLVKEYDOWN* key)
 {
     switch (rule.effect) {
     case KeyEffect::SendToMain: SendToMain(rule.command); break;
@@ -69,31 +69,31 @@ void Run(const KeyRule& rule, const MainListSpec& spec, HWND list, NMLVKEYDOWN* 
     case KeyEffect::NextIndexTab: StepIndexTab(1); break;
     case KeyEffect::PreviousIndexTab: StepIndexTab(-1); break;
     case KeyEffect::NextPick:
-        if (spec.stepper)
-            StepPick(*spec.stepper, list, 1);
+        if (def.stepper)
+            StepPick(*def.stepper, list, 1);
         break;
     case KeyEffect::PreviousPick:
-        if (spec.stepper)
-            StepPick(*spec.stepper, list, -1);
+        if (def.stepper)
+            StepPick(*def.stepper, list, -1);
         break;
-    case KeyEffect::OpenPopup: OpenListPopup(spec, PopupPointOfSelection(list)); break;
-    case KeyEffect::SendLeft: SendToMain(NeighbourCommand(spec.left)); break;
-    case KeyEffect::SendRight: SendToMain(NeighbourCommand(spec.right)); break;
-    case KeyEffect::MoveUp: MoveInDetail(spec, list, key, -1); break;
-    case KeyEffect::MoveDown: MoveInDetail(spec, list, key, 1); break;
+    case KeyEffect::OpenPopup: OpenListPopup(def, PopupPointOfSelection(list)); break;
+    case KeyEffect::SendLeft: SendToMain(NeighbourCommand(def.left)); break;
+    case KeyEffect::SendRight: SendToMain(NeighbourCommand(def.right)); break;
+    case KeyEffect::MoveUp: MoveInDetail(def, list, key, -1); break;
+    case KeyEffect::MoveDown: MoveInDetail(def, list, key, 1); break;
     }
 }
 
 // Shift makes the next '3' or '8' a '#' or '*' in every list but the card's
 // panels; in the schedule list only outside its detail layout.
-bool TakesShift(const MainListSpec& spec, bool inDetail)
+bool TakesShift(const MainListDef& def, bool inDetail)
 {
-    return spec.keys != KeyTable::CardPanel && !(spec.keys == KeyTable::Schedule && inDetail);
+    return def.keys != KeyTable::CardPanel && !(def.keys == KeyTable::Schedule && inDetail);
 }
 
-UINT ShiftedKey(const MainListSpec& spec, UINT key)
+UINT ShiftedKey(const MainListDef& def, UINT key)
 {
-    if (spec.keys == KeyTable::CardPanel || !KeypadShiftPending || (key != '3' && key != '8'))
+    if (def.keys == KeyTable::CardPanel || !KeypadShiftPending || (key != '3' && key != '8'))
         return key;
     KeypadShiftPending = false;
     return key == '3' ? kKeyHash : kKeyStar;
@@ -101,14 +101,14 @@ UINT ShiftedKey(const MainListSpec& spec, UINT key)
 
 }  // namespace
 
-void OnListKeyDown(const MainListSpec& spec, NMLVKEYDOWN* key)
+void OnListKeyDown(const MainListDef& def, NMLVKEYDOWN* key)
 {
     HWND list = key->hdr.hwndFrom;
     SetLatinInputSamsung(list);
-    bool inDetail = InDetailLayout(spec);
+    bool inDetail = InDetailLayout(def);
     UINT code = key->wVKey;
     if (code == kKeyShift) {
-        if (TakesShift(spec, inDetail))
+        if (TakesShift(def, inDetail))
             KeypadShiftPending = true;
         return;
     }
@@ -116,12 +116,12 @@ void OnListKeyDown(const MainListSpec& spec, NMLVKEYDOWN* key)
         ActionKeyPending = true;
         return;
     }
-    code = ShiftedKey(spec, code);
+    code = ShiftedKey(def, code);
     bool action = true;
     if (code == VK_RETURN) {
         action = EnterIsAction(PhoneModel, ActionKeyPending);
         ActionKeyPending = false;
     }
-    if (const KeyRule* rule = FindKeyRule(spec.keys, code, {PhoneModel, inDetail, action}))
-        Run(*rule, spec, list, key);
+    if (const KeyRule* rule = FindKeyRule(def.keys, code, {PhoneModel, inDetail, action}))
+        Run(*rule, def, list, key);
 }

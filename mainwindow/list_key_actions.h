@@ -5,4 +5,4 @@
 
 // A key-down of the list; the key code is zeroed when the key moved the
 // selection itself, so that the list does not move it again.
-void OnListKeyDown(const MainListSpec& spec, NMLVKEYDOWN* key);
+void OnListKeyDown(const MainListDef& def, NMLVKEYDOWN* key);

@@ -33,20 +33,20 @@ void SupplyContactText(NMLVDISPINFOW* info)
     lstrcpynW(item.pszText, text, item.cchTextMax);
 }
 
-void OnItemChanged(const MainListSpec& spec, const NMLISTVIEW* change)
+void OnItemChanged(const MainListDef& def, const NMLISTVIEW* change)
 {
     // A change of every row at once names no row to take, and a row that
     // lost its selection is no longer the selected one: the list view
     // reports each deselected row of a cleared selection on its own.
-    if (change->iItem == kAllRows || !(change->uNewState & LVIS_SELECTED) || !spec.rowChanged)
+    if (change->iItem == kAllRows || !(change->uNewState & LVIS_SELECTED) || !def.rowChanged)
         return;
-    spec.rowChanged(change->hdr.hwndFrom, change->iItem);
+    def.rowChanged(change->hdr.hwndFrom, change->iItem);
 }
 
-void OnClick(const MainListSpec& spec, const NMITEMACTIVATE* click)
+void OnClick(const MainListDef& def, const NMITEMACTIVATE* click)
 {
-    if (spec.click)
-        spec.click(click->hdr.hwndFrom, click->ptAction);
+    if (def.click)
+        def.click(click->hdr.hwndFrom, click->ptAction);
 }
 
 // The detail panes' Rich Ink controls give the focus back to their list.
@@ -71,8 +71,8 @@ LRESULT OnMainNotify(HWND, NMHDR* header)
 {
     if (!header || OnDetailInkNotice(header->hwndFrom))
         return 0;
-    const MainListSpec* spec = FindMainList(header->hwndFrom);
-    if (!spec)
+    const MainListDef* def = FindMainList(header->hwndFrom);
+    if (!def)
         return 0;
     switch (header->code) {
     case LVN_GETDISPINFOW:
@@ -82,16 +82,16 @@ LRESULT OnMainNotify(HWND, NMHDR* header)
     case LVN_ODFINDITEMW:
         return IsContactList(header->hwndFrom) ? kNotFound : 0;
     case LVN_ITEMCHANGED:
-        OnItemChanged(*spec, reinterpret_cast<const NMLISTVIEW*>(header));
+        OnItemChanged(*def, reinterpret_cast<const NMLISTVIEW*>(header));
         return 0;
     case GN_CONTEXTMENU:
-        OpenListPopup(*spec, reinterpret_cast<const NMRGINFO*>(header)->ptAction);
+        OpenListPopup(*def, reinterpret_cast<const NMRGINFO*>(header)->ptAction);
         return 0;
     case LVN_KEYDOWN:
-        OnListKeyDown(*spec, reinterpret_cast<NMLVKEYDOWN*>(header));
+        OnListKeyDown(*def, reinterpret_cast<NMLVKEYDOWN*>(header));
         return 0;
     case NM_CLICK:
-        OnClick(*spec, reinterpret_cast<const NMITEMACTIVATE*>(header));
+        OnClick(*def, reinterpret_cast<const NMITEMACTIVATE*>(header));
         return 0;
     }
     return 0;

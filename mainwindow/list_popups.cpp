@@ -42,15 +42,15 @@ void TakeLinkedContact()
 
 }  // namespace
 
-void OpenListPopup(const MainListSpec& spec, POINT screenPoint)
+void OpenListPopup(const MainListDef& def, POINT screenPoint)
 {
-    if (InDetailLayout(spec)) {
+    if (InDetailLayout(def)) {
         TakeLinkedContact();
         if (Hooks.ShowLinkedContactMenu)
             Hooks.ShowLinkedContactMenu(MainWindow, screenPoint);
         return;
     }
-    if (ListMenu menu = MenuOf(spec.popup))
+    if (ListMenu menu = MenuOf(def.popup))
         menu(MainWindow, screenPoint);
 }
 

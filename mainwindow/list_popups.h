@@ -6,6 +6,6 @@
 
 // Opens the list's popup at a point on the screen; in a detail layout the
 // schedule, task and memo lists open the linked contact's menu instead.
-void OpenListPopup(const MainListSpec& spec, POINT screenPoint);
+void OpenListPopup(const MainListDef& def, POINT screenPoint);
 // Where Enter opens a popup: the middle of the selected row, else of the list.
 POINT PopupPointOfSelection(HWND list);

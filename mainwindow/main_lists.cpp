@@ -36,7 +36,7 @@ using K = KeyTable;
 
 // Left and Right walk the view tabs in their order on screen: contacts, the
 // contact sub-view, schedule, tasks, memos, anniversaries, and round.
-const MainListSpec kMainLists[] = {
+const MainListDef kMainLists[] = {
     {&ContactList, ContactIndexRowChanged, P::ContactList, K::IndexTabs, IDC_ANNIVERSARY_VIEW_TAB,
      kContactSubViewTab, nullptr, kNoDetail, nullptr, nullptr, nullptr, nullptr},
     {&KeypadResultList, KeypadResultRowChanged, P::ContactSubView, K::Keypad, IDC_CONTACT_VIEW_TAB,
@@ -75,18 +75,18 @@ const MainListSpec kMainLists[] = {
 
 }  // namespace
 
-const MainListSpec* FindMainList(HWND window)
+const MainListDef* FindMainList(HWND window)
 {
     if (!window)
         return nullptr;
-    for (const MainListSpec& spec : kMainLists) {
-        if (*spec.handle == window)
-            return &spec;
+    for (const MainListDef& def : kMainLists) {
+        if (*def.handle == window)
+            return &def;
     }
     return nullptr;
 }
 
-bool InDetailLayout(const MainListSpec& spec)
+bool InDetailLayout(const MainListDef& def)
 {
-    return spec.detail != kNoDetail && DetailMode[spec.detail] == 'V';
+    return def.detail != kNoDetail && DetailMode[def.detail] == 'V';
 }

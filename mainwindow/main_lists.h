@@ -32,7 +32,7 @@ struct PickStepper {
     void (*refill)();  // refills the governed list
 };
 
-struct MainListSpec {
+struct MainListDef {
     HWND* handle;
     void (*rowChanged)(HWND list, int row);
     ListPopup popup;
@@ -47,8 +47,8 @@ struct MainListSpec {
     void (*click)(HWND list, POINT at);
 };
 
-// The spec of the list that sent a notification; null for any other window.
-const MainListSpec* FindMainList(HWND window);
+// The def of the list that sent a notification; null for any other window.
+const MainListDef* FindMainList(HWND window);
 
 // Whether the list's view shows its detail layout.
-bool InDetailLayout(const MainListSpec& spec);
+bool InDetailLayout(const MainListDef& def);

@@ -108,7 +108,7 @@ const TBBUTTON kMemoDetailButtons[] = {
     Button(kPreviousRow, ID_MEMO_PREVIOUS_ROW), Button(kNextRow, ID_MEMO_NEXT_ROW),
 };
 
-struct ToolbarSpec {
+struct ToolbarDef {
     HWND* handle;
     const TBBUTTON* buttons;
     int count;
@@ -116,7 +116,7 @@ struct ToolbarSpec {
 
 #define BUTTONS(table) table, static_cast<int>(std::size(table))
 // In creation order.
-const ToolbarSpec kToolbars[] = {
+const ToolbarDef kToolbars[] = {
     {&ContactsToolbar, BUTTONS(kContactsButtons)},
     {&CardScheduleToolbar, BUTTONS(kCardScheduleButtons)},
     {&ScheduleDetailToolbar, BUTTONS(kScheduleDetailButtons)},
@@ -131,13 +131,13 @@ const ToolbarSpec kToolbars[] = {
 };
 #undef BUTTONS
 
-HWND CreateViewToolbar(HWND strip, const ToolbarSpec& spec)
+HWND CreateViewToolbar(HWND strip, const ToolbarDef& def)
 {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     // The record size is the platform's own (20 bytes on the device).
     HWND toolbar = CreateToolbarEx(strip, kToolbarStyle, IDC_VIEW_TOOLBAR, kToolbarBitmaps, AppInstance, IDB_TOOLBAR,
-                                   spec.buttons, spec.count, kButtonSize, kButtonSize, kButtonSize, kButtonSize,
+                                   def.buttons, def.count, kButtonSize, kButtonSize, kButtonSize, kButtonSize,
                                    sizeof(TBBUTTON));
     if (!toolbar)
         return nullptr;
@@ -158,10 +158,10 @@ HWND CreateToolbarStrip(HWND parent)
 
 void CreateViewToolbars(HWND strip)
 {
-    for (const ToolbarSpec& spec : kToolbars)
-        *spec.handle = strip ? CreateViewToolbar(strip, spec) : nullptr;
-    for (const ToolbarSpec& spec : kToolbars)
-        ShowControl(*spec.handle, spec.handle == &ContactsToolbar);
+    for (const ToolbarDef& def : kToolbars)
+        *def.handle = strip ? CreateViewToolbar(strip, def) : nullptr;
+    for (const ToolbarDef& def : kToolbars)
+        ShowControl(*def.handle, def.handle == &ContactsToolbar);
 }
 
 std::span<const HWND> AllToolbars()

@@ -29,44 +29,44 @@ using K = ControlKind;
 
 // ---- list views ------------------------------------------------------------------
 
-const ColumnSpec kContactColumns[] = {{L"이름", 50}, {L"휴대폰", 89}, {L"회사전화", 84}, {L"ID", 0}};
-const ColumnSpec kScheduleColumns[] = {{L"일자", 75}, {L"내용", 146}, {L"ID", 0}, {L"NC_ID", 0}, {L"MEMO_ID", 0}};
-const ColumnSpec kAnniversaryColumns[] = {{L"제목", 130}, {L"일자", 91}, {L"ID", 0}, {L"ILJA", 0}, {L"FGLUNAR", 0}};
-const ColumnSpec kTaskColumns[] = {{L"제목", 159}, {L"일자", 62}, {L"ID", 0}};
-const ColumnSpec kMemoColumns[] = {{L"제목", 159}, {L"일자", 62}, {L"ID", 0}};
-const ColumnSpec kCardScheduleColumns[] = {{L"일자", 92}, {L"내용", 129}, {L"ID", 0}};
-const ColumnSpec kCardTaskColumns[] = {{L"일자", 92}, {L"내용", 131}, {L"ID", 0}};
-const ColumnSpec kCardMemoColumns[] = {{L"제목", 161}, {L"일자", 62}, {L"ID", 0}};
-const ColumnSpec kCompanyPickColumns[] = {{L"회사명", 201}};
-const ColumnSpec kGroupPickColumns[] = {{L"그룹명", 201}};
-const ColumnSpec kKindPickColumns[] = {{L"구분", 120}};
-const ColumnSpec kTaskFilterColumns[] = {{L"구분", 111}};
-const ColumnSpec kTaskSortColumns[] = {{L"구분", 117}};
-const ColumnSpec kMemoPickColumns[] = {{L"구분", 201}};
+const ColumnDef kContactColumns[] = {{L"이름", 50}, {L"휴대폰", 89}, {L"회사전화", 84}, {L"ID", 0}};
+const ColumnDef kScheduleColumns[] = {{L"일자", 75}, {L"내용", 146}, {L"ID", 0}, {L"NC_ID", 0}, {L"MEMO_ID", 0}};
+const ColumnDef kAnniversaryColumns[] = {{L"제목", 130}, {L"일자", 91}, {L"ID", 0}, {L"ILJA", 0}, {L"FGLUNAR", 0}};
+const ColumnDef kTaskColumns[] = {{L"제목", 159}, {L"일자", 62}, {L"ID", 0}};
+const ColumnDef kMemoColumns[] = {{L"제목", 159}, {L"일자", 62}, {L"ID", 0}};
+const ColumnDef kCardScheduleColumns[] = {{L"일자", 92}, {L"내용", 129}, {L"ID", 0}};
+const ColumnDef kCardTaskColumns[] = {{L"일자", 92}, {L"내용", 131}, {L"ID", 0}};
+const ColumnDef kCardMemoColumns[] = {{L"제목", 161}, {L"일자", 62}, {L"ID", 0}};
+const ColumnDef kCompanyPickColumns[] = {{L"회사명", 201}};
+const ColumnDef kGroupPickColumns[] = {{L"그룹명", 201}};
+const ColumnDef kKindPickColumns[] = {{L"구분", 120}};
+const ColumnDef kTaskFilterColumns[] = {{L"구분", 111}};
+const ColumnDef kTaskSortColumns[] = {{L"구분", 117}};
+const ColumnDef kMemoPickColumns[] = {{L"구분", 201}};
 
 #define COLUMNS(table) table, static_cast<int>(std::size(table))
 
-const ListSpec kContactListSpec = {LVS_OWNERDATA, true, ListImages::None, COLUMNS(kContactColumns)};
-const ListSpec kScheduleListSpec = {0, true, ListImages::None, COLUMNS(kScheduleColumns)};
-const ListSpec kAnniversaryListSpec = {0, true, ListImages::None, COLUMNS(kAnniversaryColumns)};
-const ListSpec kTaskListSpec = {LVS_OWNERDRAWFIXED, true, ListImages::TaskRows, COLUMNS(kTaskColumns)};
-const ListSpec kMemoListSpec = {0, true, ListImages::None, COLUMNS(kMemoColumns)};
-const ListSpec kCardScheduleListSpec = {0, true, ListImages::None, COLUMNS(kCardScheduleColumns)};
-const ListSpec kCardTaskListSpec = {LVS_OWNERDRAWFIXED, true, ListImages::None, COLUMNS(kCardTaskColumns)};
-const ListSpec kCardMemoListSpec = {0, true, ListImages::None, COLUMNS(kCardMemoColumns)};
-const ListSpec kCompanyPickSpec = {LVS_SHOWSELALWAYS, false, ListImages::Pick, COLUMNS(kCompanyPickColumns)};
-const ListSpec kGroupPickSpec = {LVS_SHOWSELALWAYS, false, ListImages::Pick, COLUMNS(kGroupPickColumns)};
-const ListSpec kKindPickSpec = {LVS_SHOWSELALWAYS, false, ListImages::Pick, COLUMNS(kKindPickColumns)};
-const ListSpec kTaskFilterPickSpec = {LVS_SHOWSELALWAYS, false, ListImages::Pick, COLUMNS(kTaskFilterColumns)};
-const ListSpec kTaskSortPickSpec = {0, false, ListImages::TaskSort, COLUMNS(kTaskSortColumns)};
-const ListSpec kMemoPickSpec = {LVS_SHOWSELALWAYS, false, ListImages::Pick, COLUMNS(kMemoPickColumns)};
+const ListDef kContactListDef = {LVS_OWNERDATA, true, ListImages::None, COLUMNS(kContactColumns)};
+const ListDef kScheduleListDef = {0, true, ListImages::None, COLUMNS(kScheduleColumns)};
+const ListDef kAnniversaryListDef = {0, true, ListImages::None, COLUMNS(kAnniversaryColumns)};
+const ListDef kTaskListDef = {LVS_OWNERDRAWFIXED, true, ListImages::TaskRows, COLUMNS(kTaskColumns)};
+const ListDef kMemoListDef = {0, true, ListImages::None, COLUMNS(kMemoColumns)};
+const ListDef kCardScheduleListDef = {0, true, ListImages::None, COLUMNS(kCardScheduleColumns)};
+const ListDef kCardTaskListDef = {LVS_OWNERDRAWFIXED, true, ListImages::None, COLUMNS(kCardTaskColumns)};
+const ListDef kCardMemoListDef = {0, true, ListImages::None, COLUMNS(kCardMemoColumns)};
+const ListDef kCompanyPickDef = {LVS_SHOWSELALWAYS, false, ListImages::Pick, COLUMNS(kCompanyPickColumns)};
+const ListDef kGroupPickDef = {LVS_SHOWSELALWAYS, false, ListImages::Pick, COLUMNS(kGroupPickColumns)};
+const ListDef kKindPickDef = {LVS_SHOWSELALWAYS, false, ListImages::Pick, COLUMNS(kKindPickColumns)};
+const ListDef kTaskFilterPickDef = {LVS_SHOWSELALWAYS, false, ListImages::Pick, COLUMNS(kTaskFilterColumns)};
+const ListDef kTaskSortPickDef = {0, false, ListImages::TaskSort, COLUMNS(kTaskSortColumns)};
+const ListDef kMemoPickDef = {LVS_SHOWSELALWAYS, false, ListImages::Pick, COLUMNS(kMemoPickColumns)};
 
 #undef COLUMNS
 
 // ---- the creation tables, in creation order ------------------------------------------
 
 // Step 1: the detail panes (the memo detail's ink follows them).
-const ControlSpec kDetailPanes[] = {
+const ControlDef kDetailPanes[] = {
     {&DetailTitleLabel, IDC_CARD_LABEL, K::Static, 8, 141, 190, 14, SS_LEFT, nullptr, nullptr},
     {&DetailSubtitleLabel, IDC_CARD_LABEL, K::Static, 8, 154, 190, 14, SS_LEFT, nullptr, nullptr},
     {&DetailButtonA, IDC_DETAIL_BUTTON_A, K::Button, 200, 141, 16, 16, BS_OWNERDRAW, nullptr, nullptr},
@@ -81,7 +81,7 @@ const ControlSpec kDetailPanes[] = {
 };
 
 // Step 2: the contact card, its panels and its lines.
-const ControlSpec kContactCard[] = {
+const ControlDef kContactCard[] = {
     {&CardPanelLabel, IDC_CARD_LABEL, K::Static, 128, 134, 212, 14, SS_LEFT, nullptr, nullptr},
     {&CardTaskFilterHeading, IDC_CARD_TASK_FILTER, K::Edit, 120, 135, 60, 14, kEditRight, L"모든▽", nullptr},
     {&CardTaskSortHeading, IDC_CARD_TASK_SORT, K::Edit, 180, 135, 60, 14, kEditRight, L"우선순위▽", nullptr},
@@ -89,15 +89,15 @@ const ControlSpec kContactCard[] = {
     {&CardScheduleTab, IDC_CARD_SCHEDULE_TAB, K::Button, 1, 134, 40, 16, BS_OWNERDRAW, nullptr, nullptr},
     {&CardTaskTab, IDC_CARD_TASK_TAB, K::Button, 40, 134, 40, 16, BS_OWNERDRAW, nullptr, nullptr},
     {&CardMemoTab, IDC_CARD_MEMO_TAB, K::Button, 79, 134, 40, 16, BS_OWNERDRAW, nullptr, nullptr},
-    {&CardScheduleList, 0, K::List, 3, 167, 234, 75, 0, nullptr, &kCardScheduleListSpec},
+    {&CardScheduleList, 0, K::List, 3, 167, 234, 75, 0, nullptr, &kCardScheduleListDef},
     {&CardScheduleHeader[0], IDC_CARD_SCHEDULE_HEADER_DATE, K::Button, 1, 150, 106, 16, BS_OWNERDRAW, nullptr,
      nullptr},
     {&CardScheduleHeader[1], IDC_CARD_SCHEDULE_HEADER_TEXT, K::Button, 107, 150, 132, 16, BS_OWNERDRAW, nullptr,
      nullptr},
-    {&CardTaskList, 0, K::List, 3, 167, 234, 75, 0, nullptr, &kCardTaskListSpec},
+    {&CardTaskList, 0, K::List, 3, 167, 234, 75, 0, nullptr, &kCardTaskListDef},
     {&CardTaskHeader[0], IDC_CARD_TASK_HEADER_TITLE, K::Button, 1, 150, 148, 16, BS_OWNERDRAW, nullptr, nullptr},
     {&CardTaskHeader[1], IDC_CARD_TASK_HEADER_PERIOD, K::Button, 149, 150, 90, 16, BS_OWNERDRAW, nullptr, nullptr},
-    {&CardMemoList, 0, K::List, 3, 167, 234, 75, 0, nullptr, &kCardMemoListSpec},
+    {&CardMemoList, 0, K::List, 3, 167, 234, 75, 0, nullptr, &kCardMemoListDef},
     {&CardMemoHeader[0], IDC_CARD_MEMO_HEADER_TITLE, K::Button, 1, 150, 106, 16, BS_OWNERDRAW, nullptr, nullptr},
     {&CardMemoHeader[1], IDC_CARD_MEMO_HEADER_DATE, K::Button, 107, 150, 132, 16, BS_OWNERDRAW, nullptr, nullptr},
     {&CardNoteBox, IDC_CARD_PORTRAIT, K::Edit, 2, 153, 236, 90, ES_LEFT, nullptr, nullptr},
@@ -121,7 +121,7 @@ const ControlSpec kContactCard[] = {
 };
 
 // Step 3: the search row of the contact view.
-const ControlSpec kSearchRow[] = {
+const ControlDef kSearchRow[] = {
     {&ContactSearchFieldCombo, IDC_SEARCH_FIELD_COMBO, K::ComboBox, 29, 221, 80, 100, CBS_DROPDOWNLIST, nullptr,
      nullptr},
     {&ContactSearchBox, IDC_SEARCH_BOX, K::Edit, 114, 221, 100, 20, WS_BORDER, nullptr, nullptr},
@@ -133,11 +133,11 @@ const ControlSpec kSearchRow[] = {
 // back 0 field.
 constexpr int kKeyColumn[3] = {23, 94, 165};
 constexpr int kKeyRow[4] = {166, 185, 204, 223};
-const ControlSpec kKeypadView[] = {
-    {&KeypadResultList, 0, K::List, 3, 34, 234, 105, 0, nullptr, &kContactListSpec},
+const ControlDef kKeypadView[] = {
+    {&KeypadResultList, 0, K::List, 3, 34, 234, 105, 0, nullptr, &kContactListDef},
     {&KeypadFieldCombo, IDC_KEYPAD_FIELD_COMBO, K::ComboBox, 36, 142, 80, 100, CBS_DROPDOWNLIST, nullptr, nullptr},
 };
-const ControlSpec kKeypadKeys[] = {
+const ControlDef kKeypadKeys[] = {
     {&KeypadKeys[0], IDC_KEY_1, K::Button, kKeyColumn[0], kKeyRow[0], 70, 18, BS_OWNERDRAW, nullptr, nullptr},
     {&KeypadKeys[1], IDC_KEY_1 + 1, K::Button, kKeyColumn[1], kKeyRow[0], 70, 18, BS_OWNERDRAW, nullptr, nullptr},
     {&KeypadKeys[2], IDC_KEY_1 + 2, K::Button, kKeyColumn[2], kKeyRow[0], 70, 18, BS_OWNERDRAW, nullptr, nullptr},
@@ -159,27 +159,27 @@ const ControlSpec kKeypadKeys[] = {
 };
 
 // Step 5: the company and group views.
-const ControlSpec kCompanyAndGroupViews[] = {
-    {&CompanyContactList, 0, K::List, 3, 34, 234, 105, 0, nullptr, &kContactListSpec},
+const ControlDef kCompanyAndGroupViews[] = {
+    {&CompanyContactList, 0, K::List, 3, 34, 234, 105, 0, nullptr, &kContactListDef},
     {&CompanySideTabs[0], IDC_COMPANY_SIDE_SEARCH, K::Button, 1, 140, 19, 35, BS_OWNERDRAW, nullptr, nullptr},
     {&CompanySideTabs[1], IDC_COMPANY_SIDE_COMPANY, K::Button, 1, 175, 19, 34, BS_OWNERDRAW, nullptr, nullptr},
     {&CompanySideTabs[2], IDC_COMPANY_SIDE_GROUP, K::Button, 1, 209, 19, 35, BS_OWNERDRAW, nullptr, nullptr},
-    {&CompanyPickList, 0, K::List, 19, 141, 219, 102, 0, nullptr, &kCompanyPickSpec},
-    {&GroupContactList, 0, K::List, 3, 34, 234, 105, 0, nullptr, &kContactListSpec},
+    {&CompanyPickList, 0, K::List, 19, 141, 219, 102, 0, nullptr, &kCompanyPickDef},
+    {&GroupContactList, 0, K::List, 3, 34, 234, 105, 0, nullptr, &kContactListDef},
     {&GroupSideTabs[0], IDC_GROUP_SIDE_SEARCH, K::Button, 1, 140, 19, 35, BS_OWNERDRAW, nullptr, nullptr},
     {&GroupSideTabs[1], IDC_GROUP_SIDE_COMPANY, K::Button, 1, 175, 19, 34, BS_OWNERDRAW, nullptr, nullptr},
     {&GroupSideTabs[2], IDC_GROUP_SIDE_GROUP, K::Button, 1, 209, 19, 35, BS_OWNERDRAW, nullptr, nullptr},
-    {&GroupPickList, 0, K::List, 19, 141, 219, 102, 0, nullptr, &kGroupPickSpec},
+    {&GroupPickList, 0, K::List, 19, 141, 219, 102, 0, nullptr, &kGroupPickDef},
 };
 
 // Step 6: the schedule view, in three runs around its two families.
-const ControlSpec kScheduleListAndHeaders[] = {
-    {&ScheduleList, 0, K::List, 3, 34, 234, 105, 0, nullptr, &kScheduleListSpec},
+const ControlDef kScheduleListAndHeaders[] = {
+    {&ScheduleList, 0, K::List, 3, 34, 234, 105, 0, nullptr, &kScheduleListDef},
     {&ScheduleHeaderButtons[0], IDC_SCHEDULE_HEADER_DATE, K::Button, 1, 17, 106, 16, BS_OWNERDRAW, nullptr, nullptr},
     {&ScheduleHeaderButtons[1], IDC_SCHEDULE_HEADER_TEXT, K::Button, 107, 17, 132, 16, BS_OWNERDRAW, nullptr,
      nullptr},
 };
-const ControlSpec kScheduleLabels[] = {
+const ControlDef kScheduleLabels[] = {
     {&GridYearLabel, IDC_GRID_YEAR_LABEL, K::Edit, 35, 159, 57, 16, kEditCentred, nullptr, nullptr},
     {&GridMonthLabel, IDC_GRID_MONTH_LABEL, K::Edit, 45, 175, 37, 16, kEditCentred, nullptr, nullptr},
     {&PrevMonthButton, IDC_PREVIOUS_MONTH, K::Button, 33, 177, 12, 12, BS_OWNERDRAW, L"◁", nullptr},
@@ -190,7 +190,7 @@ const ControlSpec kScheduleLabels[] = {
     {&RangeSpareLabel, IDC_RANGE_SPARE_LABEL, K::Edit, 113, 141, 84, 15, kEditDisplay, nullptr, nullptr},
     {&RangeStartLabel, IDC_RANGE_START_LABEL, K::Edit, 44, 141, 84, 15, kEditDisplay, nullptr, nullptr},
 };
-const ControlSpec kScheduleGridAndTabs[] = {
+const ControlDef kScheduleGridAndTabs[] = {
     {&MonthGridWindow, IDC_MONTH_GRID, K::MonthGrid, 108, 159, 128, 83, 0, nullptr, nullptr},
     {&ScheduleInnerFrame, IDC_SCHEDULE_INNER_FRAME, K::Edit, 20, 141, 217, 100, ES_LEFT, nullptr, nullptr},
     {&ScheduleModeTabs[0], IDC_SCHEDULE_DAY_TAB, K::Button, 1, 140, 19, 35, BS_OWNERDRAW, nullptr, nullptr},
@@ -200,8 +200,8 @@ const ControlSpec kScheduleGridAndTabs[] = {
 };
 
 // Step 7: the anniversary view, around its day-name family.
-const ControlSpec kAnniversaryListAndLabels[] = {
-    {&AnniversaryList, 0, K::List, 3, 34, 234, 105, 0, nullptr, &kAnniversaryListSpec},
+const ControlDef kAnniversaryListAndLabels[] = {
+    {&AnniversaryList, 0, K::List, 3, 34, 234, 105, 0, nullptr, &kAnniversaryListDef},
     {&AnniversarySortButtons[0], IDC_ANNIVERSARY_SORT_TITLE, K::Button, 1, 17, 128, 16, BS_OWNERDRAW, nullptr,
      nullptr},
     {&AnniversarySortButtons[1], IDC_ANNIVERSARY_SORT_DATE, K::Button, 129, 17, 110, 16, BS_OWNERDRAW, nullptr,
@@ -211,29 +211,29 @@ const ControlSpec kAnniversaryListAndLabels[] = {
     {&AnniversaryLunarLabel, IDC_ANNIVERSARY_LUNAR_LABEL, K::Edit, 126, 194, 111, 16, kEditCentred, nullptr,
      nullptr},
 };
-const ControlSpec kAnniversaryFrameAndPick[] = {
+const ControlDef kAnniversaryFrameAndPick[] = {
     {&AnniversaryHeaderFrame, IDC_ANNIVERSARY_HEADER_FRAME, K::Edit, 125, 141, 113, 102, ES_LEFT, nullptr, nullptr},
-    {&AnniversaryKindPickList, 0, K::List, 2, 141, 122, 102, 0, nullptr, &kKindPickSpec},
+    {&AnniversaryKindPickList, 0, K::List, 2, 141, 122, 102, 0, nullptr, &kKindPickDef},
 };
 
 // Step 8: the task and memo views.
-const ControlSpec kTaskAndMemoViews[] = {
-    {&TaskList, 0, K::List, 3, 34, 234, 105, 0, nullptr, &kTaskListSpec},
+const ControlDef kTaskAndMemoViews[] = {
+    {&TaskList, 0, K::List, 3, 34, 234, 105, 0, nullptr, &kTaskListDef},
     {&TaskHeaderButtons[0], IDC_TASK_HEADER_TITLE, K::Button, 1, 17, 148, 16, BS_OWNERDRAW, L"제목", nullptr},
     {&TaskHeaderButtons[1], IDC_TASK_HEADER_PERIOD, K::Button, 149, 17, 90, 16, BS_OWNERDRAW, L"기간", nullptr},
-    {&TaskFilterPickList, 0, K::List, 2, 141, 117, 102, 0, nullptr, &kTaskFilterPickSpec},
-    {&TaskSortPickList, 0, K::List, 120, 141, 118, 102, 0, nullptr, &kTaskSortPickSpec},
-    {&MemoList, 0, K::List, 3, 34, 234, 105, 0, nullptr, &kMemoListSpec},
+    {&TaskFilterPickList, 0, K::List, 2, 141, 117, 102, 0, nullptr, &kTaskFilterPickDef},
+    {&TaskSortPickList, 0, K::List, 120, 141, 118, 102, 0, nullptr, &kTaskSortPickDef},
+    {&MemoList, 0, K::List, 3, 34, 234, 105, 0, nullptr, &kMemoListDef},
     {&MemoHeaderButtons[0], IDC_MEMO_HEADER_TITLE, K::Button, 1, 17, 106, 16, BS_OWNERDRAW, nullptr, nullptr},
     {&MemoHeaderButtons[1], IDC_MEMO_HEADER_DATE, K::Button, 107, 17, 132, 16, BS_OWNERDRAW, nullptr, nullptr},
     {&MemoSideTabs[0], IDC_MEMO_SIDE_CATEGORY, K::Button, 1, 140, 19, 52, BS_OWNERDRAW, nullptr, nullptr},
     {&MemoSideTabs[1], IDC_MEMO_SIDE_DATE, K::Button, 1, 192, 19, 52, BS_OWNERDRAW, nullptr, nullptr},
-    {&MemoPickList, 0, K::List, 19, 141, 219, 102, 0, nullptr, &kMemoPickSpec},
+    {&MemoPickList, 0, K::List, 19, 141, 219, 102, 0, nullptr, &kMemoPickDef},
 };
 
 // Step 10: what stays shown: the view tabs, the index bar and the contact
 // list with its column buttons and frame.
-const ControlSpec kViewTabs[] = {
+const ControlDef kViewTabs[] = {
     {&ContactViewTab, IDC_CONTACT_VIEW_TAB, K::Button, 1, 1, 40, 16, BS_OWNERDRAW, nullptr, nullptr},
     {&SearchViewTab, IDC_SEARCH_VIEW_TAB, K::Button, 40, 1, 40, 16, BS_OWNERDRAW, nullptr, nullptr},
     {&CompanyViewTab, IDC_COMPANY_VIEW_TAB, K::Button, 40, 1, 40, 16, BS_OWNERDRAW, nullptr, nullptr},
@@ -244,8 +244,8 @@ const ControlSpec kViewTabs[] = {
     {&MemoViewTab, IDC_MEMO_VIEW_TAB, K::Button, 157, 1, 40, 16, BS_OWNERDRAW, nullptr, nullptr},
     {&TabBarEnd, IDC_TAB_BAR_END, K::Button, 235, 1, 4, 16, BS_OWNERDRAW, nullptr, nullptr},
 };
-const ControlSpec kContactList[] = {
-    {&ContactList, 0, K::List, 3, 34, 234, 183, 0, nullptr, &kContactListSpec},
+const ControlDef kContactList[] = {
+    {&ContactList, 0, K::List, 3, 34, 234, 183, 0, nullptr, &kContactListDef},
     {&ContactColumnButtons[0], IDC_CONTACT_COLUMN_NAME, K::Button, 1, 17, 51, 16, BS_OWNERDRAW, nullptr, nullptr},
     {&ContactColumnButtons[1], IDC_CONTACT_COLUMN_MOBILE, K::Button, 52, 17, 89, 16, BS_OWNERDRAW, nullptr, nullptr},
     {&ContactColumnButtons[2], IDC_CONTACT_COLUMN_OFFICE, K::Button, 141, 17, 98, 16, BS_OWNERDRAW, nullptr, nullptr},
@@ -255,7 +255,7 @@ const ControlSpec kContactList[] = {
 // Tab i of the index bar: "all", the fourteen consonants, the search box.
 // Neighbours overlap by one pixel; the first and last are wider. The paint
 // of the contact view moves the bar up to its place.
-ControlSpec IndexTabSpec(int i)
+ControlDef IndexTabDef(int i)
 {
     const bool first = i == 0, last = i == kIndexTabCount - 1;
     const int x = first ? 1 : last ? 210 : 28 + 13 * (i - 1);
@@ -278,10 +278,10 @@ const wchar_t* const kSearchFieldNames[] = {L"통합검색", L"이름", L"회사
 
 // ---- creators --------------------------------------------------------------------------
 
-HWND CreateChild(HWND parent, const wchar_t* cls, const ControlSpec& spec, DWORD style)
+HWND CreateChild(HWND parent, const wchar_t* cls, const ControlDef& def, DWORD style)
 {
-    return CreateWindowExW(0, cls, spec.text ? spec.text : L"", kChildVisible | style, spec.x, spec.y, spec.width,
-                           spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), AppInstance,
+    return CreateWindowExW(0, cls, def.text ? def.text : L"", kChildVisible | style, def.x, def.y, def.width,
+                           def.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(def.id)), AppInstance,
                            nullptr);
 }
 
@@ -315,11 +315,11 @@ void GiveListImages(HWND list, ListImages images)
     }
 }
 
-HWND CreateViewList(HWND parent, const ControlSpec& spec)
+HWND CreateViewList(HWND parent, const ControlDef& def)
 {
-    const ListSpec& list = *spec.list;
+    const ListDef& list = *def.list;
     const bool sharesImages = list.images == ListImages::Pick || list.images == ListImages::TaskSort;
-    HWND control = CreateChild(parent, WC_LISTVIEWW, spec, kListBase | list.style |
+    HWND control = CreateChild(parent, WC_LISTVIEWW, def, kListBase | list.style |
                                                                (sharesImages ? LVS_SHAREIMAGELISTS : 0));
     if (!control)
         return nullptr;
@@ -338,9 +338,9 @@ HWND CreateViewList(HWND parent, const ControlSpec& spec)
     return control;
 }
 
-HWND CreateViewInk(HWND parent, const ControlSpec& spec)
+HWND CreateViewInk(HWND parent, const ControlDef& def)
 {
-    HWND control = CreateChild(parent, WC_RICHINKW, spec, spec.style);
+    HWND control = CreateChild(parent, WC_RICHINKW, def, def.style);
     if (control) {
         SendMessageW(control, EM_SETPAGESTYLE, RIPS_PLAIN, 0);
         SendMessageW(control, EM_SETZOOMPERCENT, 0, kDetailInkZoom);
@@ -357,10 +357,10 @@ void AddSearchFieldNames(HWND combo)
 }
 
 template <size_t N>
-void CreateViewControls(HWND parent, const ControlSpec (&table)[N])
+void CreateViewControls(HWND parent, const ControlDef (&table)[N])
 {
-    for (const ControlSpec& spec : table)
-        CreateViewControl(parent, spec);
+    for (const ControlDef& def : table)
+        CreateViewControl(parent, def);
 }
 
 void CreateFamily(HWND parent, const ControlFamily& family)
@@ -370,12 +370,12 @@ void CreateFamily(HWND parent, const ControlFamily& family)
 }
 
 template <size_t N>
-void HideControls(const ControlSpec (&table)[N])
+void HideControls(const ControlDef (&table)[N])
 {
-    for (const ControlSpec& spec : table) {
+    for (const ControlDef& def : table) {
         // The task list is hidden with the other main lists a little later.
-        if (spec.handle != &TaskList)
-            ShowControl(*spec.handle, false);
+        if (def.handle != &TaskList)
+            ShowControl(*def.handle, false);
     }
 }
 
@@ -383,8 +383,8 @@ void CreateDetailPanes(HWND parent)
 {
     CreateViewControls(parent, kDetailPanes);
     MemoDetailInk = CreateMemoDetailInk(parent);
-    for (const ControlSpec& spec : kDetailPanes)
-        ShowControl(*spec.handle, false);
+    for (const ControlDef& def : kDetailPanes)
+        ShowControl(*def.handle, false);
     ShowControl(MemoDetailInk, false);
 }
 
@@ -439,26 +439,26 @@ void HideViewsAndCard()
 
 }  // namespace
 
-HWND CreateViewControl(HWND parent, const ControlSpec& spec)
+HWND CreateViewControl(HWND parent, const ControlDef& def)
 {
     HWND control = nullptr;
-    switch (spec.kind) {
-    case K::Button:    control = CreateChild(parent, WC_BUTTONW, spec, spec.style); break;
-    case K::Edit:      control = CreateChild(parent, WC_EDITW, spec, spec.style); break;
-    case K::Static:    control = CreateChild(parent, WC_STATICW, spec, spec.style); break;
-    case K::ComboBox:  control = CreateChild(parent, WC_COMBOBOXW, spec, spec.style); break;
-    case K::List:      control = CreateViewList(parent, spec); break;
-    case K::RichInk:   control = CreateViewInk(parent, spec); break;
+    switch (def.kind) {
+    case K::Button:    control = CreateChild(parent, WC_BUTTONW, def, def.style); break;
+    case K::Edit:      control = CreateChild(parent, WC_EDITW, def, def.style); break;
+    case K::Static:    control = CreateChild(parent, WC_STATICW, def, def.style); break;
+    case K::ComboBox:  control = CreateChild(parent, WC_COMBOBOXW, def, def.style); break;
+    case K::List:      control = CreateViewList(parent, def); break;
+    case K::RichInk:   control = CreateViewInk(parent, def); break;
     // Null until the month grid's class is registered.
-    case K::MonthGrid: control = CreateChild(parent, L"CalWindow", spec, spec.style); break;
+    case K::MonthGrid: control = CreateChild(parent, L"CalWindow", def, def.style); break;
     }
-    *spec.handle = control;
+    *def.handle = control;
     return control;
 }
 
 HWND CreateFamilyControl(HWND parent, const ControlFamily& family, int index)
 {
-    const ControlSpec member = {&family.handles[index], family.firstId + index, K::Edit,
+    const ControlDef member = {&family.handles[index], family.firstId + index, K::Edit,
                                 family.x + family.step * index, family.y, family.width, family.height,
                                 family.style, nullptr, nullptr};
     return CreateViewControl(parent, member);
@@ -488,7 +488,7 @@ void CreateAllViewControls(HWND parent)
     HideViewsAndCard();
     CreateViewControls(parent, kViewTabs);
     for (int i = 0; i < kIndexTabCount; ++i)
-        CreateViewControl(parent, IndexTabSpec(i));
+        CreateViewControl(parent, IndexTabDef(i));
     CreateViewControls(parent, kContactList);
 }
 

@@ -10,26 +10,26 @@ enum class ControlKind { Button, Edit, Static, ComboBox, List, RichInk, MonthGri
 // What a list view gets beside its report style: its own style bits, its
 // columns (a width of 0 hides a column that only carries data) and images.
 enum class ListImages { None, Pick, TaskSort, TaskRows };
-struct ColumnSpec {
+struct ColumnDef {
     const wchar_t* heading;
     int width;
 };
-struct ListSpec {
+struct ListDef {
     DWORD style;       // LVS_OWNERDATA, LVS_OWNERDRAWFIXED, LVS_SHOWSELALWAYS
     bool mainList;     // full-row select and one-click activate
     ListImages images;
-    const ColumnSpec* columns;
+    const ColumnDef* columns;
     int columnCount;
 };
 
-struct ControlSpec {
+struct ControlDef {
     HWND* handle;
     int id;  // 0: none
     ControlKind kind;
     int x, y, width, height;
     DWORD style;  // the kind's own style bits
     const wchar_t* text;
-    const ListSpec* list;  // list views only
+    const ListDef* list;  // list views only
 };
 
 // A family of seven like controls, member i at x + i * step.
@@ -43,7 +43,7 @@ struct ControlFamily {
 // Creates the control of the row and stores it in the row's handle (null
 // when the platform refuses it); list views get their columns, styles and
 // image lists before this returns.
-HWND CreateViewControl(HWND parent, const ControlSpec& spec);
+HWND CreateViewControl(HWND parent, const ControlDef& def);
 // Creates member i (0-6) of the family.
 HWND CreateFamilyControl(HWND parent, const ControlFamily& family, int index);
 

@@ -195,13 +195,13 @@ void KeepMemoList() { RestoreSelection(kMemoView); }
 
 // The views in order, with what the switch does for each: its tab, its
 // toolbar, its reload when stale and what it does when not.
-struct ViewSpec {
+struct ViewDef {
     HWND* tab;
     HWND* toolbar;
     void (*reload)();
     void (*keep)();
 };
-const ViewSpec kViews[kViewCount] = {
+const ViewDef kViews[kViewCount] = {
     {&ContactViewTab, &ContactsToolbar, ReloadContactView, KeepContactList},
     {&SearchViewTab, &ContactsToolbar, ReloadKeypadView, KeepKeypadList},
     {&CompanyViewTab, &ContactsToolbar, ReloadCompanyView, KeepCompanyList},

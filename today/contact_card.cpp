@@ -20,7 +20,7 @@ const ButtonFace kCardFaces[] = {
     {IDC_CARD_DIAL_MOBILE, PopupFace::Mobile}, {IDC_CARD_DIAL_PHONE, PopupFace::Phone},
     {IDC_CARD_SEND_MAIL, PopupFace::Mail},     {IDC_CARD_DIAL_HOME, PopupFace::Home},
 };
-const PopupSpec kCardSpec = {IDD_CONTACT_CARD, ContactCardDlgProc, kPopupTitleBand, kCardFaces, std::size(kCardFaces),
+const PopupLayout kCardLayout = {IDD_CONTACT_CARD, ContactCardDlgProc, kPopupTitleBand, kCardFaces, std::size(kCardFaces),
                              nullptr};
 
 constexpr int kLabelWidth = 40;
@@ -140,7 +140,7 @@ void ShowContactCard(int entry)
     OutlookContact contact;
     if (item.contactId == 0 || !LoadOutlookContact(static_cast<CEOID>(item.contactId), &contact))
         return;
-    HWND dialog = EnsurePopup(kPopupContactCard, kCardSpec);
+    HWND dialog = EnsurePopup(kPopupContactCard, kCardLayout);
     if (!dialog)
         return;
     CurrentRow = item;

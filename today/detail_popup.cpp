@@ -42,7 +42,7 @@ const ButtonFace kDetailFaces[] = {
     {IDC_DETAIL_EDIT, PopupFace::Edit},
     {IDC_DETAIL_DELETE, PopupFace::Delete},
 };
-const PopupSpec kDetailSpec = {IDD_ITEM_DETAIL, DetailDlgProc, kPopupTitleBand, kDetailFaces, std::size(kDetailFaces),
+const PopupLayout kDetailLayout = {IDD_ITEM_DETAIL, DetailDlgProc, kPopupTitleBand, kDetailFaces, std::size(kDetailFaces),
                                PaintDetailFlags};
 
 const ControlPlace kDetailPlaces[] = {
@@ -327,7 +327,7 @@ void ShowItemDetailDialog(int entry)
     CurrentItem item = CurrentItemOfRow(entry);
     if (item.kind == CurrentItemKind::None)
         return;
-    HWND dialog = EnsurePopup(kPopupDetail, kDetailSpec);
+    HWND dialog = EnsurePopup(kPopupDetail, kDetailLayout);
     if (!dialog)
         return;
     const bool memo = IsMemo(item);

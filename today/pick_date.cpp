@@ -24,7 +24,7 @@ constexpr DWORD kFirstDaySunday = 6;
 
 INT_PTR CALLBACK PickDateDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-const PopupSpec kPickSpec = {IDD_PICK_DATE, PickDateDlgProc, kPickTitleBand, nullptr, 0, nullptr};
+const PopupLayout kPickLayout = {IDD_PICK_DATE, PickDateDlgProc, kPickTitleBand, nullptr, 0, nullptr};
 
 void OnDayPicked(const SYSTEMTIME& day)
 {
@@ -67,7 +67,7 @@ SIZE PlaceCalendar(HWND calendar)
 
 void ShowPickDateDialog()
 {
-    HWND dialog = EnsurePopup(kPopupPickDate, kPickSpec);
+    HWND dialog = EnsurePopup(kPopupPickDate, kPickLayout);
     if (!dialog)
         return;
     SetWindowTextW(dialog, L"■ 달력");

@@ -14,7 +14,7 @@ constexpr COLORREF kMaskColour = RGB(255, 0, 255);
 constexpr RECT kTitleText = {3, 1, 160, 16};
 
 struct PopupFrame {
-    const PopupSpec* spec = nullptr;
+    const PopupLayout* layout = nullptr;
     RECT titleBar = {};
     RECT closeBox = {};
     bool dragging = false;
@@ -57,7 +57,7 @@ void ComputeZones(HWND dialog, PopupFrame& frame)
 {
     RECT client = {};
     GetClientRect(dialog, &client);
-    const int band = frame.spec ? frame.spec->titleBand : kPopupTitleBand;
+    const int band = frame.layout ? frame.layout->titleBand : kPopupTitleBand;
     frame.titleBar = RECT{1, 1, client.right - 1, band};
     frame.closeBox = RECT{client.right - kPopupMarkSize, 0, client.right, band};
 }
@@ -89,17 +89,17 @@ void PaintFrame(HWND dialog, const PopupFrame& frame)
     RECT titleText = kTitleText;
     DrawTextW(dc, title, -1, &titleText, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     DrawPopupMark(dc, PopupMark::CloseBox, frame.closeBox.left - 1, frame.closeBox.top + 1);
-    if (frame.spec && frame.spec->paintExtra)
-        frame.spec->paintExtra(dialog, dc);
+    if (frame.layout && frame.layout->paintExtra)
+        frame.layout->paintExtra(dialog, dc);
     SelectObject(dc, oldFont);
     EndPaint(dialog, &paint);
 }
 
 const ButtonFace* FaceOf(const PopupFrame& frame, int id)
 {
-    for (size_t i = 0; frame.spec && i < frame.spec->faceCount; ++i) {
-        if (frame.spec->faces[i].id == id)
-            return &frame.spec->faces[i];
+    for (size_t i = 0; frame.layout && i < frame.layout->faceCount; ++i) {
+        if (frame.layout->faces[i].id == id)
+            return &frame.layout->faces[i];
     }
     return nullptr;
 }
@@ -159,17 +159,17 @@ bool OnPenUp(PopupKind kind, HWND dialog, PopupFrame& frame, POINT at)
 
 }  // namespace
 
-HWND EnsurePopup(PopupKind kind, const PopupSpec& spec)
+HWND EnsurePopup(PopupKind kind, const PopupLayout& layout)
 {
     if (PopupWindows[kind] && IsWindow(PopupWindows[kind]))
         return PopupWindows[kind];
     LoadPopupBitmaps();
     Frames[kind] = PopupFrame();
-    Frames[kind].spec = &spec;
-    PopupWindows[kind] = CreateDialogParamW(ItemInstance, MAKEINTRESOURCEW(spec.resource), ItemWindow,
-                                            spec.procedure, 0);
+    Frames[kind].layout = &layout;
+    PopupWindows[kind] = CreateDialogParamW(ItemInstance, MAKEINTRESOURCEW(layout.resource), ItemWindow,
+                                            layout.procedure, 0);
     if (!PopupWindows[kind])
-        NKDbgPrintfW(L"Glimmor: pop-up %d could not be made (%lu)\r\n", spec.resource, GetLastError());
+        NKDbgPrintfW(L"Glimmor: pop-up %d could not be made (%lu)\r\n", layout.resource, GetLastError());
     return PopupWindows[kind];
 }
 

@@ -35,7 +35,7 @@ struct ControlPlace {
     int height;
 };
 
-struct PopupSpec {
+struct PopupLayout {
     int resource;
     DLGPROC procedure;
     int titleBand;  // rows of the title bar and the close box
@@ -45,7 +45,7 @@ struct PopupSpec {
 };
 
 // The pop-up, made on first use; null when it cannot be made.
-HWND EnsurePopup(PopupKind kind, const PopupSpec& spec);
+HWND EnsurePopup(PopupKind kind, const PopupLayout& layout);
 // Hides the others and shows this one at the place given (screen pixels).
 void ShowPopup(PopupKind kind, int x, int y, int width, int height);
 void HidePopup(PopupKind kind);

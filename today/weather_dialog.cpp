@@ -31,7 +31,7 @@ const ButtonFace kWeatherFaces[] = {
     {IDC_WEATHER_PREVIOUS, PopupFace::Previous},
     {IDC_WEATHER_NEXT, PopupFace::Next},
 };
-const PopupSpec kWeatherSpec = {IDD_WEATHER, WeatherDlgProc, kPopupTitleBand, kWeatherFaces, std::size(kWeatherFaces),
+const PopupLayout kWeatherLayout = {IDD_WEATHER, WeatherDlgProc, kPopupTitleBand, kWeatherFaces, std::size(kWeatherFaces),
                                 PaintWeatherIcons};
 
 // The four lines of a day's block, by their first id and line.
@@ -145,7 +145,7 @@ void ShowWeatherDialog(int day)
 {
     if (day < 0 || day >= WeatherDayCount)
         return;
-    HWND dialog = EnsurePopup(kPopupWeather, kWeatherSpec);
+    HWND dialog = EnsurePopup(kPopupWeather, kWeatherLayout);
     if (!dialog)
         return;
     const int width = GetSystemMetrics(SM_CXSCREEN) - 2;

@@ -238,10 +238,10 @@ int wmain()
     HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_REPORT, 3, 34, 234, 105, host, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
     for (int column = 0; column < 5; ++column) {
-        LVCOLUMNW spec = {};
-        spec.mask = LVCF_WIDTH;
-        spec.cx = 80;
-        SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&spec));
+        LVCOLUMNW columnInfo = {};
+        columnInfo.mask = LVCF_WIDTH;
+        columnInfo.cx = 80;
+        SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&columnInfo));
     }
     if (!list) {
         std::fwprintf(stderr, L"schedule_bench: no list window (the bench needs a display: xvfb-run -a)\n");

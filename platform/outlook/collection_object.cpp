@@ -19,7 +19,7 @@ namespace {
 
 class Collection : public DispatchObject<IPOutlookItemCollection, &IID_IPOutlookItemCollection> {
 public:
-    explicit Collection(const QuerySpec& query) : query_(query) {}
+    explicit Collection(const QueryDef& query) : query_(query) {}
 
     HRESULT STDMETHODCALLTYPE Add(IDispatch** item) override
     {
@@ -97,7 +97,7 @@ public:
         std::shared_ptr<const Restriction> restriction = Parse(query);
         if (!restriction)
             return E_INVALIDARG;
-        QuerySpec narrowed = query_;
+        QueryDef narrowed = query_;
         narrowed.restrictions.push_back(restriction);
         *items = NewCollection(narrowed);
         return S_OK;
@@ -193,7 +193,7 @@ private:
         return NewItemObject(entry.occurrence ? OccurrenceStateOf(entry) : StateOf(*entry.item));
     }
 
-    QuerySpec query_;
+    QueryDef query_;
     std::vector<QueryEntry> entries_;
     bool built_ = false;
     unsigned long long generation_ = 0;
@@ -204,7 +204,7 @@ private:
 
 }  // namespace
 
-IPOutlookItemCollection* NewCollection(const QuerySpec& query)
+IPOutlookItemCollection* NewCollection(const QueryDef& query)
 {
     return new Collection(query);
 }

@@ -15,7 +15,7 @@ public:
     {
         if (!items)
             return E_POINTER;
-        QuerySpec query;
+        QueryDef query;
         query.kind = kind_;
         query.deviceMajorVersion = PimStore::Instance().DeviceMajorVersion();
         *items = NewCollection(query);

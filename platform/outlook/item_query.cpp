@@ -36,7 +36,7 @@ private:
     PropMap overrides_;
 };
 
-bool Passes(const QuerySpec& query, const QueryEntry& entry, double start, double end)
+bool Passes(const QueryDef& query, const QueryEntry& entry, double start, double end)
 {
     if (query.restrictions.empty())
         return true;
@@ -61,7 +61,7 @@ long WalkDay(double day)
 // The starts a day's share of an item (at most a day long) can have and
 // still match: the restrictions' windows for shares of no length and of a
 // whole day, joined.
-StartWindow ShareWindow(const QuerySpec& query)
+StartWindow ShareWindow(const QueryDef& query)
 {
     StartWindow window;
     for (const auto& restriction : query.restrictions) {
@@ -77,7 +77,7 @@ StartWindow ShareWindow(const QuerySpec& query)
 // the days whose share can match are judged, and without an upper bound no
 // more of them than an open expansion delivers: a stored item may span
 // thousands of years.
-void Deliver(const QuerySpec& query, const QueryEntry& entry, std::vector<QueryEntry>* out)
+void Deliver(const QueryDef& query, const QueryEntry& entry, std::vector<QueryEntry>* out)
 {
     bool perDay = query.includeRecurrences && query.deviceMajorVersion == 4 &&
                   entry.item->Kind() == ItemKind::Appointment;
@@ -122,7 +122,7 @@ double ExceptionDate(const OccurrenceException& exception, CEPROPID prop, double
     return it == exception.values.end() ? fallback : it->second.date;
 }
 
-void ExpandSeries(const QuerySpec& query, const std::shared_ptr<const ItemData>& series,
+void ExpandSeries(const QueryDef& query, const std::shared_ptr<const ItemData>& series,
                   std::vector<QueryEntry>* out)
 {
     const RecurrenceRule& rule = series->Rule();
@@ -207,7 +207,7 @@ std::wstring Folded(const FieldValue& value)
     return text;
 }
 
-void SortEntries(const QuerySpec& query, std::vector<QueryEntry>* entries)
+void SortEntries(const QueryDef& query, std::vector<QueryEntry>* entries)
 {
     const FieldDef* defaultOrder = DefaultOrder(query.kind);
     std::vector<SortKey> keys(entries->size());
@@ -254,7 +254,7 @@ void SortEntries(const QuerySpec& query, std::vector<QueryEntry>* entries)
 
 }  // namespace
 
-std::vector<QueryEntry> RunQuery(const QuerySpec& query, const std::vector<std::shared_ptr<const ItemData>>& items)
+std::vector<QueryEntry> RunQuery(const QueryDef& query, const std::vector<std::shared_ptr<const ItemData>>& items)
 {
     std::vector<QueryEntry> entries;
     for (const auto& item : items) {

@@ -33,7 +33,7 @@ struct QueryEntry {
     int exception = -1;        // index into the series' exceptions, -1 none
 };
 
-struct QuerySpec {
+struct QueryDef {
     ItemKind kind = ItemKind::Contact;
     // Every one must hold (a collection restricted again keeps the first).
     std::vector<std::shared_ptr<const Restriction>> restrictions;
@@ -45,7 +45,7 @@ struct QuerySpec {
 
 constexpr int kOpenEndedOccurrenceLimit = 1000;
 
-std::vector<QueryEntry> RunQuery(const QuerySpec& query, const std::vector<std::shared_ptr<const ItemData>>& items);
+std::vector<QueryEntry> RunQuery(const QueryDef& query, const std::vector<std::shared_ptr<const ItemData>>& items);
 
 bool EntryMatches(const Restriction& restriction, const QueryEntry& entry);
 

@@ -9,7 +9,7 @@ namespace poom {
 
 IPOutlookApp2* NewApplication();
 IFolder* NewFolder(ItemKind kind);
-IPOutlookItemCollection* NewCollection(const QuerySpec& query);
+IPOutlookItemCollection* NewCollection(const QueryDef& query);
 // An IContact, IAppointment or ITask for the state (by its kind).
 IDispatch* NewItemObject(const ItemStatePtr& state);
 IRecurrencePattern* NewPattern(const ItemStatePtr& state);

@@ -60,7 +60,7 @@ bool ChangeFromInfo(const CEDBASEINFOEX* info, InfoChange* change)
             return false;
         for (WORD i = 0; i < info->wNumSortOrder; ++i) {
             SortOrder order;
-            if (!SortOrderFromSpec(info->rgSortSpecs[i], &order))
+            if (!SortOrderFromDef(info->rgSortSpecs[i], &order))
                 return false;
             change->sorts.push_back(std::move(order));
         }

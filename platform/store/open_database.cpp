@@ -72,11 +72,11 @@ HANDLE Open(const CEGUID* guid, PCEOID poid, LPWSTR name, const SortOrder* wante
     return OpenIn(*volume, poid, name, wanted, flags, request);
 }
 
-HANDLE OpenWithSpec(const CEGUID* guid, PCEOID poid, LPWSTR name, const SORTORDERSPECEX* descriptor,
+HANDLE OpenWithDef(const CEGUID* guid, PCEOID poid, LPWSTR name, const SORTORDERSPECEX* descriptor,
                     DWORD flags, const CENOTIFYREQUEST* request)
 {
     SortOrder wanted;
-    if (descriptor && !SortOrderFromSpec(*descriptor, &wanted)) {
+    if (descriptor && !SortOrderFromDef(*descriptor, &wanted)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return INVALID_HANDLE_VALUE;
     }
@@ -121,7 +121,7 @@ CEAPI HANDLE WINAPI CeOpenDatabaseInSession(HANDLE hSession, PCEGUID pguid, PCEO
             return INVALID_HANDLE_VALUE;
         }
     }
-    return OpenWithSpec(pguid, poid, lpszName, pSort, dwFlags, pRequest);
+    return OpenWithDef(pguid, poid, lpszName, pSort, dwFlags, pRequest);
 }
 
 CEAPI HANDLE WINAPI CeOpenDatabaseEx2(PCEGUID pguid, PCEOID poid, LPWSTR lpszName,
@@ -129,7 +129,7 @@ CEAPI HANDLE WINAPI CeOpenDatabaseEx2(PCEGUID pguid, PCEOID poid, LPWSTR lpszNam
                                       CENOTIFYREQUEST* pRequest)
 {
     StoreGuard guard;
-    return OpenWithSpec(pguid, poid, lpszName, pSort, dwFlags, pRequest);
+    return OpenWithDef(pguid, poid, lpszName, pSort, dwFlags, pRequest);
 }
 
 CEAPI HANDLE WINAPI CeOpenDatabaseEx(PCEGUID pguid, PCEOID poid, LPWSTR lpszName,

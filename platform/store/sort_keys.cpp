@@ -153,7 +153,7 @@ bool DecodeSortOrders(const void* data, size_t size, SortOrders* out)
     return r.AtEnd();
 }
 
-bool SortOrderFromSpec(const SORTORDERSPECEX& descriptor, SortOrder* out)
+bool SortOrderFromDef(const SORTORDERSPECEX& descriptor, SortOrder* out)
 {
     if (descriptor.wNumProps == 0 || descriptor.wNumProps > CEDB_MAXSORTPROP)
         return false;

@@ -25,7 +25,7 @@ std::string EncodeSortOrders(const SortOrders& orders);
 bool DecodeSortOrders(const void* data, size_t size, SortOrders* out);
 
 // Checks one descriptor (1 to 16 sortable properties).
-bool SortOrderFromSpec(const SORTORDERSPECEX& descriptor, SortOrder* out);
+bool SortOrderFromDef(const SORTORDERSPECEX& descriptor, SortOrder* out);
 void SpecFromSortOrder(const SortOrder& order, SORTORDERSPECEX* descriptor);
 
 // The declared order an open asks for: the leading property ids must match;

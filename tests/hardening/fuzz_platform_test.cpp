@@ -342,7 +342,7 @@ TEST(Fuzz, StoredSortOrders)
             SORTORDERSPECEX descriptor;
             store::SpecFromSortOrder(order, &descriptor);
             store::SortOrder declared;
-            EXPECT_TRUE(store::SortOrderFromSpec(descriptor, &declared)) << "an order its own open would refuse";
+            EXPECT_TRUE(store::SortOrderFromDef(descriptor, &declared)) << "an order its own open would refuse";
             store::RecordKey(order, sample);
         }
         std::string again = store::EncodeSortOrders(orders);

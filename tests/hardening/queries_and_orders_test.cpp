@@ -114,7 +114,7 @@ TEST(SortOrders, OnlySortableTypesAreRead)
         descriptor.wNumProps = 1;
         descriptor.rgPropID[0] = MAKEPROPID(0x4001, c.type);
         store::SortOrder declared;
-        EXPECT_EQ(store::SortOrderFromSpec(descriptor, &declared), c.sortable);
+        EXPECT_EQ(store::SortOrderFromDef(descriptor, &declared), c.sortable);
     }
 }
 

@@ -107,7 +107,7 @@ void CheckRuleConsumers(const poom::RecurrenceRule& rule, long aroundDay)
     ItemData item = fixtures::Appointment(7, L"series", start, start + 1.0 / 24);
     item.Rule() = rule;
     auto series = fixtures::Shared(item);
-    QuerySpec query;
+    QueryDef query;
     query.kind = ItemKind::Appointment;
     query.includeRecurrences = true;
     EXPECT_LE(RunQuery(query, {series}).size(), static_cast<size_t>(kOpenEndedOccurrenceLimit));

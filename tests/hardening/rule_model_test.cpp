@@ -95,7 +95,7 @@ TEST(SpanningItems, OnlyTheDaysAWindowCanHoldAreJudged)
     FILETIME first = {0, 0};
     FILETIME last = {0xFFFFFFFF, 0x7FFFFFFF};
     ItemData span = fixtures::Appointment(9, L"span", FileTimeToDate(first), FileTimeToDate(last));
-    QuerySpec query;
+    QueryDef query;
     query.kind = ItemKind::Appointment;
     query.includeRecurrences = true;
     query.deviceMajorVersion = 4;  // one delivery per day touched

@@ -22,9 +22,9 @@ std::shared_ptr<const Restriction> Query(ItemKind kind, const wchar_t* text)
     return restriction;
 }
 
-QuerySpec MonthOfFebruary(int majorVersion = 5)
+QueryDef MonthOfFebruary(int majorVersion = 5)
 {
-    QuerySpec query;
+    QueryDef query;
     query.kind = ItemKind::Appointment;
     query.includeRecurrences = true;
     query.deviceMajorVersion = majorVersion;
@@ -102,7 +102,7 @@ TEST(ItemQuery, OccurrencesOfAMonthInStartOrder)
 
 TEST(ItemQuery, WithoutRecurrencesASeriesIsOneItem)
 {
-    QuerySpec query = MonthOfFebruary();
+    QueryDef query = MonthOfFebruary();
     query.includeRecurrences = false;
     // The series starts in January, so it does not overlap February as an item.
     std::vector<QueryEntry> entries = RunQuery(query, {Shared(WeeklyWithExceptions())});
@@ -126,11 +126,11 @@ TEST(ItemQuery, MultiDayItemsByDeviceVersion)
     EXPECT_EQ(Deliveries(RunQuery(MonthOfFebruary(4), items)),
               L"2024-02-03 22:00 trip | 2024-02-03 22:00 trip | 2024-02-03 22:00 trip | 2024-02-10 00:00 allday");
     // A window that begins on the 4th gets the 4th and the 5th only.
-    QuerySpec later = MonthOfFebruary(4);
+    QueryDef later = MonthOfFebruary(4);
     later.restrictions = {Query(ItemKind::Appointment, L"[Start] <= \"02/29/24 23:59\" AND [End] >= \"02/04/24\"")};
     EXPECT_EQ(Deliveries(RunQuery(later, items)),
               L"2024-02-03 22:00 trip | 2024-02-03 22:00 trip | 2024-02-10 00:00 allday");
-    QuerySpec oneDay = MonthOfFebruary(4);
+    QueryDef oneDay = MonthOfFebruary(4);
     oneDay.restrictions = {Query(ItemKind::Appointment, L"[Start] <= \"02/05/24 23:59\" AND [End] >= \"02/05/24\"")};
     EXPECT_EQ(Deliveries(RunQuery(oneDay, items)), L"2024-02-03 22:00 trip");
 }
@@ -145,7 +145,7 @@ TEST(ItemQuery, SortThenRestrictKeepsTheOrder)
         task.SetNumber(kPropImportance, importance[i]);
         tasks.push_back(Shared(task));
     }
-    QuerySpec query;
+    QueryDef query;
     query.kind = ItemKind::Task;
     query.sortField = FindField(ItemKind::Task, L"Importance");
     query.descending = true;
@@ -170,7 +170,7 @@ TEST(ItemQuery, TextSortsIgnoreCase)
         Shared(fixtures::Contact(0x80000002, L"A", L"", L"")),
         Shared(fixtures::Contact(0x80000004, L"강", L"", L"")),
     };
-    QuerySpec query;
+    QueryDef query;
     query.kind = ItemKind::Contact;
     std::wstring order;
     for (const QueryEntry& entry : RunQuery(query, contacts))
@@ -206,7 +206,7 @@ TEST(ItemQuery, OpenEndedExpansionStops)
     ItemData daily = Appointment(40, L"daily", MakeDate(2024, 1, 1, 8, 0), MakeDate(2024, 1, 1, 8, 30));
     daily.Rule().type = olRecursDaily;
     daily.Rule().startDay = DayNumber(2024, 1, 1);
-    QuerySpec query;
+    QueryDef query;
     query.kind = ItemKind::Appointment;
     query.includeRecurrences = true;
     std::vector<QueryEntry> all = RunQuery(query, {Shared(daily)});

@@ -164,18 +164,18 @@ void TodayTest::SetToday(int year, int month, int day)
     ShownMonth = month;
 }
 
-CEOID TodayTest::AddAppointment(const AppointmentSpec& spec)
+CEOID TodayTest::AddAppointment(const AppointmentDef& def)
 {
     IAppointment* appointment = NewItem<IAppointment>(olAppointmentItem, IID_IAppointment);
     if (!appointment)
         return 0;
-    poomclient::Text subject(spec.subject), body(spec.body);
+    poomclient::Text subject(def.subject), body(def.body);
     appointment->put_Subject(subject);
-    appointment->put_AllDayEvent(spec.allDay ? VARIANT_TRUE : VARIANT_FALSE);
-    appointment->put_Start(spec.start);
-    appointment->put_End(spec.end);
-    appointment->put_ReminderSet(spec.reminder ? VARIANT_TRUE : VARIANT_FALSE);
-    if (spec.body[0])
+    appointment->put_AllDayEvent(def.allDay ? VARIANT_TRUE : VARIANT_FALSE);
+    appointment->put_Start(def.start);
+    appointment->put_End(def.end);
+    appointment->put_ReminderSet(def.reminder ? VARIANT_TRUE : VARIANT_FALSE);
+    if (def.body[0])
         appointment->put_Body(body);
     return SaveAndRelease(appointment);
 }
@@ -200,17 +200,17 @@ CEOID TodayTest::AddDailyAppointment(const wchar_t* subject, DATE start, int min
     return SaveAndRelease(appointment);
 }
 
-CEOID TodayTest::AddTask(const TaskSpec& spec)
+CEOID TodayTest::AddTask(const TaskDef& def)
 {
     ITask* task = NewItem<ITask>(olTaskItem, IID_ITask);
     if (!task)
         return 0;
-    poomclient::Text subject(spec.subject);
+    poomclient::Text subject(def.subject);
     task->put_Subject(subject);
-    task->put_StartDate(spec.start);
-    task->put_DueDate(spec.due);
-    task->put_Importance(spec.importance);
-    task->put_Complete(spec.complete ? VARIANT_TRUE : VARIANT_FALSE);
+    task->put_StartDate(def.start);
+    task->put_DueDate(def.due);
+    task->put_Importance(def.importance);
+    task->put_Complete(def.complete ? VARIANT_TRUE : VARIANT_FALSE);
     return SaveAndRelease(task);
 }
 

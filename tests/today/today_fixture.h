@@ -16,7 +16,7 @@ namespace todaytest {
 using poomclient::Date;
 
 // What a new appointment or task holds.
-struct AppointmentSpec {
+struct AppointmentDef {
     const wchar_t* subject;
     DATE start;
     DATE end;
@@ -24,7 +24,7 @@ struct AppointmentSpec {
     bool reminder = false;
     const wchar_t* body = L"";
 };
-struct TaskSpec {
+struct TaskDef {
     const wchar_t* subject;
     DATE start;
     DATE due;
@@ -42,10 +42,10 @@ protected:
     // Today as the item sees it (its date text, day and span start).
     void SetToday(int year, int month, int day);
 
-    CEOID AddAppointment(const AppointmentSpec& spec);
+    CEOID AddAppointment(const AppointmentDef& def);
     // A daily appointment of count occurrences.
     CEOID AddDailyAppointment(const wchar_t* subject, DATE start, int minutes, int count);
-    CEOID AddTask(const TaskSpec& spec);
+    CEOID AddTask(const TaskDef& def);
     CEOID AddContact(const wchar_t* last, const wchar_t* first);
     bool DeleteContact(CEOID oid);
 
