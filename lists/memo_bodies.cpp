@@ -177,3 +177,9 @@ bool DeleteNoteFile()
     const MemoListRow* row = CurrentMemoRow();
     return row && DeleteNoteFileAt(NoteFilePath(*row).c_str());
 }
+
+std::wstring CurrentNoteFilePath()
+{
+    const MemoListRow* row = CurrentMemoRow();
+    return row && !row->memoId ? NoteFilePath(*row) : std::wstring();
+}

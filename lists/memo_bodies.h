@@ -5,6 +5,8 @@
 
 #include "platform/ce.h"
 
+#include <string>
+
 // Streams the current row's Notes file into the control.
 void LoadNoteFileIntoRichInk(HWND control);
 // Remakes MemoDetailInk with the current Notes file, or with the current
@@ -25,3 +27,6 @@ bool DeleteNoteRecord(long memoId);
 // The current row's Notes file, and its link once the file is gone; false
 // when the file stayed.
 bool DeleteNoteFile();
+// The path of the current row when it is a Notes file; empty when there is
+// no current row or it is an own memo.
+std::wstring CurrentNoteFilePath();

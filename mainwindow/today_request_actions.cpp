@@ -2,6 +2,7 @@
 
 #include "core/state.h"
 #include "lists/list_refill.h"
+#include "lists/memo_bodies.h"
 #include "lists/state.h"
 #include "mainwindow/hooks.h"
 #include "lists/item_list_state.h"
@@ -66,7 +67,8 @@ void OpenNotesFile(const TodayRequest& request)
     ShowAllMemos(kAllFolders);
     StringCchCopyW(CurrentNotePath, MAX_PATH, request.notePath);
     SendViewCommand(kMemoView);
-    RunItemCommand(request, ID_MEMO_EDIT, _wcsicmp(CurrentNotePath, request.notePath) == 0);
+    // The reload selects the first row when the file is not listed.
+    RunItemCommand(request, ID_MEMO_EDIT, _wcsicmp(CurrentNoteFilePath().c_str(), request.notePath) == 0);
 }
 
 void ShowByViewCode(const TodayRequest& request)
@@ -122,11 +124,14 @@ void OpenAnniversary(const TodayRequest& request)
     RunItemCommand(request, ID_ANNIVERSARY_EDIT, SelectedAnniversaryId == request.anniversary);
 }
 
-// Dialing and mailing leave the view number as it was; opening the contact
-// keeps the contact view it shows.
+// Dialing and mailing leave the view number and the selection of the row
+// shown as they were, so that the next toolbar dial calls that row; opening
+// the contact keeps the contact view it shows.
 void ActOnContact(const TodayRequest& request)
 {
     int keptView = CurrentView;
+    const CEOID keptContact = SelectedContactOid;
+    const ContactDialTexts keptDialInfo = ContactDialInfo;
     CurrentView = kAnniversaryView;
     SelectedContactOid = request.contact;
     switch (request.contactAction) {
@@ -151,6 +156,10 @@ void ActOnContact(const TodayRequest& request)
         break;
     }
     CurrentView = keptView;
+    if (request.contactAction != kContactOpen) {
+        SelectedContactOid = keptContact;
+        ContactDialInfo = keptDialInfo;
+    }
 }
 
 void ShowSchedule(const TodayRequest& request)

@@ -2,7 +2,11 @@
 // view and its item command, with the Today item's flag while the command
 // runs and clear afterwards; a request waits while an editor is open; a
 // request whose item is gone touches nothing.
+#include "core/own_databases.h"
+#include "core/rich_ink_body.h"
 #include "core/state.h"
+#include "lists/memo_bodies.h"
+#include "lists/memo_lists.h"
 #include "lists/state.h"
 #include "mainwindow/hooks.h"
 #include "lists/item_list_state.h"
@@ -23,6 +27,10 @@ const Bytes kDate = Raw("2008-03-15");
 constexpr wchar_t kNotePath[] = L"\\My Documents\\메모.pwi";
 // "\My Documents\메모.pwi" in code page 949.
 const Bytes kNotePathBytes = Raw("\\My Documents\\\xB8\xDE\xB8\xF0.pwi");
+// Files that are not the requested one.
+constexpr wchar_t kOtherNotePath[] = L"\\My Documents\\가계부.pwi";
+constexpr wchar_t kRenamedNotePath[] = L"\\My Documents\\메모 사본.pwi";
+constexpr int32_t kOwnMemoId = 4401;
 
 // An item command as it arrived: with the Today item's flag and the view
 // number of that moment.
@@ -41,9 +49,15 @@ std::vector<CommandSeen> g_commands;
 bool g_preferencesFromToday = false;
 int g_preferencesOpened = 0;
 
+// The selection the last command saw.
+CEOID g_contactAtCommand = 0;
+ContactDialTexts g_dialInfoAtCommand = {};
+
 void RecordCommand(HWND, UINT command)
 {
     g_commands.push_back({command, FromTodayRequest, CurrentView});
+    g_contactAtCommand = SelectedContactOid;
+    g_dialInfoAtCommand = ContactDialInfo;
 }
 
 // The tick of timer 2, as the timer sends it.
@@ -52,11 +66,52 @@ void Tick()
     SendMessageW(MainWindow, WM_TIMER, kTimerTodayRequests, 0);
 }
 
+void RemoveMemos()
+{
+    for (const wchar_t* path : {kNotePath, kOtherNotePath, kRenamedNotePath})
+        DeleteFileW(path);
+    DeleteNoteRecord(kOwnMemoId);
+}
+
+bool WriteNoteFile(const wchar_t* path)
+{
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    const bool wrote = WriteFile(file, "x", 1, &written, nullptr) && written == 1;
+    CloseHandle(file);
+    return wrote;
+}
+
+// The memo view with its real loaders, as a user has it: Notes files (these
+// ones on the device) or own memos (one).
+std::function<void()> MemosListed(int source, std::vector<const wchar_t*> files)
+{
+    return [source, files] {
+        Settings.MemoSource = source;
+        Hooks.FillMemoCategoryPickList = FillMemoCategoryPickList;
+        Hooks.LoadMemoList = LoadMemoList;
+        CreateDirectoryW(L"\\My Documents\\업무", nullptr);
+        MemoPickRow = 1;
+        for (const wchar_t* path : files)
+            ASSERT_TRUE(WriteNoteFile(path));
+        if (source != kMemoSourceNotesFiles) {
+            wchar_t category[] = L" ";
+            SetRichInkBody(nullptr, 0);
+            ASSERT_TRUE(InsertNoteRecord(kOwnMemoId, L"2008-03-15", category, L"장보기", 0));
+            FreeRichInkBody();
+        }
+    };
+}
+
 class TodayRequestActionsTest : public testing::Test {
 protected:
     void SetUp() override
     {
         views::ResetViews();
+        RemoveMemos();
+        Settings.MemoSource = memoSource_;
         for (UINT command = ID_ITEM_COMMAND_FIRST; command <= ID_ITEM_COMMAND_LAST; ++command)
             RegisterItemCommand(command, RecordCommand);
         Hooks.RunPreferencesSheet = [](HWND) {
@@ -81,7 +136,11 @@ protected:
     {
         FromTodayRequest = false;
         ScheduleMode = 'M';
+        RemoveMemos();
+        Settings.MemoSource = memoSource_;
     }
+
+    const int memoSource_ = Settings.MemoSource;
 };
 
 struct ActionCase {
@@ -90,6 +149,7 @@ struct ActionCase {
     int view;                         // CurrentView afterwards
     std::vector<CommandSeen> commands;
     std::function<void()> check;      // what else the request set
+    std::function<void()> prepare = nullptr;  // the device and lists before the request
 };
 
 // The schedule view's reload sends its mode command.
@@ -103,11 +163,27 @@ std::vector<ActionCase> ActionCases()
          {{ID_MEMO_EDIT, true, kMemoView}},
          [] {
              EXPECT_STREQ(CurrentNotePath, kNotePath);
-             EXPECT_STREQ(MemoPickChoice, L"모든 폴더");
+             EXPECT_EQ(CurrentNoteFilePath(), kNotePath);
              EXPECT_EQ(MemoPickByDate, 0);
-         }},
+             // "모든 폴더", not the folder "업무" picked before.
+             EXPECT_EQ(MemoPickRow, 0);
+             EXPECT_EQ(testkit::ListViewSelection(MemoPickList), 0);
+         },
+         MemosListed(kMemoSourceNotesFiles, {kOtherNotePath, kNotePath})},
         {"255 delete Notes file", kNotePathBytes + Repeat(' ', 255 - kNotePathBytes.size()), kMemoView,
-         {{ID_MEMO_DELETE, true, kMemoView}}, nullptr},
+         {{ID_MEMO_DELETE, true, kMemoView}}, [] { EXPECT_EQ(CurrentNoteFilePath(), kNotePath); },
+         MemosListed(kMemoSourceNotesFiles, {kNotePath, kOtherNotePath})},
+        // The reload selected a row that is not the requested file: nothing
+        // is opened or deleted in its place.
+        {"file gone", kNotePathBytes + Repeat(' ', 255 - kNotePathBytes.size()), kMemoView, {},
+         [] { EXPECT_EQ(CurrentNoteFilePath(), kOtherNotePath); },
+         MemosListed(kMemoSourceNotesFiles, {kOtherNotePath})},
+        {"file renamed", kNotePathBytes + Repeat(' ', 256 - kNotePathBytes.size()), kMemoView, {},
+         [] { EXPECT_EQ(CurrentNoteFilePath(), kRenamedNotePath); },
+         MemosListed(kMemoSourceNotesFiles, {kRenamedNotePath})},
+        {"own-memo source", kNotePathBytes + Repeat(' ', 255 - kNotePathBytes.size()), kMemoView, {},
+         [] { EXPECT_EQ(SelectedMemoId, kOwnMemoId); },
+         MemosListed(1, {kNotePath})},
         {"1 preferences", Raw("\0"), kCompanyView, {},
          [] {
              EXPECT_EQ(g_preferencesOpened, 1);
@@ -141,13 +217,22 @@ std::vector<ActionCase> ActionCases()
         {"54 dial", Repeat(' ', 9) + Raw("01012345678") + Repeat(' ', 23) + Raw("\xC8\xAB \xB1\xE6\xB5\xBF") + kId7,
          kCompanyView, {{ID_CONTACT_DIAL_MAIN_AS_IS, false, kAnniversaryView}},
          [] {
-             EXPECT_EQ(SelectedContactOid, 7u);
-             EXPECT_STREQ(ContactDialInfo.PreviewPhoneDigits, L"01012345678");
-             EXPECT_STREQ(ContactDialInfo.LinkedContactName, L"홍 길동");
+             EXPECT_EQ(g_contactAtCommand, 7u);
+             EXPECT_STREQ(g_dialInfoAtCommand.PreviewPhoneDigits, L"01012345678");
+             EXPECT_STREQ(g_dialInfoAtCommand.LinkedContactName, L"홍 길동");
+             // Afterwards the row shown is the selected one again.
+             EXPECT_EQ(SelectedContactOid, 0u);
+             EXPECT_STREQ(ContactDialInfo.PreviewPhoneDigits, L"");
+             EXPECT_STREQ(ContactDialInfo.LinkedContactName, L"");
          }},
         {"44 mail", Repeat(' ', 24) + Raw("hong@example.com") + kId7, kCompanyView,
          {{ID_CONTACT_MAIL, false, kAnniversaryView}},
-         [] { EXPECT_STREQ(ContactDialInfo.PreviewEmail, L"hong@example.com"); }},
+         [] {
+             EXPECT_EQ(g_contactAtCommand, 7u);
+             EXPECT_STREQ(g_dialInfoAtCommand.PreviewEmail, L"hong@example.com");
+             EXPECT_EQ(SelectedContactOid, 0u);
+             EXPECT_STREQ(ContactDialInfo.PreviewEmail, L"");
+         }},
         {"4 contact", kId7, kContactView, {{ID_CONTACT_EDIT, true, kContactView}},
          [] {
              EXPECT_EQ(SelectedContactOid, 7u);
@@ -191,6 +276,8 @@ TEST_F(TodayRequestActionsTest, EachKindShowsItsViewAndRunsItsCommand)
     for (const ActionCase& c : ActionCases()) {
         SCOPED_TRACE(c.what);
         SetUp();
+        if (c.prepare)
+            c.prepare();
         WriteRequestFile(c.bytes);
         Tick();
         EXPECT_FALSE(RequestFileExists());
