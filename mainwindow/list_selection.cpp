@@ -1,6 +1,8 @@
 #include "mainwindow/list_selection.h"
 
 #include "lists/contact_selection.h"
+#include "lists/item_list_state.h"
+#include "lists/memo_rows.h"
 #include "lists/pick_lists.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/state.h"
@@ -75,6 +77,24 @@ void ThisYearAsAnniversaryYear()
         AnniversaryYear = year;
 }
 
+// The chosen task or memo is also the one the next reload selects again,
+// so that a reload after a delete, a toggle or the change watch keeps the
+// row the user chose; a Notes file is selected again by its path.
+void ChooseTask(HWND list, int row)
+{
+    SelectedTaskOid = static_cast<CEOID>(ReadId(list, row, kIdColumn));
+    TaskToReselect = SelectedTaskOid;
+}
+
+void ChooseMemo(HWND list, int row, const MemoRowTable& rows)
+{
+    SelectedMemoId = ReadId(list, row, kIdColumn);
+    MemoToReselect = SelectedMemoId;
+    const MemoListRow* shown = rows.At(row);
+    if (shown && !shown->memoId)
+        StringCchCopyW(CurrentNotePath, ARRAYSIZE(CurrentNotePath), NoteFilePath(*shown).c_str());
+}
+
 }  // namespace
 
 const ContactCacheEntry* ContactListRow(HWND list, int row)
@@ -147,13 +167,13 @@ void CardScheduleRowChanged(HWND list, int row)
 
 void CardTaskRowChanged(HWND list, int row)
 {
-    SelectedTaskOid = static_cast<CEOID>(ReadId(list, row, kIdColumn));
+    ChooseTask(list, row);
     CardPanelSelection[1] = row;
 }
 
 void CardMemoRowChanged(HWND list, int row)
 {
-    SelectedMemoId = ReadId(list, row, kIdColumn);
+    ChooseMemo(list, row, CardMemoRows);
     CardPanelSelection[2] = row;
 }
 
@@ -183,14 +203,14 @@ void AnniversaryRowChanged(HWND list, int row)
 
 void TaskRowChanged(HWND list, int row)
 {
-    SelectedTaskOid = static_cast<CEOID>(ReadId(list, row, kIdColumn));
+    ChooseTask(list, row);
     LinkedContactOid = 0;
     ViewSelection[kTaskView] = row;
 }
 
 void MemoRowChanged(HWND list, int row)
 {
-    SelectedMemoId = ReadId(list, row, kIdColumn);
+    ChooseMemo(list, row, MemoViewRows);
     LinkedContactOid = 0;
     ViewSelection[kMemoView] = row;
 }

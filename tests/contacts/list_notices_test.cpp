@@ -1,6 +1,7 @@
 // The notifications of the main window's lists on the running window:
 // owner-data texts, the selection state, tap-and-hold, clicks.
 #include "lists/contact_filters.h"
+#include "lists/item_list_state.h"
 #include "mainwindow/contact_list_columns.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/list_clicks.h"
@@ -98,21 +99,35 @@ TEST_F(ListNoticesTest, ItemRowsWriteTheirHiddenColumns)
     EXPECT_EQ(SelectedAnniversaryId, 33);
     EXPECT_EQ(ViewSelection[kScheduleView], 1);
 
+    // A chosen task or memo is also the one the next reload selects again.
+    TaskToReselect = 7;
     FillItemList(TaskList, {{L"201"}, {L"202"}, {L"203"}});
     SelectRow(TaskList, 2);
     EXPECT_EQ(SelectedTaskOid, 203u);
+    EXPECT_EQ(TaskToReselect, 203u);
     EXPECT_EQ(LinkedContactOid, 0u);
     EXPECT_EQ(ViewSelection[kTaskView], 2);
 
+    MemoToReselect = 7;
     FillItemList(MemoList, {{L"10001"}, {L"10002"}});
     SelectRow(MemoList, 1);
     EXPECT_EQ(SelectedMemoId, 10002);
+    EXPECT_EQ(MemoToReselect, 10002);
     EXPECT_EQ(ViewSelection[kMemoView], 1);
 
     FillItemList(CardTaskList, {{L"301"}, {L"302"}});
     SelectRow(CardTaskList, 1);
     EXPECT_EQ(SelectedTaskOid, 302u);
+    EXPECT_EQ(TaskToReselect, 302u);
     EXPECT_EQ(CardPanelSelection[1], 1);
+
+    FillItemList(CardMemoList, {{L"10011"}, {L"10012"}});
+    SelectRow(CardMemoList, 0);
+    EXPECT_EQ(SelectedMemoId, 10011);
+    EXPECT_EQ(MemoToReselect, 10011);
+    EXPECT_EQ(CardPanelSelection[2], 0);
+    TaskToReselect = 0;
+    MemoToReselect = 0;
 }
 
 TEST_F(ListNoticesTest, AnniversaryRowsParseTheirDateOfEitherForm)
@@ -255,18 +270,93 @@ TEST_F(ListNoticesTest, ClicksOnTheTaskCheckBoxToggleAndOtherClicksPreview)
     TaskViewRowCount = 0;
 }
 
+// The card's task panel hit-tests its check boxes over its own rows, not
+// over those of the task view.
+TEST_F(ListNoticesTest, TheCardTaskPanelsCheckBoxesCountItsOwnRows)
+{
+    FillItemList(CardTaskList, {{L"301"}, {L"302"}, {L"303"}});
+    const struct {
+        int cardRows, viewRows;
+        std::vector<SentCommand> sent;
+    } cases[] = {
+        {3, 0, {{true, ID_TASK_TOGGLE_DONE}}},
+        {1, 5, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.cardRows << " card rows, " << c.viewRows << " view rows");
+        CardTaskRowCount = c.cardRows;
+        TaskViewRowCount = c.viewRows;
+        NMITEMACTIVATE click = {};
+        click.hdr.hwndFrom = CardTaskList;
+        click.hdr.code = NM_CLICK;
+        click.ptAction = {5, 20};  // row 1's check box
+        SendMessageW(MainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+        EXPECT_EQ(TakeCommands(), c.sent);
+    }
+    CardTaskRowCount = TaskViewRowCount = 0;
+}
+
+// A tap on a pick row refills the list the pick governs.
+int g_anniversaryLoads = 0;
+int g_taskLoads = 0;
+
+TEST_F(ListNoticesTest, APickRowTapRefillsTheListItGoverns)
+{
+    Hooks.LoadAnniversaryList = [] { ++g_anniversaryLoads; };
+    Hooks.LoadTaskList = [] { ++g_taskLoads; };
+    constexpr int kStaleCount = 77;
+    const struct {
+        const char* what;
+        HWND* pick;
+        HWND* governed;  // an owner-data contact list, or null
+        int* governedCount;
+        int anniversaryLoads, taskLoads;
+    } cases[] = {
+        {"company", &CompanyPickList, &CompanyContactList, &CompanyContactCount, 0, 0},
+        {"group", &GroupPickList, &GroupContactList, &GroupContactCount, 0, 0},
+        {"anniversary kind", &AnniversaryKindPickList, nullptr, nullptr, 1, 0},
+        {"task filter", &TaskFilterPickList, nullptr, nullptr, 0, 1},
+        {"task sort", &TaskSortPickList, nullptr, nullptr, 0, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FillItemList(*c.pick, {{}, {}});
+        SelectRow(*c.pick, 0);
+        if (c.governed) {
+            *c.governedCount = kStaleCount;
+            ListView_SetItemCountEx(*c.governed, kStaleCount, 0);
+        }
+        g_anniversaryLoads = g_taskLoads = 0;
+        NMITEMACTIVATE click = {};
+        click.hdr.hwndFrom = *c.pick;
+        click.hdr.code = NM_CLICK;
+        click.ptAction = {10, 5};
+        SendMessageW(MainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+        EXPECT_EQ(g_anniversaryLoads, c.anniversaryLoads);
+        EXPECT_EQ(g_taskLoads, c.taskLoads);
+        if (c.governed) {
+            // No contact is of the pick row's name "row".
+            EXPECT_EQ(*c.governedCount, 0);
+            EXPECT_EQ(testkit::ListViewCount(*c.governed), 0);
+        }
+    }
+}
+
 TEST_F(ListNoticesTest, TheDetailInkHandsTheFocusToTheListOfItsView)
 {
     const struct {
         int view;
         HWND* list;
-    } cases[] = {{kScheduleView, &ScheduleList}, {kTaskView, &TaskList}};
+        HWND* ink;
+    } cases[] = {{kScheduleView, &ScheduleList, &DetailInk}, {kTaskView, &TaskList, &DetailInk},
+                 {kMemoView, &MemoList, &MemoDetailInk}};
     for (const auto& c : cases) {
         SendMessageW(MainWindow, WM_COMMAND, IDC_CONTACT_VIEW_TAB + c.view, 0);  // recorded, not run
         CurrentView = c.view;
         ShowWindow(*c.list, SW_SHOW);
         SetFocus(ContactList);
-        NMHDR notice = {DetailInk, 0, NM_SETFOCUS};
+        ASSERT_NE(*c.ink, nullptr);
+        NMHDR notice = {*c.ink, 0, NM_SETFOCUS};
         SendMessageW(MainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notice));
         EXPECT_EQ(GetFocus(), *c.list) << "view " << c.view;
     }

@@ -22,6 +22,15 @@ std::vector<std::wstring> FirstColumn(HWND list)
     return ListRows(list, 1);
 }
 
+void TapRow(HWND list, int row)
+{
+    RECT rect = {};
+    rect.left = LVIR_BOUNDS;
+    ASSERT_TRUE(SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect))) << "row " << row;
+    testkit::Tap(list, rect.left + 60, (rect.top + rect.bottom) / 2);
+    testkit::PumpPending();
+}
+
 void ListWindowTest::SetUp()
 {
     ASSERT_NE(views::EnsureMainWindow(), nullptr);

@@ -18,6 +18,8 @@ namespace liststest {
 std::vector<std::wstring> ListRows(HWND list, int columns);
 // The texts of column 0.
 std::vector<std::wstring> FirstColumn(HWND list);
+// A tap on the row, past a task row's check box, as the user chooses it.
+void TapRow(HWND list, int row);
 
 class ListWindowTest : public testing::Test {
 protected:

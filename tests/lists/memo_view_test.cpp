@@ -4,9 +4,13 @@
 #include "core/link_tables.h"
 #include "lists/state.h"
 #include "lists/item_list_state.h"
+#include "lists/memo_bodies.h"
 #include "lists/memo_lists.h"
 #include "mainwindow/state.h"
+#include "mainwindow/toolbar_window.h"
+#include "resources/resource.h"
 #include "tests/lists/list_window.h"
+#include "tests/support/box_watch.h"
 
 #include <string>
 #include <vector>
@@ -152,6 +156,37 @@ TEST_F(MemoViewTest, CardPanelListsTheContactsMemos)
     EXPECT_EQ(CardPanelSelection[2], 1);
 }
 
+// A tapped memo stays the chosen one through a delete and a reload,
+// whatever memo a Today request left to select again.
+TEST_F(MemoViewTest, ATappedMemoStaysChosenThroughReloads)
+{
+    AddMemo(10001, L"2007-05-01", L"", L"첫째");
+    AddMemo(10002, L"2007-05-02", L"", L"둘째");
+    AddMemo(10003, L"2007-05-03", L"", L"셋째");
+    // A Today request's memo, selected by the view's load.
+    MemoToReselect = 10001;
+    ShowView(kMemoView);
+    ASSERT_EQ(FirstColumn(MemoList), (Texts{L"셋째", L"둘째", L"첫째"}));
+    ASSERT_EQ(testkit::ListViewSelection(MemoList), 2);
+
+    TapRow(MemoList, 0);
+    EXPECT_EQ(SelectedMemoId, 10003);
+    boxwatch::ArmForThisThread(IDYES);
+    SendItemCommand(ID_MEMO_DELETE);
+    EXPECT_TRUE(boxwatch::Disarm().seen);
+    EXPECT_EQ(FirstColumn(MemoList), (Texts{L"둘째", L"첫째"}));
+    EXPECT_EQ(testkit::ListViewSelection(MemoList), 0);
+    EXPECT_EQ(SelectedMemoId, 10002);
+
+    TapRow(MemoList, 1);
+    EXPECT_EQ(SelectedMemoId, 10001);
+    AddMemo(10004, L"2007-05-04", L"", L"넷째");
+    ShowView(kMemoView);
+    EXPECT_EQ(FirstColumn(MemoList), (Texts{L"넷째", L"둘째", L"첫째"}));
+    EXPECT_EQ(testkit::ListViewSelection(MemoList), 2);
+    EXPECT_EQ(SelectedMemoId, 10001);
+}
+
 // Notes files in the document folder and on the storage card.
 class NoteFileViewTest : public ListWindowTest {
 protected:
@@ -200,6 +235,26 @@ TEST_F(NoteFileViewTest, FoldersAndFiles)
     LoadMemoList();
     EXPECT_EQ(ViewSelection[kMemoView], 2);
     EXPECT_EQ(testkit::ListViewSelection(MemoList), 2);
+}
+
+// A tapped file is selected again by its path when the folder's files
+// change, and the next command acts on it.
+TEST_F(NoteFileViewTest, ATappedFileStaysChosenThroughReloads)
+{
+    ShowView(kMemoView);
+    MemoPickByDate = 0;
+    MemoPickRow = 0;
+    FillMemoCategoryPickList();
+    LoadMemoList();
+    ASSERT_EQ(FirstColumn(MemoList), (Texts{L"card", L"card template", L"root", L"일정 회의"}));
+    TapRow(MemoList, 2);
+    EXPECT_STREQ(CurrentNotePath, L"\\My Documents\\root.pwi");
+    ASSERT_TRUE(WriteFileAt(L"\\My Documents\\base.pwi", Utc(2007, 5, 1, 3)));
+    LoadMemoList();
+    DeleteFileW(L"\\My Documents\\base.pwi");
+    EXPECT_EQ(FirstColumn(MemoList), (Texts{L"base", L"card", L"card template", L"root", L"일정 회의"}));
+    EXPECT_EQ(testkit::ListViewSelection(MemoList), 3);
+    EXPECT_EQ(CurrentNoteFilePath(), L"\\My Documents\\root.pwi");
 }
 
 TEST_F(NoteFileViewTest, CardPanelSkipsLinkedFilesThatAreGone)

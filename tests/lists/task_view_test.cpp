@@ -6,11 +6,16 @@
 #include "core/link_tables.h"
 #include "core/own_databases.h"
 #include "core/outlook_items.h"
+#include "core/outlook_probes.h"
+#include "core/outlook_watch.h"
 #include "lists/item_list_state.h"
 #include "lists/state.h"
 #include "lists/task_lists.h"
 #include "mainwindow/state.h"
+#include "mainwindow/toolbar_window.h"
+#include "resources/resource.h"
 #include "tests/lists/list_window.h"
+#include "tests/support/box_watch.h"
 
 #include <string>
 #include <vector>
@@ -153,8 +158,52 @@ TEST_F(TaskViewTest, ReselectionAndClamp)
     LoadView(L"진행중인 작업", L"기한");
     EXPECT_EQ(testkit::ListViewSelection(TaskList), 0);
     ViewSelection[kTaskView] = 2;
+    TaskToReselect = done_;  // the row selected above became the one to select again
     LoadView(L"진행중인 작업", L"기한");
     EXPECT_EQ(testkit::ListViewSelection(TaskList), 2);
+}
+
+// The detail of the selected task, as its button shows it: the title shown.
+std::wstring DetailTitleShown()
+{
+    SendItemCommand(ID_TASK_DETAIL);
+    std::wstring title = testkit::WindowText(DetailTitleLabel);
+    SendItemCommand(ID_TASK_BACK);
+    return title;
+}
+
+// A tapped task stays the chosen one through the reloads that follow, a
+// delete of it and the change watch, whatever task an earlier toggle or
+// Today request left to select again: deleting row by row takes the rows in
+// turn, and the next command acts on the row shown.
+TEST_F(TaskViewTest, ATappedTaskStaysChosenThroughReloads)
+{
+    // A Today request's task, selected by the view's load.
+    TaskToReselect = undated_;
+    LoadView(L"모든 작업", L"기한");
+    ASSERT_EQ(FirstColumn(TaskList), Texts({L"끝난 일", L"늦은 일", L"오늘 일", L"언젠가"}));
+    ASSERT_EQ(testkit::ListViewSelection(TaskList), 3);
+
+    TapRow(TaskList, 0);
+    EXPECT_EQ(SelectedTaskOid, done_);
+    boxwatch::ArmForThisThread(IDYES);
+    SendItemCommand(ID_TASK_DELETE);
+    EXPECT_TRUE(boxwatch::Disarm().seen);
+    EXPECT_EQ(FirstColumn(TaskList), Texts({L"늦은 일", L"오늘 일", L"언젠가"}));
+    EXPECT_EQ(testkit::ListViewSelection(TaskList), 0);
+    EXPECT_EQ(SelectedTaskOid, late_);
+    EXPECT_EQ(DetailTitleShown(), L"늦은 일");
+
+    TapRow(TaskList, 1);
+    EXPECT_EQ(SelectedTaskOid, today_);
+    MarkTasksDatabaseSeen();
+    MakeTask(L"먼저 할 일", L"", L"2007-05-03");
+    for (int tick = 0; tick < 4; ++tick)
+        OnOutlookWatchTick();
+    EXPECT_EQ(FirstColumn(TaskList), Texts({L"먼저 할 일", L"늦은 일", L"오늘 일", L"언젠가"}));
+    EXPECT_EQ(testkit::ListViewSelection(TaskList), 2);
+    EXPECT_EQ(SelectedTaskOid, today_);
+    EXPECT_EQ(DetailTitleShown(), L"오늘 일");
 }
 
 TEST_F(TaskViewTest, PreviewOfTheSelectedTask)
