@@ -36,7 +36,9 @@ void NoteChange(OutlookWatchIndex which)
 {
     if (!SeenChange(which))
         return;
-    if (which == kWatchAppointments)
+    // The month's rows carry the linked contacts' names: a contact change
+    // must re-read it too, whichever view is shown.
+    if (which == kWatchAppointments || which == kWatchContacts)
         RunHook(Hooks.ForgetMonthSchedule);
     OutlookWatchState[which].countdown = kWatchCountdownStart;
 }
@@ -51,8 +53,9 @@ void ReloadMonthSchedule()
 {
     RunHook(Hooks.LoadMonthSchedule);
     FocusList(ScheduleList);
+    // The month of the loaded range, as every other repaint of the grid.
     if (Hooks.DrawMiniCalendarForDate)
-        Hooks.DrawMiniCalendarForDate(CurrentDate);
+        Hooks.DrawMiniCalendarForDate(RangeStart);
 }
 
 // The keypad list is refilled from the first digit alone, then from all of

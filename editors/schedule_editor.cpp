@@ -12,6 +12,7 @@
 #include "editors/editor_steps.h"
 #include "editors/recurrence_choices.h"
 #include "editors/reminder_interval.h"
+#include "lists/state.h"
 #include "lists/subject_lists.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/state.h"
@@ -336,15 +337,18 @@ UINT ScheduleModeCommand()
     }
 }
 
+// The month is read again, so that the list and the grid show the saved
+// appointment, and the reload selects it.
 void AfterSave(CEOID saved)
 {
     SelectedAppointmentOid = saved;
+    AppointmentToReselect = saved;
+    RunHook(Hooks.ForgetMonthSchedule);
     if (CurrentView == kScheduleView) {
         StringCchCopyW(CurrentDate, ARRAYSIZE(CurrentDate), ItemFormState.StartDate);
         if (ToolbarWindow)
             SendMessageW(ToolbarWindow, WM_COMMAND, ScheduleModeCommand(), 0);
     } else {
-        RunHook(Hooks.ForgetMonthSchedule);
         RunHook(Hooks.LoadContactSchedule);
     }
     ViewStale[kScheduleView] = 1;

@@ -82,12 +82,14 @@ int FillMonthScheduleList(HWND list, const MonthListRange& range)
         InsertListRow(list, row, columns, ARRAYSIZE(columns));
         table.rowMap.push_back(index);
 
-        if (range.mode == 'D') {
-            if (!reselected && range.reselect > 0 && static_cast<CEOID>(entry.objectId) == range.reselect) {
-                selection = row;
-                reselected = true;
-            }
-        } else if (wcscmp(entry.dayDate, range.currentDate) <= 0) {
+        // The appointment to select again wins in every mode: a saved
+        // appointment is shown selected in the week and the month too.
+        if (reselected)
+            continue;
+        if (range.reselect > 0 && static_cast<CEOID>(entry.objectId) == range.reselect) {
+            selection = row;
+            reselected = true;
+        } else if (range.mode != 'D' && wcscmp(entry.dayDate, range.currentDate) <= 0) {
             selection = row;
         }
     }

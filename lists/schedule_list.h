@@ -14,14 +14,15 @@ struct MonthListRange {
     const wchar_t* rangeEnd;
     const wchar_t* currentDate;  // the chosen day
     char mode;                   // 'D', 'W' or 'M'
-    CEOID reselect;              // appointment to select in day mode (0 none)
+    CEOID reselect;              // appointment to select (0 none)
 };
 
 // Fills the list (columns: day and time, text, then hidden object id,
 // contact id, linked id) with the sorted month table's rows inside the
 // range, one per appointment day and named holiday; sets the table's row
-// map. Returns the row selected: in day mode the reselected appointment's,
-// otherwise the last row on or before the current date; 0 when none.
+// map. Returns the row selected: the reselected appointment's first row;
+// else in week and month mode the last row on or before the current date;
+// 0 when none.
 int FillMonthScheduleList(HWND list, const MonthListRange& range);
 
 // Fills the card's list (columns: date and time, subject, hidden object id)

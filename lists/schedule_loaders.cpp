@@ -40,16 +40,21 @@ int LoadContactScheduleInto(HWND list, HWND rangeLabel, CEOID contactOid, const 
     return FillContactScheduleList(list, reselect);
 }
 
+// The appointment to select again is used by one load only: later reloads
+// (a delete, the change watch, a mode change) must not jump back to it.
 void LoadMonthSchedule()
 {
     MonthListRange range = {RangeStart, RangeEnd, CurrentDate, ScheduleMode, AppointmentToReselect};
+    AppointmentToReselect = 0;
     ViewSelection[kScheduleView] = LoadMonthScheduleInto(ScheduleList, range);
 }
 
 void LoadContactSchedule()
 {
-    CardPanelSelection[kCardSchedulePanel] = LoadContactScheduleInto(
-        CardScheduleList, CardPanelLabel, SelectedContactOid, ContactScheduleDate, AppointmentToReselect);
+    const CEOID reselect = AppointmentToReselect;
+    AppointmentToReselect = 0;
+    CardPanelSelection[kCardSchedulePanel] =
+        LoadContactScheduleInto(CardScheduleList, CardPanelLabel, SelectedContactOid, ContactScheduleDate, reselect);
 }
 
 const ScheduleEntry* SelectedScheduleEntry()

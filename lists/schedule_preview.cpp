@@ -86,6 +86,8 @@ void ShowHoliday()
 
 void ShowSchedulePreview()
 {
+    // A preview leaves the link a new appointment would get as it was.
+    PendingLinkKept link;
     if (SelectedAppointmentOid != 0)
         ShowAppointment();
     else if (SelectedAnniversaryId != 0)

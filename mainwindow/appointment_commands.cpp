@@ -42,7 +42,8 @@ void ReloadAppointmentList(HWND list)
     if (CurrentView == kScheduleView) {
         LoadMonthSchedule();
         Focus(list);
-        DrawMiniCalendarForDate(CurrentDate);
+        // The grid shows the month of the loaded range, as the range commands do.
+        DrawMiniCalendarForDate(RangeStart);
     } else {
         LoadContactSchedule();
         Focus(list);

@@ -3,6 +3,7 @@
 // changes, the contact card's month commands and appointment tab, changes
 // made by other programs reaching the lists through the change watch, and
 // the grid's picture over the window's life.
+#include "core/item_form.h"
 #include "core/link_tables.h"
 #include "core/outlook_probes.h"
 #include "core/outlook_watch.h"
@@ -10,13 +11,20 @@
 #include "lists/list_refill.h"
 #include "lists/mini_calendar.h"
 #include "lists/schedule_loaders.h"
+#include "lists/schedule_preview.h"
 #include "mainwindow/state.h"
 #include "mainwindow/toolbar_window.h"
 #include "mainwindow/view_layouts.h"
 #include "platform/outlook/client_values.h"
+#include "editors/item_editors_setup.h"
+#include "resources/editors.h"
 #include "resources/resource.h"
 #include "tests/schedule/list_rows.h"
+#include "tests/support/box_watch.h"
+#include "tests/support/dialog_driver.h"
 #include "tests/views/main_window_fixture.h"
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -135,6 +143,7 @@ class ScheduleViewTest : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
+        RegisterScheduleAndTaskEditors();
         views::StartMainWindow([](DiarySettings& settings) {
             settings.WeekStart = 0;
             settings.CurrentView = 0;
@@ -495,6 +504,212 @@ TEST_F(ScheduleViewTest, AnAppointmentWrittenElsewhereReachesTheOpenCard)
     TickWatch(4);
     EXPECT_EQ(testkit::ListViewCount(CardScheduleList), 1);
     DetailMode[kTaskDetail] = 'M';
+}
+
+// The appointment a Today request asked to select is selected by the load
+// that follows the request only: a later reload keeps to the row the user
+// tapped since.
+TEST_F(ScheduleViewTest, TheAppointmentToSelectAgainIsUsedOnce)
+{
+    const CEOID lunch = SaveAppointment(L"점심", Date(2007, 12, 28, 12, 0), Date(2007, 12, 28, 13, 0));
+    ScheduleCacheKey[0] = L'\0';
+    AppointmentToReselect = party;
+    ShowDate('D', L"2007-12-28");
+    EXPECT_EQ(ListRows(ScheduleList, 2), (std::vector<std::wstring>{L"12/28 12:00|점심", L"12/28 19:00|송년회"}));
+    EXPECT_EQ(testkit::ListViewSelection(ScheduleList), 1);
+    EXPECT_EQ(SelectedAppointmentOid, party);
+
+    SelectListRow(ScheduleList, 0);
+    EXPECT_EQ(SelectedAppointmentOid, lunch);
+    MarkAppointmentsDatabaseSeen();
+    // Another program's appointment on another day of the month.
+    const std::wstring dentist = Peer(L"schedule_peer", L"add 치과 2007-12-11 14:00 60");
+    TickWatch(4);
+    EXPECT_EQ(testkit::ListViewSelection(ScheduleList), 0);
+    EXPECT_EQ(SelectedAppointmentOid, lunch);
+    ShowDate('D', L"2007-12-28");
+    EXPECT_EQ(testkit::ListViewSelection(ScheduleList), 0);
+    EXPECT_EQ(SelectedAppointmentOid, lunch);
+
+    for (const std::wstring& oid : {std::to_wstring(lunch), dentist})
+        Peer(L"schedule_peer", L"delete " + oid);
+    TickWatch(4);
+    ShowDate('M', L"2007-12-15");
+    EXPECT_EQ(ScheduleRowCount, 3);
+}
+
+// The preview of an appointment linked to a contact leaves the link a new
+// appointment would get as it was.
+TEST_F(ScheduleViewTest, APreviewLeavesTheNextNewItemsLinkAlone)
+{
+    ShowDate('M', L"2007-12-15");
+    AssigneeOid = 0;
+    AssigneeName[0] = L'\0';
+    DetailMode[kScheduleDetail] = 'V';
+    SelectListRow(ScheduleList, 0);
+    ASSERT_EQ(SelectedAppointmentOid, meeting);
+    ShowSchedulePreview();
+    DetailMode[kScheduleDetail] = 'M';
+    EXPECT_EQ(testkit::WindowText(DetailTitleLabel), L"회의");
+    EXPECT_EQ(AssigneeOid, 0u);
+    EXPECT_STREQ(AssigneeName, L"");
+}
+
+// A week across the year's end with a January day chosen: the grid shows the
+// month of the loaded range after every reload, as the range commands paint
+// it, so that its bold and red days stay those of that month's data.
+TEST_F(ScheduleViewTest, TheGridKeepsTheMonthOfTheLoadedRangeAfterReloads)
+{
+    ShowDate('W', L"2008-01-02");
+    ASSERT_EQ(Now(RangeStart), L"2007-12-30");
+    ASSERT_EQ(GridMonth, 12);
+    const std::vector<uint32_t> grid = GridPixels();
+    ASSERT_FALSE(grid.empty());
+
+    MarkAppointmentsDatabaseSeen();
+    const std::wstring oid = Peer(L"schedule_peer", L"add 치과 2008-01-03 14:00 60");
+    TickWatch(4);
+    EXPECT_EQ(GridMonth, 12) << "after a change by another program";
+    ASSERT_EQ(ListRows(ScheduleList, 2), (std::vector<std::wstring>{L"01/01      |[공휴일] 신정", L"01/02 10:00|새해 인사",
+                                                                   L"01/03 14:00|치과"}));
+    SelectListRow(ScheduleList, 2);
+    boxwatch::ArmForThisThread(IDYES);
+    SendItemCommand(ID_APPOINTMENT_DELETE);
+    EXPECT_TRUE(boxwatch::Disarm().seen);
+    EXPECT_EQ(GridMonth, 12) << "after a delete";
+    EXPECT_EQ(testkit::ListViewCount(ScheduleList), 2);
+    EXPECT_TRUE(GridPixels() == grid);
+    MarkAppointmentsDatabaseSeen();
+}
+
+// A contact renamed by another program while another view is shown: back in
+// the schedule view its appointments' rows carry the new name.
+TEST_F(ScheduleViewTest, AContactRenamedWhileAnotherViewIsShownIsRenamedInTheRows)
+{
+    ShowDate('M', L"2007-12-15");
+    ASSERT_EQ(testkit::ListViewText(ScheduleList, 0, 1), L"(김철수)회의");
+    for (const wchar_t* last : {L"박", L"김"}) {
+        SCOPED_TRACE(testing::PrintToString(last));
+        SendMessageW(MainWindow, WM_COMMAND, IDC_TASK_VIEW_TAB, 0);
+        MarkContactsDatabaseSeen();
+        Peer(L"contacts_peer", L"rename " + std::to_wstring(contact) + L" " + last);
+        TickWatch(4);
+        SendMessageW(MainWindow, WM_COMMAND, IDC_SCHEDULE_VIEW_TAB, 0);
+        EXPECT_EQ(testkit::ListViewText(ScheduleList, 0, 1), std::wstring(L"(") + last + L"철수)회의");
+    }
+}
+
+// The editor's save in each mode: the saved appointment is in the list of
+// the mode, selected, and its day is bold in the grid, with no move to
+// another month and back.
+TEST_F(ScheduleViewTest, ASavedAppointmentShowsInTheListAndTheGridSelected)
+{
+    struct SaveCase {
+        const char* what;
+        char mode;
+        std::function<void(HWND)> fill;
+        int boldDay;   // 0: a day bold already
+        int day = 12;  // of December 2007
+    };
+    const SaveCase cases[] = {
+        {"timed in day mode", 'D',
+         [](HWND dialog) {
+             dialogdriver::SetCheck(dialog, IDC_SCHEDULE_TIMES_ON, true);
+             dialogdriver::SetPickerClock(dialog, IDC_SCHEDULE_START_TIME, 15, 0);
+         },
+         12},
+        {"all-day in week mode", 'W',
+         [](HWND dialog) { dialogdriver::SetCheck(dialog, IDC_SCHEDULE_TIMES_ON, false); }, 12},
+        {"multi-day in month mode", 'M',
+         [](HWND dialog) {
+             dialogdriver::SetCheck(dialog, IDC_SCHEDULE_TIMES_ON, false);
+             dialogdriver::SetCheck(dialog, IDC_SCHEDULE_PERIOD_ON, true);
+             dialogdriver::SetPickerDate(dialog, IDC_SCHEDULE_END_DATE, 2007, 12, 14);
+         },
+         13},
+        {"weekly in month mode", 'M',
+         [](HWND dialog) { dialogdriver::ChooseComboItem(dialog, IDC_SCHEDULE_RECURRENCE, 1); }, 19},
+        // Selected, not the later appointment of its day that the week's
+        // own rule would take.
+        {"timed before another in week mode", 'W',
+         [](HWND dialog) {
+             dialogdriver::SetCheck(dialog, IDC_SCHEDULE_TIMES_ON, true);
+             dialogdriver::SetPickerClock(dialog, IDC_SCHEDULE_START_TIME, 8, 0);
+         },
+         0, 20},
+    };
+    for (const SaveCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        ShowDate(c.mode, L"2007-12-12");
+        const int plainInk = c.boldDay ? InkOfDay(c.boldDay) : 0;
+        dialogdriver::Driver driver;
+        driver.Then("fill and save", dialogdriver::DialogWith(IDC_SCHEDULE_TITLE), [&](HWND dialog) {
+            dialogdriver::SetPickerDate(dialog, IDC_SCHEDULE_START_DATE, 2007, 12, c.day);
+            dialogdriver::Type(dialog, IDC_SCHEDULE_TITLE, L"치과");
+            c.fill(dialog);
+            dialogdriver::Click(dialog, IDC_EDITOR_OK);
+        });
+        SelectedAppointmentOid = 0;
+        EXPECT_TRUE(driver.Run([] { SendItemCommand(ID_APPOINTMENT_NEW); }));
+        const CEOID saved = SelectedAppointmentOid;
+        ASSERT_NE(saved, 0u);
+        const int row = testkit::ListViewSelection(ScheduleList);
+        ASSERT_GE(row, 0);
+        EXPECT_EQ(testkit::ListViewText(ScheduleList, row, 1), L"치과");
+        EXPECT_EQ(testkit::ListViewText(ScheduleList, row, 2), std::to_wstring(saved));
+        EXPECT_EQ(ViewSelection[kScheduleView], row);
+        if (c.boldDay) {
+            EXPECT_GT(InkOfDay(c.boldDay), plainInk) << "the saved item's day is bold";
+        }
+        Peer(L"schedule_peer", L"delete " + std::to_wstring(saved));
+        ScheduleCacheKey[0] = L'\0';
+        MarkAppointmentsDatabaseSeen();
+    }
+    ShowDate('M', L"2007-12-15");
+    EXPECT_EQ(ScheduleRowCount, 3);
+}
+
+// A tap on a row of the contact card's appointment panel chooses that
+// appointment: the card's edit opens it and the card's delete removes it.
+TEST_F(ScheduleViewTest, TheCardsAppointmentRowTappedIsTheOneEditedAndDeleted)
+{
+    const CEOID lunch = SaveAppointment(L"점심", Date(2007, 12, 5, 12, 0), Date(2007, 12, 5, 13, 0));
+    AddPlanLink(contact, lunch);
+    SendMessageW(MainWindow, WM_COMMAND, IDC_CONTACT_VIEW_TAB, 0);
+    SelectedContactOid = contact;
+    wcscpy(ContactScheduleDate, L"2007-12-01");
+    LoadContactSchedule();
+    DetailMode[kScheduleDetail] = 'L';
+    ShowContactCard();
+    ASSERT_EQ(ListRows(CardScheduleList, 2), (std::vector<std::wstring>{L"07-12-05 12:00|점심", L"07-12-20 09:00|회의"}));
+    SelectListRow(CardScheduleList, 1);
+    ASSERT_EQ(SelectedAppointmentOid, meeting);
+
+    RECT row = {};
+    row.left = LVIR_BOUNDS;
+    SendMessageW(CardScheduleList, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    testkit::Tap(CardScheduleList, row.left + 40, (row.top + row.bottom) / 2);
+    testkit::PumpPending();
+    EXPECT_EQ(SelectedAppointmentOid, lunch);
+    EXPECT_EQ(CardPanelSelection[0], 0);
+
+    std::wstring edited;
+    dialogdriver::Driver driver;
+    driver.Then("read the title", dialogdriver::DialogWith(IDC_SCHEDULE_TITLE), [&](HWND dialog) {
+        edited = dialogdriver::ControlText(dialog, IDC_SCHEDULE_TITLE);
+        EndDialog(dialog, IDCANCEL);
+    });
+    EXPECT_TRUE(driver.Run([] { SendItemCommand(ID_APPOINTMENT_EDIT); }));
+    EXPECT_EQ(edited, L"점심");
+
+    boxwatch::ArmForThisThread(IDYES);
+    SendItemCommand(ID_APPOINTMENT_DELETE);
+    EXPECT_TRUE(boxwatch::Disarm().seen);
+    EXPECT_EQ(ListRows(CardScheduleList, 2), std::vector<std::wstring>{L"07-12-20 09:00|회의"});
+    HideContactCard();
+    DetailMode[kScheduleDetail] = 'M';
+    MarkAppointmentsDatabaseSeen();
+    ScheduleCacheKey[0] = L'\0';
 }
 
 TEST_F(ScheduleViewTest, ScreenOfTheMonth)
