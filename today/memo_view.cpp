@@ -230,6 +230,8 @@ void AddNotesFilesOf(const wchar_t* folder, const DateRange* range)
             return;
         StringCchCopyNW(row->title, kMemoTitleChars, found.cFileName, length - kNotesSuffixChars);
         StringCchCopyW(row->folder, MAX_PATH, folder);
+        if (FAILED(StringCchPrintfW(row->path, MAX_PATH, L"%ls\\%ls", folder, found.cFileName)))
+            row->path[0] = L'\0';
         StringCchCopyW(row->group, kMemoGroupChars, LastPart(folder));
         StringCchCopyW(row->dateText, kDateChars, date);
         row->linkedContactId = -1;

@@ -71,7 +71,7 @@ TodayItemRef ItemOfMemoRow(const TodayMemoRow& row, wchar_t* pathBuffer, size_t 
     TodayItemRef item;
     if (Settings.MemoSource == 2) {
         item.kind = TodayItemKind::NotesFile;
-        if (FAILED(StringCchPrintfW(pathBuffer, pathChars, L"%ls\\%ls.pwi", row.folder, row.title)))
+        if (FAILED(StringCchCopyW(pathBuffer, pathChars, row.path)))
             pathBuffer[0] = L'\0';
         item.path = pathBuffer;
     } else {

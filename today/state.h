@@ -271,9 +271,12 @@ constexpr int kMemoGroupChars = 64;
 struct TodayMemoRow {
     int32_t memoId;                   // the own memo's id; 0 for a Notes file
     int32_t linkedContactId;
-    wchar_t title[kMemoTitleChars];   // a file's name without ".pwi"
+    wchar_t title[kMemoTitleChars];   // a file's name without ".pwi", cut to 100
     wchar_t group[kMemoGroupChars];   // category, or the file's folder name
     wchar_t folder[MAX_PATH];         // the folder of a Notes file
+    // A Notes file's whole path, which the requests name: the title is cut
+    // for drawing. Empty for own memos and for a path that does not fit.
+    wchar_t path[MAX_PATH];
     wchar_t dateText[kDateChars];
 };
 extern TodayMemoRow MemoRows[kMaxTodayRows];

@@ -8,6 +8,7 @@
 #include "tests/today/request_bytes.h"
 #include "today/item_menus.h"
 #include "today/layout.h"
+#include "today/memo_view.h"
 #include "today/month_view.h"
 #include "today/pen.h"
 #include "today/request_builders.h"
@@ -105,6 +106,41 @@ TEST_F(TodayRequestsTest, ScheduleRowZonesAndMonthCellsWriteTheirRequests)
     EXPECT_EQ(WaitForMainProgramStarts(before + 5), before + 5);
 }
 
+// Two Notes files whose names agree in their first 100 characters: each row
+// is drawn with the cut title, and its requests name its own whole path.
+TEST_F(TodayRequestsTest, ANotesFileWithALongNameIsRequestedByItsWholePath)
+{
+    Settings.MemoSource = 2;
+    const std::wstring stem = L"\\My Documents\\" + std::wstring(100, L'a');
+    const std::wstring paths[] = {stem + L"1.pwi", stem + L"2.pwi"};
+    for (const std::wstring& path : paths)
+        ASSERT_TRUE(testkit::WriteFileBytes(path, {1}));
+    MemoSortChoice = kMemosByTitle;
+    MemoGroupingChoice = kMemosByDate;
+    MemoDateFilterChoice = kMemosAll;
+    BuildMemoView();
+    ASSERT_EQ(MemoRowCount, 2);
+    const int before = MainProgramStarts();
+    std::vector<std::string> requested;
+    for (int row = 0; row < MemoRowCount; ++row) {
+        EXPECT_EQ(std::wstring(MemoRows[row].title), std::wstring(100, L'a'));
+        wchar_t path[MAX_PATH];
+        const TodayItemRef item = ItemOfMemoRow(MemoRows[row], path, MAX_PATH);
+        requested.push_back(Hex(Requested([&] { EXPECT_TRUE(RequestEditItem(item)); })));
+        requested.push_back(Hex(Requested([&] { EXPECT_TRUE(RequestDeleteItem(item)); })));
+    }
+    const std::string stemBytes = "\\My Documents\\" + std::string(100, 'a');
+    const Bytes first = Ascii(stemBytes + "1.pwi");
+    const Bytes second = Ascii(stemBytes + "2.pwi");
+    EXPECT_EQ(requested, (std::vector<std::string>{
+                             Hex(first + Repeat(' ', 256 - first.size())), Hex(first + Repeat(' ', 255 - first.size())),
+                             Hex(second + Repeat(' ', 256 - second.size())),
+                             Hex(second + Repeat(' ', 255 - second.size()))}));
+    EXPECT_EQ(WaitForMainProgramStarts(before + 4), before + 4);
+    for (const std::wstring& path : paths)
+        DeleteFileW(path.c_str());
+}
+
 TEST_F(TodayRequestsTest, ItemAndContactBuildersWriteTheirRequests)
 {
     const int before = MainProgramStarts();
@@ -164,6 +200,7 @@ TEST_F(TodayRequestsTest, RowsNameTheirItems)
     memo.memoId = 10002;
     wcscpy(memo.folder, L"\\My Documents\\회의");
     wcscpy(memo.title, L"5월");
+    wcscpy(memo.path, L"\\My Documents\\회의\\5월.pwi");
     wchar_t path[MAX_PATH];
     Settings.MemoSource = 1;
     EXPECT_EQ(ItemOfMemoRow(memo, path, MAX_PATH).kind, TodayItemKind::OwnMemo);
