@@ -101,16 +101,21 @@ void DialByNatePhone(const wchar_t* number, const wchar_t*)
         SendPacket(phone, kTelvoDialPacketCode, WriteTelvoDialPacket(number));
 }
 
-void DialNotSupported(const wchar_t* number, const wchar_t*)
+void DialByLinkedPhone(const wchar_t* number, const wchar_t*)
 {
-    // Only the phone-linked older build has a dial here; its result is not
-    // looked at.
+    // Its result is not looked at.
     if (LinkedPhoneDial)
         LinkedPhoneDial(number, 1, L"");
 }
 
+void DialNotSupported(const wchar_t*, const wchar_t*) {}
+
 DialAdapter DialAdapterOfDevice()
 {
+    // The phone-linked build exists to dial through its linked library,
+    // whatever the device's phone model.
+    if (LinkedPhoneDial)
+        return DialByLinkedPhone;
     switch (PhoneModel) {
     case kPhoneHp: return DialByHpPhone;
     case kPhoneLg: return DialByLgPhone;

@@ -18,6 +18,8 @@ void DialByLgPhone(const wchar_t* number, const wchar_t* name);
 void DialByTelvo(const wchar_t* number, const wchar_t* name);
 // A TelvoDialPacket straight to the Harrowell phone's window.
 void DialByNatePhone(const wchar_t* number, const wchar_t* name);
+// The phone-linked build's Telvo_EXT_Dial, for every dial of that build.
+void DialByLinkedPhone(const wchar_t* number, const wchar_t* name);
 void DialNotSupported(const wchar_t* number, const wchar_t* name);
 
 // The adapter the dial route takes on this device.

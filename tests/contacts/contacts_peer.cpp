@@ -1,5 +1,5 @@
 // Another device program writing contacts while the tests watch:
-//   contacts_peer add <last name>          -> the new contact's id in "\Temp\contacts_peer.txt"
+//   contacts_peer add <last name> [mobile] -> the new contact's id in "\Temp\contacts_peer.txt"
 //   contacts_peer rename <id> <last name>
 //   contacts_peer delete <id>
 // The exit code is 0 on success.
@@ -24,7 +24,7 @@ IContact* ContactOf(IDispatch* item)
     return contact;
 }
 
-int Add(IPOutlookApp* app, const wchar_t* last)
+int Add(IPOutlookApp* app, const wchar_t* last, const wchar_t* mobile)
 {
     IDispatch* item = nullptr;
     app->CreateItem(olContactItem, &item);
@@ -32,6 +32,8 @@ int Add(IPOutlookApp* app, const wchar_t* last)
     if (!contact)
         return 2;
     contact->put_LastName(poomclient::Text(last));
+    if (mobile)
+        contact->put_MobileTelephoneNumber(poomclient::Text(mobile));
     HRESULT saved = contact->Save();
     long oid = 0;
     contact->get_Oid(&oid);
@@ -70,7 +72,7 @@ int Delete(IPOutlookApp* app, const wchar_t* id)
 int Command(IPOutlookApp* app, int argc, wchar_t** argv)
 {
     if (wcscmp(argv[1], L"add") == 0)
-        return Add(app, argv[2]);
+        return Add(app, argv[2], argc >= 4 ? argv[3] : nullptr);
     if (wcscmp(argv[1], L"rename") == 0 && argc >= 4)
         return Rename(app, argv[2], argv[3]);
     if (wcscmp(argv[1], L"delete") == 0)

@@ -2,6 +2,7 @@
 // reaches its stand-in (the call request, the HP and LG phones' record, the
 // test phone library's dial), and nothing happens or shows without a number,
 // a phone window or a library.
+#include "core/build_variant.h"
 #include "mainwindow/device_class.h"
 #include "mainwindow/item_commands.h"
 #include "mainwindow/request_hooks.h"
@@ -130,6 +131,31 @@ TEST_F(DialRouteTest, EachPhoneModelDialsThroughItsAdapter)
         TearDown();
         running_.clear();
     }
+}
+
+// The phone-linked build dials through its linked library on every device,
+// whatever the phone model would take.
+std::vector<std::wstring> g_linkedDials;
+
+int RecordLinkedDial(const wchar_t* number, int type, const wchar_t* text)
+{
+    g_linkedDials.push_back(std::wstring(number) + L" " + std::to_wstring(type) + L" \"" + text + L"\"");
+    return -1;
+}
+
+TEST_F(DialRouteTest, ThePhoneLinkedBuildDialsThroughItsLibraryOnEveryDevice)
+{
+    LinkedPhoneDial = RecordLinkedDial;
+    for (const wchar_t* profile : {L"default", L"ce3-nate", L"hp-rw6100", L"harrowell", L"samsung-m4500"}) {
+        SCOPED_TRACE(testing::PrintToString(profile));
+        PoseAs(profile);
+        g_linkedDials.clear();
+        LogMark mark;
+        RouteDial(kNumber, kName);
+        EXPECT_EQ(g_linkedDials, std::vector<std::wstring>{L"0101234567 1 \"\""});
+        EXPECT_EQ(Recorded(mark), std::vector<std::wstring>());
+    }
+    LinkedPhoneDial = nullptr;
 }
 
 TEST_F(DialRouteTest, AHarrowellDeviceReadsAModelTextThatNamesNoModel)
