@@ -188,6 +188,8 @@ void ScheduleRowChanged(HWND list, int row)
 void AnniversaryRowChanged(HWND list, int row)
 {
     SelectedAnniversaryId = ReadId(list, row, kIdColumn);
+    // As with tasks and memos: the next reload keeps the row chosen.
+    AnniversaryToReselect = static_cast<int32_t>(SelectedAnniversaryId);
     wchar_t text[kHiddenColumnChars];
     ReadColumn(list, row, kAnniversaryDateColumn, text);
     int year = 0;

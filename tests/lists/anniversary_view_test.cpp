@@ -7,7 +7,10 @@
 #include "lists/state.h"
 #include "lists/item_list_state.h"
 #include "mainwindow/state.h"
+#include "mainwindow/toolbar_window.h"
+#include "resources/resource.h"
 #include "tests/lists/list_window.h"
+#include "tests/support/box_watch.h"
 
 #include <string>
 #include <vector>
@@ -119,8 +122,40 @@ TEST_F(AnniversaryViewTest, ReselectionAndClamp)
     EXPECT_EQ(testkit::ListViewSelection(AnniversaryList), 0);
 
     ViewSelection[kAnniversaryView] = 1;
+    AnniversaryToReselect = 0;  // the row selected above became the one to select again
     Load(L"생일");
     EXPECT_EQ(testkit::ListViewSelection(AnniversaryList), 1);
+}
+
+// A tapped anniversary stays the chosen one through a delete and a reload,
+// whatever anniversary a Today request left to select again.
+TEST_F(AnniversaryViewTest, ATappedAnniversaryStaysChosenThroughReloads)
+{
+    ShowView(kAnniversaryView);
+    AnniversaryToReselect = 10005;
+    Load(L"전체(공휴일제외)");
+    ASSERT_EQ(FirstColumn(AnniversaryList),
+              (Texts{L"[기타] 동창회", L"[생일] 어머니", L"[기념] 결혼", L"[생일] 민수", L"[제사] 할아버지"}));
+    ASSERT_EQ(testkit::ListViewSelection(AnniversaryList), 3);
+
+    TapRow(AnniversaryList, 0);
+    EXPECT_EQ(SelectedAnniversaryId, 10004);
+    boxwatch::ArmForThisThread(IDYES);
+    SendItemCommand(ID_ANNIVERSARY_DELETE);
+    EXPECT_TRUE(boxwatch::Disarm().seen);
+    EXPECT_EQ(FirstColumn(AnniversaryList), (Texts{L"[생일] 어머니", L"[기념] 결혼", L"[생일] 민수", L"[제사] 할아버지"}));
+    EXPECT_EQ(testkit::ListViewSelection(AnniversaryList), 0);
+    EXPECT_EQ(SelectedAnniversaryId, 10001);
+    EXPECT_EQ(AnniversaryLunarFlag, L'1') << "the header's row is the lunar birthday's";
+
+    TapRow(AnniversaryList, 1);
+    EXPECT_EQ(SelectedAnniversaryId, 10002);
+    AddAnniversary(10006, L"입사", L'1', L"2007-01-10", L'0', L'1', L"2007", L"01", L"10");
+    ShowView(kAnniversaryView);
+    EXPECT_EQ(FirstColumn(AnniversaryList),
+              (Texts{L"[기념] 입사", L"[생일] 어머니", L"[기념] 결혼", L"[생일] 민수", L"[제사] 할아버지"}));
+    EXPECT_EQ(testkit::ListViewSelection(AnniversaryList), 2);
+    EXPECT_EQ(SelectedAnniversaryId, 10002);
 }
 
 TEST_F(AnniversaryViewTest, EmptyListClearsTheHeader)
