@@ -1,5 +1,6 @@
 #include "mainwindow/list_selection.h"
 
+#include "lists/contact_filters.h"
 #include "lists/contact_selection.h"
 #include "lists/item_list_state.h"
 #include "lists/memo_rows.h"
@@ -65,6 +66,9 @@ void ContactRowChanged(HWND list, int row, int view)
     if (!entry)
         return;
     SelectCachedContact(entry);
+    // The contact chosen is the one the next refill (the change watch's
+    // included) selects again, not one an earlier request named.
+    ContactToReselect = entry->oid;
     ViewSelection[view] = row;
 }
 

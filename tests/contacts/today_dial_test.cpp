@@ -138,5 +138,37 @@ TEST_F(TodayDialTest, TheToolbarDialAfterATodayRequestCallsTheRowShown)
     }
 }
 
+// A contact tapped after a Today request named another stays the chosen one
+// when another program's change reloads the list by the watch's timer: the
+// row shown is selected and the toolbar dials it.
+TEST_F(TodayDialTest, ATappedContactStaysChosenThroughTheWatchsReload)
+{
+    const int rowB = RowOf(L"김수");
+    ASSERT_GE(rowB, 0);
+    const CEOID contactB = ContactsCache.rows[IndexFilterOrder[rowB]].oid;
+    ContactToReselect = ContactsCache.rows[IndexFilterOrder[RowOf(L"이영희")]].oid;
+    FilterContactsByInitial();
+    TapRow(ContactList, rowB);
+    ASSERT_EQ(SelectedContactOid, contactB);
+
+    const std::wstring peer = L"\"" + testkit::BuiltProgram(L"contacts_peer.exe") + L"\" ";
+    ASSERT_EQ(testkit::RunProcess(peer + L"add 가람"), 0);
+    std::vector<uint8_t> answer = testkit::ReadFileBytes(L"\\Temp\\contacts_peer.txt");
+    const std::wstring added(reinterpret_cast<const wchar_t*>(answer.data()), answer.size() / sizeof(wchar_t));
+    EXPECT_TRUE(testkit::PumpUntil([] { return testkit::ListViewCount(ContactList) == 6; }, 10000));
+    const int row = testkit::ListViewSelection(ContactList);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(Shown(ContactList, row).oid, contactB);
+    EXPECT_EQ(SelectedContactOid, contactB);
+    const size_t from = testkit::DeviceLogText().size();
+    TapToolbarButton(ContactsToolbar, ID_CONTACT_DIAL_BUSINESS);
+    EXPECT_EQ(testkit::DeviceLogRecords(L"PhoneMakeCall:", from),
+              std::vector<std::wstring>{L"PhoneMakeCall: dest=\"0315556666\" app=\"Quillon\" party=\"김수\" comment=\"\""});
+
+    ASSERT_EQ(testkit::RunProcess(peer + L"delete " + added), 0);
+    EXPECT_TRUE(testkit::PumpUntil([] { return ContactsCache.count == 5; }, 10000));
+    ContactToReselect = 0;
+}
+
 }  // namespace
 }  // namespace contactstest
