@@ -187,6 +187,30 @@ TEST_F(MemoViewTest, ATappedMemoStaysChosenThroughReloads)
     EXPECT_EQ(SelectedMemoId, 10001);
 }
 
+// The card's memo panel keeps the memo tapped through a reload that moves
+// its row.
+TEST_F(MemoViewTest, ATappedCardMemoStaysChosenThroughAReload)
+{
+    const CEOID hong = MakeContact(L"홍", L"길동");
+    AddMemo(10001, L"2007-05-01", L"", L"a", hong);
+    AddMemo(10002, L"2007-05-02", L"", L"b", hong);
+    SelectedContactOid = hong;
+    MemoSortKey = 'D';
+    MemoToReselect = 10002;
+    LoadContactMemoList();
+    ASSERT_EQ(FirstColumn(CardMemoList), (Texts{L"a", L"b"}));
+    ASSERT_EQ(testkit::ListViewSelection(CardMemoList), 1);
+    ShowWindow(CardMemoList, SW_SHOW);
+    TapRow(CardMemoList, 0);
+    EXPECT_EQ(SelectedMemoId, 10001);
+    AddMemo(10003, L"2007-04-01", L"", L"c", hong);
+    LoadContactMemoList();
+    ShowWindow(CardMemoList, SW_HIDE);
+    EXPECT_EQ(FirstColumn(CardMemoList), (Texts{L"c", L"a", L"b"}));
+    EXPECT_EQ(testkit::ListViewSelection(CardMemoList), 1);
+    EXPECT_EQ(SelectedMemoId, 10001);
+}
+
 // Notes files in the document folder and on the storage card.
 class NoteFileViewTest : public ListWindowTest {
 protected:

@@ -206,6 +206,25 @@ TEST_F(TaskViewTest, ATappedTaskStaysChosenThroughReloads)
     EXPECT_EQ(DetailTitleShown(), L"오늘 일");
 }
 
+// The card's task panel keeps the task tapped through a reload that moves
+// its row.
+TEST_F(TaskViewTest, ATappedCardTaskStaysChosenThroughAReload)
+{
+    TaskToReselect = late_;
+    LoadCard(L"모든▽", L"기한▽");
+    ASSERT_EQ(FirstColumn(CardTaskList), Texts({L"끝난 일", L"늦은 일"}));
+    ASSERT_EQ(testkit::ListViewSelection(CardTaskList), 1);
+    ShowWindow(CardTaskList, SW_SHOW);
+    TapRow(CardTaskList, 0);
+    EXPECT_EQ(SelectedTaskOid, done_);
+    AddTaskLink(contact_, MakeTask(L"먼저 할 일", L"", L"2007-04-01"));
+    LoadCard(L"모든▽", L"기한▽");
+    ShowWindow(CardTaskList, SW_HIDE);
+    EXPECT_EQ(FirstColumn(CardTaskList), Texts({L"먼저 할 일", L"끝난 일", L"늦은 일"}));
+    EXPECT_EQ(testkit::ListViewSelection(CardTaskList), 1);
+    EXPECT_EQ(SelectedTaskOid, done_);
+}
+
 TEST_F(TaskViewTest, PreviewOfTheSelectedTask)
 {
     {
