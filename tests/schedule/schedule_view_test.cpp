@@ -669,6 +669,54 @@ TEST_F(ScheduleViewTest, ASavedAppointmentShowsInTheListAndTheGridSelected)
     EXPECT_EQ(ScheduleRowCount, 3);
 }
 
+// A change (수정) and a save that goes on to the next item (계속등록) show
+// their items in the list and the grid at once, selected, as a new one does.
+TEST_F(ScheduleViewTest, AChangedAndAContinuedAppointmentShowAtOnce)
+{
+    const std::wstring first = Peer(L"schedule_peer", L"add 치과 2007-12-11 14:00 60");
+    ScheduleCacheKey[0] = L'\0';
+    ShowDate('M', L"2007-12-11");
+    MarkAppointmentsDatabaseSeen();
+    ASSERT_EQ(testkit::ListViewText(ScheduleList, 0, 1), L"치과");
+    SelectListRow(ScheduleList, 0);
+    const int plainInk = InkOfDay(13);
+
+    dialogdriver::Driver change;
+    change.Then("move and rename", dialogdriver::DialogWith(IDC_SCHEDULE_TITLE), [](HWND dialog) {
+        dialogdriver::SetPickerDate(dialog, IDC_SCHEDULE_START_DATE, 2007, 12, 13);
+        dialogdriver::Type(dialog, IDC_SCHEDULE_TITLE, L"치과 검진");
+        dialogdriver::Click(dialog, IDC_EDITOR_OK);
+    });
+    EXPECT_TRUE(change.Run([] { SendItemCommand(ID_APPOINTMENT_EDIT); }));
+    int row = testkit::ListViewSelection(ScheduleList);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(testkit::ListViewText(ScheduleList, row, 0).substr(0, 5), L"12/13");
+    EXPECT_EQ(testkit::ListViewText(ScheduleList, row, 1), L"치과 검진");
+    EXPECT_EQ(testkit::ListViewText(ScheduleList, row, 2), first);
+    EXPECT_GT(InkOfDay(13), plainInk);
+
+    dialogdriver::Driver next;
+    next.Then("save and go on", dialogdriver::DialogWith(IDC_SCHEDULE_TITLE), [](HWND dialog) {
+        dialogdriver::SetPickerDate(dialog, IDC_SCHEDULE_START_DATE, 2007, 12, 14);
+        dialogdriver::Type(dialog, IDC_SCHEDULE_TITLE, L"약 타기");
+        dialogdriver::Click(dialog, IDC_EDITOR_CONTINUE);
+    });
+    next.CancelDialogWith(IDC_SCHEDULE_TITLE);
+    EXPECT_TRUE(next.Run([] { SendItemCommand(ID_APPOINTMENT_NEW); }));
+    const CEOID continued = SelectedAppointmentOid;
+    row = testkit::ListViewSelection(ScheduleList);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(testkit::ListViewText(ScheduleList, row, 1), L"약 타기");
+    EXPECT_EQ(testkit::ListViewText(ScheduleList, row, 2), std::to_wstring(continued));
+
+    for (const std::wstring& oid : {first, std::to_wstring(continued)})
+        Peer(L"schedule_peer", L"delete " + oid);
+    ScheduleCacheKey[0] = L'\0';
+    MarkAppointmentsDatabaseSeen();
+    ShowDate('M', L"2007-12-15");
+    EXPECT_EQ(ScheduleRowCount, 3);
+}
+
 // A tap on a row of the contact card's appointment panel chooses that
 // appointment: the card's edit opens it and the card's delete removes it.
 TEST_F(ScheduleViewTest, TheCardsAppointmentRowTappedIsTheOneEditedAndDeleted)
