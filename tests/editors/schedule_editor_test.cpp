@@ -505,7 +505,7 @@ TEST_F(ScheduleEditorTest, ExtendOnOneOccurrenceOpensThatOccurrence)
     driver.Then("extend", DialogWith(IDC_SCHEDULE_TITLE), [](HWND dialog) { Click(dialog, IDC_EDITOR_EXTEND); });
     ExpectRan(driver, driver.Run([] { RunEditor(IDD_SCHEDULE_EDITOR, kEditUpdate); }));
     ASSERT_TRUE(testkit::PumpUntil([] { return !FormRequests().empty(); }, 15000));
-    const std::wstring& request = FormRequests().front();
+    const std::wstring request = FormRequests().front();  // a copy: the list is a temporary
     EXPECT_NE(request.find(L"/oid " + std::to_wstring(oid)), std::wstring::npos) << request;
     EXPECT_NE(request.find(L"2024-05-13 09:00"), std::wstring::npos) << request;
 }
