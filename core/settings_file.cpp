@@ -23,6 +23,11 @@ constexpr int32_t kTodayColour = INT32_MIN;  // stands for TodayTextColor in the
 constexpr int32_t kMinZoom = 25;     // the Rich Ink control's zoom range
 constexpr int32_t kMaxZoom = 400;
 constexpr int32_t kLastRegion = 901;  // 1 + 100 x the tenth region's index
+// Fields whose readers have their own rule for any value (the saved view,
+// the schedule range, the two search-field letters and the contact-list
+// layout) keep what was read.
+constexpr int32_t kAnyLowest = INT32_MIN;
+constexpr int32_t kAnyHighest = INT32_MAX;
 
 struct Field {
     int32_t DiarySettings::*member;
@@ -38,7 +43,7 @@ const Field kFields[kSettingsFieldCount] = {
     {&DiarySettings::TodayDayDivider, 2, 0, 0, 0, 1},
     {&DiarySettings::WeekStart, 2, 0, 0, 0, 1},
     {&DiarySettings::KeypadLayout, 2, -1, -1, -1, 3},
-    {&DiarySettings::KeypadSearchField, 2, 1, 1, 0, 3},
+    {&DiarySettings::KeypadSearchField, 2, 1, 1, kAnyLowest, kAnyHighest},
     {&DiarySettings::TodaySpan, 2, 6, 6, 0, 6},
     {&DiarySettings::TodayLines, 3, 4, 4, 0, 14},
     {&DiarySettings::TodayOnlyBusyDays, 2, 1, 1, 0, 1},
@@ -54,16 +59,16 @@ const Field kFields[kSettingsFieldCount] = {
     {&DiarySettings::DayNameWeekdayColor, 9, kTodayColour, kTodayColour, 0, kWhite},
     {&DiarySettings::DayNameSaturdayColor, 9, kCyan, kCyan, 0, kWhite},
     {&DiarySettings::DayNameSundayColor, 9, kRed, kRed, 0, kWhite},
-    {&DiarySettings::ContactListColumns, 2, 1, 2, 1, 2},
+    {&DiarySettings::ContactListColumns, 2, 1, 2, kAnyLowest, kAnyHighest},
     {&DiarySettings::ContactNameParts, 2, 1, 1, 1, 2},
     {&DiarySettings::TodayDateStyle, 2, 1, 1, 1, 3},
     {&DiarySettings::TodayDateBold, 2, 1, 1, 0, 1},
-    {&DiarySettings::CurrentView, 2, 1, 1, 0, 7},
-    {&DiarySettings::ScheduleMode, 2, 1, 1, 1, 3},
+    {&DiarySettings::CurrentView, 2, 1, 1, kAnyLowest, kAnyHighest},
+    {&DiarySettings::ScheduleMode, 2, 1, 1, kAnyLowest, kAnyHighest},
     {&DiarySettings::MemoTypeZoom, 4, 200, 200, kMinZoom, kMaxZoom},
     {&DiarySettings::MemoInkZoom, 4, 100, 100, kMinZoom, kMaxZoom},
     {&DiarySettings::TodayShowOverdueTasks, 2, 0, 0, 0, 1},
-    {&DiarySettings::ContactSearchField, 2, 0, 0, 0, 3},
+    {&DiarySettings::ContactSearchField, 2, 0, 0, kAnyLowest, kAnyHighest},
     {&DiarySettings::TodayShowPastItems, 2, 1, 1, 0, 1},
     {&DiarySettings::TodayShowStatus, 2, 1, 1, 0, 1},
     {&DiarySettings::TodayShowShortcuts, 2, 0, 0, 0, 1},

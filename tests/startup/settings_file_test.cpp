@@ -249,7 +249,7 @@ TEST_F(SettingsFileTest, ValuesAreClampedToTheirWidths)
         // Clamped values outside a field's range read back as its default.
         {&DiarySettings::KeypadLayout, -1, 4, "-1", -1},
         {&DiarySettings::KeypadLayout, -15, 4, "-9", -1},
-        {&DiarySettings::CurrentView, 10, 25, " 9", 1},
+        {&DiarySettings::CurrentView, 10, 25, " 9", 9},
         {&DiarySettings::TodayLines, 100, 7, " 99", 4},
         {&DiarySettings::MemoTypeZoom, 10000, 27, " 999", 200},
         {&DiarySettings::MemoInkZoom, -5000, 28, "-999", 100},
@@ -272,7 +272,9 @@ TEST_F(SettingsFileTest, ValuesAreClampedToTheirWidths)
 }
 
 // A damaged or hand-edited value outside what its field means takes the
-// field's default; the values at the ends of a range are kept.
+// field's default; the values at the ends of a range are kept. The saved
+// view, the schedule range, the search fields and the contact-list layout
+// keep any value: their readers have their own rule for it.
 TEST_F(SettingsFileTest, ValuesOutsideTheirRangeTakeTheirDefaults)
 {
     struct RangeCase {
@@ -282,13 +284,13 @@ TEST_F(SettingsFileTest, ValuesOutsideTheirRangeTakeTheirDefaults)
     };
     const RangeCase cases[] = {
         {1, " 2", 0},           {1, " 1", 1},           {3, "-1", 0},           {4, " 4", -1},
-        {4, " 3", 3},           {5, " 4", 1},           {6, " 7", 6},           {6, " 0", 0},
+        {4, " 3", 3},           {5, " 7", 7},           {6, " 7", 6},           {6, " 0", 0},
         {7, " 15", 4},          {7, " 14", 14},         {7, " -1", 4},          {9, " 3", 2},
         {10, " 16777216", kWhite}, {10, "       -1", kWhite}, {16, " 16777215", 0xFFFFFF}, {16, "       -5", 255},
-        {19, " 99999999", 0xFFFF00}, {21, " 0", 1},     {21, " 3", 1},          {22, " 3", 1},
+        {19, " 99999999", 0xFFFF00}, {21, " 0", 0},     {21, " 3", 3},          {22, " 3", 1},
         {22, " 0", 1},          {22, "-1", 1},          {22, " 2", 2},          {23, " 4", 1},
-        {25, " 8", 1},          {25, " 0", 0},          {26, " 4", 1},          {27, "  24", 200},
-        {27, "  25", 25},       {28, " 401", 100},      {28, " 400", 400},      {30, " 4", 0},
+        {25, " 9", 9},          {25, "-1", -1},          {26, " 4", 4},          {27, "  24", 200},
+        {27, "  25", 25},       {28, " 401", 100},      {28, " 400", 400},      {30, "-1", -1},
         {39, " 2", 1},          {41, "   0", 1},        {41, " 902", 1},        {42, " 3", 1},
         {43, " 0", 2},          {43, " 1", 1},          {46, " 2", 0},          {47, "-1", 1},
     };
