@@ -10,11 +10,13 @@
 #include "core/outlook_writers.h"
 #include "core/own_databases.h"
 #include "core/record_layouts.h"
+#include "core/registry.h"
 
 #include <strsafe.h>
 
 #include <cwchar>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -172,6 +174,36 @@ bool FixOccurrences(CEOID mirror, const AnniversaryMirrorPlan& plan, wchar_t yea
     return true;
 }
 
+// The mirror of a save under way, until its record names it: a save killed
+// in between leaves it for the next start to remove.
+constexpr wchar_t kPendingMirrorValue[] = L"PendingAnniversaryMirror";
+
+void NotePendingMirror(CEOID mirror)
+{
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, kDiaryRegistryKey, kPendingMirrorValue, mirror);
+}
+
+bool IsMirrorOfAnAnniversary(CEOID mirror)
+{
+    bool found = false;
+    WithOwnDatabase(kAnniversaryDatabase, kUnsorted, [&](HANDLE db) {
+        OwnRecord record;
+        DWORD index = 0;
+        for (CEOID at = CeSeekDatabaseEx(db, CEDB_SEEK_BEGINNING, 0, 0, &index); at && !found;
+             at = CeSeekDatabaseEx(db, CEDB_SEEK_CURRENT, 1, 0, &index))
+            found = record.ReadCurrent(db) && static_cast<CEOID>(record.I4(kAnniversaryAppointment)) == mirror;
+    });
+    return found;
+}
+
+// Takes out the mirror of a save that failed; what cannot be taken out now
+// is left to the next start.
+void TakeOutMirror(CEOID mirror)
+{
+    if (DeleteOutlookAppointmentOnly(mirror) || !AppointmentFromOid(mirror))
+        NotePendingMirror(0);
+}
+
 }  // namespace
 
 bool SaveNewAnniversary(int32_t id, LPCWSTR title, wchar_t yearKnown, LPCWSTR date, wchar_t lunar, wchar_t kind,
@@ -194,43 +226,123 @@ bool SaveNewAnniversary(int32_t id, LPCWSTR title, wchar_t yearKnown, LPCWSTR da
                                                       note);
     if (!mirror)
         return false;
+    NotePendingMirror(mirror);
     const bool fixed = (yearKnown != L'1' && lunar != L'1') || FixOccurrences(mirror, plan, yearKnown, kind, title);
     if (fixed && InsertAnniversaryRecord(id, title, yearKnown, date, lunar, kind, reminderOn, reminderChoice, time,
-                                         startYear, month, day, mirror, note))
+                                         startYear, month, day, mirror, note)) {
+        NotePendingMirror(0);
         return true;
-    DeleteOutlookAppointmentOnly(mirror);
+    }
+    TakeOutMirror(mirror);
     return false;
+}
+
+void RemoveUnfinishedAnniversaryMirror()
+{
+    const CEOID mirror = ReadRegistryDword(HKEY_LOCAL_MACHINE, kDiaryRegistryKey, kPendingMirrorValue, 0);
+    if (!mirror)
+        return;
+    if (IsMirrorOfAnAnniversary(mirror))
+        NotePendingMirror(0);
+    else
+        TakeOutMirror(mirror);
+}
+
+namespace {
+
+// The records of a database sorted on its id property that hold the id, in
+// order; with mirrors, also each record's mirror appointment.
+std::vector<CEOID> RecordsOfId(LPCWSTR database, CEPROPID idProperty, int32_t id, std::vector<CEOID>* mirrors)
+{
+    std::vector<CEOID> records;
+    WithOwnDatabase(database, idProperty, [&](HANDLE db) {
+        if (!SeekFirstEqual(db, I4Value(idProperty, id)))
+            return;
+        OwnRecord record;
+        DWORD index = 0;
+        do {
+            if (!record.ReadCurrent(db) || record.I4(idProperty) != id)
+                break;
+            records.push_back(record.Oid());
+            if (mirrors)
+                mirrors->push_back(static_cast<CEOID>(record.I4(kAnniversaryAppointment)));
+        } while (CeSeekDatabaseEx(db, CEDB_SEEK_CURRENT, 1, 0, &index));
+    });
+    return records;
+}
+
+bool Holds(const std::vector<StoredAnniversary>& rows, CEOID StoredAnniversary::*row, CEOID oid)
+{
+    for (const StoredAnniversary& one : rows) {
+        if (one.*row == oid)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::vector<StoredAnniversary> FindStoredAnniversaries(int32_t id)
+{
+    std::vector<CEOID> mirrors;
+    const std::vector<CEOID> records = RecordsOfId(kAnniversaryDatabase, kAnniversaryId, id, &mirrors);
+    const std::vector<CEOID> texts = RecordsOfId(kAnniversaryTextDatabase, kAnniversaryTextId, id, nullptr);
+    std::vector<StoredAnniversary> rows(records.size() > texts.size() ? records.size() : texts.size());
+    for (size_t i = 0; i < records.size(); ++i) {
+        rows[i].record = records[i];
+        rows[i].mirror = mirrors[i];
+    }
+    for (size_t i = 0; i < texts.size(); ++i)
+        rows[i].textRecord = texts[i];
+    return rows;
 }
 
 StoredAnniversary FindStoredAnniversary(int32_t id)
 {
-    StoredAnniversary rows;
-    WithOwnDatabase(kAnniversaryDatabase, kAnniversaryId, [&](HANDLE db) {
-        OwnRecord record;
-        if (SeekFirstEqual(db, I4Value(kAnniversaryId, id)) && record.ReadCurrent(db)) {
-            rows.record = record.Oid();
-            rows.mirror = static_cast<CEOID>(record.I4(kAnniversaryAppointment));
+    const std::vector<StoredAnniversary> rows = FindStoredAnniversaries(id);
+    return rows.empty() ? StoredAnniversary() : rows.front();
+}
+
+std::vector<StoredAnniversary> AnniversaryRowsBeside(int32_t id, const std::vector<StoredAnniversary>& before)
+{
+    // Records and notes are told apart one by one: their pairing by order
+    // changes as rows come and go.
+    std::vector<StoredAnniversary> added;
+    for (const StoredAnniversary& row : FindStoredAnniversaries(id)) {
+        StoredAnniversary fresh;
+        if (row.record && !Holds(before, &StoredAnniversary::record, row.record)) {
+            fresh.record = row.record;
+            fresh.mirror = row.mirror;
         }
-    });
-    WithOwnDatabase(kAnniversaryTextDatabase, kAnniversaryTextId, [&](HANDLE db) {
-        rows.textRecord = SeekFirstEqual(db, I4Value(kAnniversaryTextId, id));
-    });
-    return rows;
+        if (row.textRecord && !Holds(before, &StoredAnniversary::textRecord, row.textRecord))
+            fresh.textRecord = row.textRecord;
+        if (fresh.record || fresh.textRecord)
+            added.push_back(fresh);
+    }
+    return added;
 }
 
 bool DeleteStoredAnniversary(const StoredAnniversary& rows)
 {
-    if (rows.mirror)
-        DeleteOutlookAppointment(rows.mirror);
+    // The record goes last: whatever a failure leaves is still found by its
+    // id, and deleting it again finishes the work. A mirror already gone
+    // elsewhere counts as deleted.
+    if (rows.mirror && !DeleteOutlookAppointment(rows.mirror) && AppointmentFromOid(rows.mirror))
+        return false;
+    if (rows.textRecord && !DeleteOwnRecord(kAnniversaryTextDatabase, rows.textRecord))
+        return false;
+    return !rows.record || DeleteOwnRecord(kAnniversaryDatabase, rows.record);
+}
+
+bool DeleteStoredAnniversaries(const std::vector<StoredAnniversary>& rows)
+{
     bool deleted = true;
-    if (rows.record)
-        deleted = DeleteOwnRecord(kAnniversaryDatabase, rows.record);
-    if (rows.textRecord)
-        DeleteOwnRecord(kAnniversaryTextDatabase, rows.textRecord);
+    for (const StoredAnniversary& row : rows)
+        deleted = DeleteStoredAnniversary(row) && deleted;
     return deleted;
 }
 
 bool DeleteAnniversary(long anniversaryId)
 {
-    return DeleteStoredAnniversary(FindStoredAnniversary(static_cast<int32_t>(anniversaryId)));
+    return DeleteStoredAnniversaries(FindStoredAnniversaries(static_cast<int32_t>(anniversaryId)));
 }

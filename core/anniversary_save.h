@@ -7,6 +7,7 @@
 #include "core/state.h"
 
 #include <string>
+#include <vector>
 
 // The reminder lead of a reminder choice: 0 none, 1-7 that many days, 8 ten,
 // 9 fifteen, 10 twenty, 11 thirty days; 0 for any other choice.
@@ -60,6 +61,10 @@ bool SaveNewAnniversary(int32_t id, LPCWSTR title, wchar_t yearKnown, LPCWSTR da
                         wchar_t reminderOn, int32_t reminderChoice, LPWSTR time, LPCWSTR startYear, LPCWSTR month,
                         LPCWSTR day, LPCWSTR note);
 
+// At start-up: the mirror of a save that was killed before its record was
+// written is deleted; one that its record names stays.
+void RemoveUnfinishedAnniversaryMirror();
+
 // The stored rows of one anniversary, read before a changed one is saved
 // under the same id, so that afterwards exactly these go.
 struct StoredAnniversary {
@@ -67,11 +72,19 @@ struct StoredAnniversary {
     CEOID textRecord = 0;  // in QuillonMemo2
     CEOID mirror = 0;      // the appointment
 };
+// Every set of rows stored under the id (more than one only where an
+// earlier failure left them), record and note paired in order.
+std::vector<StoredAnniversary> FindStoredAnniversaries(int32_t id);
+// The first of them; all zero when there is none.
 StoredAnniversary FindStoredAnniversary(int32_t id);
-// Deletes the mirror, the record and the text record; false when the
-// record is still there.
+// The rows now stored under the id that are not among those read before.
+std::vector<StoredAnniversary> AnniversaryRowsBeside(int32_t id, const std::vector<StoredAnniversary>& before);
+// Deletes the mirror, the note and then the record, stopping at the first
+// that fails (false), so that the record still leads to what is left.
 bool DeleteStoredAnniversary(const StoredAnniversary& rows);
+// Each set in turn; false when any of them is not wholly gone.
+bool DeleteStoredAnniversaries(const std::vector<StoredAnniversary>& rows);
 
-// The anniversary of that id with its mirror; false when its record stayed
-// (an anniversary that is not there counts as deleted).
+// The anniversary of that id with its mirror and note; false when any of
+// its rows stayed (an anniversary that is not there counts as deleted).
 bool DeleteAnniversary(long anniversaryId);

@@ -67,6 +67,20 @@ int DropOwnDatabase(LPCWSTR name)
     return CeDeleteDatabaseEx(&DiaryVolume, oid) ? 1 : 0;
 }
 
+bool RenameOwnDatabase(LPCWSTR name, LPCWSTR newName)
+{
+    CEOID oid = 0;
+    HANDLE database = OpenOwnDatabase(name, kUnsorted, &oid);
+    if (database == INVALID_HANDLE_VALUE || database == nullptr)
+        return false;
+    CloseHandle(database);
+    CEDBASEINFOEX info = {};
+    info.wVersion = CEDBASEINFOEX_VERSION;
+    info.dwFlags = CEDB_VALIDNAME;
+    StringCchCopyW(info.szDbaseName, CEDB_MAXDBASENAMELEN, newName);
+    return CeSetDatabaseInfoEx2(&DiaryVolume, oid, &info) != FALSE;
+}
+
 CEOID WriteNewOwnRecord(LPCWSTR name, std::initializer_list<CEPROPVAL> properties)
 {
     CEOID written = 0;

@@ -22,6 +22,10 @@ int CreateOwnDatabase(LPCWSTR name, std::initializer_list<CEPROPID> sortProperti
 // Deletes the database; -1 when it does not exist, else the delete's result.
 int DropOwnDatabase(LPCWSTR name);
 
+// Gives the database the new name, which no other database may have; false
+// when it is not there or was not renamed.
+bool RenameOwnDatabase(LPCWSTR name, LPCWSTR newName);
+
 // Writes one new record with the properties in the order given; its record
 // id, 0 when it was not written.
 CEOID WriteNewOwnRecord(LPCWSTR name, std::initializer_list<CEPROPVAL> properties);

@@ -47,27 +47,31 @@ bool SaveComplete(ITask* task, bool complete)
 }
 
 // The recurring task becomes the completed one, a copy of it the open series
-// moved to its next occurrence, and the contact is linked to both. *wrote
-// tells whether anything reached the store.
+// moved to its next occurrence, and the contact is linked to both. The copy
+// is made whole and linked before the task itself changes, in one save, so
+// that a failure anywhere takes the copy out again and leaves the series as
+// it was. *wrote tells whether anything reached the store.
 bool CompleteLinkedSeries(ITask* task, CEOID taskOid, CEOID contactOid, bool* wrote)
 {
     ComRef<ITask> copy;
     if (FAILED(task->Copy(copy.Out())) || !copy)
         return false;
     *wrote = true;
-    if (FAILED(task->ClearRecurrencePattern()) || FAILED(task->Save())) {
-        // The task is as it was; the copy must not stand beside it.
+    const CEOID copyOid = OidOf(copy.Get());
+    const bool copied = copyOid != 0 && SUCCEEDED(copy->SkipRecurrence()) && SUCCEEDED(copy->Save());
+    const bool linked = copied && AddTaskLink(contactOid, copyOid);
+    const bool completed = linked && SUCCEEDED(task->ClearRecurrencePattern()) &&
+                           SUCCEEDED(task->put_Complete(VARIANT_TRUE)) && SUCCEEDED(task->Save());
+    if (!completed) {
+        if (linked)
+            DeleteTaskLink(copyOid);
         copy->Delete();
         return false;
     }
-    bool completed = SaveComplete(task, true);
-    CEOID sourceOid = OidOf(task);
-    bool skipped = SUCCEEDED(copy->SkipRecurrence()) && SUCCEEDED(copy->Save());
-    CEOID copyOid = OidOf(copy.Get());
-    bool linked = copyOid != 0 && AddTaskLink(contactOid, copyOid);
+    const CEOID sourceOid = OidOf(task);
     if (sourceOid != taskOid)
-        linked = linked && DeleteTaskLink(taskOid) && AddTaskLink(contactOid, sourceOid);
-    return completed && skipped && linked;
+        return DeleteTaskLink(taskOid) && AddTaskLink(contactOid, sourceOid);
+    return true;
 }
 
 }  // namespace

@@ -38,6 +38,19 @@ int WriteValue(HKEY root, LPCWSTR keyPath, LPCWSTR valueName, DWORD type, const 
 
 }  // namespace
 
+DWORD ReadRegistryDword(HKEY root, LPCWSTR keyPath, LPCWSTR valueName, DWORD defaultValue)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return defaultValue;
+    DWORD type = REG_NONE;
+    DWORD value = 0;
+    DWORD bytes = sizeof(value);
+    LONG rc = RegQueryValueExW(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(&value), &bytes);
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS && type == REG_DWORD && bytes == sizeof(value) ? value : defaultValue;
+}
+
 int ReadRegistryString(HKEY root, LPCWSTR keyPath, LPCWSTR valueName, LPCWSTR defaultText,
                        LPWSTR out, DWORD outBytes)
 {

@@ -18,6 +18,10 @@ constexpr wchar_t kTodayItemEnabledValue[] = L"Enabled";
 int ReadRegistryString(HKEY root, LPCWSTR keyPath, LPCWSTR valueName, LPCWSTR defaultText,
                        LPWSTR out, DWORD outBytes);
 
+// A REG_DWORD value; the default when the key or a value of that type is
+// not there.
+DWORD ReadRegistryDword(HKEY root, LPCWSTR keyPath, LPCWSTR valueName, DWORD defaultValue);
+
 // Creates or opens the key for writing and sets the value; 1 on success.
 int WriteRegistryDword(HKEY root, LPCWSTR keyPath, LPCWSTR valueName, DWORD value);
 int WriteRegistryString(HKEY root, LPCWSTR keyPath, LPCWSTR valueName, LPCWSTR text);

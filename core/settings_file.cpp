@@ -15,67 +15,77 @@ constexpr wchar_t kSettingsFile[] = L"\\Windows\\Quillon.ini";
 constexpr wchar_t kTodayColourFile[] = L"\\Windows\\Glimmor.ini";
 constexpr wchar_t kTemporarySuffix[] = L".tmp";
 constexpr int kColourFieldBytes = 9;
-constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr int32_t kWhite = RGB(255, 255, 255);
 constexpr int32_t kRed = 255;
 constexpr int32_t kCyan = 0xFFFF00;
 constexpr int32_t kTodayColour = INT32_MIN;  // stands for TodayTextColor in the table
+
+constexpr int32_t kMinZoom = 25;     // the Rich Ink control's zoom range
+constexpr int32_t kMaxZoom = 400;
+constexpr int32_t kLastRegion = 901;  // 1 + 100 x the tenth region's index
+// Fields whose readers have their own rule for any value (the saved view,
+// the schedule range, the two search-field letters and the contact-list
+// layout) keep what was read.
+constexpr int32_t kAnyLowest = INT32_MIN;
+constexpr int32_t kAnyHighest = INT32_MAX;
 
 struct Field {
     int32_t DiarySettings::*member;
     int width;
     int32_t fresh;  // no file, or a length of no known layout
     int32_t older;  // missing from an older, shorter layout
+    int32_t lowest, highest;  // what a value read from the file may be
 };
 
 // In file order. Fields 1 to 20 are in every known layout.
 const Field kFields[kSettingsFieldCount] = {
-    {&DiarySettings::TodayUnderline, 2, 0, 0},
-    {&DiarySettings::TodayDayDivider, 2, 0, 0},
-    {&DiarySettings::WeekStart, 2, 0, 0},
-    {&DiarySettings::KeypadLayout, 2, -1, -1},
-    {&DiarySettings::KeypadSearchField, 2, 1, 1},
-    {&DiarySettings::TodaySpan, 2, 6, 6},
-    {&DiarySettings::TodayLines, 3, 4, 4},
-    {&DiarySettings::TodayOnlyBusyDays, 2, 1, 1},
-    {&DiarySettings::TodayExtraInfo, 2, 2, 2},
-    {&DiarySettings::ScheduleColor, 9, kTodayColour, kTodayColour},
-    {&DiarySettings::AnniversaryColor, 9, kTodayColour, kTodayColour},
-    {&DiarySettings::HolidayColor, 9, kTodayColour, kTodayColour},
-    {&DiarySettings::HeaderColor, 9, kTodayColour, kTodayColour},
-    {&DiarySettings::DateWeekdayColor, 9, kTodayColour, kTodayColour},
-    {&DiarySettings::DateSaturdayColor, 9, kTodayColour, kTodayColour},
-    {&DiarySettings::DateSundayColor, 9, kRed, kRed},
-    {&DiarySettings::DateHolidayColor, 9, kRed, kRed},
-    {&DiarySettings::DayNameWeekdayColor, 9, kTodayColour, kTodayColour},
-    {&DiarySettings::DayNameSaturdayColor, 9, kCyan, kCyan},
-    {&DiarySettings::DayNameSundayColor, 9, kRed, kRed},
-    {&DiarySettings::ContactListColumns, 2, 1, 2},
-    {&DiarySettings::ContactNameParts, 2, 1, 1},
-    {&DiarySettings::TodayDateStyle, 2, 1, 1},
-    {&DiarySettings::TodayDateBold, 2, 1, 1},
-    {&DiarySettings::CurrentView, 2, 1, 1},
-    {&DiarySettings::ScheduleMode, 2, 1, 1},
-    {&DiarySettings::MemoTypeZoom, 4, 200, 200},
-    {&DiarySettings::MemoInkZoom, 4, 100, 100},
-    {&DiarySettings::TodayShowOverdueTasks, 2, 0, 0},
-    {&DiarySettings::ContactSearchField, 2, 0, 0},
-    {&DiarySettings::TodayShowPastItems, 2, 1, 1},
-    {&DiarySettings::TodayShowStatus, 2, 1, 1},
-    {&DiarySettings::TodayShowShortcuts, 2, 0, 0},
-    {&DiarySettings::TodayStatusDivider, 2, 1, 1},
-    {&DiarySettings::TodayShortcutDivider, 2, 0, 0},
-    {&DiarySettings::TodayShowCompletedTasks, 2, 1, 1},
-    {&DiarySettings::TodayShowWeekday, 2, 1, 1},
-    {&DiarySettings::TodayShowReminderPriority, 2, 1, 1},
-    {&DiarySettings::TodayShowWeather, 2, 1, 1},
-    {&DiarySettings::WeatherIconSize, 2, 1, 1},
-    {&DiarySettings::WeatherRegion, 4, 1, 1},
-    {&DiarySettings::MemoInputMode, 2, 1, 1},
-    {&DiarySettings::MemoSource, 2, 2, 1},
-    {&DiarySettings::ShortcutIconSize, 2, 0, 0},
-    {&DiarySettings::TodayShowClock, 2, 0, 0},
-    {&DiarySettings::ContactLoader, 2, 0, 0},
-    {&DiarySettings::CalendarDottedLines, 2, 1, 1},
+    {&DiarySettings::TodayUnderline, 2, 0, 0, 0, 1},
+    {&DiarySettings::TodayDayDivider, 2, 0, 0, 0, 1},
+    {&DiarySettings::WeekStart, 2, 0, 0, 0, 1},
+    {&DiarySettings::KeypadLayout, 2, -1, -1, -1, 3},
+    {&DiarySettings::KeypadSearchField, 2, 1, 1, kAnyLowest, kAnyHighest},
+    {&DiarySettings::TodaySpan, 2, 6, 6, 0, 6},
+    {&DiarySettings::TodayLines, 3, 4, 4, 0, 14},
+    {&DiarySettings::TodayOnlyBusyDays, 2, 1, 1, 0, 1},
+    {&DiarySettings::TodayExtraInfo, 2, 2, 2, 0, 2},
+    {&DiarySettings::ScheduleColor, 9, kTodayColour, kTodayColour, 0, kWhite},
+    {&DiarySettings::AnniversaryColor, 9, kTodayColour, kTodayColour, 0, kWhite},
+    {&DiarySettings::HolidayColor, 9, kTodayColour, kTodayColour, 0, kWhite},
+    {&DiarySettings::HeaderColor, 9, kTodayColour, kTodayColour, 0, kWhite},
+    {&DiarySettings::DateWeekdayColor, 9, kTodayColour, kTodayColour, 0, kWhite},
+    {&DiarySettings::DateSaturdayColor, 9, kTodayColour, kTodayColour, 0, kWhite},
+    {&DiarySettings::DateSundayColor, 9, kRed, kRed, 0, kWhite},
+    {&DiarySettings::DateHolidayColor, 9, kRed, kRed, 0, kWhite},
+    {&DiarySettings::DayNameWeekdayColor, 9, kTodayColour, kTodayColour, 0, kWhite},
+    {&DiarySettings::DayNameSaturdayColor, 9, kCyan, kCyan, 0, kWhite},
+    {&DiarySettings::DayNameSundayColor, 9, kRed, kRed, 0, kWhite},
+    {&DiarySettings::ContactListColumns, 2, 1, 2, kAnyLowest, kAnyHighest},
+    {&DiarySettings::ContactNameParts, 2, 1, 1, 1, 2},
+    {&DiarySettings::TodayDateStyle, 2, 1, 1, 1, 3},
+    {&DiarySettings::TodayDateBold, 2, 1, 1, 0, 1},
+    {&DiarySettings::CurrentView, 2, 1, 1, kAnyLowest, kAnyHighest},
+    {&DiarySettings::ScheduleMode, 2, 1, 1, kAnyLowest, kAnyHighest},
+    {&DiarySettings::MemoTypeZoom, 4, 200, 200, kMinZoom, kMaxZoom},
+    {&DiarySettings::MemoInkZoom, 4, 100, 100, kMinZoom, kMaxZoom},
+    {&DiarySettings::TodayShowOverdueTasks, 2, 0, 0, 0, 1},
+    {&DiarySettings::ContactSearchField, 2, 0, 0, kAnyLowest, kAnyHighest},
+    {&DiarySettings::TodayShowPastItems, 2, 1, 1, 0, 1},
+    {&DiarySettings::TodayShowStatus, 2, 1, 1, 0, 1},
+    {&DiarySettings::TodayShowShortcuts, 2, 0, 0, 0, 1},
+    {&DiarySettings::TodayStatusDivider, 2, 1, 1, 0, 1},
+    {&DiarySettings::TodayShortcutDivider, 2, 0, 0, 0, 1},
+    {&DiarySettings::TodayShowCompletedTasks, 2, 1, 1, 0, 1},
+    {&DiarySettings::TodayShowWeekday, 2, 1, 1, 0, 1},
+    {&DiarySettings::TodayShowReminderPriority, 2, 1, 1, 0, 1},
+    {&DiarySettings::TodayShowWeather, 2, 1, 1, 0, 1},
+    {&DiarySettings::WeatherIconSize, 2, 1, 1, 0, 1},
+    {&DiarySettings::WeatherRegion, 4, 1, 1, 1, kLastRegion},
+    {&DiarySettings::MemoInputMode, 2, 1, 1, 1, 2},
+    {&DiarySettings::MemoSource, 2, 2, 1, 1, 2},
+    {&DiarySettings::ShortcutIconSize, 2, 0, 0, 0, 1},
+    {&DiarySettings::TodayShowClock, 2, 0, 0, 0, 1},
+    {&DiarySettings::ContactLoader, 2, 0, 0, 0, 1},
+    {&DiarySettings::CalendarDottedLines, 2, 1, 1, 0, 1},
 };
 
 // The layouts the program has written, by their length in bytes.
@@ -199,7 +209,10 @@ DiarySettings ParseSettingsRecord(const char* bytes, size_t count, COLORREF toda
     for (int i = 0; i < kSettingsFieldCount; ++i) {
         const Field& field = kFields[i];
         int32_t value = Resolve(present > 0 ? field.older : field.fresh, todayTextColor);
-        if (i < present && !ParseNumber(bytes + position, field.width, &value))
+        // A damaged or hand-edited value would leave the readers and writers
+        // of the field disagreeing: it takes the default.
+        if (i < present && (!ParseNumber(bytes + position, field.width, &value) || value < field.lowest ||
+                            value > field.highest))
             value = Resolve(field.fresh, todayTextColor);
         settings.*field.member = value;
         position += static_cast<size_t>(field.width);

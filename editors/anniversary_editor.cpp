@@ -252,10 +252,15 @@ bool WriteAnniversary(const ChosenDay& chosen, int32_t* id)
         return SaveUnderId(*id, chosen);
     }
     *id = static_cast<int32_t>(SelectedAnniversaryId);
-    StoredAnniversary old = FindStoredAnniversary(*id);
+    const std::vector<StoredAnniversary> old = FindStoredAnniversaries(*id);
     if (!SaveUnderId(*id, chosen))
         return false;
-    return DeleteStoredAnniversary(old);
+    if (DeleteStoredAnniversaries(old))
+        return true;
+    // Never stored twice: the new rows go again, and what the old ones left
+    // is found by the id on the next try.
+    DeleteStoredAnniversaries(AnniversaryRowsBeside(*id, old));
+    return false;
 }
 
 void AfterSave(int32_t id)

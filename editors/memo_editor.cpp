@@ -204,6 +204,25 @@ bool FileExists(const std::wstring& path)
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// A file just written under a new name gets the contact link (of the old
+// file when renamed, else of the pending assignee) before the old file and
+// its link go. When either step fails the new file and link go again and the
+// old file keeps its link; false then.
+bool MoveNotesFileLink(const std::wstring& path)
+{
+    const CEOID linked =
+        Editor.update ? LinkedContact(kNoteFileLinkDatabase, LinkPathKey(Editor.oldPath.c_str())) : AssigneeOid;
+    bool moved = !linked || AddNoteFileLink(linked, path.c_str());
+    if (moved && Editor.update)
+        moved = DeleteNoteFileAt(Editor.oldPath.c_str());
+    if (!moved) {
+        DeleteFileW(path.c_str());
+        if (linked)
+            DeleteNoteFileLink(path.c_str());
+    }
+    return moved;
+}
+
 // A Notes file is written whole before anything of the old one goes; a new
 // name never replaces another file.
 bool SaveNotesFile(HWND dialog, const std::wstring& title)
@@ -225,13 +244,10 @@ bool SaveNotesFile(HWND dialog, const std::wstring& title)
     // SaveRichInkToNoteFile tells the user itself why a file was not written.
     if (!SaveRichInkToNoteFile(Editor.body, path.c_str()))
         return false;
-    CEOID linked = AssigneeOid;
-    if (Editor.update && !samePath) {
-        linked = LinkedContact(kNoteFileLinkDatabase, LinkPathKey(Editor.oldPath.c_str()));
-        DeleteNoteFileAt(Editor.oldPath.c_str());
+    if (!samePath && !MoveNotesFileLink(path)) {
+        TellUser(dialog, Editor.update ? kUpdateFailed : kInsertFailed, kNoticeCaption, IDC_EDITOR_OK);
+        return false;
     }
-    if (linked && !samePath)
-        AddNoteFileLink(linked, path.c_str());
     StringCchCopyW(CurrentNotePath, ARRAYSIZE(CurrentNotePath), path.c_str());
     return true;
 }

@@ -319,7 +319,9 @@ CEOID WriteAppointment(const RecurrenceChange& change)
 {
     if (!Editor.update)
         return AddAppointmentFromForm();
-    StreamTextOutOfRichInk(Editor.note);
+    // A note that cannot be read back must not be written over the stored one.
+    if (!StreamTextOutOfRichInk(Editor.note))
+        return 0;
     if (Editor.single)
         return UpdateOccurrenceFromForm(SelectedAppointmentOid);
     if (change.removed)

@@ -183,7 +183,9 @@ CEOID WriteTask(const RecurrenceChange& change)
 {
     if (!Editor.update)
         return AddTaskFromForm();
-    StreamTextOutOfRichInk(Editor.note);
+    // A note that cannot be read back must not be written over the stored one.
+    if (!StreamTextOutOfRichInk(Editor.note))
+        return 0;
     if (change.removed)
         return RecreateWithNote({AddTaskFromForm, UpdateTaskFromForm, DeleteOutlookTask}, SelectedTaskOid);
     return UpdateTaskFromForm(SelectedTaskOid);

@@ -1,5 +1,6 @@
 #include "mainwindow/main_create.h"
 
+#include "core/anniversary_save.h"
 #include "core/build_variant.h"
 #include "core/error_box.h"
 #include "core/fonts.h"
@@ -203,6 +204,7 @@ bool OnMainCreate(HWND window)
     if (!OlderPlatformBuild)
         OpenOutlookDatabasesWithNotify(window);
     ReloadHolidaysWhenAsked(CreateDiaryDatabases());
+    RemoveUnfinishedAnniversaryMirror();
     LoadSettings();
     InitRichInkDLL();
     ClassifyThisDevice();

@@ -2,6 +2,8 @@
 
 #include <strsafe.h>
 
+#include <string>
+
 namespace {
 
 struct ProgramShortcut {
@@ -27,6 +29,18 @@ const wchar_t* ProgramsFolder()
             return kKoreanProgramsFolder;
     }
     return kEnglishProgramsFolder;
+}
+
+// The folder and every missing folder above it; false when it is not there
+// afterwards.
+bool MakeFolderPath(const wchar_t* folder)
+{
+    std::wstring path = folder;
+    for (size_t slash = path.find(L'\\', 1); slash != std::wstring::npos; slash = path.find(L'\\', slash + 1))
+        CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
+    CreateDirectoryW(folder, nullptr);
+    const DWORD attributes = GetFileAttributesW(folder);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool LinkPath(const ProgramShortcut& shortcut, wchar_t* path, size_t chars)
@@ -62,6 +76,9 @@ void DeleteProgramShortcut(const ProgramShortcut& shortcut)
 
 void MakeProgramShortcuts(LPCWSTR installDir)
 {
+    // A device whose Start menu lacks the programs folder gets it first.
+    if (!MakeFolderPath(ProgramsFolder()))
+        NKDbgPrintfW(L"QuillonSetup: the folder %ls could not be made (error %lu)", ProgramsFolder(), GetLastError());
     for (const ProgramShortcut& shortcut : kProgramShortcuts)
         MakeProgramShortcut(shortcut, installDir);
 }

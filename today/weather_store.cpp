@@ -181,16 +181,47 @@ void LoadStoredWeather()
     LoadWeather(WeatherRegionName);
 }
 
-bool StoreWeatherFeed(const WeatherFeed& feed)
+namespace {
+
+// The feed written whole into a table of its own; nothing of it is left when
+// a write fails.
+bool WriteIncomingWeather(const WeatherFeed& feed)
 {
-    DeleteWeatherDatabase();
-    bool written = CreateWeatherDatabase() == 1;
+    DropOwnDatabase(kIncomingWeatherDatabase);
+    bool written = CreateOwnDatabase(kIncomingWeatherDatabase, {kWeatherSequence, kWeatherRegion}) == 1;
     if (written) {
-        written = WithOwnDatabase(kWeatherDatabase, kUnsorted, [&](HANDLE database) {
+        written = WithOwnDatabase(kIncomingWeatherDatabase, kUnsorted, [&](HANDLE database) {
             for (size_t i = 0; i < feed.size() && written; ++i)
                 written = WriteDayIn(database, static_cast<int>(i + 1), feed[i]);
         }) && written;
     }
+    if (!written)
+        DropOwnDatabase(kIncomingWeatherDatabase);
+    return written;
+}
+
+// The incoming table takes the stored one's name; the stored one is put
+// aside first and comes back when the swap fails.
+bool SwapInIncomingWeather()
+{
+    DropOwnDatabase(kOutgoingWeatherDatabase);
+    const bool putAside = RenameOwnDatabase(kWeatherDatabase, kOutgoingWeatherDatabase);
+    if (!RenameOwnDatabase(kIncomingWeatherDatabase, kWeatherDatabase)) {
+        if (putAside)
+            RenameOwnDatabase(kOutgoingWeatherDatabase, kWeatherDatabase);
+        DropOwnDatabase(kIncomingWeatherDatabase);
+        return false;
+    }
+    DropOwnDatabase(kOutgoingWeatherDatabase);
+    return true;
+}
+
+}  // namespace
+
+bool StoreWeatherFeed(const WeatherFeed& feed)
+{
+    // The old weather stays until the new one is whole.
+    bool written = WriteIncomingWeather(feed) && SwapInIncomingWeather();
     if (written) {
         StringCchCopyW(LastWeatherDate, kDateChars, TodayDateText);
         written = SaveLastWeatherDate();

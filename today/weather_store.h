@@ -18,6 +18,11 @@ constexpr CEPROPID kWeatherValue2 = MAKEPROPID(7, CEVT_LPWSTR);
 constexpr CEPROPID kWeatherValue3 = MAKEPROPID(8, CEVT_LPWSTR);
 constexpr CEPROPID kWeatherValue4 = MAKEPROPID(9, CEVT_LPWSTR);
 
+// A new feed is written under the first name and takes the place of the
+// stored table only when whole; the stored one goes aside under the second.
+constexpr wchar_t kIncomingWeatherDatabase[] = L"QuillonWeatherNew";
+constexpr wchar_t kOutgoingWeatherDatabase[] = L"QuillonWeatherOld";
+
 constexpr wchar_t kLastWeatherDateFile[] = L"\\Windows\\Cloudrake.ini";
 constexpr wchar_t kWeatherImportFile[] = L"\\Windows\\Weather.dat";
 constexpr wchar_t kNoWeatherDate[] = L"0000-00-00";

@@ -377,8 +377,12 @@ CEAPI BOOL WINAPI CeCloseHandle(HANDLE handle);
 // database of that name fails with errorCode (ERROR_DISK_FULL when 0) and
 // changes nothing. NULL clears.
 CEAPI void WINAPI CeStoreFailNextChange(LPCWSTR databaseName, DWORD errorCode);
+// The same for the change to that database after the next changesBefore.
+CEAPI void WINAPI CeStoreFailLaterChange(LPCWSTR databaseName, DWORD changesBefore, DWORD errorCode);
 // The next record write or delete of this process ends the process with
 // exitCode inside its transaction, after its statements and before commit.
 CEAPI void WINAPI CeStoreExitInsideNextChange(UINT exitCode);
+// The same for the record write or delete after the next changesBefore.
+CEAPI void WINAPI CeStoreExitInsideLaterChange(DWORD changesBefore, UINT exitCode);
 // Notification records of this process not yet given back.
 CEAPI DWORD WINAPI CeStoreOutstandingNotifications();

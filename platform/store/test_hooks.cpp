@@ -11,7 +11,9 @@ namespace {
 bool g_failArmed = false;
 std::wstring g_failDatabase;
 DWORD g_failError = 0;
+DWORD g_failSkips = 0;
 bool g_exitArmed = false;
+DWORD g_exitSkips = 0;
 UINT g_exitCode = 0;
 
 void ResetStoreForTests()
@@ -31,6 +33,10 @@ bool ChangeAllowed(const std::wstring& databaseName)
 {
     if (!g_failArmed || _wcsicmp(databaseName.c_str(), g_failDatabase.c_str()) != 0)
         return true;
+    if (g_failSkips > 0) {
+        --g_failSkips;
+        return true;
+    }
     g_failArmed = false;
     SetLastError(g_failError ? g_failError : ERROR_DISK_FULL);
     return false;
@@ -38,6 +44,10 @@ bool ChangeAllowed(const std::wstring& databaseName)
 
 void ExitIfAskedInsideChange()
 {
+    if (g_exitArmed && g_exitSkips > 0) {
+        --g_exitSkips;
+        return;
+    }
     if (g_exitArmed)
         TerminateProcess(GetCurrentProcess(), g_exitCode);
 }
@@ -53,7 +63,13 @@ void ClearTestHooks()
 
 CEAPI void WINAPI CeStoreFailNextChange(LPCWSTR databaseName, DWORD errorCode)
 {
+    CeStoreFailLaterChange(databaseName, 0, errorCode);
+}
+
+CEAPI void WINAPI CeStoreFailLaterChange(LPCWSTR databaseName, DWORD changesBefore, DWORD errorCode)
+{
     store::StoreGuard guard;
+    store::g_failSkips = changesBefore;
     store::g_failArmed = databaseName != nullptr;
     store::g_failDatabase = databaseName ? databaseName : L"";
     store::g_failError = errorCode;
@@ -61,7 +77,13 @@ CEAPI void WINAPI CeStoreFailNextChange(LPCWSTR databaseName, DWORD errorCode)
 
 CEAPI void WINAPI CeStoreExitInsideNextChange(UINT exitCode)
 {
+    CeStoreExitInsideLaterChange(0, exitCode);
+}
+
+CEAPI void WINAPI CeStoreExitInsideLaterChange(DWORD changesBefore, UINT exitCode)
+{
     store::StoreGuard guard;
+    store::g_exitSkips = changesBefore;
     store::g_exitArmed = true;
     store::g_exitCode = exitCode;
 }

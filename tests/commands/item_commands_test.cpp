@@ -268,6 +268,45 @@ TEST_F(ItemCommandsTest, AToggleWhoseCopyFailsChangesNothing)
     EXPECT_TRUE(NothingRecorded());
 }
 
+// A write that fails anywhere in marking a linked series done leaves the
+// series, its link and the count as they were: no copy beside it.
+TEST_F(ItemCommandsTest, AToggleThatFailsMidwayLeavesTheSeriesAlone)
+{
+    struct Case {
+        const char* name;
+        const wchar_t* database;
+        DWORD changesBefore;
+    };
+    const Case cases[] = {
+        {"copy moved on", kTasks, 1},
+        {"copy saved", kTasks, 2},
+        {"task saved done", kTasks, 3},
+        {"copy linked", L"QuillonTask", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Restart();
+        const long contact = static_cast<long>(MakeContact(L"홍", L"길동"));
+        CEOID task = MakeTask(L"매일", 5);
+        ASSERT_TRUE(AddTaskLink(contact, task));
+        const StoredTask before = ReadTask(task);
+        const int count = WatchedCount(kTasks);
+        CeStoreFailLaterChange(c.database, c.changesBefore, 0);
+        EXPECT_FALSE(ToggleTaskComplete(task));
+        CeStoreFailNextChange(nullptr, 0);
+        StoredTask read = ReadTask(task);
+        EXPECT_FALSE(read.complete);
+        EXPECT_EQ(read.type, olRecursDaily);
+        EXPECT_EQ(read.startDate, before.startDate);
+        EXPECT_EQ(WatchedCount(kTasks), count);
+        EXPECT_EQ(TaskLinks(), (Links{{contact, static_cast<long>(task)}}));
+        // Done again, it is whole.
+        ASSERT_TRUE(ToggleTaskComplete(task));
+        EXPECT_EQ(WatchedCount(kTasks), count + 1);
+        EXPECT_EQ(TaskLinks().size(), 2u);
+    }
+}
+
 // ---- a deleted contact's appointments ------------------------------------------------------
 
 TEST_F(ItemCommandsTest, AContactsAppointmentsGoAmongAnotherContactsLinks)

@@ -177,6 +177,55 @@ TEST_F(AnniversaryEditorTest, AFailedUpdateKeepsTheOldAnniversary)
     EXPECT_EQ(ViewStale[kAnniversaryView], 0);
 }
 
+// The old rows cannot all go after the new ones were saved: the new ones go
+// again, and saving once more leaves one of each.
+TEST_F(AnniversaryEditorTest, AnUpdateWhoseOldRowsStayIsNeverStoredTwice)
+{
+    struct Case {
+        const char* name;
+        const wchar_t* database;  // its second change, the old row's delete, fails
+        bool oldWhole;            // the old anniversary untouched
+    };
+    const Case cases[] = {
+        {"old mirror stays", L"Appointments Database", true},
+        {"old record stays", kAnniversaryDatabase, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        long id = SaveAndSelect(L"삼일절", L"옛 메모");
+        CEOID mirror = OnlyAppointment();
+        for (const wchar_t* title : {L"실패", L"다시"}) {
+            const bool failing = wcscmp(title, L"실패") == 0;
+            boxwatch::SeenBox box;
+            Driver driver;
+            driver.Then("change and save", DialogWith(IDC_ANNIVERSARY_TITLE), [&](HWND dialog) {
+                Type(dialog, IDC_ANNIVERSARY_TITLE, title);
+                if (failing)
+                    CeStoreFailLaterChange(c.database, 1, 0);
+                Click(dialog, IDC_EDITOR_OK);
+            });
+            if (failing)
+                driver.AnswerBox(&box).CancelDialogWith(IDC_ANNIVERSARY_TITLE);
+            ExpectRan(driver, driver.Run([] { RunEditor(IDD_ANNIVERSARY_EDITOR, kEditUpdate); }));
+            CeStoreFailNextChange(nullptr, 0);
+            EXPECT_EQ(box.text, failing ? L"기념일 수정에 실패했습니다" : L"");
+            EXPECT_EQ(TextOf(OnlyRecord(id), kAnniversaryTitle), failing ? L"삼일절" : L"다시");
+            EXPECT_LE(RecordsWithId(kAnniversaryTextDatabase, id).size(), 1u);
+            EXPECT_LE(AppointmentCount(), 1);
+            if (failing && c.oldWhole) {
+                EXPECT_EQ(static_cast<CEOID>(NumberOf(OnlyRecord(id), kAnniversaryAppointment)), mirror);
+                EXPECT_EQ(RecordsWithId(kAnniversaryTextDatabase, id).size(), 1u);
+                EXPECT_EQ(AppointmentCount(), 1);
+            }
+            SelectedAnniversaryId = id;
+            ASSERT_TRUE(LoadAnniversaryRecord());
+        }
+        EXPECT_EQ(AppointmentCount(), 1);
+        EXPECT_EQ(ReadAppointment(OnlyAppointment()).subject, L"[기념] 다시");
+        DeleteAnniversary(id);
+    }
+}
+
 TEST_F(AnniversaryEditorTest, APickedPersonGivesTitleAndBirthday)
 {
     CEOID person = MakeContact(L"김", L"철수");

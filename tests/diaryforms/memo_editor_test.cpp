@@ -270,6 +270,53 @@ TEST_F(MemoEditorTest, ANotesFileUpdateKeepsOrMovesTheFileAndItsLink)
     }
 }
 
+// A renamed Notes file whose new link cannot be written, or whose old file
+// cannot go: the failure is told, the old file keeps its link, and the file
+// under the new name goes again.
+TEST_F(MemoEditorTest, AFailedNotesFileRenameKeepsTheOldFileAndLink)
+{
+    struct Case {
+        const char* name;
+        bool failLink;      // the new link's write fails
+        bool oldReadOnly;   // the old file cannot be deleted
+    };
+    const Case cases[] = {{"link not written", true, false}, {"old file stays", false, true}};
+    const std::wstring newPath = std::wstring(kFolder) + L"\\회의 결과.pwi";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Restart();
+        Settings.MemoSource = 2;
+        const std::wstring oldPath = std::wstring(kFolder) + L"\\회의.pwi";
+        SetFileAttributesW(oldPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(oldPath.c_str());
+        DeleteFileW(newPath.c_str());
+        StoredNote(L"회의", L"옛 내용", 55);
+        const Bytes oldBytes = testkit::ReadFileBytes(oldPath);
+        if (c.oldReadOnly) {
+            ASSERT_TRUE(SetFileAttributesW(oldPath.c_str(), FILE_ATTRIBUTE_READONLY));
+        }
+        boxwatch::SeenBox box;
+        Driver driver;
+        driver.Then("rename and save", DialogWith(IDC_MEMO_TITLE), [&](HWND dialog) {
+                  Type(dialog, IDC_MEMO_TITLE, L"회의 결과");
+                  TypeIntoRichInk(Body(dialog), L"새 내용");
+                  if (c.failLink)
+                      CeStoreFailNextChange(kNoteFileLinkDatabase, 0);
+                  Click(dialog, IDC_EDITOR_OK);
+              })
+            .AnswerBox(&box)
+            .CancelDialogWith(IDC_MEMO_TITLE);
+        ExpectRan(driver, driver.Run([] { RunEditor(IDD_MEMO_EDITOR, kEditUpdate); }));
+        CeStoreFailNextChange(nullptr, 0);
+        SetFileAttributesW(oldPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(box.text, L"메모 수정에 실패했습니다");
+        EXPECT_EQ(testkit::ReadFileBytes(oldPath), oldBytes);
+        EXPECT_EQ(LinkedContact(kNoteFileLinkDatabase, LinkPathKey(oldPath.c_str())), 55u);
+        EXPECT_FALSE(testkit::FileExists(newPath));
+        EXPECT_EQ(LinkedContact(kNoteFileLinkDatabase, LinkPathKey(newPath.c_str())), 0u);
+    }
+}
+
 // The Rich Ink settings messages the body got, in order.
 struct SentSetting {
     UINT message;

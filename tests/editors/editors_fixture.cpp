@@ -25,6 +25,18 @@ LRESULT CALLBACK ToolbarProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam
     return DefWindowProcW(window, msg, wParam, lParam);
 }
 
+WNDPROC g_richInkProc = nullptr;
+
+// A Rich Ink control whose every stream-out reports an error.
+LRESULT CALLBACK FailingStreamOutProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == EM_STREAMOUT) {
+        reinterpret_cast<EDITSTREAM*>(lParam)->dwError = ERROR_NOT_ENOUGH_MEMORY;
+        return 0;
+    }
+    return CallWindowProcW(g_richInkProc, window, msg, wParam, lParam);
+}
+
 int CountOf(IPOutlookApp* app, int folderKind)
 {
     IFolder* folder = nullptr;
@@ -122,6 +134,12 @@ bool EditorsTest::LoadAppointment(CEOID oid, bool single, const wchar_t* rowDate
     return LoadAppointmentForm(oid, row, single);
 }
 
+bool EditorsTest::LoadTask(CEOID oid)
+{
+    SelectedTaskOid = oid;
+    return LoadTaskForm();
+}
+
 CEOID EditorsTest::OnlyAppointment()
 {
     return AppointmentCount() == 1 ? FirstOf(OutlookApp, olFolderCalendar) : 0;
@@ -140,6 +158,12 @@ int EditorsTest::AppointmentCount()
 int EditorsTest::TaskCount()
 {
     return CountOf(OutlookApp, olFolderTasks);
+}
+
+void FailStreamOut(HWND richInk)
+{
+    g_richInkProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(richInk, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FailingStreamOutProc)));
 }
 
 void ExpectRan(Driver& driver, bool ran)

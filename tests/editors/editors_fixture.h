@@ -43,6 +43,9 @@ protected:
     HWND toolbar_ = nullptr;
 };
 
+// Makes every later stream-out of that Rich Ink control fail.
+void FailStreamOut(HWND richInk);
+
 // A driver step's failures go to the test.
 void ExpectRan(Driver& driver, bool ran);
 

@@ -1,6 +1,7 @@
 // The schedule editor run as the dispatcher runs it, filled as a user fills
 // it, its appointment read back through the object model.
 #include "core/link_tables.h"
+#include "core/outlook_items.h"
 #include "core/rich_ink_body.h"
 #include "editors/schedule_editor.h"
 #include "mainwindow/state.h"
@@ -504,7 +505,7 @@ TEST_F(ScheduleEditorTest, ExtendOnOneOccurrenceOpensThatOccurrence)
     driver.Then("extend", DialogWith(IDC_SCHEDULE_TITLE), [](HWND dialog) { Click(dialog, IDC_EDITOR_EXTEND); });
     ExpectRan(driver, driver.Run([] { RunEditor(IDD_SCHEDULE_EDITOR, kEditUpdate); }));
     ASSERT_TRUE(testkit::PumpUntil([] { return !FormRequests().empty(); }, 15000));
-    const std::wstring& request = FormRequests().front();
+    const std::wstring request = FormRequests().front();  // a copy: the list is a temporary
     EXPECT_NE(request.find(L"/oid " + std::to_wstring(oid)), std::wstring::npos) << request;
     EXPECT_NE(request.find(L"2024-05-13 09:00"), std::wstring::npos) << request;
 }
@@ -589,6 +590,52 @@ TEST_F(ScheduleEditorTest, ControlsSitWhereTheyBelongAndLookRight)
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     });
     ExpectRan(update, update.Run([] { RunEditor(IDD_SCHEDULE_EDITOR, kEditUpdate); }));
+}
+
+// A note the Rich Ink control cannot give back: the update is reported as
+// failed and the stored note and title stay, on every path of an update.
+TEST_F(ScheduleEditorTest, AFailedNoteReadKeepsTheStoredNote)
+{
+    struct Case {
+        const char* name;
+        bool single;    // one occurrence of the series
+        bool once;      // the repeat removed
+    };
+    const Case cases[] = {
+        {"whole series", false, false},
+        {"one occurrence", true, false},
+        {"repeat removed", false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Restart();
+        CEOID oid = MakeAppointment(L"주간", L"2024-05-06 09:00", L"2024-05-06 10:00", false, 3);
+        {
+            ComRef<IAppointment> item = AppointmentFromOid(oid);
+            ASSERT_TRUE(item);
+            item->put_Body(TextArg(L"남을 메모"));
+            ASSERT_TRUE(SUCCEEDED(item->Save()));
+        }
+        ASSERT_TRUE(c.single ? LoadAppointment(oid, true, L"2024-05-13", L"09:00") : LoadAppointment(oid));
+        boxwatch::SeenBox box;
+        Driver driver;
+        driver.Then("change and save", DialogWith(IDC_SCHEDULE_TITLE), [&](HWND dialog) {
+                  FailStreamOut(FindWindowExW(dialog, nullptr, L"RichInk", nullptr));
+                  Type(dialog, IDC_SCHEDULE_TITLE, L"바뀐 제목");
+                  if (c.once)
+                      ChooseComboItem(dialog, IDC_SCHEDULE_RECURRENCE, 0);
+                  Click(dialog, IDC_EDITOR_OK);
+              })
+            .AnswerBox(&box)
+            .CancelDialogWith(IDC_SCHEDULE_TITLE);
+        ExpectRan(driver, driver.Run([] { RunEditor(IDD_SCHEDULE_EDITOR, kEditUpdate); }));
+        EXPECT_EQ(box.text, L"일정 수정에 실패했습니다");
+        EXPECT_EQ(OnlyAppointment(), oid);
+        StoredAppointment read = ReadAppointment(oid);
+        EXPECT_EQ(read.body, L"남을 메모");
+        EXPECT_EQ(read.subject, L"주간");
+        EXPECT_EQ(read.type, olRecursWeekly);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The task editor: its lists and check boxes to the saved task, the hidden
 // reminder time below version 5, and a repeat removed.
+#include "core/outlook_items.h"
 #include "core/rich_ink_body.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
@@ -144,6 +145,42 @@ TEST_F(TaskEditorTest, WeeklyToOnceMakesANewSelectedTaskWithTheNote)
     StoredTask read = ReadTask(made);
     EXPECT_EQ(read.type, olRecursNone);
     EXPECT_NE(read.body.find(L"남길 내용"), std::wstring::npos);
+}
+
+// A note the Rich Ink control cannot give back: the update is reported as
+// failed and the stored note and title stay.
+TEST_F(TaskEditorTest, AFailedNoteReadKeepsTheStoredNote)
+{
+    for (bool once : {false, true}) {
+        SCOPED_TRACE(once ? "repeat removed" : "series kept");
+        Restart();
+        CEOID oid = MakeTask(L"반복 작업", 3);
+        {
+            ComRef<ITask> item = TaskFromOid(oid);
+            ASSERT_TRUE(item);
+            item->put_Body(TextArg(L"남을 메모"));
+            ASSERT_TRUE(SUCCEEDED(item->Save()));
+        }
+        ASSERT_TRUE(LoadTask(oid));
+        boxwatch::SeenBox box;
+        Driver driver;
+        driver.Then("change and save", DialogWith(IDC_TASK_TITLE), [&](HWND dialog) {
+                  FailStreamOut(FindWindowExW(dialog, nullptr, L"RichInk", nullptr));
+                  Type(dialog, IDC_TASK_TITLE, L"바뀐 제목");
+                  if (once)
+                      ChooseComboItem(dialog, IDC_TASK_RECURRENCE, 0);
+                  Click(dialog, IDC_EDITOR_OK);
+              })
+            .AnswerBox(&box)
+            .CancelDialogWith(IDC_TASK_TITLE);
+        ExpectRan(driver, driver.Run([] { RunEditor(IDD_TASK_EDITOR, kEditUpdate); }));
+        EXPECT_EQ(box.text, L"작업 수정에 실패했습니다");
+        EXPECT_EQ(OnlyTask(), oid);
+        StoredTask read = ReadTask(oid);
+        EXPECT_EQ(read.body, L"남을 메모");
+        EXPECT_EQ(read.subject, L"반복 작업");
+        EXPECT_EQ(read.type, olRecursDaily);
+    }
 }
 
 }  // namespace

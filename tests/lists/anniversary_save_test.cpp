@@ -8,6 +8,7 @@
 #include "core/record_layouts.h"
 #include "tests/lists/lists_fixture.h"
 #include "tests/support/device_clock.h"
+#include "tests/support/testkit.h"
 
 #include <string>
 
@@ -185,6 +186,84 @@ TEST_F(AnniversarySaveTest, DeleteWithAndWithoutMirror)
     EXPECT_EQ(RecordCount(kAppointments), before);
     // One that is not there counts as gone.
     EXPECT_TRUE(DeleteAnniversary(3));
+}
+
+TEST_F(AnniversarySaveTest, AFailedDeleteKeepsTheRecordAndARetryEndsIt)
+{
+    // Whichever row cannot go, the record stays to lead a retry to the rest.
+    const wchar_t* const failing[] = {kAppointments, kAnniversaryTextDatabase, kAnniversaryDatabase};
+    const DWORD appointments = RecordCount(kAppointments);
+    for (const wchar_t* database : failing) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(database)));
+        ASSERT_TRUE(Save(2007, 1, L"철수", L'1', L"1990-05-01", L'0', L'0', L"10:00", L"메모"));
+        const StoredAnniversary rows = FindStoredAnniversary(1);
+        CeStoreFailNextChange(database, 0);
+        EXPECT_FALSE(DeleteAnniversary(1));
+        CeStoreFailNextChange(nullptr, 0);
+        EXPECT_EQ(FindStoredAnniversary(1).record, rows.record);
+        if (database == kAppointments) {
+            EXPECT_NE(AppointmentFromOid(rows.mirror).Get(), nullptr);
+            EXPECT_EQ(Records(kAnniversaryTextDatabase).size(), 1u);
+        }
+        EXPECT_TRUE(DeleteAnniversary(1));
+        EXPECT_TRUE(Anniversaries().empty());
+        EXPECT_TRUE(Records(kAnniversaryTextDatabase).empty());
+        EXPECT_EQ(RecordCount(kAppointments), appointments);
+    }
+}
+
+TEST_F(AnniversarySaveTest, DeleteTakesEveryRowOfTheId)
+{
+    // Rows an earlier failure left twice under one id, and a note alone.
+    ASSERT_TRUE(Save(2007, 4, L"하나", L'1', L"1990-05-01", L'0', L'0', L"10:00", L"메모 하나"));
+    ASSERT_TRUE(Save(2007, 4, L"둘", L'1', L"1990-05-01", L'0', L'0', L"10:00", L"메모 둘"));
+    ASSERT_TRUE(InsertAnniversaryText(4, L"메모 셋"));
+    ASSERT_TRUE(Save(2007, 5, L"남는", L'1', L"1990-05-01", L'0', L'0', L"10:00", L"남는 메모"));
+    EXPECT_EQ(FindStoredAnniversaries(4).size(), 3u);
+    EXPECT_TRUE(DeleteAnniversary(4));
+    EXPECT_TRUE(FindStoredAnniversaries(4).empty());
+    const auto left = Anniversaries();
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(TextOf(left[0], kAnniversaryTitle), L"남는");
+    ASSERT_EQ(Records(kAnniversaryTextDatabase).size(), 1u);
+    EXPECT_NE(AppointmentFromOid(MirrorOf(5)).Get(), nullptr);
+}
+
+// The save run by a second process, killed inside its write after that many.
+int SaveInPeer(int writesBeforeKill)
+{
+    wchar_t self[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring folder = self;
+    folder = folder.substr(0, folder.rfind(L'\\'));
+    return testkit::RunProcess(L"\"" + folder + L"\\anniversary_peer.exe\" " + std::to_wstring(writesBeforeKill),
+                               60000);
+}
+
+// A save killed inside any of its writes, followed by a start, leaves the
+// anniversary whole with its mirror or no trace of it in the calendar.
+TEST_F(AnniversarySaveTest, ASaveKilledAtAnyWriteLeavesItWholeOrGone)
+{
+    constexpr int kKilled = 7;
+    const DWORD appointments = RecordCount(kAppointments);
+    bool ranToItsEnd = false;
+    for (int kill = 0; kill < 40 && !ranToItsEnd; ++kill) {
+        SCOPED_TRACE(kill);
+        const int exitCode = SaveInPeer(kill);
+        ASSERT_TRUE(exitCode == kKilled || exitCode == 0) << exitCode;
+        ranToItsEnd = exitCode == 0;
+        RemoveUnfinishedAnniversaryMirror();
+        const StoredAnniversary rows = FindStoredAnniversary(1);
+        if (rows.record) {
+            EXPECT_NE(AppointmentFromOid(rows.mirror).Get(), nullptr);
+            EXPECT_EQ(RecordCount(kAppointments), appointments + 1);
+        } else {
+            EXPECT_FALSE(ranToItsEnd);
+            EXPECT_EQ(RecordCount(kAppointments), appointments);
+        }
+        ASSERT_TRUE(DeleteAnniversary(1));
+    }
+    EXPECT_TRUE(ranToItsEnd);
 }
 
 TEST_F(AnniversarySaveTest, OldRowsGoBesideNewRowsOfTheSameId)

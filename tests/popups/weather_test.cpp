@@ -323,13 +323,30 @@ TEST_F(WeatherTest, TheImportFileIsStoredOnlyWhenItIsWholeAndAlwaysRemoved)
     EXPECT_TRUE(testkit::FileExists(kLastWeatherDateFile));
 }
 
+// A write that fails at the first, a middle or the last record of the new
+// feed leaves the stored weather, its last date and the strip's days as they
+// were; the next whole feed is stored.
 TEST_F(WeatherTest, AStoreFaultLeavesTheLastDateAsItWas)
 {
     const StoredWeather before = StoreEarlierFeed();
-    CeStoreFailNextChange(kWeatherDatabase, ERROR_DISK_FULL);
-    EXPECT_FALSE(StoreWeatherFeed(FixtureRecords()));
-    EXPECT_EQ(Hex(testkit::ReadFileBytes(kLastWeatherDateFile)), Hex(before.lastDate));
-    EXPECT_EQ(std::wstring(LastWeatherDate), L"2024-05-06");
+    ASSERT_EQ(before.records.size(), 70u);
+    LoadWeather(WeatherRegionName);
+    const int daysShown = WeatherDayCount;
+    ASSERT_GT(daysShown, 0);
+    for (DWORD failingRecord : {0u, 39u, 69u}) {
+        SCOPED_TRACE(failingRecord);
+        CeStoreFailLaterChange(kIncomingWeatherDatabase, failingRecord, ERROR_DISK_FULL);
+        EXPECT_FALSE(StoreWeatherFeed(FixtureRecords()));
+        CeStoreFailNextChange(nullptr, 0);
+        EXPECT_TRUE(ReadStoredWeather() == before) << Describe(ReadStoredWeather());
+        EXPECT_EQ(Hex(testkit::ReadFileBytes(kLastWeatherDateFile)), Hex(before.lastDate));
+        EXPECT_EQ(std::wstring(LastWeatherDate), L"2024-05-06");
+        EXPECT_EQ(WeatherDayCount, daysShown);
+    }
+    EXPECT_TRUE(StoreWeatherFeed(FixtureRecords()));
+    const StoredWeather after = ReadStoredWeather();
+    EXPECT_EQ(after.records, before.records);
+    EXPECT_EQ(Hex(after.lastDate), Hex(Ascii("2024-05-07")));
 }
 
 // ---- downloads -------------------------------------------------------------------

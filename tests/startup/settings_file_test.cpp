@@ -246,14 +246,15 @@ TEST_F(SettingsFileTest, ValuesAreClampedToTheirWidths)
         int32_t readBack;
     };
     const ClampCase cases[] = {
+        // Clamped values outside a field's range read back as its default.
         {&DiarySettings::KeypadLayout, -1, 4, "-1", -1},
-        {&DiarySettings::KeypadLayout, -15, 4, "-9", -9},
+        {&DiarySettings::KeypadLayout, -15, 4, "-9", -1},
         {&DiarySettings::CurrentView, 10, 25, " 9", 9},
-        {&DiarySettings::TodayLines, 100, 7, " 99", 99},
-        {&DiarySettings::MemoTypeZoom, 10000, 27, " 999", 999},
-        {&DiarySettings::MemoInkZoom, -5000, 28, "-999", -999},
-        {&DiarySettings::ScheduleColor, 0x7FFFFFFF, 10, " 99999999", 99999999},
-        {&DiarySettings::HolidayColor, INT32_MIN, 12, "-99999999", -99999999},
+        {&DiarySettings::TodayLines, 100, 7, " 99", 4},
+        {&DiarySettings::MemoTypeZoom, 10000, 27, " 999", 200},
+        {&DiarySettings::MemoInkZoom, -5000, 28, "-999", 100},
+        {&DiarySettings::ScheduleColor, 0x7FFFFFFF, 10, " 99999999", kWhite},
+        {&DiarySettings::HolidayColor, INT32_MIN, 12, "-99999999", kWhite},
         {&DiarySettings::WeatherRegion, 901, 41, " 901", 901},
     };
     for (const ClampCase& c : cases) {
@@ -267,6 +268,41 @@ TEST_F(SettingsFileTest, ValuesAreClampedToTheirWidths)
         EXPECT_EQ(text.substr(FieldOffset(c.fieldNumber), strlen(c.text)), c.text);
         LoadSettings();
         EXPECT_EQ(Settings.*c.field, c.readBack);
+    }
+}
+
+// A damaged or hand-edited value outside what its field means takes the
+// field's default; the values at the ends of a range are kept. The saved
+// view, the schedule range, the search fields and the contact-list layout
+// keep any value: their readers have their own rule for it.
+TEST_F(SettingsFileTest, ValuesOutsideTheirRangeTakeTheirDefaults)
+{
+    struct RangeCase {
+        int fieldNumber;
+        const char* text;
+        int32_t readBack;
+    };
+    const RangeCase cases[] = {
+        {1, " 2", 0},           {1, " 1", 1},           {3, "-1", 0},           {4, " 4", -1},
+        {4, " 3", 3},           {5, " 7", 7},           {6, " 7", 6},           {6, " 0", 0},
+        {7, " 15", 4},          {7, " 14", 14},         {7, " -1", 4},          {9, " 3", 2},
+        {10, " 16777216", kWhite}, {10, "       -1", kWhite}, {16, " 16777215", 0xFFFFFF}, {16, "       -5", 255},
+        {19, " 99999999", 0xFFFF00}, {21, " 0", 0},     {21, " 3", 3},          {22, " 3", 1},
+        {22, " 0", 1},          {22, "-1", 1},          {22, " 2", 2},          {23, " 4", 1},
+        {25, " 9", 9},          {25, "-1", -1},          {26, " 4", 4},          {27, "  24", 200},
+        {27, "  25", 25},       {28, " 401", 100},      {28, " 400", 400},      {30, "-1", -1},
+        {39, " 2", 1},          {41, "   0", 1},        {41, " 902", 1},        {42, " 3", 1},
+        {43, " 0", 2},          {43, " 1", 1},          {46, " 2", 0},          {47, "-1", 1},
+    };
+    for (const RangeCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "field " << c.fieldNumber << " '" << c.text << "'");
+        std::string record = kCustomRecord;
+        record.replace(FieldOffset(c.fieldNumber), strlen(c.text), c.text);
+        ASSERT_TRUE(testkit::WriteFileBytes(kIni, Bytes(record.data(), record.size())));
+        LoadSettings();
+        std::vector<int32_t> expected(kCustomValues, kCustomValues + 47);
+        expected[c.fieldNumber - 1] = c.readBack;
+        EXPECT_EQ(Values(Settings), expected);
     }
 }
 
