@@ -47,6 +47,28 @@ inline bool AnsiFromWideExact(const wchar_t* text, std::string* out)
     return AnsiFromWideExact(text, text ? wcslen(text) : 0, out);
 }
 
+// The text's ANSI bytes cut between characters (a surrogate pair is one) to
+// at most maxBytes; false (out emptied) when a character that fits has no
+// exact form in the code page.
+inline bool AnsiCutExact(const wchar_t* text, size_t maxBytes, std::string* out)
+{
+    out->clear();
+    const size_t length = text ? wcslen(text) : 0;
+    for (size_t i = 0; i < length;) {
+        const size_t units = IS_HIGH_SURROGATE(text[i]) && i + 1 < length && IS_LOW_SURROGATE(text[i + 1]) ? 2 : 1;
+        std::string character;
+        if (!AnsiFromWideExact(text + i, units, &character)) {
+            out->clear();
+            return false;
+        }
+        if (out->size() + character.size() > maxBytes)
+            break;
+        *out += character;
+        i += units;
+    }
+    return true;
+}
+
 // The wide text of ANSI bytes; false (out emptied) when they are not text of
 // the code page (a lead byte without its trail byte included).
 inline bool WideFromAnsiExact(const char* bytes, size_t count, std::wstring* out)

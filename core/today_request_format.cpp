@@ -107,22 +107,10 @@ std::wstring DialDigits(LPCWSTR number)
 
 bool AnsiCutToFit(LPCWSTR text, size_t maxBytes, std::vector<uint8_t>* out)
 {
-    out->clear();
-    const size_t length = text ? wcslen(text) : 0;
-    for (size_t i = 0; i < length;) {
-        // A surrogate pair is one character.
-        size_t units = IS_HIGH_SURROGATE(text[i]) && i + 1 < length && IS_LOW_SURROGATE(text[i + 1]) ? 2 : 1;
-        std::vector<uint8_t> character;
-        if (!ToAnsi(text + i, units, &character)) {
-            out->clear();
-            return false;
-        }
-        if (out->size() + character.size() > maxBytes)
-            break;
-        out->insert(out->end(), character.begin(), character.end());
-        i += units;
-    }
-    return true;
+    std::string bytes;
+    const bool exact = AnsiCutExact(text, maxBytes, &bytes);
+    out->assign(bytes.begin(), bytes.end());
+    return exact;
 }
 
 bool BuildContentlessRequest(size_t kind, RequestBytes* out)

@@ -35,24 +35,15 @@ bool GetWideField(const uint8_t* field, size_t bytes, std::wstring* text)
     return false;
 }
 
-// The number one character at a time, so that a cut falls between them;
-// false when a character has no exact form in the code page.
+// The number cut between characters; false when a character has no exact
+// form in the code page.
 bool PutAnsiField(Writer& out, const wchar_t* text, size_t bytes)
 {
-    size_t used = 0;
-    const size_t length = text ? wcslen(text) : 0;
-    for (size_t at = 0; at < length;) {
-        const size_t units = IS_HIGH_SURROGATE(text[at]) && at + 1 < length && IS_LOW_SURROGATE(text[at + 1]) ? 2 : 1;
-        std::string converted;
-        if (!AnsiFromWideExact(text + at, units, &converted))
-            return false;
-        if (used + converted.size() > bytes)
-            break;
-        out.PutBytes(converted.data(), converted.size());
-        used += converted.size();
-        at += units;
-    }
-    for (; used < bytes; ++used)
+    std::string converted;
+    if (!AnsiCutExact(text, bytes, &converted))
+        return false;
+    out.PutBytes(converted.data(), converted.size());
+    for (size_t used = converted.size(); used < bytes; ++used)
         out.PutU8(0);
     return true;
 }

@@ -101,34 +101,34 @@ bool ReadPaddedText(const uint8_t* bytes, size_t count, wchar_t (&text)[chars])
     return true;
 }
 
-// The field without any blank.
-template <size_t chars>
-bool ReadTextWithoutBlanks(const uint8_t* bytes, size_t count, wchar_t (&text)[chars])
+// The text with only the characters that keep() takes, in order; false
+// when none is left.
+template <size_t chars, class Keep>
+bool KeepOnly(wchar_t (&text)[chars], Keep keep)
 {
-    if (!ReadAnsiText(bytes, count, text))
-        return false;
     std::wstring kept;
     for (const wchar_t* c = text; *c; ++c) {
-        if (*c != L' ')
+        if (keep(*c, kept))
             kept += *c;
     }
     StringCchCopyW(text, chars, kept.c_str());
     return text[0] != L'\0';
 }
 
+// The field without any blank.
+template <size_t chars>
+bool ReadTextWithoutBlanks(const uint8_t* bytes, size_t count, wchar_t (&text)[chars])
+{
+    return ReadAnsiText(bytes, count, text) && KeepOnly(text, [](wchar_t c, const std::wstring&) { return c != L' '; });
+}
+
 // What the phone is given: the digits and '#', and a '+' that leads.
 template <size_t chars>
 bool ReadDialNumber(const uint8_t* bytes, size_t count, wchar_t (&number)[chars])
 {
-    if (!ReadAnsiText(bytes, count, number))
-        return false;
-    std::wstring kept;
-    for (const wchar_t* c = number; *c; ++c) {
-        if ((*c >= L'0' && *c <= L'9') || *c == L'#' || (*c == L'+' && kept.empty()))
-            kept += *c;
-    }
-    StringCchCopyW(number, chars, kept.c_str());
-    return number[0] != L'\0';
+    return ReadAnsiText(bytes, count, number) && KeepOnly(number, [](wchar_t c, const std::wstring& kept) {
+               return (c >= L'0' && c <= L'9') || c == L'#' || (c == L'+' && kept.empty());
+           });
 }
 
 // ---- the kinds --------------------------------------------------------------
@@ -277,16 +277,20 @@ size_t ReadWholeFile(HANDLE file, uint8_t* buffer, size_t size)
 bool MoveRequestAside()
 {
     static DWORD reportedError = ERROR_SUCCESS;
-    if (MoveFileExW(kTodayRequestFile, kRequestBeingRead, MOVEFILE_REPLACE_EXISTING))
+    if (MoveFileExW(kTodayRequestFile, kRequestBeingRead, MOVEFILE_REPLACE_EXISTING)) {
+        reportedError = ERROR_SUCCESS;
         return true;
+    }
     DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
         return false;
     // What was left aside (a read-only file) must not hold up the next one.
     SetFileAttributesW(kRequestBeingRead, FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(kRequestBeingRead);
-    if (MoveFileExW(kTodayRequestFile, kRequestBeingRead, MOVEFILE_REPLACE_EXISTING))
+    if (MoveFileExW(kTodayRequestFile, kRequestBeingRead, MOVEFILE_REPLACE_EXISTING)) {
+        reportedError = ERROR_SUCCESS;
         return true;
+    }
     error = GetLastError();
     if (error != reportedError)
         NKDbgPrintfW(L"Quillon: the Today request cannot be taken (%lu); it stays unread", error);

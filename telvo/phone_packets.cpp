@@ -30,24 +30,16 @@ void PutZeros(PacketWriter& packet, size_t count)
         packet.PutU8(0);
 }
 
-// Converts one character at a time so that a double-byte character is never
-// split at the end of the field; false when a character has no exact form in
-// the code page, as the phone would show another text.
+// Cut at a whole character so that a NUL always follows; false when a
+// character has no exact form in the code page, as the phone would show
+// another text.
 bool PutAnsiField(PacketWriter& packet, const wchar_t* text, size_t fieldBytes)
 {
-    size_t used = 0;
-    for (size_t i = 0; text && text[i];) {
-        size_t units = IS_HIGH_SURROGATE(text[i]) && IS_LOW_SURROGATE(text[i + 1]) ? 2 : 1;
-        std::string bytes;
-        if (!AnsiFromWideExact(text + i, units, &bytes))
-            return false;
-        if (used + bytes.size() >= fieldBytes)
-            break;
-        packet.PutBytes(bytes.data(), bytes.size());
-        used += bytes.size();
-        i += units;
-    }
-    PutZeros(packet, fieldBytes - used);
+    std::string bytes;
+    if (!AnsiCutExact(text, fieldBytes - 1, &bytes))
+        return false;
+    packet.PutBytes(bytes.data(), bytes.size());
+    PutZeros(packet, fieldBytes - bytes.size());
     return true;
 }
 
