@@ -76,9 +76,11 @@ std::string NumberText(const BYTE* data, size_t length)
     return std::string(reinterpret_cast<const char*>(data), strnlen(reinterpret_cast<const char*>(data), length));
 }
 
+// No best fit: a character the code page lacks must not come back as a
+// look-alike ("é" as "e") that reads as the user's own text.
 int AnsiBytes(const wchar_t* text, int chars)
 {
-    return WideCharToMultiByte(CP_ACP, 0, text, chars, nullptr, 0, nullptr, nullptr);
+    return WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, chars, nullptr, 0, nullptr, nullptr);
 }
 
 }  // namespace
@@ -187,8 +189,11 @@ std::string EncodeTextData(const wchar_t* text, size_t chars, size_t maxBytes)
         bytes = static_cast<int>(used);
     }
     std::string result(static_cast<size_t>(bytes), '\0');
+    BOOL substituted = FALSE;
     if (bytes > 0)
-        WideCharToMultiByte(CP_ACP, 0, text, count, result.data(), bytes, nullptr, nullptr);
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, count, result.data(), bytes, nullptr, &substituted);
+    if (substituted)
+        NKDbgPrintfW(L"Quillon: a text of the backup has characters the code page lacks, kept as '?'");
     return result;
 }
 
@@ -232,10 +237,15 @@ std::wstring DecodeTextData(const BYTE* data, size_t length)
     int bytes = static_cast<int>(strnlen(reinterpret_cast<const char*>(data), length));
     if (bytes == 0)
         return std::wstring();
+    // Bytes that are no text of the code page are not read as another text.
     const char* ansi = reinterpret_cast<const char*>(data);
-    int chars = MultiByteToWideChar(CP_ACP, 0, ansi, bytes, nullptr, 0);
+    int chars = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi, bytes, nullptr, 0);
+    if (chars <= 0) {
+        NKDbgPrintfW(L"Quillon: a text of the backup is not of the code page; read as empty");
+        return std::wstring();
+    }
     std::wstring text(static_cast<size_t>(chars), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi, bytes, text.data(), chars);
+    MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi, bytes, text.data(), chars);
     return text;
 }
 

@@ -40,6 +40,13 @@ function(quillon_dll name)
   target_link_options(${name} PRIVATE -static -Wl,--enable-stdcall-fixup)
 endfunction()
 
+# A DLL that its host loads and frees again and again: the TLS indexes its
+# static runtime takes go back at each unload (core/module_tls.cpp).
+function(quillon_gives_back_tls target)
+  target_sources(${target} PRIVATE "${QUILLON_ROOT}/core/module_tls.cpp")
+  target_link_options(${target} PRIVATE -Wl,--wrap=__imp_TlsAlloc)
+endfunction()
+
 # A static library of ours, linked into programs and DLLs.
 function(quillon_library name)
   add_library(${name} STATIC ${ARGN})

@@ -1,7 +1,5 @@
 #include "core/outlook_probes.h"
 
-#include "lists/contacts_cache.h"
-
 OutlookWatchEntry OutlookWatchState[kWatchCount] = {};
 SORTORDERSPECEX ContactsNameSortOrder = {};
 
@@ -40,17 +38,6 @@ bool ReadDatabaseInfo(LPCWSTR name, CEOIDINFOEX* info)
     BOOL ok = CeOidGetInfoEx2(&DiaryVolume, oid, info);
     CloseHandle(database);
     return ok && info->wObjType == OBJTYPE_DATABASE;
-}
-
-void MarkSeen(OutlookWatchIndex which)
-{
-    SystemDatabaseStamp stamp = ReadSystemDatabaseStamp(kWatched[which].name);
-    if (stamp.count < 0)
-        return;
-    OutlookWatchEntry& entry = OutlookWatchState[which];
-    entry.lastSeenCount = stamp.count;
-    entry.lastSeenSize = stamp.size;
-    entry.lastSeenModified = stamp.modified;
 }
 
 }  // namespace
@@ -103,22 +90,6 @@ SystemDatabaseStamp ReadSystemDatabaseStamp(LPCWSTR databaseName)
 LPCWSTR WatchedDatabaseName(OutlookWatchIndex which)
 {
     return kWatched[which].name;
-}
-
-void MarkContactsDatabaseSeen()
-{
-    MarkSeen(kWatchContacts);
-    ReloadContactsCache();
-}
-
-void MarkAppointmentsDatabaseSeen()
-{
-    MarkSeen(kWatchAppointments);
-}
-
-void MarkTasksDatabaseSeen()
-{
-    MarkSeen(kWatchTasks);
 }
 
 int GetContactsNameSortOrder()

@@ -31,7 +31,8 @@ LPCWSTR WatchedDatabaseName(OutlookWatchIndex which);
 
 // Store the database's current count as the last seen one (a count that
 // cannot be read leaves the last seen count as it was); the contacts one
-// then reloads the contacts cache.
+// then reloads the contacts cache. In core/outlook_seen.cpp, so that the
+// probes alone do not bring the contacts cache along.
 void MarkContactsDatabaseSeen();
 void MarkAppointmentsDatabaseSeen();
 void MarkTasksDatabaseSeen();

@@ -1,11 +1,10 @@
 #include "core/short_date_restrict.h"
 
 #include <cwchar>
+#include <string>
 
 namespace {
 
-// The longest short-date picture kept across the swap.
-constexpr int kShortDateChars = 21;
 // One Restrict call holds the mutex; anything longer is a hung process.
 constexpr DWORD kSwapWaitMs = 10000;
 
@@ -36,6 +35,19 @@ private:
     bool held_ = false;
 };
 
+bool ReadShortDateFormat(std::wstring* format)
+{
+    const int chars = GetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, nullptr, 0);
+    if (chars <= 0)
+        return false;
+    format->assign(static_cast<size_t>(chars), L'\0');
+    const int read = GetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, format->data(), chars);
+    if (read <= 0)
+        return false;
+    format->resize(wcsnlen(format->c_str(), static_cast<size_t>(read)));
+    return true;
+}
+
 }  // namespace
 
 void FormatRestrictDate(wchar_t* out, size_t chars, int year, int month, int day)
@@ -57,14 +69,18 @@ HRESULT RestrictWithShortDates(IPOutlookItemCollection* items, LPCWSTR query, IP
         OutputDebugStringW(L"Quillon: the short-date swap is held elsewhere; query skipped\n");
         return HRESULT_FROM_WIN32(WAIT_TIMEOUT);
     }
-    // Without the user's format in hand it could not be put back.
-    wchar_t saved[kShortDateChars] = L"";
-    if (GetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, saved, kShortDateChars) == 0)
-        return HRESULT_FROM_WIN32(GetLastError() ? GetLastError() : ERROR_INVALID_DATA);
+    // Without the user's format in hand it could not be put back; it is
+    // kept whatever its length.
+    std::wstring saved;
+    if (!ReadShortDateFormat(&saved)) {
+        const DWORD error = GetLastError();
+        OutputDebugStringW(L"Quillon: the short-date format cannot be read; query skipped\n");
+        return HRESULT_FROM_WIN32(error ? error : ERROR_INVALID_DATA);
+    }
     SetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, kRestrictShortDate);
     BSTR text = SysAllocString(query);
     HRESULT result = text ? items->Restrict(text, restricted) : E_OUTOFMEMORY;
     SysFreeString(text);
-    SetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, saved);
+    SetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, saved.c_str());
     return result;
 }

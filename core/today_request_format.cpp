@@ -1,5 +1,7 @@
 #include "core/today_request_format.h"
 
+#include "core/ansi_text.h"
+
 #include <cwchar>
 
 namespace {
@@ -15,22 +17,21 @@ bool Refuse(RequestBytes* out)
     return false;
 }
 
-std::vector<uint8_t> ToAnsi(LPCWSTR text, int chars)
+// The text in the ANSI code page; false when a character has no exact form
+// there, since a look-alike would name another file, person or address.
+bool ToAnsi(LPCWSTR text, size_t units, std::vector<uint8_t>* bytes)
 {
-    std::vector<uint8_t> bytes;
-    if (!text || chars <= 0)
-        return bytes;
-    int size = WideCharToMultiByte(CP_ACP, 0, text, chars, nullptr, 0, nullptr, nullptr);
-    if (size <= 0)
-        return bytes;
-    bytes.resize(static_cast<size_t>(size));
-    WideCharToMultiByte(CP_ACP, 0, text, chars, reinterpret_cast<char*>(bytes.data()), size, nullptr, nullptr);
-    return bytes;
+    std::string ansi;
+    bytes->clear();
+    if (!AnsiFromWideExact(text, units, &ansi))
+        return false;
+    bytes->assign(ansi.begin(), ansi.end());
+    return true;
 }
 
-std::vector<uint8_t> ToAnsi(LPCWSTR text)
+bool ToAnsi(LPCWSTR text, std::vector<uint8_t>* bytes)
 {
-    return text ? ToAnsi(text, static_cast<int>(wcslen(text))) : std::vector<uint8_t>();
+    return ToAnsi(text, text ? wcslen(text) : 0, bytes);
 }
 
 // A date of exactly ten ASCII characters (the form is the caller's).
@@ -104,20 +105,12 @@ std::wstring DialDigits(LPCWSTR number)
     return digits;
 }
 
-std::vector<uint8_t> AnsiCutToFit(LPCWSTR text, size_t maxBytes)
+bool AnsiCutToFit(LPCWSTR text, size_t maxBytes, std::vector<uint8_t>* out)
 {
-    std::vector<uint8_t> bytes;
-    const size_t length = text ? wcslen(text) : 0;
-    for (size_t i = 0; i < length;) {
-        // A surrogate pair is one character.
-        int units = IS_HIGH_SURROGATE(text[i]) && i + 1 < length && IS_LOW_SURROGATE(text[i + 1]) ? 2 : 1;
-        std::vector<uint8_t> character = ToAnsi(text + i, units);
-        if (bytes.size() + character.size() > maxBytes)
-            break;
-        bytes.insert(bytes.end(), character.begin(), character.end());
-        i += static_cast<size_t>(units);
-    }
-    return bytes;
+    std::string bytes;
+    const bool exact = AnsiCutExact(text, maxBytes, &bytes);
+    out->assign(bytes.begin(), bytes.end());
+    return exact;
 }
 
 bool BuildContentlessRequest(size_t kind, RequestBytes* out)
@@ -192,8 +185,8 @@ bool BuildItemRequest(char letter, uint32_t id, bool remove, RequestBytes* out)
 bool BuildNotesFileRequest(LPCWSTR path, bool remove, RequestBytes* out)
 {
     const size_t length = remove ? kRequestDeleteNotesFile : kRequestOpenNotesFile;
-    std::vector<uint8_t> text = ToAnsi(path);
-    if (text.empty() || text.size() > length)
+    std::vector<uint8_t> text;
+    if (!ToAnsi(path, &text) || text.empty() || text.size() > length)
         return Refuse(out);
     *out = text;
     out->resize(length, kBlank);
@@ -209,19 +202,20 @@ bool BuildEditContactRequest(uint32_t contactId, RequestBytes* out)
 bool BuildDialRequest(LPCWSTR number, LPCWSTR name, uint32_t contactId, RequestBytes* out)
 {
     out->clear();
-    std::vector<uint8_t> digits = ToAnsi(DialDigits(number).c_str());
-    if (digits.size() > kRequestNumberBytes)
+    std::vector<uint8_t> digits, nameBytes;
+    if (!ToAnsi(DialDigits(number).c_str(), &digits) || digits.size() > kRequestNumberBytes ||
+        !AnsiCutToFit(name, kRequestNameBytes, &nameBytes))
         return Refuse(out);
     AppendRightAligned(digits, kRequestNumberBytes, out);
-    AppendRightAligned(AnsiCutToFit(name, kRequestNameBytes), kRequestNameBytes, out);
+    AppendRightAligned(nameBytes, kRequestNameBytes, out);
     return AppendObjectId(contactId, out) || Refuse(out);
 }
 
 bool BuildSendMailRequest(LPCWSTR address, uint32_t contactId, RequestBytes* out)
 {
     out->clear();
-    std::vector<uint8_t> text = ToAnsi(address);
-    if (text.size() > kRequestAddressBytes)
+    std::vector<uint8_t> text;
+    if (!ToAnsi(address, &text) || text.size() > kRequestAddressBytes)
         return Refuse(out);
     AppendRightAligned(text, kRequestAddressBytes, out);
     return AppendObjectId(contactId, out) || Refuse(out);

@@ -61,8 +61,9 @@ using RequestBytes = std::vector<uint8_t>;
 // returns false (out emptied) when a field does not fit its form: a date
 // that is not ten ASCII characters, an id beyond its form, a number of more
 // than 20 digits, an address of more than 40 bytes, a path of more than 256
-// (open) or 255 (delete) bytes. A name longer than its 30 bytes is cut
-// between characters instead.
+// (open) or 255 (delete) bytes, or a text (path, name, address) with a
+// character that the ANSI code page cannot carry exactly. A name longer
+// than its 30 bytes is cut between characters instead.
 bool BuildContentlessRequest(size_t kind, RequestBytes* out);  // kinds 1, 2, 6, 8, 9
 bool BuildOpenMonthRequest(LPCWSTR date, RequestBytes* out);   // the first 7 characters of the date
 bool BuildNewAppointmentRequest(LPCWSTR date, RequestBytes* out);
@@ -80,5 +81,6 @@ bool BuildSendMailRequest(LPCWSTR address, uint32_t contactId, RequestBytes* out
 std::wstring DialDigits(LPCWSTR number);
 
 // The text in the ANSI code page, cut between characters to at most
-// maxBytes bytes.
-std::vector<uint8_t> AnsiCutToFit(LPCWSTR text, size_t maxBytes);
+// maxBytes bytes; false (out emptied) when a character of it has no exact
+// form in the code page.
+bool AnsiCutToFit(LPCWSTR text, size_t maxBytes, std::vector<uint8_t>* out);

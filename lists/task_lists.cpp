@@ -2,6 +2,7 @@
 
 #include "core/link_tables.h"
 #include "core/outlook_items.h"
+#include "core/short_date_restrict.h"
 #include "core/wait_cursor.h"
 #include "lists/list_refill.h"
 #include "lists/state.h"
@@ -16,8 +17,7 @@ namespace {
 constexpr int kTaskColumns = 3;
 constexpr int kTaskPanel = 1;
 constexpr int kHeadingChars = 101;
-constexpr int kShortDateChars = 21;
-constexpr wchar_t kRestrictionDatePicture[] = L"MM/dd/yy";
+constexpr int kRestrictDateChars = 9;
 
 std::vector<std::wstring> Texts(const wchar_t* const* texts, int count)
 {
@@ -49,8 +49,8 @@ ComRef<IPOutlookItemCollection> TaskFolderItems()
 }
 
 // The collection sorted, then restricted by the choices. The overdue
-// restriction names today in the short-date form, so the system's short
-// date is set to it for the restriction and put back afterwards.
+// restriction names today in the restriction's short-date form, so it goes
+// through the one short-date swap.
 ComRef<IPOutlookItemCollection> SortedAndRestricted(IPOutlookItemCollection* items, TaskFilter filter, TaskSort sort)
 {
     items->Sort(TextArg(TaskSortProperty(sort)), TaskSortDescending(sort) ? VARIANT_TRUE : VARIANT_FALSE);
@@ -59,14 +59,11 @@ ComRef<IPOutlookItemCollection> SortedAndRestricted(IPOutlookItemCollection* ite
         items->Restrict(TextArg(TaskRestriction(filter, nullptr).c_str()), restricted.Out());
         return restricted;
     }
-    wchar_t saved[kShortDateChars] = L"";
-    GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, saved, ARRAYSIZE(saved));
-    SetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, kRestrictionDatePicture);
-    wchar_t today[kShortDateChars] = L"";
-    GetDateFormatW(LOCALE_SYSTEM_DEFAULT, 0, nullptr, kRestrictionDatePicture, today, ARRAYSIZE(today));
-    items->Restrict(TextArg(TaskRestriction(filter, today).c_str()), restricted.Out());
-    if (*saved)
-        SetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, saved);
+    SYSTEMTIME now = {};
+    GetLocalTime(&now);
+    wchar_t today[kRestrictDateChars] = L"";
+    FormatRestrictDate(today, ARRAYSIZE(today), now.wYear, now.wMonth, now.wDay);
+    RestrictWithShortDates(items, TaskRestriction(filter, today).c_str(), restricted.Out());
     return restricted;
 }
 

@@ -97,8 +97,13 @@ void DialByTelvo(const wchar_t* number, const wchar_t*)
 
 void DialByNatePhone(const wchar_t* number, const wchar_t*)
 {
+    const std::vector<uint8_t> packet = WriteTelvoDialPacket(number);
+    if (packet.empty()) {
+        NKDbgPrintfW(L"Quillon: the number to dial is not of the code page; nothing dialled");
+        return;
+    }
     if (HWND phone = FindWindowW(kNatePhoneClass, nullptr))
-        SendPacket(phone, kTelvoDialPacketCode, WriteTelvoDialPacket(number));
+        SendPacket(phone, kTelvoDialPacketCode, packet);
 }
 
 void DialByLinkedPhone(const wchar_t* number, const wchar_t*)

@@ -1,5 +1,6 @@
 #include "mainwindow/phone_requests.h"
 
+#include "core/ansi_text.h"
 #include "platform/ceplat/byte_fields.h"
 
 namespace {
@@ -34,20 +35,17 @@ bool GetWideField(const uint8_t* field, size_t bytes, std::wstring* text)
     return false;
 }
 
-// The number one character at a time, so that a cut falls between them.
-void PutAnsiField(Writer& out, const wchar_t* text, size_t bytes)
+// The number cut between characters; false when a character has no exact
+// form in the code page.
+bool PutAnsiField(Writer& out, const wchar_t* text, size_t bytes)
 {
-    size_t used = 0;
-    for (const wchar_t* at = text ? text : L""; *at; ++at) {
-        char converted[8];
-        int count = WideCharToMultiByte(CP_ACP, 0, at, 1, converted, sizeof(converted), nullptr, nullptr);
-        if (count <= 0 || used + static_cast<size_t>(count) > bytes)
-            break;
-        out.PutBytes(converted, static_cast<size_t>(count));
-        used += static_cast<size_t>(count);
-    }
-    for (; used < bytes; ++used)
+    std::string converted;
+    if (!AnsiCutExact(text, bytes, &converted))
+        return false;
+    out.PutBytes(converted.data(), converted.size());
+    for (size_t used = converted.size(); used < bytes; ++used)
         out.PutU8(0);
+    return true;
 }
 
 }  // namespace
@@ -71,7 +69,8 @@ std::vector<uint8_t> WriteTelvoDialPacket(const wchar_t* number)
     Writer out;
     out.PutU32LE(kTelvoDialCommand);
     out.PutU32LE(kTelvoDialType);
-    PutAnsiField(out, number, kTelvoDialNumberBytes);
+    if (!PutAnsiField(out, number, kTelvoDialNumberBytes))
+        return {};
     while (out.Size() < kTelvoDialPacketBytes)
         out.PutU8(0);
     return out.Take();
@@ -84,8 +83,5 @@ bool ReadTelvoDialPacket(const std::vector<uint8_t>& packet, std::wstring* numbe
         return false;
     const char* field = reinterpret_cast<const char*>(packet.data() + kTelvoNumberOffset);
     const int bytes = static_cast<int>(strnlen(field, kTelvoDialNumberBytes));
-    number->assign(static_cast<size_t>(bytes), L'\0');
-    const int chars = MultiByteToWideChar(CP_ACP, 0, field, bytes, number->data(), bytes);
-    number->resize(chars > 0 ? static_cast<size_t>(chars) : 0);
-    return true;
+    return WideFromAnsiExact(field, static_cast<size_t>(bytes), number);
 }

@@ -31,7 +31,9 @@ std::vector<uint8_t> WritePhoneDialRecord(const wchar_t* number, const wchar_t* 
 // False for another size or a field without its terminator.
 bool ReadPhoneDialRecord(const std::vector<uint8_t>& record, std::wstring* number, std::wstring* name);
 
-// The number cut to whole characters within 80 bytes.
+// The number cut to whole characters within 80 bytes; empty when the
+// number has a character the ANSI code page cannot carry exactly.
 std::vector<uint8_t> WriteTelvoDialPacket(const wchar_t* number);
-// False for another size, command or type.
+// False for another size, command or type, or a number that is no text of
+// the code page.
 bool ReadTelvoDialPacket(const std::vector<uint8_t>& packet, std::wstring* number);

@@ -1,5 +1,6 @@
 #include "mainwindow/today_requests.h"
 
+#include "core/ansi_text.h"
 #include "core/dates.h"
 #include "core/lunar.h"
 #include "core/text_helpers.h"
@@ -11,6 +12,10 @@ namespace {
 constexpr size_t kIdBytes = 4;
 constexpr size_t kAnniversaryIdBytes = 2;
 constexpr uint32_t kLargestLong = 0x7FFFFFFF;
+// Where a request is moved to be read, out of the Today item's way.
+constexpr wchar_t kRequestBeingRead[] = L"\\Windows\\Quillon1.rd";
+constexpr DWORD kTakenOpenWaitMs = 200;
+constexpr DWORD kTakenOpenRetryMs = 2;
 
 // ---- fields ---------------------------------------------------------------
 
@@ -71,15 +76,59 @@ bool ReadDate(const uint8_t* bytes, TodayRequest& request)
     return true;
 }
 
-// ANSI bytes into a wide text of `chars` characters with its terminator,
-// without the blanks that pad it.
+// ANSI bytes into a wide text of at most `chars` - 1 characters and its
+// terminator; false when they are no text of the code page (a 0 byte
+// included), or too long.
 template <size_t chars>
-void ReadPaddedText(const uint8_t* bytes, size_t count, wchar_t (&text)[chars])
+bool ReadAnsiText(const uint8_t* bytes, size_t count, wchar_t (&text)[chars])
 {
-    int written = MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(bytes), static_cast<int>(count),
-                                      text, static_cast<int>(chars) - 1);
-    text[written > 0 ? written : 0] = L'\0';
+    std::wstring wide;
+    text[0] = L'\0';
+    if (!WideFromAnsiExact(reinterpret_cast<const char*>(bytes), count, &wide) || wide.size() >= chars ||
+        wide.find(L'\0') != std::wstring::npos)
+        return false;
+    StringCchCopyW(text, chars, wide.c_str());
+    return true;
+}
+
+// The field without the blanks that pad it.
+template <size_t chars>
+bool ReadPaddedText(const uint8_t* bytes, size_t count, wchar_t (&text)[chars])
+{
+    if (!ReadAnsiText(bytes, count, text))
+        return false;
     TrimBlanks(text);
+    return true;
+}
+
+// The text with only the characters that keep() takes, in order; false
+// when none is left.
+template <size_t chars, class Keep>
+bool KeepOnly(wchar_t (&text)[chars], Keep keep)
+{
+    std::wstring kept;
+    for (const wchar_t* c = text; *c; ++c) {
+        if (keep(*c, kept))
+            kept += *c;
+    }
+    StringCchCopyW(text, chars, kept.c_str());
+    return text[0] != L'\0';
+}
+
+// The field without any blank.
+template <size_t chars>
+bool ReadTextWithoutBlanks(const uint8_t* bytes, size_t count, wchar_t (&text)[chars])
+{
+    return ReadAnsiText(bytes, count, text) && KeepOnly(text, [](wchar_t c, const std::wstring&) { return c != L' '; });
+}
+
+// What the phone is given: the digits and '#', and a '+' that leads.
+template <size_t chars>
+bool ReadDialNumber(const uint8_t* bytes, size_t count, wchar_t (&number)[chars])
+{
+    return ReadAnsiText(bytes, count, number) && KeepOnly(number, [](wchar_t c, const std::wstring& kept) {
+               return (c >= L'0' && c <= L'9') || c == L'#' || (c == L'+' && kept.empty());
+           });
 }
 
 // ---- the kinds --------------------------------------------------------------
@@ -121,9 +170,9 @@ bool DecodeContact(const uint8_t* bytes, TodayRequest& request)
 
 bool DecodeDial(const uint8_t* bytes, TodayRequest& request)
 {
-    ReadPaddedText(bytes, kRequestNumberBytes, request.number);
-    ReadPaddedText(bytes + kRequestNumberBytes, kRequestNameBytes, request.name);
-    if (!DecodeContact(bytes + kRequestNumberBytes + kRequestNameBytes, request))
+    if (!ReadDialNumber(bytes, kRequestNumberBytes, request.number) ||
+        !ReadPaddedText(bytes + kRequestNumberBytes, kRequestNameBytes, request.name) ||
+        !DecodeContact(bytes + kRequestNumberBytes + kRequestNameBytes, request))
         return false;
     request.contactAction = kContactDial;
     return true;
@@ -131,8 +180,8 @@ bool DecodeDial(const uint8_t* bytes, TodayRequest& request)
 
 bool DecodeMail(const uint8_t* bytes, TodayRequest& request)
 {
-    ReadPaddedText(bytes, kRequestAddressBytes, request.address);
-    if (!DecodeContact(bytes + kRequestAddressBytes, request))
+    if (!ReadTextWithoutBlanks(bytes, kRequestAddressBytes, request.address) ||
+        !DecodeContact(bytes + kRequestAddressBytes, request))
         return false;
     request.contactAction = kContactMail;
     return true;
@@ -165,9 +214,8 @@ bool DecodeViewCode(const uint8_t*, TodayRequest& request)
 // The path fills the request, blank-padded; an all-blank one names no file.
 bool DecodeNotesFile(const uint8_t* bytes, size_t count, TodayRequest& request)
 {
-    int written = MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(bytes), static_cast<int>(count),
-                                      request.notePath, MAX_PATH - 1);
-    request.notePath[written > 0 ? written : 0] = L'\0';
+    if (!ReadAnsiText(bytes, count, request.notePath))
+        return false;
     size_t length = wcslen(request.notePath);
     while (length > 0 && request.notePath[length - 1] == L' ')
         request.notePath[--length] = L'\0';
@@ -223,6 +271,67 @@ size_t ReadWholeFile(HANDLE file, uint8_t* buffer, size_t size)
     return total;
 }
 
+// Moves the request out of the writer's way in one step: a request the
+// Today item puts in place from then on is a file of its own, for the next
+// tick, and can neither be deleted unread nor be blocked by this one.
+bool MoveRequestAside()
+{
+    static DWORD reportedError = ERROR_SUCCESS;
+    if (MoveFileExW(kTodayRequestFile, kRequestBeingRead, MOVEFILE_REPLACE_EXISTING)) {
+        reportedError = ERROR_SUCCESS;
+        return true;
+    }
+    DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+        return false;
+    // What was left aside (a read-only file) must not hold up the next one.
+    SetFileAttributesW(kRequestBeingRead, FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(kRequestBeingRead);
+    if (MoveFileExW(kTodayRequestFile, kRequestBeingRead, MOVEFILE_REPLACE_EXISTING)) {
+        reportedError = ERROR_SUCCESS;
+        return true;
+    }
+    error = GetLastError();
+    if (error != reportedError)
+        NKDbgPrintfW(L"Quillon: the Today request cannot be taken (%lu); it stays unread", error);
+    reportedError = error;
+    return false;
+}
+
+// The writer's rename may still hold the file for a moment after it is in
+// place; nothing else opens it once it is aside.
+HANDLE OpenRequestTaken()
+{
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (DWORD start = GetTickCount();; Sleep(kTakenOpenRetryMs)) {
+        file = CreateFileW(kRequestBeingRead, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION ||
+            GetTickCount() - start >= kTakenOpenWaitMs)
+            return file;
+    }
+}
+
+// The request's bytes, its file gone; false when there is no request.
+bool TakeRequestFile(uint8_t* buffer, size_t size, size_t* count)
+{
+    *count = 0;
+    if (!MoveRequestAside())
+        return false;
+    HANDLE file = OpenRequestTaken();
+    if (file == INVALID_HANDLE_VALUE) {
+        NKDbgPrintfW(L"Quillon: the Today request taken aside cannot be opened (%lu); ignored", GetLastError());
+    } else {
+        *count = ReadWholeFile(file, buffer, size);
+        CloseHandle(file);
+    }
+    // The request is no longer under its name, so it is read only once
+    // even when its file cannot go (it is replaced at the next take).
+    SetFileAttributesW(kRequestBeingRead, FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileW(kRequestBeingRead))
+        NKDbgPrintfW(L"Quillon: the Today request read stays as %ls (%lu)", kRequestBeingRead, GetLastError());
+    return true;
+}
+
 }  // namespace
 
 TodayRequest DecodeTodayRequest(const uint8_t* bytes, size_t count)
@@ -241,20 +350,14 @@ TodayRequest DecodeTodayRequest(const uint8_t* bytes, size_t count)
 bool ReadTodayRequest(TodayRequest* request)
 {
     *request = TodayRequest();
-    HANDLE file = CreateFileW(kTodayRequestFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
+    size_t count = 0;
     uint8_t buffer[kTodayRequestMaxBytes + 1] = {};
-    const size_t count = ReadWholeFile(file, buffer, sizeof(buffer));
-    CloseHandle(file);
-    // A file that stays would be acted on again at every tick.
-    const bool deleted = DeleteFileW(kTodayRequestFile) != FALSE;
-    if (count <= kTodayRequestMaxBytes && deleted)
+    if (!TakeRequestFile(buffer, sizeof(buffer), &count))
+        return false;
+    if (count <= kTodayRequestMaxBytes)
         *request = DecodeTodayRequest(buffer, count);
     if (!request->usable) {
-        NKDbgPrintfW(L"Quillon: request of %u bytes ignored%ls", static_cast<unsigned>(count),
-                     deleted ? L"" : L" (its file stays)");
+        NKDbgPrintfW(L"Quillon: request of %u bytes ignored", static_cast<unsigned>(count));
         return true;
     }
     if (request->date[0])

@@ -56,7 +56,8 @@ enum RequestViewCode {
 // to act on it.
 TodayRequest DecodeTodayRequest(const uint8_t* bytes, size_t count);
 
-// Reads the request file, if there is one, then deletes it. False when
+// Takes the request file, if there is one, out of the Today item's way in
+// one step, reads it and deletes it. False when
 // there is no file to read (the request is then empty and not usable). A
 // usable request's date also becomes CurrentDate.
 bool ReadTodayRequest(TodayRequest* request);

@@ -1,5 +1,6 @@
 // The exports that command the phone application: dial, hang up, send a
 // message; their outcome stays in LastErrorCode.
+#include "core/ansi_text.h"
 #include "telvo/phone_packets.h"
 #include "telvo/state.h"
 #include "telvo/telvo.h"
@@ -36,12 +37,21 @@ bool HasNoLetters(const std::wstring& number)
 constexpr int kNumberFine = -1;
 
 // What is wrong with a number (its code for LastErrorCode), or kNumberFine.
-// An empty number is fine when emptyCode is kNumberFine.
+// An empty number is fine when emptyCode is kNumberFine. A sign the code
+// page cannot carry is as wrong in a number as a letter.
 int NumberProblem(const std::wstring& number, int emptyCode, int letterCode)
 {
     if (number.empty())
         return emptyCode;
-    return HasNoLetters(number) ? kNumberFine : letterCode;
+    std::string bytes;
+    return HasNoLetters(number) && AnsiFromWideExact(number.c_str(), &bytes) ? kNumberFine : letterCode;
+}
+
+// A packet whose text the code page cannot carry is not made; then the
+// problem is that.
+int PacketProblem(int problem, const std::vector<uint8_t>& packet)
+{
+    return problem == kNumberFine && packet.empty() ? TELVO_TEXT_NOT_CARRIED : problem;
 }
 
 // The phone's window for a number found fine; otherwise, or without the
@@ -69,13 +79,15 @@ TELVO_API int Telvo_EXT_Dial(const wchar_t* number, int type, const wchar_t* tex
     constexpr int kDialResult = -1;  // the outcome is in LastErrorCode only
     std::wstring digits = WithoutCharacters(number, L"-");
     int problem = NumberProblem(digits, TELVO_DIAL_NUMBER_EMPTY, TELVO_DIAL_NUMBER_LETTER);
+    uint32_t typeCode = type == 1 ? kDialTypeVoice : kDialTypeOther;
+    const std::vector<uint8_t> packet = MakeDialPacket(kPhoneDial, typeCode, digits.c_str(), text);
+    problem = PacketProblem(problem, packet);
     HWND phone = PhoneFor(&problem);
     if (!phone) {
         LastErrorCode = problem;
         return kDialResult;
     }
-    uint32_t typeCode = type == 1 ? kDialTypeVoice : kDialTypeOther;
-    SendPhonePacket(phone, 0, MakeDialPacket(kPhoneDial, typeCode, digits.c_str(), text));
+    SendPhonePacket(phone, 0, packet);
     LastErrorCode = TELVO_DIAL_SENT;
     return kDialResult;
 }
@@ -102,13 +114,15 @@ TELVO_API int Telvo_EXT_Send_SMS_Message(const wchar_t* receiveNumber, const wch
     int problem = NumberProblem(receive, TELVO_RECEIVE_NUMBER_EMPTY, TELVO_RECEIVE_NUMBER_LETTER);
     if (problem == kNumberFine)
         problem = NumberProblem(answer, kNumberFine, TELVO_RETURN_NUMBER_LETTER);
+    const std::vector<uint8_t> packet =
+        MakeSmsPacket(kPhoneSendSms, LevelCode(level), receive.c_str(), answer.c_str(), contents);
+    problem = PacketProblem(problem, packet);
     HWND phone = PhoneFor(&problem);
     if (!phone) {
         LastErrorCode = problem;
         return kRefused;
     }
-    SendPhonePacket(phone, 0,
-                    MakeSmsPacket(kPhoneSendSms, LevelCode(level), receive.c_str(), answer.c_str(), contents));
+    SendPhonePacket(phone, 0, packet);
     LastErrorCode = TELVO_SMS_SENT;
     return TELVO_SMS_SENT;
 }

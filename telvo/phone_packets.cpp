@@ -1,5 +1,6 @@
 #include "telvo/phone_packets.h"
 
+#include "core/ansi_text.h"
 #include "platform/ceplat/byte_fields.h"
 #include "telvo/state.h"
 
@@ -29,22 +30,17 @@ void PutZeros(PacketWriter& packet, size_t count)
         packet.PutU8(0);
 }
 
-// Converts one character at a time so that a double-byte character is never
-// split at the end of the field.
-void PutAnsiField(PacketWriter& packet, const wchar_t* text, size_t fieldBytes)
+// Cut at a whole character so that a NUL always follows; false when a
+// character has no exact form in the code page, as the phone would show
+// another text.
+bool PutAnsiField(PacketWriter& packet, const wchar_t* text, size_t fieldBytes)
 {
-    size_t used = 0;
-    for (size_t i = 0; text && text[i];) {
-        int units = IS_HIGH_SURROGATE(text[i]) && IS_LOW_SURROGATE(text[i + 1]) ? 2 : 1;
-        char bytes[8];
-        int count = WideCharToMultiByte(CP_ACP, 0, text + i, units, bytes, sizeof(bytes), nullptr, nullptr);
-        if (count <= 0 || used + static_cast<size_t>(count) >= fieldBytes)
-            break;
-        packet.PutBytes(bytes, static_cast<size_t>(count));
-        used += static_cast<size_t>(count);
-        i += static_cast<size_t>(units);
-    }
-    PutZeros(packet, fieldBytes - used);
+    std::string bytes;
+    if (!AnsiCutExact(text, fieldBytes - 1, &bytes))
+        return false;
+    packet.PutBytes(bytes.data(), bytes.size());
+    PutZeros(packet, fieldBytes - bytes.size());
+    return true;
 }
 
 }  // namespace
@@ -55,8 +51,8 @@ std::vector<uint8_t> MakeDialPacket(uint32_t command, uint32_t typeCode, const w
     PacketWriter packet;
     packet.PutU32LE(command);
     packet.PutU32LE(typeCode);
-    PutAnsiField(packet, number, kDialNumberBytes);
-    PutAnsiField(packet, text, kDialTextBytes);
+    if (!PutAnsiField(packet, number, kDialNumberBytes) || !PutAnsiField(packet, text, kDialTextBytes))
+        return {};
     PutZeros(packet, kDialReservedBytes);
     return packet.Take();
 }
@@ -68,9 +64,10 @@ std::vector<uint8_t> MakeSmsPacket(uint32_t command, uint32_t levelCode, const w
     packet.PutU32LE(command);
     packet.PutU32LE(levelCode);
     PutZeros(packet, kSmsReservedBytes);
-    PutAnsiField(packet, receiveNumber, kSmsReceiveNumberBytes);
-    PutAnsiField(packet, returnNumber, kSmsReturnNumberBytes);
-    PutAnsiField(packet, contents, kSmsContentsBytes);
+    if (!PutAnsiField(packet, receiveNumber, kSmsReceiveNumberBytes) ||
+        !PutAnsiField(packet, returnNumber, kSmsReturnNumberBytes) ||
+        !PutAnsiField(packet, contents, kSmsContentsBytes))
+        return {};
     return packet.Take();
 }
 

@@ -22,7 +22,9 @@ constexpr size_t kDialPacketBytes = 252;
 constexpr size_t kSmsPacketBytes = 2220;
 
 // Texts go in the ANSI code page, cut at a whole character so that a NUL
-// always follows, the rest of the field zero. Null texts are empty.
+// always follows, the rest of the field zero. Null texts are empty. A text
+// with a character the code page cannot carry exactly gives no packet (an
+// empty one).
 std::vector<uint8_t> MakeDialPacket(uint32_t command, uint32_t typeCode, const wchar_t* number,
                                     const wchar_t* text);
 std::vector<uint8_t> MakeSmsPacket(uint32_t command, uint32_t levelCode, const wchar_t* receiveNumber,

@@ -33,6 +33,7 @@ enum TelvoErrorCode {
     TELVO_RECEIVE_NUMBER_EMPTY = 5,
     TELVO_RETURN_NUMBER_LETTER = 6,
     TELVO_NO_PHONE_WINDOW = 7,
+    TELVO_TEXT_NOT_CARRIED = 8,  // a text with a character the code page lacks: nothing sent
 };
 
 // The filters of the scanning readers.

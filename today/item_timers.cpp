@@ -10,6 +10,7 @@
 #include "today/today_settings.h"
 #include "today/view_switch.h"
 #include "today/weather_download.h"
+#include "today/weather_import.h"
 #include "today/weather_store.h"
 
 #include <strsafe.h>
@@ -135,7 +136,7 @@ void OnItemTimer(HWND window, UINT timer)
 {
     switch (timer) {
     case kTimerWeatherImport:
-        ImportWeatherFile();
+        ImportWeatherFileOnce();
         RefreshOnDateChange();
         break;
     case kTimerRebuild: OnRebuildTick(window); break;

@@ -93,13 +93,17 @@ void OnItemPaint(HWND window)
     EndPaint(window, &paint);
 }
 
-void OnDatabaseNotice(const CENOTIFICATION* notice)
+// Every notice goes back to the platform once read, ours or not: on the
+// device an unfreed notice stays allocated in the shell's process.
+void OnDatabaseNotice(CENOTIFICATION* notice)
 {
-    if (!notice || notice->dwParam < kFirstNoticeParam || notice->dwParam > kLastNoticeParam)
+    if (!notice)
         return;
-    if (notice->uType == DB_CEOID_CREATED || notice->uType == DB_CEOID_RECORD_DELETED ||
-        notice->uType == DB_CEOID_CHANGED)
+    if (notice->dwParam >= kFirstNoticeParam && notice->dwParam <= kLastNoticeParam &&
+        (notice->uType == DB_CEOID_CREATED || notice->uType == DB_CEOID_RECORD_DELETED ||
+         notice->uType == DB_CEOID_CHANGED))
         ArmRebuildCountdown();
+    CeFreeNotification(nullptr, notice);
 }
 
 LRESULT OnQueryRefreshCache(TODAYLISTITEM* item)
@@ -133,7 +137,7 @@ LRESULT CALLBACK TodayItemWndProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_MOUSEMOVE: OnPenMove(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_LBUTTONDOWN: OnPenDown(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_LBUTTONUP: OnPenUp(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
-    case WM_DBNOTIFICATION: OnDatabaseNotice(reinterpret_cast<const CENOTIFICATION*>(lParam)); return 0;
+    case WM_DBNOTIFICATION: OnDatabaseNotice(reinterpret_cast<CENOTIFICATION*>(lParam)); return 0;
     case WM_TODAYCUSTOM_QUERYREFRESHCACHE: return OnQueryRefreshCache(reinterpret_cast<TODAYLISTITEM*>(wParam));
     case WM_TODAYCUSTOM_RECEIVEDSELECTION: return 1;
     case WM_TODAYCUSTOM_USERNAVIGATION: return NavigateByKey(wParam);

@@ -52,6 +52,10 @@ void LogOn(HWND window)
         return;
     }
     if (FAILED(OutlookApp->Logon(static_cast<long>(reinterpret_cast<LONG_PTR>(window))))) {
+        // Without a session the item goes on without Pocket Outlook's data,
+        // as when the object could not be made.
+        OutlookApp->Release();
+        OutlookApp = nullptr;
         ShowDebugBox(window, L"Logon Error");
         return;
     }

@@ -13,7 +13,7 @@ namespace {
 bool Send(bool built, const RequestBytes& bytes, const wchar_t* what)
 {
     if (!built) {
-        NKDbgPrintfW(L"Glimmor: %ls request not written: a field does not fit\r\n", what);
+        NKDbgPrintfW(L"Glimmor: %ls request not written: a field does not fit or is not of the code page\r\n", what);
         return false;
     }
     return WriteTodayRequest(bytes.data(), bytes.size());

@@ -8,6 +8,8 @@ namespace {
 
 constexpr wchar_t kMainProgramName[] = L"Quillon.exe";
 constexpr wchar_t kRequestBeingWritten[] = L"\\Windows\\Quillon1.tmp";
+constexpr DWORD kReplaceWaitMs = 200;
+constexpr DWORD kReplaceRetryMs = 2;
 
 bool WriteWholeFile(LPCWSTR path, const uint8_t* bytes, size_t length)
 {
@@ -19,6 +21,37 @@ bool WriteWholeFile(LPCWSTR path, const uint8_t* bytes, size_t length)
     ok = FlushFileBuffers(file) && ok;
     CloseHandle(file);
     return ok && written == length;
+}
+
+// The main program taking the request aside holds it for a moment; a
+// replace is tried again within a bound, as the shell waits meanwhile.
+bool ReplaceRequest()
+{
+    for (DWORD start = GetTickCount();; Sleep(kReplaceRetryMs)) {
+        if (MoveFileExW(kRequestBeingWritten, kTodayRequestFile, MOVEFILE_REPLACE_EXISTING))
+            return true;
+        const DWORD error = GetLastError();
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) ||
+            GetTickCount() - start >= kReplaceWaitMs)
+            return false;
+    }
+}
+
+// A request the main program has not taken yet is replaced, as a newer
+// tap asks for something else; that one is then never acted on, so it is
+// told.
+bool PutRequestInPlace(size_t length)
+{
+    if (MoveFileExW(kRequestBeingWritten, kTodayRequestFile, 0))
+        return true;
+    const DWORD error = GetLastError();
+    if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS)
+        return false;
+    if (!ReplaceRequest())
+        return false;
+    NKDbgPrintfW(L"Glimmor: request of %u bytes replaces one the main program had not read\r\n",
+                 static_cast<unsigned>(length));
+    return true;
 }
 
 }  // namespace
@@ -51,7 +84,7 @@ bool WriteTodayRequest(const uint8_t* bytes, size_t length)
         DeleteFileW(kRequestBeingWritten);
         return false;
     }
-    if (!MoveFileExW(kRequestBeingWritten, kTodayRequestFile, MOVEFILE_REPLACE_EXISTING)) {
+    if (!PutRequestInPlace(length)) {
         NKDbgPrintfW(L"Glimmor: request of %u bytes not put in place (%lu)\r\n", static_cast<unsigned>(length),
                      GetLastError());
         DeleteFileW(kRequestBeingWritten);

@@ -156,7 +156,15 @@ int SpanDays()
 void TodayLineText(int style, int year, int month, int day, wchar_t* out, size_t chars)
 {
     SolarDayFacts facts;
-    DescribeSolarDay(year, month, day, &facts);
+    if (!DescribeSolarDay(year, month, day, &facts)) {
+        // Beyond the lunar calendar: the solar part whole, nothing lunar.
+        if (style == 2 || style == 3)
+            StringCchCopyW(out, chars, L"오늘");
+        else
+            StringCchPrintfW(out, chars, L"오늘(%d월%d일 %ls)", month, day,
+                             WeekdayName(WeekdayOf(DateOfParts(year, month, day))));
+        return;
+    }
     const wchar_t* lunarMark = facts.lunar.leap ? L"음윤" : L"음";
     switch (style) {
     case 2:

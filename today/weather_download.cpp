@@ -1,5 +1,6 @@
 #include "today/weather_download.h"
 
+#include "core/ansi_text.h"
 #include "core/registry.h"
 #include "today/weather_store.h"
 
@@ -43,23 +44,132 @@ timeval TimeoutOf(DWORD ms)
     return timeval{static_cast<long>(ms / 1000), static_cast<long>(ms % 1000 * 1000)};
 }
 
-bool ResolveServer(const wchar_t* host, sockaddr_in* server)
+// ---- the host-name lookup, off the shell's thread ------------------------------
+
+bool LookUpByName(const char* name, uint32_t* address)
 {
+    const hostent* found = gethostbyname(name);
+    if (!found || found->h_addrtype != AF_INET || found->h_length != 4 || !found->h_addr_list[0])
+        return false;
+    std::memcpy(address, found->h_addr_list[0], 4);
+    return true;
+}
+
+WeatherHostLookup HostLookup = LookUpByName;
+
+// A lookup shared by the shell's side and the thread that runs it; the last
+// of the two to let go frees it.
+struct PendingLookup {
+    LONG holders = 2;
+    HANDLE done = nullptr;
     char name[kHostChars * 2] = "";
-    if (WideCharToMultiByte(CP_ACP, 0, host, -1, name, sizeof(name), nullptr, nullptr) == 0)
+    WeatherHostLookup lookup = nullptr;
+    bool found = false;
+    uint32_t address = 0;
+};
+
+// The lookup last started, until its answer is taken up.
+PendingLookup* Lookup = nullptr;
+
+void LetGo(PendingLookup* lookup)
+{
+    if (InterlockedDecrement(&lookup->holders) == 0) {
+        CloseHandle(lookup->done);
+        delete lookup;
+    }
+}
+
+DWORD WINAPI RunLookup(void* parameter)
+{
+    auto* lookup = static_cast<PendingLookup*>(parameter);
+    WSADATA data;
+    if (WSAStartup(kSocketsVersion, &data) == 0) {
+        lookup->found = lookup->lookup(lookup->name, &lookup->address);
+        WSACleanup();
+    }
+    SetEvent(lookup->done);
+    LetGo(lookup);
+    return 0;
+}
+
+// The thread keeps the item's module loaded until its lookup returns, as
+// the shell may unload the item meanwhile.
+DWORD WINAPI RunLookupInModule(void* parameter)
+{
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&RunLookupInModule), &module);
+    RunLookup(parameter);
+    FreeLibraryAndExitThread(module, 0);
+}
+
+PendingLookup* StartLookup(const char* name)
+{
+    auto* lookup = new PendingLookup;
+    lookup->done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    lookup->lookup = HostLookup;
+    strncpy(lookup->name, name, sizeof(lookup->name) - 1);
+    HMODULE module = nullptr;
+    HANDLE thread = nullptr;
+    if (lookup->done && GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                                           reinterpret_cast<LPCWSTR>(&RunLookupInModule), &module)) {
+        thread = CreateThread(nullptr, 0, RunLookupInModule, lookup, 0, nullptr);
+        if (!thread)
+            FreeLibrary(module);
+    }
+    if (!thread) {
+        if (lookup->done)
+            CloseHandle(lookup->done);
+        delete lookup;
+        return nullptr;
+    }
+    CloseHandle(thread);
+    return lookup;
+}
+
+void ForgetLookup()
+{
+    if (Lookup)
+        LetGo(Lookup);
+    Lookup = nullptr;
+}
+
+// A host name's address, waited for only while the exchange's time lasts.
+// A lookup that has not answered by then goes on; the next download takes
+// up its answer instead of starting another.
+bool LookUpWithinTime(const char* name, DWORD start, in_addr* address)
+{
+    if (Lookup && strcmp(Lookup->name, name) != 0)
+        ForgetLookup();
+    if (!Lookup)
+        Lookup = StartLookup(name);
+    if (!Lookup)
+        return false;
+    if (WaitForSingleObject(Lookup->done, MsLeft(start)) != WAIT_OBJECT_0) {
+        NKDbgPrintfW(L"Glimmor: no answer for the weather server's address within %u ms\r\n",
+                     kWeatherExchangeLimitMs);
+        return false;
+    }
+    const bool found = Lookup->found;
+    std::memcpy(address, &Lookup->address, 4);
+    ForgetLookup();
+    return found;
+}
+
+bool ResolveServer(const wchar_t* host, DWORD start, sockaddr_in* server)
+{
+    // A host name the code page cannot carry would be looked up as another.
+    std::string name;
+    if (!AnsiFromWideExact(host, &name) || name.size() >= kHostChars * 2)
         return false;
     *server = sockaddr_in();
     server->sin_family = AF_INET;
     server->sin_port = htons(kWeatherPort);
     // A dotted address needs no lookup.
-    server->sin_addr.s_addr = inet_addr(name);
+    server->sin_addr.s_addr = inet_addr(name.c_str());
     if (server->sin_addr.s_addr != INADDR_NONE)
         return true;
-    const hostent* found = gethostbyname(name);
-    if (!found || found->h_addrtype != AF_INET || found->h_length != 4 || !found->h_addr_list[0])
-        return false;
-    std::memcpy(&server->sin_addr, found->h_addr_list[0], 4);
-    return true;
+    return LookUpWithinTime(name.c_str(), start, &server->sin_addr);
 }
 
 // A connect that gives up when the exchange's time is over.
@@ -107,10 +217,9 @@ void Receive(SOCKET s, uint8_t* buffer, DWORD start, Exchange* exchange)
     }
 }
 
-Exchange ExchangeWithServer(const sockaddr_in& server, uint8_t* buffer)
+Exchange ExchangeWithServer(const sockaddr_in& server, DWORD start, uint8_t* buffer)
 {
     Exchange exchange;
-    const DWORD start = GetTickCount();
     SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     if (s == INVALID_SOCKET)
         return exchange;
@@ -149,10 +258,12 @@ DownloadResult RunDownload()
     WSADATA data;
     if (WSAStartup(kSocketsVersion, &data) != 0)
         return result;
+    // The lookup, the connect and the receive share the one time limit.
+    const DWORD start = GetTickCount();
     sockaddr_in server;
-    if (ResolveServer(host, &server)) {
+    if (ResolveServer(host, start, &server)) {
         std::vector<uint8_t> buffer(kReceiveBufferBytes);
-        const Exchange exchange = ExchangeWithServer(server, buffer.data());
+        const Exchange exchange = ExchangeWithServer(server, start, buffer.data());
         result.connected = exchange.connected;
         if (exchange.connected)
             StoreIfWhole(exchange, buffer.data(), &result);
@@ -180,6 +291,11 @@ bool WaitingAfterFailure(ULONGLONG now)
 }
 
 }  // namespace
+
+void SetWeatherHostLookup(WeatherHostLookup lookup)
+{
+    HostLookup = lookup ? lookup : LookUpByName;
+}
 
 int DownloadWeather()
 {

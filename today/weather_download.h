@@ -5,13 +5,21 @@
 
 #include "today/state.h"
 
+#include <cstdint>
+
 constexpr unsigned short kWeatherPort = 4888;
-// The whole exchange, connect included, ends within this time.
+// The whole exchange, host-name lookup and connect included, holds the
+// caller's thread no longer than this.
 constexpr DWORD kWeatherExchangeLimitMs = 5000;
 // After a download that stored nothing, timer 6 waits this long.
 constexpr ULONGLONG kWeatherRetryWaitSeconds = 15 * 60;
 // The server's host name or dotted address, under the program's key.
 constexpr wchar_t kWeatherHostValue[] = L"Quillon WeatherHost";
+
+// How a host name becomes an IPv4 address (network order); the lookup runs
+// on a thread of its own. The system's resolver unless one is put in place.
+using WeatherHostLookup = bool (*)(const char* name, uint32_t* address);
+void SetWeatherHostLookup(WeatherHostLookup lookup);
 
 // Downloads and, when exactly one valid feed arrived, stores it. 1 when a
 // connection was made (whatever arrived), 0 without a host, a lookup or a

@@ -81,8 +81,9 @@ void EncodeField(const FieldLayout& layout, const wchar_t* text, uint8_t* bytes)
     uint8_t* field = bytes + layout.offset;
     std::memset(field, ' ', layout.bytes);
     if (layout.coding == Coding::Ansi) {
-        const std::vector<uint8_t> ansi = AnsiCutToFit(text, layout.bytes);
-        std::copy(ansi.begin(), ansi.end(), field);
+        std::vector<uint8_t> ansi;
+        if (AnsiCutToFit(text, layout.bytes, &ansi))
+            std::copy(ansi.begin(), ansi.end(), field);
         return;
     }
     for (size_t i = 0; i < layout.bytes && text[i]; ++i)

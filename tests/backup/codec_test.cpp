@@ -166,6 +166,11 @@ TEST(BackupEncodings, TextsInTheKoreanCodePageCutAtACharacter)
     EXPECT_EQ(EncodeTextData(L"", 0, kMaxTextFieldBytes), "");
     EXPECT_EQ(DecodeTextData(reinterpret_cast<const BYTE*>("\xC8\xAB\xB1\xE6\xB5\xBF"), 6), L"홍길동");
     EXPECT_EQ(DecodeTextData(reinterpret_cast<const BYTE*>("ab\0cd"), 5), L"ab");
+    // No look-alike for a character the code page lacks, no text from bytes
+    // that are none of it.
+    EXPECT_EQ(EncodeTextData(L"café", 4, kMaxTextFieldBytes), "caf?");
+    EXPECT_EQ(DecodeTextData(reinterpret_cast<const BYTE*>("ab\xFF\xFF"), 4), L"");
+    EXPECT_EQ(DecodeTextData(reinterpret_cast<const BYTE*>("ab\xC8"), 3), L"");
 
     std::wstring hangul(600, L'가');
     EXPECT_EQ(EncodeTextData(hangul.c_str(), hangul.size(), kMaxTextFieldBytes).size(), 1022u) << "no half a letter";

@@ -5,6 +5,7 @@
 #include "core/item_form.h"
 #include "core/link_tables.h"
 #include "core/own_databases.h"
+#include "core/short_date_restrict.h"
 #include "core/outlook_items.h"
 #include "core/outlook_probes.h"
 #include "core/outlook_watch.h"
@@ -123,6 +124,44 @@ TEST_F(TaskViewTest, FiltersSortsAndOverdue)
         EXPECT_EQ(row.contactName, row.oid == late_ || row.oid == done_ ? L"김영희" : L"");
         EXPECT_EQ(testkit::ListViewText(TaskList, p, 2), std::to_wstring(row.oid));
     }
+}
+
+// The overdue query swaps the short date through the one shared swap: it
+// waits while the Today item (here a thread) holds the swap with the
+// restriction's format set, and the user's format is back afterwards.
+TEST_F(TaskViewTest, OverdueWaitsWhileTheSwapIsHeldElsewhere)
+{
+    wchar_t user[32] = L"";
+    CeGetSystemShortDateFormat(user, 32);
+    struct Holder {
+        HANDLE taken;
+        const wchar_t* user;
+    } holder = {CreateEventW(nullptr, TRUE, FALSE, nullptr), user};
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](void* parameter) -> DWORD {
+            auto* holding = static_cast<Holder*>(parameter);
+            HANDLE mutex = CreateMutexW(nullptr, TRUE, kShortDateSwapMutex);
+            SetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, kRestrictShortDate);
+            SetEvent(holding->taken);
+            Sleep(400);
+            SetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, holding->user);
+            ReleaseMutex(mutex);
+            CloseHandle(mutex);
+            return 0;
+        },
+        &holder, 0, nullptr);
+    ASSERT_EQ(WaitForSingleObject(holder.taken, 5000), WAIT_OBJECT_0);
+    const DWORD start = GetTickCount();
+    LoadView(L"지연된 작업", L"기한");
+    EXPECT_GE(GetTickCount() - start, 300u);
+    EXPECT_EQ(ListRows(TaskList, 2), Texts{L"늦은 일|07-05-09"});
+    EXPECT_EQ(WaitForSingleObject(thread, 5000), WAIT_OBJECT_0);
+    CloseHandle(thread);
+    CloseHandle(holder.taken);
+    wchar_t after[32] = L"";
+    CeGetSystemShortDateFormat(after, 32);
+    EXPECT_STREQ(after, user);
 }
 
 TEST_F(TaskViewTest, CardListsLinkedTasksAndEachListKeepsItsRows)

@@ -12,6 +12,7 @@
 #include "today/weather_download.h"
 #include "today/weather_store.h"
 
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -323,6 +324,45 @@ TEST_F(WeatherTest, TheImportFileIsStoredOnlyWhenItIsWholeAndAlwaysRemoved)
     EXPECT_TRUE(testkit::FileExists(kLastWeatherDateFile));
 }
 
+// Timer 1 every 10 seconds: a file it cannot remove is not stored again
+// and again; a read-only one is removed.
+TEST_F(WeatherTest, AnImportFileThatStaysIsStoredOnce)
+{
+    auto stores = [] {
+        const std::wstring log = testkit::DeviceLogText();
+        int count = 0;
+        for (size_t at = log.find(L"weather stored"); at != std::wstring::npos; at = log.find(L"weather stored", at + 1))
+            ++count;
+        return count;
+    };
+    ASSERT_TRUE(testkit::WriteFileBytes(kWeatherImportFile, FixtureDat()));
+    ASSERT_TRUE(SetFileAttributesW(kWeatherImportFile, FILE_ATTRIBUTE_READONLY));
+    int before = stores();
+    OnItemTimer(ItemWindow, kTimerWeatherImport);
+    EXPECT_EQ(stores(), before + 1);
+    EXPECT_FALSE(testkit::FileExists(kWeatherImportFile));
+
+    // Held open by its writer, without leave to delete it.
+    ASSERT_TRUE(testkit::WriteFileBytes(kWeatherImportFile, FixtureDat()));
+    HANDLE held = CreateFileW(kWeatherImportFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    before = stores();
+    for (int tick = 0; tick < 3; ++tick)
+        OnItemTimer(ItemWindow, kTimerWeatherImport);
+    EXPECT_EQ(stores(), before + 1);
+    EXPECT_TRUE(testkit::FileExists(kWeatherImportFile));
+    CloseHandle(held);
+    OnItemTimer(ItemWindow, kTimerWeatherImport);
+    EXPECT_EQ(stores(), before + 1);
+    EXPECT_FALSE(testkit::FileExists(kWeatherImportFile));
+    // A new file is imported again.
+    ASSERT_TRUE(testkit::WriteFileBytes(kWeatherImportFile, FixtureDat()));
+    OnItemTimer(ItemWindow, kTimerWeatherImport);
+    EXPECT_EQ(stores(), before + 2);
+    EXPECT_FALSE(testkit::FileExists(kWeatherImportFile));
+}
+
 // A write that fails at the first, a middle or the last record of the new
 // feed leaves the stored weather, its last date and the strip's days as they
 // were; the next whole feed is stored.
@@ -468,6 +508,103 @@ TEST_F(WeatherTest, AHostNameIsLookedUp)
     SetWeatherHost(L"localhost");
     EXPECT_EQ(TimedDownload().result, 1);
     EXPECT_EQ(ReadStoredWeather().records.size(), 70u);
+}
+
+// ---- a name server that does not answer ------------------------------------------
+
+// The lookup the test holds: it answers with the stand-in's address only
+// once let go (or after a long while, so that nothing hangs for good).
+HANDLE g_letLookupAnswer = nullptr;
+LONG g_lookupsStarted = 0;
+constexpr DWORD kHeldLookupLimitMs = 20000;
+
+bool HeldLookup(const char* name, uint32_t* address)
+{
+    InterlockedIncrement(&g_lookupsStarted);
+    WaitForSingleObject(g_letLookupAnswer, kHeldLookupLimitMs);
+    *address = 127u | 23u << 24;  // 127.0.0.23, network order
+    return strcmp(name, "weather.example") == 0;
+}
+
+// Sends the item's window a message every 50 ms from another thread, as
+// the Today host's shell would, and keeps the longest wait for its answer.
+class AnswerWatch {
+public:
+    explicit AnswerWatch(HWND window) : window_(window)
+    {
+        stop_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+    }
+    ~AnswerWatch() { Stop(); }
+    DWORD Stop()
+    {
+        if (thread_) {
+            SetEvent(stop_);
+            WaitForSingleObject(thread_, 30000);
+            CloseHandle(thread_);
+            CloseHandle(stop_);
+            thread_ = nullptr;
+        }
+        return longest_;
+    }
+
+private:
+    static DWORD WINAPI Run(void* parameter)
+    {
+        auto* watch = static_cast<AnswerWatch*>(parameter);
+        while (WaitForSingleObject(watch->stop_, 50) == WAIT_TIMEOUT) {
+            const DWORD start = GetTickCount();
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(watch->window_, WM_NULL, 0, 0, SMTO_NORMAL, kHeldLookupLimitMs, &result);
+            const DWORD waited = GetTickCount() - start;
+            if (waited > watch->longest_)
+                watch->longest_ = waited;
+        }
+        return 0;
+    }
+    HWND window_;
+    HANDLE stop_ = nullptr;
+    HANDLE thread_ = nullptr;
+    DWORD longest_ = 0;  // read once the thread has ended
+};
+
+TEST_F(WeatherTest, ALookupThatDoesNotAnswerHoldsTheItemNoLongerThanTheCap)
+{
+    g_letLookupAnswer = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    g_lookupsStarted = 0;
+    SetWeatherHostLookup(HeldLookup);
+    SetWeatherHost(L"weather.example");
+    WeatherServer server(kAddress, FixtureFeed());
+    ASSERT_TRUE(server.Listening());
+    AnswerWatch watch(ItemWindow);
+
+    // At the item's start, then at timer 6 once the wait after a failure is
+    // over: each time the item gives up within the cap, the lookup still held.
+    DWORD start = GetTickCount();
+    DownloadWeatherIfDue();
+    EXPECT_LT(GetTickCount() - start, kCallLimitMs);
+    testkit::PumpFor(500);
+    ASSERT_TRUE(testkit::PoseDeviceTime(2024, 5, 7, 9, 16));
+    start = GetTickCount();
+    OnItemTimer(ItemWindow, kTimerWeatherDownload);
+    EXPECT_LT(GetTickCount() - start, kCallLimitMs);
+    EXPECT_EQ(std::wstring(LastWeatherDate), L"0000-00-00");
+    EXPECT_TRUE(server.Connections().empty());
+
+    // The answer, when it comes, is taken up by the next download; no other
+    // lookup was started meanwhile.
+    SetEvent(g_letLookupAnswer);
+    testkit::PumpFor(300);
+    ASSERT_TRUE(testkit::PoseDeviceTime(2024, 5, 7, 9, 32));
+    OnItemTimer(ItemWindow, kTimerWeatherDownload);
+    EXPECT_EQ(server.WaitForConnections(1).size(), 1u);
+    EXPECT_EQ(std::wstring(LastWeatherDate), L"2024-05-07");
+    EXPECT_EQ(g_lookupsStarted, 1);
+
+    const DWORD longest = watch.Stop();
+    EXPECT_LT(longest, kCallLimitMs) << "the item's window did not answer for " << longest << " ms";
+    SetWeatherHostLookup(nullptr);
+    CloseHandle(g_letLookupAnswer);
 }
 
 TEST_F(WeatherTest, OneDownloadADayAndOneAtCreationWithoutALastDate)

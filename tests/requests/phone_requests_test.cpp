@@ -97,6 +97,15 @@ TEST(TelvoDialPacket, WritesCommandTypeAndNumber)
     }
 }
 
+TEST(TelvoDialPacket, NumbersTheCodePageCannotCarryAreRefused)
+{
+    EXPECT_TRUE(WriteTelvoDialPacket(L"0101234567\u00E9").empty());
+    EXPECT_TRUE(WriteTelvoDialPacket(L"\U0001F4DE0101234567").empty());
+    std::wstring number = L"x";
+    EXPECT_FALSE(ReadTelvoDialPacket(PacketBytes(252).U32(0, 50000).U32(4, 1).Text(8, "010\xFF\xFF").Bytes(), &number));
+    EXPECT_FALSE(ReadTelvoDialPacket(PacketBytes(252).U32(0, 50000).U32(4, 1).Text(8, "010\xC8").Bytes(), &number));
+}
+
 TEST(TelvoDialPacket, TheReaderRefusesOtherSizesCommandsAndTypes)
 {
     std::wstring number;

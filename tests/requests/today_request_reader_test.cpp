@@ -76,6 +76,12 @@ std::vector<ReadCase> KindCases()
          L"contact=1 action=1 number=[01012345678] name=[홍 길동]"},
         {"44 mail", Repeat(' ', 24) + Raw("hong@example.com") + kId65536,
          L"contact=65536 action=2 address=[hong@example.com]"},
+        {"44 mail, inner blanks dropped", Repeat(' ', 22) + Raw("hong @ example.com") + kId1,
+         L"contact=1 action=2 address=[hong@example.com]"},
+        {"54 dial, only digits, '#' and a leading '+' reach the phone",
+         Raw(" +82 10-1234-5678 #9") + Repeat(' ', 30) + kId1, L"contact=1 action=1 number=[+821012345678#9] name=[]"},
+        {"54 dial, a '+' inside and letters dropped", Raw("  010+1234 ext.5678x") + Repeat(' ', 30) + kId1,
+         L"contact=1 action=1 number=[01012345678] name=[]"},
         {"4 contact", kIdLargest, L"contact=4228250623 action=3"},
         {"3 anniversary", Raw("M") + kAnniversary300, L"anniversary=300"},
         {"3 anniversary, any first byte", Raw("\0") + kAnniversary300, L"anniversary=300"},
@@ -124,6 +130,15 @@ std::vector<ReadCase> MalformedCases()
         {"month 0", Raw("2008-00"), L""},
         {"month without its dash", Raw("2008.03"), L""},
         {"an all-blank path", Repeat(' ', 256), L""},
+        {"dial with no number left", Repeat(' ', 14) + Raw("ext. -") + Repeat(' ', 30) + kId1, L""},
+        {"dial to an all-blank number", Repeat(' ', 50) + kId1, L""},
+        {"mail to an all-blank address", Repeat(' ', 40) + kId1, L""},
+        // Bytes that are no code page 949 text must not become some other text.
+        {"a path not of the code page", Raw("\\My Documents\\\xFF\xFF.pwi") + Repeat(' ', 256 - 20), L""},
+        {"a path ending in half a character", Raw("\\My Documents\\a.pwi\xC8") + Repeat(' ', 256 - 20), L""},
+        {"a path with a 0 byte inside", Raw("\\a\0b.pwi") + Repeat(' ', 256 - 8), L""},
+        {"a name not of the code page", Repeat(' ', 9) + Raw("01012345678") + Repeat(' ', 28) + Raw("\xFF\xFF") + kId1, L""},
+        {"an address not of the code page", Repeat(' ', 37) + Raw("a\xFFz") + kId1, L""},
         {"a path that starts with 0", Raw("\0") + Repeat('a', 255), L""},
     };
 }
@@ -162,6 +177,25 @@ TEST(TodayRequestReader, EveryFileIsReadOnceAndDeleted)
         // A request's date becomes the current date; nothing else changes it.
         EXPECT_EQ(std::wstring(CurrentDate), request.date[0] ? request.date : L"1999-09-09");
     }
+}
+
+// A request file that cannot be deleted in place is still taken, acted on
+// once, and holds up no later request.
+TEST(TodayRequestReader, AReadOnlyRequestIsReadOnceAndTheNextAfterIt)
+{
+    WriteRequestFile(Raw("2008-03-15"));
+    ASSERT_TRUE(SetFileAttributesW(kTodayRequestFile, FILE_ATTRIBUTE_READONLY));
+    TodayRequest request;
+    ASSERT_TRUE(ReadTodayRequest(&request));
+    EXPECT_EQ(Describe(request), L"date=2008-03-15");
+    EXPECT_FALSE(RequestFileExists());
+    EXPECT_FALSE(ReadTodayRequest(&request));
+    WriteRequestFile(Raw("2008-03-16"));
+    ASSERT_TRUE(SetFileAttributesW(kTodayRequestFile, FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(ReadTodayRequest(&request));
+    EXPECT_EQ(Describe(request), L"date=2008-03-16");
+    EXPECT_FALSE(ReadTodayRequest(&request));
+    EXPECT_FALSE(testkit::FileExists(L"\\Windows\\Quillon1.rd"));
 }
 
 TEST(TodayRequestReader, NoFileNoRequest)

@@ -15,8 +15,8 @@ constexpr DWORD kPeerTimeoutMs = 90000;
 
 std::wstring ShortDateNow()
 {
-    wchar_t text[32] = L"";
-    GetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, text, 32);
+    wchar_t text[81] = L"";
+    GetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, text, 81);
     return text;
 }
 
@@ -60,6 +60,25 @@ TEST_F(ShortDateTest, QueryReadsMonthDayYearAndTheFormatComesBack)
     wchar_t text[12];
     FormatRestrictDate(text, 12, 2008, 1, 6);
     EXPECT_STREQ(text, L"01/06/08");
+}
+
+// Whatever the device can hold as its format is kept across the swap, a
+// long one too.
+TEST_F(ShortDateTest, ALongUserFormatIsKeptAndTheQueryRuns)
+{
+    const wchar_t* formats[] = {L"yyyy'년' MM'월' dd'일' dddd", L"dddd, dd MMMM yyyy 'in the year' gg"};
+    for (const wchar_t* format : formats) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(format)));
+        ASSERT_GT(wcslen(format), 20u);
+        ASSERT_TRUE(SetLocaleInfo(LOCALE_SYSTEM_DEFAULT, LOCALE_SSHORTDATE, format));
+        ASSERT_EQ(ShortDateNow(), format);
+        IPOutlookItemCollection* found = nullptr;
+        ASSERT_EQ(RestrictWithShortDates(calendar.Get(), L"[Start] >= \"03/01/07\" AND [Start] < \"03/02/07\"", &found),
+                  S_OK);
+        EXPECT_EQ(CountOf(found), 1);
+        found->Release();
+        EXPECT_EQ(ShortDateNow(), format);
+    }
 }
 
 TEST_F(ShortDateTest, WaitsWhileAnotherHolderHasTheSwap)

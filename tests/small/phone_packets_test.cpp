@@ -80,6 +80,9 @@ TEST_F(PhonePackets, DialChecksTheNumberAndSendsItWithTheText)
         {L"only dashes", L"---", 1, L"", TELVO_DIAL_NUMBER_EMPTY, {}},
         {L"a letter", L"12a", 1, L"", TELVO_DIAL_NUMBER_LETTER, {}},
         {L"Hangul", L"공일공", 1, L"", TELVO_DIAL_NUMBER_LETTER, {}},
+        // The phone would show another text than the one given.
+        {L"a sign the code page lacks", L"010\u23181234", 1, L"", TELVO_DIAL_NUMBER_LETTER, {}},
+        {L"a text the code page cannot carry", L"0101234567", 2, L"José", TELVO_TEXT_NOT_CARRIED, {}},
         {L"dashes go, the blank stays", L"010-1234 5678", 1, L"", TELVO_DIAL_SENT,
          DialPacket(50000, 1).Text(kDialNumberAt, "0101234 5678").Bytes()},
         {L"80 digits keep 79 and the NUL", eighty, 1, L"", TELVO_DIAL_SENT,
@@ -148,6 +151,10 @@ TEST_F(PhonePackets, SendChecksTheNumbersAndSendsTheMessage)
         {L"empty receive number", L" - ", L"", L"", 0, TELVO_RECEIVE_NUMBER_EMPTY, {}},
         {L"letter in the receive number", L"010abc", L"", L"", 0, TELVO_RECEIVE_NUMBER_LETTER, {}},
         {L"letter in the return number", L"0101234567", L"02-x", L"", 0, TELVO_RETURN_NUMBER_LETTER, {}},
+        {L"contents the code page cannot carry", L"0101234567", L"", L"café \U0001F600", 0, TELVO_TEXT_NOT_CARRIED,
+         {}},
+        {L"a sign the code page lacks in the receive number", L"010\u23181234", L"", L"", 0,
+         TELVO_RECEIVE_NUMBER_LETTER, {}},
     };
     for (const SendCase& c : cases) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(c.name)));

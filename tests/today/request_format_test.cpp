@@ -189,4 +189,40 @@ TEST(RequestKinds, FieldsThatDoNotFitAreRefused)
     EXPECT_TRUE(BuildSendMailRequest(L"abcdefghijklmnopqrstuvwxyz@example.co.kr", 1, &bytes));
 }
 
+// A text goes into the file exactly or the request is not made: a
+// look-alike of a character the code page lacks names something else.
+TEST(RequestKinds, TextsTheCodePageCannotCarryAreRefused)
+{
+    struct Case {
+        const char* what;
+        std::function<bool(RequestBytes*)> build;
+    };
+    const Case cases[] = {
+        {"accented path", [](RequestBytes* b) { return BuildNotesFileRequest(L"\\My Documents\\café.pwi", false, b); }},
+        {"accented path, delete",
+         [](RequestBytes* b) { return BuildNotesFileRequest(L"\\My Documents\\café.pwi", true, b); }},
+        {"emoji in a path", [](RequestBytes* b) { return BuildNotesFileRequest(L"\\\U0001F600.pwi", false, b); }},
+        {"a lone surrogate", [](RequestBytes* b) { return BuildNotesFileRequest(L"\\a\xD800" L"b.pwi", false, b); }},
+        {"accented name", [](RequestBytes* b) { return BuildDialRequest(L"01012345678", L"José", 1, b); }},
+        {"emoji in a name", [](RequestBytes* b) { return BuildDialRequest(L"01012345678", L"홍\U0001F600", 1, b); }},
+        {"accented address", [](RequestBytes* b) { return BuildSendMailRequest(L"josé@example.kr", 1, b); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RequestBytes bytes = {1, 2, 3};
+        EXPECT_FALSE(c.build(&bytes));
+        EXPECT_TRUE(bytes.empty());
+    }
+}
+
+TEST(RequestKinds, SignsOfTheCodePageBesideHangulAreCarried)
+{
+    // "½" and "·" are A8 F6 and A1 A4 in code page 949.
+    RequestBytes bytes;
+    ASSERT_TRUE(BuildNotesFileRequest(L"\\½·.pwi", false, &bytes));
+    EXPECT_EQ(Hex(Bytes(bytes.begin(), bytes.begin() + 9)), Hex(Ascii("\\") + Bytes{0xA8, 0xF6, 0xA1, 0xA4} + Ascii(".pwi")));
+    ASSERT_TRUE(BuildDialRequest(L"01012345678", L"½", 1, &bytes));
+    EXPECT_EQ(Hex(Bytes(bytes.begin() + 20, bytes.begin() + 50)), Hex(Repeat(' ', 28) + Bytes{0xA8, 0xF6}));
+}
+
 }  // namespace

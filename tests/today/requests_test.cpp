@@ -217,6 +217,8 @@ TEST_F(TodayRequestsTest, RequestsThatDoNotFitWriteNothingAndStartNothing)
     TodayItemRef tooBig{TodayItemKind::Appointment, 4228250625u, L"2024-05-09", nullptr};
     TodayItemRef anniversary{TodayItemKind::Anniversary, 65025, L"", nullptr};
     TodayItemRef path{TodayItemKind::NotesFile, 0, L"", longPath.c_str()};
+    // Best fit would make it "cafe.pwi", another file.
+    TodayItemRef accented{TodayItemKind::NotesFile, 0, L"", L"\\My Documents\\café.pwi"};
     struct Case {
         const char* what;
         std::function<bool()> request;
@@ -230,6 +232,10 @@ TEST_F(TodayRequestsTest, RequestsThatDoNotFitWriteNothingAndStartNothing)
         {"no number", [] { return RequestDialNumber(L"--", L"홍길동", 1); }},
         {"address", [] { return RequestSendMail(L"abcdefghijklmnopqrstuvwxyz@example.co.krr", 1); }},
         {"no address", [] { return RequestSendMail(L"", 1); }},
+        {"path outside the code page", [&] { return RequestEditItem(accented); }},
+        {"delete by a path outside the code page", [&] { return RequestDeleteItem(accented); }},
+        {"name with an emoji", [] { return RequestDialNumber(L"010-1234-5678", L"홍길동\U0001F600", 1); }},
+        {"address with an accent", [] { return RequestSendMail(L"josé@example.kr", 1); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -198,6 +198,11 @@ TEST_F(TodayScheduleTest, TodayLineStyles)
         {2023, 3, 22, 1, L"오늘(3월22일 수, 음윤2/1)"},
         {2024, 5, 7, 0, L"오늘(5월7일 화, 음3/29)"},
         {2024, 5, 7, 7, L"오늘(5월7일 화, 음3/29)"},
+        // Beyond the lunar calendar the solar part stays whole.
+        {2051, 6, 1, 1, L"오늘(6월1일 목)"},
+        {2099, 12, 31, 0, L"오늘(12월31일 목)"},
+        {2051, 6, 1, 2, L"오늘"},
+        {2051, 6, 1, 3, L"오늘"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

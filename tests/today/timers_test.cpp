@@ -6,7 +6,9 @@
 #include "tests/startup/settings_fixture.h"
 #include "tests/support/device_clock.h"
 #include "today/day_text.h"
+#include "core/outlook_probes.h"
 #include "today/item_timers.h"
+#include "today/item_window.h"
 #include "today/layout.h"
 #include "today/offscreen_bitmap.h"
 #include "today/schedule_view.h"
@@ -52,6 +54,42 @@ TEST_F(TodayTimersTest, NoticesCloseTogetherGiveOneRebuildAtTheSecondTick)
     OnItemTimer(ItemWindow, kTimerRebuild);
     EXPECT_EQ(Rebuilds(), before + 1);
     EXPECT_EQ(ScheduleRowCount, 2);
+}
+
+// A notice goes back to the platform while the item handles it, not only
+// when the thread's next message is taken.
+TEST_F(TodayTimersTest, EachChangeNoticeIsHandedBackAsItIsHandled)
+{
+    // The item's three databases, watched for a window of the test's, so
+    // that the test holds each notice before the item's procedure has it.
+    HWND watcher = testkit::CreateTestWindow(false);
+    CloseOutlookDatabases();
+    OpenOutlookDatabasesWithNotify(watcher);
+    RefreshCountdown = 0;
+    AddAppointment({L"치과", Date(2024, 5, 7, 10, 0), Date(2024, 5, 7, 11, 0)});
+    int handled = 0;
+    int kept = 0;
+    for (const DWORD start = GetTickCount(); handled == 0 && GetTickCount() - start < 5000;) {
+        MSG msg;
+        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            Sleep(10);
+            continue;
+        }
+        if (msg.message != WM_DBNOTIFICATION || msg.hwnd != watcher) {
+            DispatchMessageW(&msg);
+            continue;
+        }
+        const DWORD outstanding = CeStoreOutstandingNotifications();
+        TodayItemWndProc(ItemWindow, msg.message, msg.wParam, msg.lParam);
+        ++handled;
+        kept += CeStoreOutstandingNotifications() != outstanding - 1;
+    }
+    EXPECT_GT(handled, 0);
+    EXPECT_EQ(kept, 0);
+    EXPECT_EQ(RefreshCountdown, 2);
+    CloseOutlookDatabases();
+    testkit::PumpFor(300);
+    DestroyWindow(watcher);
 }
 
 TEST_F(TodayTimersTest, TheDataChangedMarkerArmsTheRebuild)
