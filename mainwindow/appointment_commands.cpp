@@ -9,6 +9,7 @@
 #include "lists/schedule_loaders.h"
 #include "lists/schedule_preview.h"
 #include "mainwindow/command_steps.h"
+#include "mainwindow/schedule_commands.h"
 #include "mainwindow/view_layouts.h"
 #include "mainwindow/view_utils.h"
 #include "resources/resource.h"
@@ -28,12 +29,6 @@ constexpr int kCardAppointments = 0;
 CommandList AppointmentList()
 {
     return ListOfCommand(kScheduleView, kCardAppointments);
-}
-
-// The appointments changed: the month is read again at its next load.
-void ForgetMonthSchedule()
-{
-    ScheduleCacheKey[0] = L'\0';
 }
 
 // The list the command acted on, filled again and focused.

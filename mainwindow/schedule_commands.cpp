@@ -60,12 +60,12 @@ void OnCardMonthCommand(HWND, UINT command)
     Focus(CardScheduleList);
 }
 
+}  // namespace
+
 void ForgetMonthSchedule()
 {
     ScheduleCacheKey[0] = L'\0';
 }
-
-}  // namespace
 
 void InstallScheduleCommands()
 {

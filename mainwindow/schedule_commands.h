@@ -7,3 +7,6 @@
 // month, today) and of the card's previous and next month, and gives the
 // main window and the change watch their schedule hooks.
 void InstallScheduleCommands();
+
+// The appointments changed: the month is read again at its next load.
+void ForgetMonthSchedule();
