@@ -251,13 +251,25 @@ struct RestoreOutcome {
     Bytes file;
     int progressButton;
     const wchar_t* notice;
+    void (*stepHook)(uint32_t position) = nullptr;
 };
+
+// Once the reset is done, the link row's write fails: every step is still
+// made, so only the failure count tells the dialog.
+void FailTheLinkRowAfterTheReset(uint32_t position)
+{
+    if (position == BackupJob.recordTally + kRestoreResetSteps)
+        CeStoreFailNextChange(L"QuillonPlan", ERROR_DISK_FULL);
+}
 
 TEST_F(CommandsTest, AfterEveryRestoreTheViewsTheScheduleTheWatchAndTheTodayItemReadAgain)
 {
     const RestoreOutcome outcomes[] = {
         {"complete", Head(2) + kCounterRecord + ContactRecord("2147483649"), IDOK, kRestoreDone},
         {"a file the check refuses", Head(3) + kCounterRecord + ContactRecord("2147483649"), IDOK, kRestoreFailed},
+        {"a row not written after the reset",
+         Head(3) + kCounterRecord + Field(3, 1, "5") + Field(3, 2, "7") + ContactRecord("2147483649"), IDOK,
+         kRestoreFailed, FailTheLinkRowAfterTheReset},
         {"cancelled", Head(2) + kCounterRecord + ContactRecord("2147483649"), IDCANCEL, kRestoreCancelled},
     };
     for (const RestoreOutcome& c : outcomes) {
@@ -272,7 +284,9 @@ TEST_F(CommandsTest, AfterEveryRestoreTheViewsTheScheduleTheWatchAndTheTodayItem
         script_.ChooseFile(kChosen);
         script_.AnswerBoxes({IDYES});
         script_.AnswerProgress(c.progressButton);
+        BackupJob.stepHook = c.stepHook;
         Run(RestoreDiaryData);
+        BackupJob.stepHook = nullptr;
         EXPECT_EQ(BoxTexts(), (std::vector<std::wstring>{Confirmation(kChosen), Notice(c.notice)}));
         EXPECT_TRUE(RestoreDone);
         for (BYTE stale : ViewStale)
