@@ -3,7 +3,9 @@
 // dialog's buttons pressed; the files on the device afterwards.
 #include "backup/commands.h"
 #include "backup/state.h"
+#include "core/db_access.h"
 #include "core/outlook_probes.h"
+#include "core/record_layouts.h"
 #include "core/state.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/state.h"
@@ -172,6 +174,18 @@ TEST_F(CommandsTest, AFailedOrCancelledBackupKeepsTheOlderFile)
     }
     EXPECT_TRUE(GetFileAttributesW(L"\\My Documents\\folder.qnb") & FILE_ATTRIBUTE_DIRECTORY);
     RemoveDirectoryW(L"\\My Documents\\folder.qnb");
+}
+
+TEST_F(CommandsTest, ARowThatCannotBeReadFailsTheBackupAndKeepsTheOlderFile)
+{
+    // The restore of the next case's set-up makes the database anew.
+    SpoilRecord(WriteNewOwnRecord(kPlanLinkDatabase, {I4Value(kLinkContact, 5), I4Value(kLinkItem, 7)}));
+    ASSERT_TRUE(testkit::WriteFileBytes(kChosen, kOldFile));
+    script_.ChooseFile(kChosen);
+    Run(RunBackup);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::wstring>{Notice(kBackupFailed)}));
+    EXPECT_EQ(testkit::ReadFileBytes(kChosen), kOldFile);
+    EXPECT_FALSE(testkit::FileExists(kWork));
 }
 
 TEST_F(CommandsTest, AChosenNameEndingInDollarsGetsAWorkFileOfItsOwn)
