@@ -7,7 +7,10 @@
 
 // Counts into BackupJob.recordTally (which the caller sets to 0) and moves
 // the bar to position + tally at each record counted. Sets BackupJob.damaged
-// when the file is cut short or a record is broken or left open. With
+// when the file is cut short, a record is broken or left open, the counter
+// record does not come first, or the restore would be refused a value (a
+// setter's refusal, an exception whose occurrence the series does not
+// have, a recipient): such a file is refused before anything is reset. With
 // readHeader the head is read first; the result is its record count, or -1
 // when it cannot be read (also without readHeader).
 int CheckBackupFile(HANDLE file, bool readHeader);

@@ -51,13 +51,23 @@ void ItemBuild<I>::Apply(WORD id, const BYTE* data, size_t length)
     if (const ItemField<I>* field = FindItemField(OwnFieldsOf<I>(), id)) {
         if (item_)
             result = ApplyItemField(item_.Get(), *field, data, length);
-    } else if (SetsPatternField<I>(id)) {
+    } else if (SetsPatternField<I>(id) && PatternFieldUsedBy(patternType_, id)) {
         const ItemField<IRecurrencePattern>* patternField = FindItemField(PatternFields(), id);
         if (pattern_ && patternField)
             result = ApplyItemField(pattern_.Get(), *patternField, data, length);
+        if (id == kFirstPatternField && length > 0 && SUCCEEDED(result))
+            patternType_ = DecodeSignedData(data, length);
     }
     if (FAILED(result))
         refusals_.push_back(FieldRefusal{id, result});
+}
+
+template <class I>
+ComRef<I> ItemBuild<I>::ItemRef() const
+{
+    if (item_)
+        item_->AddRef();
+    return ComRef<I>(item_.Get());
 }
 
 template <class I>
@@ -66,6 +76,7 @@ void ItemBuild<I>::Release()
     pattern_.Reset();
     item_.Reset();
     refusals_.clear();
+    patternType_ = kTypeNotSet;
     active_ = false;
 }
 
@@ -85,4 +96,23 @@ bool FieldDateTime(const BYTE* data, size_t length, DATE* date)
 {
     SYSTEMTIME time;
     return DecodeDateTimeData(data, length, &time) && VariantDateOfField(time, date);
+}
+
+void SeriesStart::Take(WORD id, const BYTE* data, size_t length)
+{
+    SYSTEMTIME start;
+    if (id == 4 && DecodeDateTimeData(data, length, &start)) {
+        hour = start.wHour;
+        minute = start.wMinute;
+    }
+}
+
+bool SeriesStart::OccurrenceDate(const BYTE* data, size_t length, DATE* start) const
+{
+    SYSTEMTIME time;
+    if (!DecodeDateTimeData(data, length, &time))
+        return false;
+    time.wHour = hour;
+    time.wMinute = minute;
+    return VariantDateOfField(time, start);
 }

@@ -20,9 +20,12 @@ public:
     // record's fields are then set on nothing).
     void Begin(ComRef<I> item);
     // Sets one field of the record (fields the kind does not set through
-    // a property are left to the caller).
+    // a property are left to the caller). A recurrence field that the
+    // record's type does not read is not set.
     void Apply(WORD id, const BYTE* data, size_t length);
     I* Item() const { return item_.Get(); }
+    // A reference of its own to the item, kept past Release.
+    ComRef<I> ItemRef() const;
     bool Active() const { return active_; }
     bool Made() const { return static_cast<bool>(item_); }
     const std::vector<FieldRefusal>& Refusals() const { return refusals_; }
@@ -32,7 +35,20 @@ private:
     ComRef<I> item_;
     ComRef<IRecurrencePattern> pattern_;
     std::vector<FieldRefusal> refusals_;
+    long patternType_ = kTypeNotSet;  // the record's recurrence type
     bool active_ = false;
+
+    static constexpr long kTypeNotSet = -2;
+};
+
+// The start time of an appointment's series, taken from its field 4; its
+// exceptions' occurrences are looked for at that time of their dates (the
+// time the file's original date carries is not relied on).
+struct SeriesStart {
+    WORD hour = 0;
+    WORD minute = 0;
+    void Take(WORD id, const BYTE* data, size_t length);
+    bool OccurrenceDate(const BYTE* data, size_t length, DATE* start) const;
 };
 
 // A new unsaved contact added to the contacts collection the pass holds

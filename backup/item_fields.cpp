@@ -189,6 +189,25 @@ const ContactExtraField kContactExtras[] = {
 constexpr WORD kPatternStartTime = 20;
 constexpr WORD kPatternDuration = 21;
 constexpr WORD kPatternEndTime = 22;
+constexpr WORD kPatternDayOfWeekMask = 24;
+constexpr WORD kPatternDayOfMonth = 25;
+constexpr WORD kPatternInstance = 26;
+constexpr WORD kPatternMonthOfYear = 27;
+
+// The appointment field an exception part is set through, 0 for none.
+WORD AppointmentFieldOfPart(int part)
+{
+    switch (part) {
+    case kExceptionSubject: return 1;
+    case kExceptionLocation: return 2;
+    case kExceptionStart: return 4;
+    case kExceptionEnd: return 6;
+    case kExceptionAllDay: return 7;
+    case kExceptionBusyStatus: return 9;
+    case kExceptionInk: return 14;
+    }
+    return 0;
+}
 
 }  // namespace
 
@@ -201,6 +220,36 @@ std::span<const ContactExtraField> ContactExtraFields() { return kContactExtras;
 bool IsPatternTimeField(WORD id)
 {
     return id == kPatternStartTime || id == kPatternDuration || id == kPatternEndTime;
+}
+
+bool PatternFieldUsedBy(long type, WORD id)
+{
+    const bool weekdays = type == olRecursWeekly || type == olRecursMonthNth || type == olRecursYearNth;
+    const bool dayOfMonth = type == olRecursMonthly || type == olRecursYearly;
+    const bool instance = type == olRecursMonthNth || type == olRecursYearNth;
+    const bool month = type == olRecursYearly || type == olRecursYearNth;
+    const bool known = type == olRecursDaily || weekdays || dayOfMonth;
+    switch (id) {
+    case kPatternDayOfWeekMask: return !known || weekdays;
+    case kPatternDayOfMonth: return !known || dayOfMonth;
+    case kPatternInstance: return !known || instance;
+    case kPatternMonthOfYear: return !known || month;
+    }
+    return true;
+}
+
+HRESULT ApplyExceptionField(IAppointment* occurrence, int part, const BYTE* data, size_t length)
+{
+    const ItemField<IAppointment>* field = FindItemField(AppointmentFields(), AppointmentFieldOfPart(part));
+    if (!field)
+        return S_OK;
+    if (length == 0 && (part == kExceptionSubject || part == kExceptionLocation)) {
+        BSTR empty = SysAllocString(L"");
+        HRESULT result = (occurrence->*field->putText)(empty);
+        SysFreeString(empty);
+        return result;
+    }
+    return ApplyItemField(occurrence, *field, data, length);
 }
 
 bool VariantDateOfField(const SYSTEMTIME& time, DATE* date)

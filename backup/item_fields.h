@@ -37,6 +37,13 @@ std::span<const ItemField<IRecurrencePattern>> PatternFields();
 // pattern has none and refuses them.
 bool IsPatternTimeField(WORD id);
 
+// Whether a rule of that type reads the recurrence field: a weekly rule
+// has no day of month, a monthly one no weekdays, and so on. The object
+// model refuses a value out of range even where the type ignores it (a
+// file holds 0 there), so such a field is not set. Every field of a type
+// not known is set.
+bool PatternFieldUsedBy(long type, WORD id);
+
 // The entry of that id, or null.
 template <class I>
 const ItemField<I>* FindItemField(std::span<const ItemField<I>> table, WORD id);
@@ -50,6 +57,12 @@ void WriteItemFields(BackupOutput& out, I* item, std::span<const ItemField<I>> t
 // putter's result.
 template <class I>
 HRESULT ApplyItemField(I* item, const ItemField<I>& field, const BYTE* data, size_t length);
+
+// Sets one part of an appointment's exception on its occurrence, through
+// the appointment field it stands for. A subject or location that the
+// file holds empty was cleared in the occurrence (the file holds only
+// those that differ from the series), so it is set empty.
+HRESULT ApplyExceptionField(IAppointment* occurrence, int part, const BYTE* data, size_t length);
 
 // The contact's further properties of the newer build, fields 101-114.
 struct ContactExtraField {

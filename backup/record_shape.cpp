@@ -7,7 +7,8 @@ bool IsItemKind(BYTE kind)
     return kind == KindContact || kind == KindAppointment || kind == KindTask;
 }
 
-// Fields that follow the final field of the kind's record.
+}  // namespace
+
 bool IsAfterField(BYTE kind, WORD id)
 {
     if (kind == KindContact)
@@ -17,7 +18,20 @@ bool IsAfterField(BYTE kind, WORD id)
     return false;
 }
 
-}  // namespace
+void RecordShape::TakeAfterField(WORD id)
+{
+    if (id >= kFirstExceptionField && id <= kLastExceptionField) {
+        int part = ExceptionPartOf(id);
+        if (part == kExceptionOriginalDate)
+            exceptionOpen_ = true;
+        else if (part == kExceptionDeleted)
+            exceptionOpen_ = false;
+        return;
+    }
+    exceptionOpen_ = false;
+    if (id >= kFirstRecipientField && id <= kLastRecipientField)
+        recipientOpen_ = IsRecipientName(id);
+}
 
 bool RecordShape::Break()
 {
@@ -35,10 +49,17 @@ bool RecordShape::Take(const BackupFieldHead& head)
         return true;
     if (open_ != 0 && head.kind != open_)
         return Break();
+    const bool after = open_ == 0 && head.kind == trailing_ && IsAfterField(head.kind, head.id);
+    if (after && head.kind == KindAppointment) {
+        TakeAfterField(head.id);
+    } else if (!after) {
+        exceptionOpen_ = false;
+        recipientOpen_ = false;
+    }
     const WORD final = FinalFieldOf(head.kind);
     if (IsItemKind(head.kind)) {
         if (open_ == 0) {
-            if (head.kind == trailing_ && IsAfterField(head.kind, head.id))
+            if (after)
                 return true;
             if (head.id != 1)
                 return Break();
@@ -67,7 +88,7 @@ bool RecordShape::Take(const BackupFieldHead& head)
 
 bool RecordShape::Finish()
 {
-    if (open_ != 0)
+    if (open_ != 0 || exceptionOpen_ || recipientOpen_)
         return Break();
     return !broken_;
 }

@@ -4,9 +4,15 @@
 // 100-114 and an appointment's exception and recipient fields (110-9998)
 // come after the final field and belong to the record just ended. Fields
 // of kinds outside 1-10 are skipped wherever they are.
+//
+// The file's last exception ends with its flag and its last recipient with
+// the address, as they are written: a file that ends before either was cut.
 #pragma once
 
 #include "backup/backup_file.h"
+
+// A field that follows the final field of its kind's record.
+bool IsAfterField(BYTE kind, WORD id);
 
 class RecordShape {
 public:
@@ -23,9 +29,12 @@ public:
 
 private:
     bool Break();
+    void TakeAfterField(WORD id);
 
     BYTE open_ = 0;      // the kind of the record under way, 0 between records
     BYTE trailing_ = 0;  // the kind whose after-fields may follow, 0 none
     bool counted_ = false;
+    bool exceptionOpen_ = false;  // an exception without its flag yet
+    bool recipientOpen_ = false;  // a recipient's name without its address
     bool broken_ = false;
 };

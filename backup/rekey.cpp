@@ -19,21 +19,33 @@ struct FoundRow {
 };
 
 // Every row whose key holds the old id and was not moved yet, in the
-// key's order; false when the database could not be opened.
+// key's order; false when the database could not be opened or a row could
+// not be read (the rows before it are kept).
 bool FindRows(LPCWSTR database, CEPROPID key, CEOID oldOid, std::vector<FoundRow>* rows)
 {
     rows->clear();
-    return WithOwnDatabase(database, key, [&](HANDLE db) {
+    bool whole = true;
+    bool opened = WithOwnDatabase(database, key, [&](HANDLE db) {
         const int32_t wanted = static_cast<int32_t>(oldOid);
         CEOID record = SeekFirstEqual(db, I4Value(key, wanted));
         OwnRecord row;
         DWORD index = 0;
-        while (record != 0 && row.ReadCurrent(db) && row.I4(key) == wanted) {
+        while (record != 0) {
+            if (!row.ReadCurrent(db)) {
+                whole = false;
+                break;
+            }
+            if (row.I4(key) != wanted)
+                break;
             if (!moved.count({record, key}))
                 rows->push_back(FoundRow{record, row.I4(kLinkContact)});
             record = CeSeekDatabaseEx(db, CEDB_SEEK_CURRENT, 1, 0, &index);
         }
     });
+    if (!opened || !whole)
+        NKDbgPrintfW(L"restore: rows of %s naming %lu not %s (error %lu)\r\n", database,
+                     static_cast<unsigned long>(oldOid), opened ? L"all read" : L"found", GetLastError());
+    return opened && whole;
 }
 
 // Rewrites the rows in place with the values given for each, or deletes
@@ -67,10 +79,13 @@ bool RewriteRows(LPCWSTR database, CEPROPID key, const std::vector<FoundRow>& ro
 template <class Change>
 bool MoveRows(LPCWSTR database, CEPROPID key, CEOID oldOid, Change change)
 {
+    if (oldOid == 0)
+        return true;  // no item
+    // The restore made every database before its replay: one that cannot
+    // be opened or read is a failure, and the rows found are still moved.
     std::vector<FoundRow> rows;
-    if (oldOid == 0 || !FindRows(database, key, oldOid, &rows))
-        return true;  // no item, or no database and so no rows
-    return RewriteRows(database, key, rows, change);
+    bool found = FindRows(database, key, oldOid, &rows);
+    return RewriteRows(database, key, rows, change) && found;
 }
 
 bool MoveKey(LPCWSTR database, CEPROPID key, CEOID oldOid, CEOID newOid, bool dropWithoutContact)

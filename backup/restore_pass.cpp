@@ -6,6 +6,7 @@
 #include "backup/item_fields.h"
 #include "backup/own_rows.h"
 #include "backup/progress.h"
+#include "backup/record_shape.h"
 #include "backup/rekey.h"
 #include "backup/state.h"
 #include "core/link_tables.h"
@@ -79,8 +80,7 @@ struct RestoreState {
     uint32_t oldOid = 0;
     uint32_t newOid = 0;
     // The start of the appointment under way, for finding its occurrences.
-    WORD startHour = 0;
-    WORD startMinute = 0;
+    SeriesStart start;
     AfterFields after;
     OwnRowValues rows[KindAnniversaryText + 1];
 };
@@ -125,12 +125,6 @@ void EndAfterFields()
     EndContactExtras();
     EndException();
     EndRecipient();
-}
-
-bool IsAfterField(BYTE kind, WORD id)
-{
-    return (kind == KindContact && id >= kContactPictureField && id <= kLastContactExtraField) ||
-           (kind == KindAppointment && id >= kFirstExceptionField && id <= kLastRecipientField);
 }
 
 // ---- Pocket Outlook records -----------------------------------------------------------
@@ -220,18 +214,6 @@ void SetContactExtra(WORD id, const BYTE* data, WORD length)
     }
 }
 
-// The date the occurrence had, at the series' start time (the time the
-// file's original date carries is not relied on).
-bool OccurrenceStart(const BYTE* data, WORD length, DATE* start)
-{
-    SYSTEMTIME time;
-    if (!DecodeDateTimeData(data, length, &time))
-        return false;
-    time.wHour = replay->startHour;
-    time.wMinute = replay->startMinute;
-    return VariantDateOfField(time, start);
-}
-
 void OpenException(const BYTE* data, WORD length)
 {
     EndException();
@@ -239,7 +221,7 @@ void OpenException(const BYTE* data, WORD length)
     DATE start = 0;
     ComRef<IDispatch> series;
     HRESULT result = E_FAIL;
-    if (OccurrenceStart(data, length, &start) &&
+    if (replay->start.OccurrenceDate(data, length, &start) &&
         SUCCEEDED(result = OutlookApp->GetItemFromOid(static_cast<long>(replay->newOid), series.Out()))) {
         after.exceptionSeries = ItemAs<IAppointment>(series.Get(), IID_IAppointment);
         if (after.exceptionSeries)
@@ -249,21 +231,6 @@ void OpenException(const BYTE* data, WORD length)
     }
     if (FAILED(result) || !after.occurrence)
         ReportFailure(L"appointment", replay->oldOid, L"occurrence of an exception not found", result);
-}
-
-// The appointment field an exception part is set through.
-WORD AppointmentFieldOfPart(int part)
-{
-    switch (part) {
-    case kExceptionSubject: return 1;
-    case kExceptionLocation: return 2;
-    case kExceptionStart: return 4;
-    case kExceptionEnd: return 6;
-    case kExceptionAllDay: return 7;
-    case kExceptionBusyStatus: return 9;
-    case kExceptionInk: return 14;
-    }
-    return 0;
 }
 
 void EndExceptionWithFlag(const BYTE* data, WORD length)
@@ -288,11 +255,10 @@ void RestoreExceptionField(WORD id, const BYTE* data, WORD length)
         EndExceptionWithFlag(data, length);
         return;
     }
-    const ItemField<IAppointment>* field = FindItemField(AppointmentFields(), AppointmentFieldOfPart(part));
     IAppointment* occurrence = replay->after.occurrence.Get();
-    if (!field || !occurrence)
+    if (!occurrence)
         return;
-    HRESULT result = ApplyItemField(occurrence, *field, data, length);
+    HRESULT result = ApplyExceptionField(occurrence, part, data, length);
     if (FAILED(result))
         ReportFailure(L"appointment", replay->oldOid, L"exception field refused", result);
 }
@@ -582,13 +548,7 @@ void RestoreAppointmentField(WORD id, const BYTE* data, WORD length)
         EndItemRecord(replay->appointment, L"appointment", data, length, rekeys, ARRAYSIZE(rekeys));
         return;
     }
-    if (id == 4) {
-        SYSTEMTIME start;
-        if (DecodeDateTimeData(data, length, &start)) {
-            replay->startHour = start.wHour;
-            replay->startMinute = start.wMinute;
-        }
-    }
+    replay->start.Take(id, data, length);
     RestoreItemField(replay->appointment, id == 1 ? NewAppointmentItem() : ComRef<IAppointment>(), id, data, length);
 }
 

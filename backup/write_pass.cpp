@@ -9,6 +9,7 @@
 #include "backup/state.h"
 #include "core/db_access.h"
 #include "core/id_counters.h"
+#include "core/outlook_probes.h"
 #include "core/record_layouts.h"
 
 #include <algorithm>
@@ -67,36 +68,57 @@ void WriteOwnRow(BackupOutput& out, const OwnRowKind& kind, const OwnRecord& row
     RecordWritten();
 }
 
-void BackupOwnRows(BackupOutput& out, BYTE kind)
+// Whether the records of a source read are all the store holds (a store
+// without the database holds none); a record left unread would be missing
+// from the file and deleted by its restore.
+bool AllRecordsRead(const wchar_t* database, int held, uint32_t read)
+{
+    if (held < 0 || read == static_cast<uint32_t>(held))
+        return true;
+    NKDbgPrintfW(L"backup: %s: %lu of %d records read\r\n", database, static_cast<unsigned long>(read), held);
+    return false;
+}
+
+bool BackupOwnRows(BackupOutput& out, BYTE kind)
 {
     const OwnRowKind* rows = FindOwnRowKind(kind);
+    const int held = ReadSystemRecordCount(rows->database);
+    uint32_t read = 0;
     WithOwnDatabase(rows->database, kUnsorted, [&](HANDLE database) {
         OwnRecord row;
         DWORD index = 0;
         if (!row.ReadCurrent(database))
             return;
         do {
+            ++read;
             WriteOwnRow(out, *rows, row);
         } while (CeSeekDatabaseEx(database, CEDB_SEEK_CURRENT, 1, 0, &index) != 0 && row.ReadCurrent(database));
     });
+    return AllRecordsRead(rows->database, held, read);
 }
 
-// Visits items 1 .. count of a folder as the interface of its kind.
+// Visits items 1 .. count of a folder as the interface of its kind; false
+// when fewer were visited than the folder's database holds.
 template <class I, class Visit>
-void VisitFolder(int folder, REFIID iid, Visit visit)
+bool VisitFolder(int folder, const wchar_t* database, REFIID iid, Visit visit)
 {
+    const int held = ReadSystemRecordCount(database);
+    uint32_t read = 0;
     ComRef<IPOutlookItemCollection> items = FolderItems(folder);
     int count = 0;
-    if (!items || FAILED(items->get_Count(&count)))
-        return;
-    for (int i = 1; i <= count; ++i) {
-        ComRef<IDispatch> item;
-        if (FAILED(items->Item(i, item.Out())) || !item)
-            continue;
-        ComRef<I> typed = ItemAs<I>(item.Get(), iid);
-        if (typed)
+    if (items && SUCCEEDED(items->get_Count(&count))) {
+        for (int i = 1; i <= count; ++i) {
+            ComRef<IDispatch> item;
+            if (FAILED(items->Item(i, item.Out())) || !item)
+                continue;
+            ComRef<I> typed = ItemAs<I>(item.Get(), iid);
+            if (!typed)
+                continue;
+            ++read;
             visit(typed.Get());
+        }
     }
+    return AllRecordsRead(database, held, read);
 }
 
 void WriteContactPicture(BackupOutput& out, IItem* item)
@@ -285,16 +307,16 @@ void BackupIdCounterRecord(BackupOutput& out)
     RecordWritten();
 }
 
-void BackupPlanLinkRecords(BackupOutput& out) { BackupOwnRows(out, KindPlanLink); }
-void BackupTaskLinkRecords(BackupOutput& out) { BackupOwnRows(out, KindTaskLink); }
-void BackupNoteFileLinkRecords(BackupOutput& out) { BackupOwnRows(out, KindNoteFileLink); }
-void BackupNoteRecords(BackupOutput& out) { BackupOwnRows(out, KindNote); }
-void BackupAnniversaryRecords(BackupOutput& out) { BackupOwnRows(out, KindAnniversary); }
-void BackupAnniversaryTextRecords(BackupOutput& out) { BackupOwnRows(out, KindAnniversaryText); }
+bool BackupPlanLinkRecords(BackupOutput& out) { return BackupOwnRows(out, KindPlanLink); }
+bool BackupTaskLinkRecords(BackupOutput& out) { return BackupOwnRows(out, KindTaskLink); }
+bool BackupNoteFileLinkRecords(BackupOutput& out) { return BackupOwnRows(out, KindNoteFileLink); }
+bool BackupNoteRecords(BackupOutput& out) { return BackupOwnRows(out, KindNote); }
+bool BackupAnniversaryRecords(BackupOutput& out) { return BackupOwnRows(out, KindAnniversary); }
+bool BackupAnniversaryTextRecords(BackupOutput& out) { return BackupOwnRows(out, KindAnniversaryText); }
 
-void BackupContacts(BackupOutput& out)
+bool BackupContacts(BackupOutput& out)
 {
-    VisitFolder<IContact>(olFolderContacts, IID_IContact, [&](IContact* contact) {
+    return VisitFolder<IContact>(olFolderContacts, kContactsDatabaseName, IID_IContact, [&](IContact* contact) {
         WriteItemFields(out, contact, ContactFields(), KindContact);
         uint32_t oid = OidOf(contact);
         WriteNumberField(out, oid, kContactOidField, KindContact);
@@ -304,9 +326,10 @@ void BackupContacts(BackupOutput& out)
     });
 }
 
-void BackupAppointments(BackupOutput& out)
+bool BackupAppointments(BackupOutput& out)
 {
-    VisitFolder<IAppointment>(olFolderCalendar, IID_IAppointment, [&](IAppointment* appointment) {
+    return VisitFolder<IAppointment>(olFolderCalendar, kAppointmentsDatabaseName, IID_IAppointment,
+                                     [&](IAppointment* appointment) {
         WriteItemFields(out, appointment, AppointmentFields(), KindAppointment);
         uint32_t oid = OidOf(appointment);
         ComRef<IRecurrencePattern> pattern = PatternIfRecurring(appointment);
@@ -320,9 +343,9 @@ void BackupAppointments(BackupOutput& out)
     });
 }
 
-void BackupTasks(BackupOutput& out)
+bool BackupTasks(BackupOutput& out)
 {
-    VisitFolder<ITask>(olFolderTasks, IID_ITask, [&](ITask* task) {
+    return VisitFolder<ITask>(olFolderTasks, kTasksDatabaseName, IID_ITask, [&](ITask* task) {
         WriteItemFields(out, task, TaskFields(), KindTask);
         ComRef<IRecurrencePattern> pattern = PatternIfRecurring(task);
         if (pattern)
@@ -337,16 +360,16 @@ bool WriteBackupFile(HANDLE file)
     BackupJob.recordsWritten = 0;
     BackupOutput out(file);
     BackupIdCounterRecord(out);
-    BackupPlanLinkRecords(out);
-    BackupTaskLinkRecords(out);
-    BackupNoteFileLinkRecords(out);
-    BackupNoteRecords(out);
-    BackupAnniversaryRecords(out);
-    BackupAnniversaryTextRecords(out);
-    BackupContacts(out);
-    BackupAppointments(out);
-    BackupTasks(out);
-    bool written = out.Finish();
+    // Every source is walked even after one fell short, so that the log
+    // names each.
+    bool whole = true;
+    for (bool (*backup)(BackupOutput&) : {BackupPlanLinkRecords, BackupTaskLinkRecords, BackupNoteFileLinkRecords,
+                                          BackupNoteRecords, BackupAnniversaryRecords, BackupAnniversaryTextRecords,
+                                          BackupContacts, BackupAppointments, BackupTasks}) {
+        if (!backup(out))
+            whole = false;
+    }
+    bool written = out.Finish() && whole;
 
     // The head was written with the count expected; it now gets the count
     // written, which rows left out may have lowered.

@@ -15,20 +15,23 @@ bool WriteBackupFile(HANDLE file);
 // id twice.
 void BackupIdCounterRecord(BackupOutput& out);
 
+// Each walk below answers false when it read fewer records than the store
+// holds (one could not be read): the backup has then failed.
+
 // The rows of each own database, in storage order. A row whose final field
 // would be empty (a link without its item, an anniversary text without
 // text) cannot be restored and would fail the check: it is left out.
-void BackupPlanLinkRecords(BackupOutput& out);
-void BackupTaskLinkRecords(BackupOutput& out);
-void BackupNoteFileLinkRecords(BackupOutput& out);
-void BackupNoteRecords(BackupOutput& out);
-void BackupAnniversaryRecords(BackupOutput& out);
-void BackupAnniversaryTextRecords(BackupOutput& out);
+bool BackupPlanLinkRecords(BackupOutput& out);
+bool BackupTaskLinkRecords(BackupOutput& out);
+bool BackupNoteFileLinkRecords(BackupOutput& out);
+bool BackupNoteRecords(BackupOutput& out);
+bool BackupAnniversaryRecords(BackupOutput& out);
+bool BackupAnniversaryTextRecords(BackupOutput& out);
 
 // The Pocket Outlook items of each folder, in collection order.
-void BackupContacts(BackupOutput& out);
-void BackupAppointments(BackupOutput& out);
-void BackupTasks(BackupOutput& out);
+bool BackupContacts(BackupOutput& out);
+bool BackupAppointments(BackupOutput& out);
+bool BackupTasks(BackupOutput& out);
 
 // Exceptions of one appointment that the file can hold (their field ids
 // must stay below the recipients'), and recipients.

@@ -3,7 +3,9 @@
 // dialog's buttons pressed; the files on the device afterwards.
 #include "backup/commands.h"
 #include "backup/state.h"
+#include "core/db_access.h"
 #include "core/outlook_probes.h"
+#include "core/record_layouts.h"
 #include "core/state.h"
 #include "mainwindow/hooks.h"
 #include "mainwindow/state.h"
@@ -174,6 +176,18 @@ TEST_F(CommandsTest, AFailedOrCancelledBackupKeepsTheOlderFile)
     RemoveDirectoryW(L"\\My Documents\\folder.qnb");
 }
 
+TEST_F(CommandsTest, ARowThatCannotBeReadFailsTheBackupAndKeepsTheOlderFile)
+{
+    // The restore of the next case's set-up makes the database anew.
+    SpoilRecord(WriteNewOwnRecord(kPlanLinkDatabase, {I4Value(kLinkContact, 5), I4Value(kLinkItem, 7)}));
+    ASSERT_TRUE(testkit::WriteFileBytes(kChosen, kOldFile));
+    script_.ChooseFile(kChosen);
+    Run(RunBackup);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::wstring>{Notice(kBackupFailed)}));
+    EXPECT_EQ(testkit::ReadFileBytes(kChosen), kOldFile);
+    EXPECT_FALSE(testkit::FileExists(kWork));
+}
+
 TEST_F(CommandsTest, AChosenNameEndingInDollarsGetsAWorkFileOfItsOwn)
 {
     wchar_t work[MAX_PATH];
@@ -251,13 +265,25 @@ struct RestoreOutcome {
     Bytes file;
     int progressButton;
     const wchar_t* notice;
+    void (*stepHook)(uint32_t position) = nullptr;
 };
+
+// Once the reset is done, the link row's write fails: every step is still
+// made, so only the failure count tells the dialog.
+void FailTheLinkRowAfterTheReset(uint32_t position)
+{
+    if (position == BackupJob.recordTally + kRestoreResetSteps)
+        CeStoreFailNextChange(L"QuillonPlan", ERROR_DISK_FULL);
+}
 
 TEST_F(CommandsTest, AfterEveryRestoreTheViewsTheScheduleTheWatchAndTheTodayItemReadAgain)
 {
     const RestoreOutcome outcomes[] = {
         {"complete", Head(2) + kCounterRecord + ContactRecord("2147483649"), IDOK, kRestoreDone},
         {"a file the check refuses", Head(3) + kCounterRecord + ContactRecord("2147483649"), IDOK, kRestoreFailed},
+        {"a row not written after the reset",
+         Head(3) + kCounterRecord + Field(3, 1, "5") + Field(3, 2, "7") + ContactRecord("2147483649"), IDOK,
+         kRestoreFailed, FailTheLinkRowAfterTheReset},
         {"cancelled", Head(2) + kCounterRecord + ContactRecord("2147483649"), IDCANCEL, kRestoreCancelled},
     };
     for (const RestoreOutcome& c : outcomes) {
@@ -272,7 +298,9 @@ TEST_F(CommandsTest, AfterEveryRestoreTheViewsTheScheduleTheWatchAndTheTodayItem
         script_.ChooseFile(kChosen);
         script_.AnswerBoxes({IDYES});
         script_.AnswerProgress(c.progressButton);
+        BackupJob.stepHook = c.stepHook;
         Run(RestoreDiaryData);
+        BackupJob.stepHook = nullptr;
         EXPECT_EQ(BoxTexts(), (std::vector<std::wstring>{Confirmation(kChosen), Notice(c.notice)}));
         EXPECT_TRUE(RestoreDone);
         for (BYTE stale : ViewStale)

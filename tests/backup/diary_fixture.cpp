@@ -9,6 +9,8 @@
 #include "core/rich_ink_body.h"
 #include "mainwindow/diary_databases.h"
 
+#include <sqlite3.h>
+
 #include <sstream>
 
 namespace backuptest {
@@ -343,6 +345,21 @@ std::vector<CEOID> ItemIds(int folder)
         ids.push_back(contact ? OidOf(contact.Get()) : appointment ? OidOf(appointment.Get()) : OidOf(task.Get()));
     }
     return ids;
+}
+
+void SpoilRecord(CEOID record)
+{
+    sqlite3* file = nullptr;
+    ASSERT_EQ(sqlite3_open_v2("\\pim.vol", &file, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    sqlite3_busy_timeout(file, 5000);
+    sqlite3_stmt* statement = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(file, "UPDATE recs SET props = x'FF' WHERE oid = ?1", -1, &statement, nullptr),
+              SQLITE_OK);
+    sqlite3_bind_int64(statement, 1, static_cast<sqlite3_int64>(record));
+    EXPECT_EQ(sqlite3_step(statement), SQLITE_DONE);
+    EXPECT_EQ(sqlite3_changes(file), 1) << "record " << record;
+    sqlite3_finalize(statement);
+    sqlite3_close(file);
 }
 
 int RecordCount(const wchar_t* database)

@@ -102,6 +102,10 @@ std::vector<std::wstring> DumpDatabase(const wchar_t* name);
 // A dump line's values, without the database's name and the record id.
 std::wstring RowValues(const std::wstring& line);
 
+// Makes the stored record unreadable: its property bytes in the volume
+// file replaced by a byte no reader decodes.
+void SpoilRecord(CEOID record);
+
 // Object ids and record counts straight from the stores.
 std::vector<CEOID> ItemIds(int folder);
 int RecordCount(const wchar_t* database);

@@ -5,6 +5,8 @@
 #include "backup/state.h"
 #include "core/link_tables.h"
 #include "core/own_databases.h"
+#include "core/db_access.h"
+#include "core/record_layouts.h"
 
 #include "tests/backup/crafted_files.h"
 #include "tests/backup/diary_fixture.h"
@@ -200,6 +202,41 @@ TEST_F(RekeyTest, NewIdsThatAreLaterItemsOldIdsMoveRowsOnce)
     EXPECT_EQ(Rows(L"QuillonPlan"),
               (std::vector<std::wstring>{Link(contacts[0], appointments[0]), Link(contacts[1], appointments[1])}));
     EXPECT_EQ(Rows(L"QuillonTask"), (std::vector<std::wstring>{Link(contacts[0], 7), Link(contacts[1], 8)}));
+}
+
+// The restore makes every database before its replay: a routine that cannot
+// open its database, or stops at a row it cannot read, has not moved the
+// rows naming the item and says so.
+struct RekeyFaultCase {
+    const char* name;
+    bool (*rekey)(CEOID oldOid, CEOID newOid);
+    const wchar_t* database;
+    CEPROPID key;
+    int (*drop)();
+};
+
+const RekeyFaultCase kRekeyFaults[] = {
+    {"plan links by contact", RekeyPlanLinksOfContact, kPlanLinkDatabase, kLinkContact, DropPlanLinkDatabase},
+    {"task link by task", RekeyTaskLinkOfTask, kTaskLinkDatabase, kLinkItem, DropTaskLinkDatabase},
+    {"memos by contact", RekeyNotesOfContact, kNoteDatabase, kNoteContact, DropNoteDatabase},
+    {"anniversary by appointment", RekeyAnniversaryOfAppointment, kAnniversaryDatabase, kAnniversaryAppointment,
+     DropAnniversaryDatabase},
+};
+
+TEST_F(RekeyTest, ADatabaseThatCannotBeOpenedOrARowThatCannotBeReadIsReported)
+{
+    for (const RekeyFaultCase& c : kRekeyFaults) {
+        SCOPED_TRACE(c.name);
+        FreshDevice();
+        BeginRekeying();
+        WriteNewOwnRecord(c.database, {I4Value(c.key, 1)});
+        CEOID second = WriteNewOwnRecord(c.database, {I4Value(c.key, 1)});
+        ASSERT_NE(second, 0u);
+        SpoilRecord(second);
+        EXPECT_FALSE(c.rekey(1, 2)) << "a row that cannot be read";
+        c.drop();
+        EXPECT_FALSE(c.rekey(3, 4)) << "no database";
+    }
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // The restore pass: files the check refuses (nothing is changed), and what
 // each kind of field becomes, from files written by hand.
+#include "backup/backup_file.h"
 #include "backup/state.h"
 #include "core/own_databases.h"
 #include "core/record_layouts.h"
 
 #include "tests/backup/crafted_files.h"
 #include "tests/backup/sample_diary.h"
+
+#include <algorithm>
 
 namespace backuptest {
 namespace {
@@ -20,6 +23,9 @@ std::vector<std::wstring> Lines(const wchar_t* database)
 const Bytes kGoodBody = kCounterRecord + Field(3, 1, "5") + Field(3, 2, "7") +
                         ContactRecord("2147483649", Field(1, 30, "k"), Field(1, 100, "pic")) +
                         AppointmentRecord("11", Bytes(), Field(2, 1000, "n") + Field(2, 1001, "a@b"));
+
+// Weekly on Thursdays from 2007-05-31, ten times.
+const Bytes kWeekly = Field(2, 15, "1") + Field(2, 24, "16") + Field(2, 19, "10");
 
 struct DamagedCase {
     const char* name;
@@ -54,6 +60,38 @@ const std::vector<DamagedCase>& DamagedFiles()
         {"a link without its item", Head(4) + kCounterRecord + Field(3, 1, "5") + Field(3, 2, "") +
                                         ContactRecord("2147483649") + AppointmentRecord("11")},
         {"only the head", Head(4)},
+        {"a head of count 0 and nothing after it", Head(0)},
+        {"no counter record first", Head(3) + Field(3, 1, "5") + Field(3, 2, "7") + ContactRecord("2147483649") +
+                                        AppointmentRecord("11")},
+        {"a counter record without its last value", Head(3) + Field(5, 1, "1") + Field(5, 2, "1") + Field(5, 3, "") +
+                                                        Field(3, 1, "5") + Field(3, 2, "7") + ContactRecord("2147483649") +
+                                                        AppointmentRecord("11")},
+        {"the counter record after a link", Head(4) + Field(3, 1, "5") + Field(3, 2, "7") + kCounterRecord +
+                                                ContactRecord("2147483649") + AppointmentRecord("11")},
+        // Values the object model refuses: the replay would meet them after
+        // the reset.
+        {"a daily rule with interval 0", Head(4) + kCounterRecord + AppointmentRecord("11", Field(2, 15, "0") + Field(2, 23, "0")) +
+                                             ContactRecord("2147483649") + TaskRecord("12")},
+        {"a monthly rule on day 0", Head(2) + kCounterRecord + AppointmentRecord("11", Field(2, 15, "2") + Field(2, 25, "0"))},
+        {"an end before its start", Head(2) + kCounterRecord + Field(2, 1, "a") + Field(2, 4, "200705311000") +
+                                        Field(2, 6, "200705310900") + Field(2, 9999, "11")},
+        {"a task of importance 7", Head(2) + kCounterRecord + TaskRecord("12", Field(8, 5, "7"))},
+        {"an exception on a day the series skips", Head(3) + kCounterRecord +
+                                                       AppointmentRecord("11", kWeekly,
+                                                                         Field(2, 111, "200706010900") + Field(2, 119, "0")) +
+                                                       TaskRecord("12")},
+        {"an exception ending before its start",
+         Head(3) + kCounterRecord +
+             AppointmentRecord("11", kWeekly,
+                               Field(2, 111, "200706070900") + Field(2, 114, "200706071000") +
+                                   Field(2, 115, "200706070900") + Field(2, 119, "0")) +
+             TaskRecord("12")},
+        // Cut after a whole field, inside the last record's after-fields.
+        {"a last exception without its flag", Head(2) + kCounterRecord +
+                                                  AppointmentRecord("11", kWeekly, Field(2, 111, "200706070900") +
+                                                                                       Field(2, 114, "200706071000"))},
+        {"a last recipient without its address",
+         Head(2) + kCounterRecord + AppointmentRecord("11", Bytes(), Field(2, 1000, "kim"))},
     };
     return cases;
 }
@@ -186,19 +224,70 @@ TEST_F(RestoreTest, UnknownKindsAndFieldsAreSkipped)
     EXPECT_EQ(ItemIds(olFolderTasks).size(), 1u);
 }
 
-TEST_F(RestoreTest, ARefusedPropertyIsLoggedTheRestRestoredAndTheRestoreFails)
+TEST_F(RestoreTest, AnItemOnlyItsSaveRefusesIsLoggedTheRestRestoredAndTheRestoreFails)
 {
-    // A daily rule with interval 0, as another program may have written it.
-    Bytes file = Head(4) + kCounterRecord + AppointmentRecord("11", Field(2, 15, "0") + Field(2, 23, "0")) + ContactRecord("2147483649") +
-                 TaskRecord("12");
+    // A daily rule whose reminder comes two days ahead: only a save can
+    // tell, and the check saves nothing.
+    Bytes file = Head(4) + kCounterRecord +
+                 AppointmentRecord("11", Field(2, 10, "1") + Field(2, 13, "2880") + Field(2, 15, "0") + Field(2, 23, "1")) +
+                 ContactRecord("2147483649") + TaskRecord("12");
     EXPECT_FALSE(Restore(file));
     EXPECT_EQ(BackupJob.position, 2 * BackupJob.total - kRestoreResetSteps) << "every record was replayed";
     EXPECT_EQ(BackupJob.failures, 1u);
-    EXPECT_NE(testkit::DeviceLogText().find(L"restore: appointment 11: field 23 refused (0x80070057)"),
-              std::wstring::npos);
-    EXPECT_EQ(ItemIds(olFolderCalendar).size(), 1u);
+    EXPECT_NE(testkit::DeviceLogText().find(L"restore: appointment 11: not saved"), std::wstring::npos);
+    EXPECT_EQ(ItemIds(olFolderCalendar).size(), 0u);
     EXPECT_EQ(ItemIds(olFolderContacts).size(), 1u);
     EXPECT_EQ(ItemIds(olFolderTasks).size(), 1u);
+}
+
+// A rule's type reads only some of the recurrence fields; another program
+// writes 0 in the others, which the object model would refuse if they were
+// set.
+struct PatternCase {
+    const char* type;
+    Bytes fields;  // the type (15) first, then the fields it reads and the rest 0
+    long recurrenceType;
+    HRESULT (STDMETHODCALLTYPE IRecurrencePattern::*read)(long*);
+    long value;  // what that getter then reads
+};
+
+const Bytes kUnusedZero[] = {Field(2, 24, "0"), Field(2, 25, "0"), Field(2, 26, "0"), Field(2, 27, "0")};
+
+Bytes RuleWith(const char* type, std::initializer_list<Bytes> used, std::initializer_list<int> unused)
+{
+    Bytes fields = Field(2, 15, type) + Field(2, 23, "1");
+    for (const Bytes& field : used)
+        fields += field;
+    for (int id : unused)
+        fields += kUnusedZero[id - 24];
+    return fields + Field(2, 19, "3");
+}
+
+TEST_F(RestoreTest, FieldsARulesTypeDoesNotReadMayHoldZero)
+{
+    using P = IRecurrencePattern;
+    const PatternCase cases[] = {
+        {"daily", RuleWith("0", {}, {24, 25, 26, 27}), olRecursDaily, &P::get_Interval, 1},
+        {"weekly", RuleWith("1", {Field(2, 24, "20")}, {25, 26, 27}), olRecursWeekly, &P::get_DayOfWeekMask, 20},
+        {"monthly", RuleWith("2", {Field(2, 25, "31")}, {24, 26, 27}), olRecursMonthly, &P::get_DayOfMonth, 31},
+        {"monthly on the nth weekday", RuleWith("3", {Field(2, 24, "16"), Field(2, 26, "5")}, {25, 27}),
+         olRecursMonthNth, &P::get_Instance, 5},
+        {"yearly", RuleWith("5", {Field(2, 25, "31"), Field(2, 27, "5")}, {24, 26}), olRecursYearly,
+         &P::get_MonthOfYear, 5},
+        {"yearly on the nth weekday", RuleWith("6", {Field(2, 24, "16"), Field(2, 26, "5"), Field(2, 27, "5")}, {25}),
+         olRecursYearNth, &P::get_DayOfWeekMask, 16},
+    };
+    for (const PatternCase& c : cases) {
+        SCOPED_TRACE(c.type);
+        ASSERT_TRUE(Restore(Head(2) + kCounterRecord + AppointmentRecord("11", c.fields)));
+        ComRef<IAppointment> appointment = AppointmentOf(ItemIds(olFolderCalendar).at(0));
+        ComRef<IRecurrencePattern> pattern = PatternOf(appointment.Get());
+        long type = -1, value = -1;
+        pattern->get_RecurrenceType(&type);
+        (pattern.Get()->*c.read)(&value);
+        EXPECT_EQ(type, c.recurrenceType);
+        EXPECT_EQ(value, c.value);
+    }
 }
 
 struct RowFailureCase {
@@ -264,9 +353,10 @@ TEST_F(RestoreTest, AnExceptionWithoutItsFlagIsStillStored)
 
 TEST_F(RestoreTest, RecipientsNeedANameAndKeepOneWithoutAddress)
 {
+    // The file goes on after the last name (a file ending there was cut).
     Bytes after = Field(2, 1001, "lost@example.com") + Field(2, 1002, "kim") + Field(2, 1003, "kim@example.com") +
                   Field(2, 1004, "lee");
-    ASSERT_TRUE(Restore(Head(2) + kCounterRecord + AppointmentRecord("11", Bytes(), after)));
+    ASSERT_TRUE(Restore(Head(3) + kCounterRecord + AppointmentRecord("11", Bytes(), after) + TaskRecord("12")));
     ComRef<IAppointment> appointment = AppointmentOf(ItemIds(olFolderCalendar).at(0));
     ComRef<IRecipients> recipients;
     appointment->get_Recipients(recipients.Out());
@@ -285,6 +375,104 @@ TEST_F(RestoreTest, RecipientsNeedANameAndKeepOneWithoutAddress)
         SysFreeString(name);
         SysFreeString(address);
     }
+}
+
+// A contact and, last in the file, a weekly series whose occurrence of
+// 2007-06-14 had its subject and location cleared and whose occurrence of
+// 2007-06-21 was deleted, with one recipient.
+void MakeDiaryEndingInASeries()
+{
+    SaveContact([](IContact* c) { c->put_LastName(Text(L"kim")); });
+    CEOID weekly = SaveAppointment([](IAppointment* a) {
+        a->put_Subject(Text(L"주간회의"));
+        a->put_Location(Text(L"본사"));
+        a->put_Start(Date(2007, 6, 7, 9, 0));
+        a->put_End(Date(2007, 6, 7, 10, 0));
+        ComRef<IRecurrencePattern> pattern = PatternOf(a);
+        pattern->put_RecurrenceType(olRecursWeekly);
+        pattern->put_DayOfWeekMask(olThursday);
+        pattern->put_Occurrences(5);
+    });
+    ComRef<IAppointment> series = AppointmentOf(weekly);
+    ComRef<IRecurrencePattern> pattern = PatternOf(series.Get());
+    ComRef<IAppointment> cleared, gone;
+    ASSERT_EQ(pattern->GetOccurrence(Date(2007, 6, 14, 9, 0), cleared.Out()), S_OK);
+    cleared->put_Subject(Text(L""));
+    cleared->put_Location(Text(L""));
+    ASSERT_EQ(cleared->Save(), S_OK);
+    ASSERT_EQ(pattern->GetOccurrence(Date(2007, 6, 21, 9, 0), gone.Out()), S_OK);
+    ASSERT_EQ(gone->Delete(), S_OK);
+    ComRef<IRecipients> recipients;
+    series->get_Recipients(recipients.Out());
+    ComRef<IRecipient> one;
+    recipients->Add(Text(L"홍길동"), one.Out());
+    one->put_Address(Text(L"hong@example.com"));
+    ASSERT_EQ(series->Save(), S_OK);
+}
+
+TEST_F(RestoreTest, AnOccurrenceWhoseSubjectAndLocationWereClearedComesBackCleared)
+{
+    MakeDiaryEndingInASeries();
+    ASSERT_TRUE(Restore(BackUp()));
+    ComRef<IAppointment> series = AppointmentOf(ItemIds(olFolderCalendar).at(0));
+    ComRef<IRecurrencePattern> pattern = PatternOf(series.Get());
+    ComRef<IAppointment> cleared, plain;
+    ASSERT_EQ(pattern->GetOccurrence(Date(2007, 6, 14, 9, 0), cleared.Out()), S_OK);
+    EXPECT_EQ(TextOf(cleared.Get(), &IAppointment::get_Subject), L"");
+    EXPECT_EQ(TextOf(cleared.Get(), &IAppointment::get_Location), L"");
+    ASSERT_EQ(pattern->GetOccurrence(Date(2007, 6, 28, 9, 0), plain.Out()), S_OK);
+    EXPECT_EQ(TextOf(plain.Get(), &IAppointment::get_Subject), L"주간회의");
+}
+
+// The file the program wrote, cut after every byte of its last record. A
+// cut inside a field, before the record's end, inside an exception or
+// between a recipient's name and address is refused before anything is
+// deleted. A cut right after the record's end, a whole exception or a
+// whole recipient leaves a file no different from the backup of a diary
+// that had less: it restores what it holds.
+TEST_F(RestoreTest, TheLastRecordCutAfterEveryByte)
+{
+    MakeDiaryEndingInASeries();
+    const Bytes file = BackUp();
+    // Where each field ends, and whether a file may end there.
+    std::vector<size_t> ends;
+    std::vector<bool> wholeAt;
+    size_t lastRecord = 0;
+    for (size_t at = kBackupHeaderBytes; at + kBackupFieldHeadBytes <= file.size();) {
+        uint8_t kind = file[at];
+        uint16_t id = static_cast<uint16_t>(file[at + 1] << 8 | file[at + 2]);
+        size_t length = static_cast<size_t>(file[at + 3] << 8 | file[at + 4]);
+        if (kind == KindAppointment && id == 1)
+            lastRecord = at;
+        at += kBackupFieldHeadBytes + length;
+        ends.push_back(at);
+        bool closes = id == kItemOidField ||
+                      (id >= kFirstExceptionField && id <= kLastExceptionField && ExceptionPartOf(id) == kExceptionDeleted) ||
+                      (id >= kFirstRecipientField && id <= kLastRecipientField && !IsRecipientName(id));
+        wholeAt.push_back(kind == KindAppointment && closes);
+    }
+    ASSERT_EQ(ends.back(), file.size());
+    ASSERT_GT(lastRecord, 0u);
+    ASSERT_EQ(file[lastRecord], KindAppointment);
+    int restored = 0;
+    for (size_t cut = lastRecord + 1; cut <= file.size(); ++cut) {
+        SCOPED_TRACE(testing::Message() << "cut after " << cut << " of " << file.size() << " bytes");
+        auto end = std::find(ends.begin(), ends.end(), cut);
+        bool expectWhole = end != ends.end() && wholeAt[static_cast<size_t>(end - ends.begin())];
+        int contacts = RecordCount(L"Contacts Database");
+        int appointments = RecordCount(L"Appointments Database");
+        bool whole = Restore(Bytes(file.begin(), file.begin() + static_cast<long>(cut)));
+        EXPECT_EQ(whole, expectWhole);
+        if (whole) {
+            ++restored;
+            continue;
+        }
+        EXPECT_EQ(BackupJob.position, 0u) << "refused before the reset";
+        EXPECT_EQ(RecordCount(L"Contacts Database"), contacts);
+        EXPECT_EQ(RecordCount(L"Appointments Database"), appointments);
+    }
+    EXPECT_EQ(restored, 4) << "the record's end, two exceptions and a recipient";
+    ExpectSameDiary(file, BackUp());
 }
 
 }  // namespace

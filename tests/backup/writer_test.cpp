@@ -391,5 +391,68 @@ TEST_F(WriterTest, ExceptionsPastTheEightyNinthAreLeftOutAndLogged)
     EXPECT_NE(testkit::DeviceLogText().find(L"2 exceptions past the 89th left out"), std::wstring::npos);
 }
 
+// A record the walk of its source cannot read would be missing from the
+// file, and its restore would delete it: the backup fails, naming the
+// source, however the rest was written.
+struct UnreadableCase {
+    const char* name;
+    // Makes two records of one source and gives the one to spoil.
+    CEOID (*make)();
+    const wchar_t* logged;
+};
+
+CEOID TwoPlanLinks()
+{
+    CEOID first = WriteNewOwnRecord(kPlanLinkDatabase, {I4Value(kLinkContact, 5), I4Value(kLinkItem, 7)});
+    WriteNewOwnRecord(kPlanLinkDatabase, {I4Value(kLinkContact, 6), I4Value(kLinkItem, 8)});
+    return first;
+}
+
+CEOID TwoAnniversaryTexts()
+{
+    InsertAnniversaryText(10010, L"a");
+    InsertAnniversaryText(10011, L"b");
+    std::vector<std::wstring> rows = DumpDatabase(kAnniversaryTextDatabase);
+    return rows.empty() ? 0 : static_cast<CEOID>(std::stoul(rows.back().substr(rows.back().find(L' ') + 1), nullptr, 16));
+}
+
+CEOID TwoContacts()
+{
+    SaveContact([](IContact* c) { c->put_LastName(Text(L"kim")); });
+    return SaveContact([](IContact* c) { c->put_LastName(Text(L"lee")); });
+}
+
+CEOID TwoTasks()
+{
+    SaveTask([](ITask* t) { t->put_Subject(Text(L"one")); });
+    return SaveTask([](ITask* t) { t->put_Subject(Text(L"two")); });
+}
+
+const UnreadableCase kUnreadable[] = {
+    {"the first of two plan links", TwoPlanLinks, L"backup: QuillonPlan: 0 of 2 records read"},
+    {"the second of two anniversary texts", TwoAnniversaryTexts, L"backup: QuillonMemo2: 1 of 2 records read"},
+    {"one of two contacts", TwoContacts, L"backup: Contacts Database: "},
+    {"one of two tasks", TwoTasks, L"backup: Tasks Database: "},
+};
+
+TEST_F(WriterTest, ARecordThatCannotBeReadFailsTheBackup)
+{
+    for (const UnreadableCase& c : kUnreadable) {
+        SCOPED_TRACE(c.name);
+        FreshDevice();
+        SaveAppointment([](IAppointment* a) { a->put_Subject(Text(L"kept")); });
+        CEOID spoiled = c.make();
+        ASSERT_NE(spoiled, 0u);
+        bool ok = true;
+        BackUp(&ok);
+        ASSERT_TRUE(ok) << "the diary before the record was spoiled";
+        SpoilRecord(spoiled);
+        size_t logged = testkit::DeviceLogText().size();
+        BackUp(&ok);
+        EXPECT_FALSE(ok);
+        EXPECT_NE(testkit::DeviceLogText().find(c.logged, logged), std::wstring::npos);
+    }
+}
+
 }  // namespace
 }  // namespace backuptest
