@@ -1,6 +1,7 @@
 #include "mainwindow/today_request_actions.h"
 
 #include "core/state.h"
+#include "editors/preferences_state.h"
 #include "lists/list_refill.h"
 #include "lists/state.h"
 #include "mainwindow/hooks.h"
@@ -73,6 +74,7 @@ void ShowByViewCode(const TodayRequest& request)
 {
     switch (request.viewCode) {
     case kViewCodePreferences:
+        SettingsStartPage = kTodayPage;
         FromTodayRequest = true;
         SendMenuCommand(IDM_PREFERENCES);
         break;

@@ -3,6 +3,7 @@
 // runs and clear afterwards; a request waits while an editor is open; a
 // request whose item is gone touches nothing.
 #include "core/state.h"
+#include "editors/preferences_state.h"
 #include "lists/state.h"
 #include "mainwindow/hooks.h"
 #include "lists/item_list_state.h"
@@ -40,6 +41,7 @@ void PrintTo(const CommandSeen& c, std::ostream* out)
 std::vector<CommandSeen> g_commands;
 bool g_preferencesFromToday = false;
 int g_preferencesOpened = 0;
+int g_preferencesStartPage = -1;
 
 void RecordCommand(HWND, UINT command)
 {
@@ -62,7 +64,10 @@ protected:
         Hooks.RunPreferencesSheet = [](HWND) {
             ++g_preferencesOpened;
             g_preferencesFromToday = FromTodayRequest;
+            g_preferencesStartPage = SettingsStartPage;
         };
+        SettingsStartPage = kDiaryPage;
+        g_preferencesStartPage = -1;
         g_commands.clear();
         g_preferencesOpened = 0;
         g_preferencesFromToday = false;
@@ -112,6 +117,7 @@ std::vector<ActionCase> ActionCases()
          [] {
              EXPECT_EQ(g_preferencesOpened, 1);
              EXPECT_TRUE(g_preferencesFromToday);
+             EXPECT_EQ(g_preferencesStartPage, kTodayPage) << "the sheet opens on the Today page";
          }},
         {"2 new task", Raw("ab"), kTaskView, {{ID_TASK_NEW, true, kTaskView}}, nullptr},
         {"6 tasks", Repeat('z', 6), kTaskView, {}, nullptr},
