@@ -162,10 +162,13 @@ void PickPerson(HWND dialog)
     if (picked == 0 || !LoadContactForm(picked))
         return;
     const ContactFormFields& contact = ItemFormState.Contact;
-    wchar_t name[kFormTitleChars];
-    StringCchCopyW(name, ARRAYSIZE(name), contact.Name);
-    StringCchCatW(name, ARRAYSIZE(name), contact.FirstName);
-    SetDlgItemTextW(dialog, IDC_ANNIVERSARY_TITLE, name);
+    // The person's name is the title only while the user has typed none.
+    if (TrimmedText(dialog, IDC_ANNIVERSARY_TITLE, kTitleChars).empty()) {
+        wchar_t name[kFormTitleChars];
+        StringCchCopyW(name, ARRAYSIZE(name), contact.Name);
+        StringCchCatW(name, ARRAYSIZE(name), contact.FirstName);
+        SetDlgItemTextW(dialog, IDC_ANNIVERSARY_TITLE, name);
+    }
     int year = 0, month = 0, day = 0;
     if (ComboIndex(dialog, IDC_ANNIVERSARY_KIND) == 0 && contact.Birthday[0] &&
         swscanf(contact.Birthday, L"%4d-%2d-%2d", &year, &month, &day) == 3) {

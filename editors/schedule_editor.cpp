@@ -59,6 +59,8 @@ const ControlPlace kPlaces[] = {
     {IDC_SCHEDULE_REMINDER, 28, 44, 78, 18},
     {IDC_SCHEDULE_REMINDER_AMOUNT, 106, 43, 40, 140},
     {IDC_SCHEDULE_REMINDER_UNIT, 147, 43, 50, 100},
+    // In the free band under the repeat row, where it covers nothing.
+    {IDC_SCHEDULE_LUNAR, 28, 190, 150, 18},
 };
 
 const wchar_t* const kUnits[] = {L"분", L"시간", L"일", L"주"};
@@ -194,10 +196,11 @@ void ShowLoadedAppointment(HWND dialog)
     ShowReminder(dialog, ReminderUnitIndex, ReminderAmountText);
     SetDlgItemTextW(dialog, IDC_SCHEDULE_TITLE, f.Title);
     SetDlgItemTextW(dialog, IDC_SCHEDULE_PLACE, f.Place);
+    // One occurrence keeps its date pickers, so that it can be moved; the
+    // series' dates are its rule's.
     if (Editor.single) {
         EnableControl(dialog, IDC_SCHEDULE_RECURRENCE, false);
         EnableControl(dialog, IDC_SCHEDULE_PERSON, false);
-        PlaceTimeColumn(dialog, true);
     } else if (f.RecurrenceCode != L'0') {
         PlaceTimeColumn(dialog, true);
     }

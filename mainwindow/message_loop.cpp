@@ -2,9 +2,24 @@
 
 #include "mainwindow/state.h"
 
+namespace {
+
+constexpr int kClassChars = 16;
+
+// Ctrl+A and Ctrl+Q typed into an edit (the search box, a combo box's own
+// edit) select its text or are its own; they never reach the menu commands.
+bool IsEditControl(HWND window)
+{
+    wchar_t name[kClassChars] = L"";
+    GetClassNameW(window, name, kClassChars);
+    return _wcsicmp(name, L"Edit") == 0;
+}
+
+}  // namespace
+
 HWND AcceleratorTarget(const MSG& msg, HWND mainWindow)
 {
-    if (!mainWindow || !msg.hwnd)
+    if (!mainWindow || !msg.hwnd || IsEditControl(msg.hwnd))
         return nullptr;
     if (msg.hwnd == mainWindow || IsChild(mainWindow, msg.hwnd))
         return mainWindow;

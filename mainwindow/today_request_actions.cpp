@@ -1,6 +1,7 @@
 #include "mainwindow/today_request_actions.h"
 
 #include "core/state.h"
+#include "editors/preferences_state.h"
 #include "lists/list_refill.h"
 #include "lists/memo_bodies.h"
 #include "lists/state.h"
@@ -75,6 +76,7 @@ void ShowByViewCode(const TodayRequest& request)
 {
     switch (request.viewCode) {
     case kViewCodePreferences:
+        SettingsStartPage = kTodayPage;
         FromTodayRequest = true;
         SendMenuCommand(IDM_PREFERENCES);
         break;

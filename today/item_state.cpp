@@ -37,6 +37,7 @@ int RowCount = 0;
 int RowsShown = 7;
 int VisibleRows = 0;
 int PixelsPerRow = 0;
+int ThumbTravel = 0;
 RECT ScrollThumbRect = {-1, -1, -1, -1};
 
 wchar_t HeaderTitle[kHeaderChars] = L"";

@@ -67,6 +67,7 @@ void PaintScrollBar(HDC dc)
 {
     if (!ListOverflows()) {
         PixelsPerRow = 0;
+        ThumbTravel = 0;
         ScrollThumbRect = RECT{-1, -1, -1, -1};
         FixedZones[kZoneThumb].rect = ScrollThumbRect;
         return;
@@ -78,7 +79,11 @@ void PaintScrollBar(HDC dc)
     const int trackTop = up.top + kArrowGlyph, trackHeight = down.top - trackTop;
     const int thumb = std::max(trackHeight * RowsShown / RowCount, kMinThumb);
     PixelsPerRow = (trackHeight - thumb) / (RowCount - RowsShown);
-    const int top = trackTop + TopRow * PixelsPerRow;
+    // Once the rows outnumber the track's pixels there is no whole pixel per
+    // row: the thumb then stands at its share of the travel.
+    ThumbTravel = trackHeight - thumb;
+    const int top = trackTop + (PixelsPerRow > 0 ? TopRow * PixelsPerRow
+                                                 : TopRow * ThumbTravel / (RowCount - RowsShown));
     ScrollThumbRect = RECT{up.left + 2, top, up.right - 1, top + thumb};
     FixedZones[kZoneThumb].rect = ScrollThumbRect;
     HBRUSH frame = CreateSolidBrush(static_cast<COLORREF>(Settings.HeaderColor));

@@ -10,6 +10,10 @@ namespace {
 constexpr int kThumbSlack = 2;
 constexpr UINT kRepeatMs = 1;
 
+// Where a thumb drag started: the pen's height and the top row then.
+int DragStartY = 0;
+int DragStartRow = 0;
+
 struct ZoneHit {
     RECT rect;
     ZoneHandler handler;
@@ -117,6 +121,8 @@ void OnPenDown(HWND window, int x, int y)
     } else if (OnThumb(at)) {
         PressPoint = at;
         Dragging = 1;
+        DragStartY = y;
+        DragStartRow = TopRow;
     } else {
         PressPoint = POINT{-1, -1};
         HighlightZoneAtPoint(window, x, y);
@@ -125,12 +131,23 @@ void OnPenDown(HWND window, int x, int y)
 
 void OnPenMove(HWND, int x, int y)
 {
-    if (!Dragging || PixelsPerRow <= 0)
+    if (!Dragging)
         return;
-    const int rows = (y - PressPoint.y) / PixelsPerRow;
-    if (rows == 0)
-        return;
-    TopRow += rows;
+    if (PixelsPerRow > 0) {
+        const int rows = (y - PressPoint.y) / PixelsPerRow;
+        if (rows == 0)
+            return;
+        TopRow += rows;
+    } else {
+        // More rows than the track has pixels: the thumb's travel stands for
+        // the rows that do not fit.
+        if (ThumbTravel <= 0 || RowCount <= RowsShown)
+            return;
+        const int row = DragStartRow + (y - DragStartY) * (RowCount - RowsShown) / ThumbTravel;
+        if (row == TopRow)
+            return;
+        TopRow = row;
+    }
     ClampTopRow();
     LayoutCurrentRows();
     PressPoint = POINT{x, y};

@@ -79,6 +79,7 @@ extern int RowCount;
 extern int RowsShown;    // TodayLines + 3, at most 20
 extern int VisibleRows;  // the smaller of RowsShown and RowCount
 extern int PixelsPerRow; // of the scroll thumb; 0 without overflow
+extern int ThumbTravel;  // pixels the scroll thumb can move; 0 without overflow
 extern RECT ScrollThumbRect;
 
 // The view's header: its title and, in the task and memo views, the filter

@@ -9,6 +9,13 @@
 namespace {
 
 constexpr UINT kToolbarId = 1;
+constexpr wchar_t kHiddenWithOwnerProp[] = L"CeBarHiddenWithOwner";
+// Posted to a bar whose owner hid: once the hide is over, the window the
+// owner uncovered is the one in front.
+constexpr UINT kOwnerHiddenMessage = WM_APP + 0x61;
+// Posted to a bar whose owner came forward: once the activation is over,
+// the bar goes just above its owner.
+constexpr UINT kOwnerForwardMessage = WM_APP + 0x62;
 constexpr int kPanelButtonWidth = 26;
 constexpr int kCaptionChars = 64;
 
@@ -66,6 +73,80 @@ void AddButtons(HWND toolbar, const SHMENUBARINFO& info, const shell::MenuBarLay
     SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
 }
 
+// The bar goes where its owner goes: hidden with it, shown again with it, and
+// just above it whenever the owner moves in the Z order or becomes active, so
+// that whichever window is in front has its own menu bar in front with it.
+void PutBarAboveOwner(HWND bar, HWND owner)
+{
+    HWND above = GetWindow(owner, GW_HWNDPREV);
+    if (above == bar)
+        return;
+    // Under the screen's topmost furniture the owner is at the top of the rest.
+    const bool underTopmost = !above || (GetWindowLongW(above, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    SetWindowPos(bar, underTopmost ? HWND_TOP : above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool CanTakeFront(HWND window, HWND owner)
+{
+    const LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+    return IsWindowVisible(window) && IsWindowEnabled(window) && GetWindow(window, GW_OWNER) != owner &&
+           !(exStyle & (WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TOOLWINDOW));
+}
+
+// After the owner hid, the window beneath it takes the front (and its title
+// the top bar), unless the hide already gave the front to another window.
+void ActivateWindowBeneath(HWND bar, HWND owner)
+{
+    HWND front = GetForegroundWindow();
+    if (front && front != owner && front != bar && IsWindowVisible(front))
+        return;
+    for (HWND w = GetWindow(owner, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (CanTakeFront(w, owner)) {
+            SetForegroundWindow(w);
+            return;
+        }
+    }
+}
+
+void FollowOwner(HWND bar, HWND owner, const WINDOWPOS& pos)
+{
+    if (pos.flags & SWP_HIDEWINDOW) {
+        if (IsWindowVisible(bar)) {
+            SetPropW(bar, kHiddenWithOwnerProp, reinterpret_cast<HANDLE>(1));
+            ShowWindow(bar, SW_HIDE);
+        }
+        PostMessageW(bar, kOwnerHiddenMessage, 0, 0);
+        return;
+    }
+    if ((pos.flags & SWP_SHOWWINDOW) && RemovePropW(bar, kHiddenWithOwnerProp))
+        ShowWindow(bar, SW_SHOWNOACTIVATE);
+    if (IsWindowVisible(bar) && (!(pos.flags & SWP_NOZORDER) || (pos.flags & SWP_SHOWWINDOW))) {
+        PutBarAboveOwner(bar, owner);
+        PostMessageW(bar, kOwnerForwardMessage, 0, 0);
+    }
+}
+
+LRESULT CALLBACK OwnerSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR)
+{
+    HWND bar = reinterpret_cast<HWND>(id);
+    switch (msg) {
+    case WM_WINDOWPOSCHANGED:
+        if (IsWindow(bar))
+            FollowOwner(bar, hwnd, *reinterpret_cast<WINDOWPOS*>(lParam));
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && IsWindow(bar) && IsWindowVisible(bar)) {
+            PutBarAboveOwner(bar, hwnd);
+            PostMessageW(bar, kOwnerForwardMessage, 0, 0);
+        }
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, OwnerSubclassProc, id);
+        break;
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
 bool OnBarCreate(HWND hwnd, const CREATESTRUCTW* create)
 {
     const MenuBarRequest* request = static_cast<const MenuBarRequest*>(create->lpCreateParams);
@@ -90,6 +171,7 @@ bool OnBarCreate(HWND hwnd, const CREATESTRUCTW* create)
     if (!bar->toolbar)
         return false;
     AddButtons(bar->toolbar, info, bar->layout);
+    SetWindowSubclass(bar->owner, OwnerSubclassProc, reinterpret_cast<UINT_PTR>(hwnd), 0);
     return true;
 }
 
@@ -99,6 +181,9 @@ void OnBarDestroy(HWND hwnd)
     if (!bar)
         return;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    RemovePropW(hwnd, kHiddenWithOwnerProp);
+    if (IsWindow(bar->owner))
+        RemoveWindowSubclass(bar->owner, OwnerSubclassProc, reinterpret_cast<UINT_PTR>(hwnd));
     if (bar->menu)
         DestroyMenu(bar->menu);
     DeleteObject(bar->background);
@@ -169,6 +254,18 @@ LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_ERASEBKGND: return 1;
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_LBUTTONUP: OnBarTap(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case kOwnerForwardMessage:
+        if (MenuBar* bar = BarOf(hwnd)) {
+            if (IsWindow(bar->owner) && IsWindowVisible(bar->owner) && IsWindowVisible(hwnd))
+                PutBarAboveOwner(hwnd, bar->owner);
+        }
+        return 0;
+    case kOwnerHiddenMessage:
+        if (MenuBar* bar = BarOf(hwnd)) {
+            if (IsWindow(bar->owner) && !IsWindowVisible(bar->owner))
+                ActivateWindowBeneath(hwnd, bar->owner);
+        }
+        return 0;
     case WM_NOTIFY:
         if (reinterpret_cast<NMHDR*>(lParam)->code == TBN_DROPDOWN)
             return OnDropDown(hwnd, reinterpret_cast<NMTOOLBARW*>(lParam));

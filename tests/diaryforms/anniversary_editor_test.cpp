@@ -267,6 +267,36 @@ TEST_F(AnniversaryEditorTest, APickedPersonGivesTitleAndBirthday)
     EXPECT_EQ(TextOf(OnlyRecord(SelectedAnniversaryId), kAnniversaryDate), L"1985-07-09");
 }
 
+// A title the user typed stays; the person still gives the birthday.
+TEST_F(AnniversaryEditorTest, APickedPersonKeepsATypedTitle)
+{
+    CEOID person = MakeContact(L"김", L"철수");
+    ChangeContact(person, [](IContact* contact) { contact->put_Birthday(commandstest::DateOf(L"1985-07-09 00:00")); });
+    std::wstring title;
+    int month = -1;
+    Driver driver;
+    driver.Then("type and open the picker", DialogWith(IDC_ANNIVERSARY_TITLE),
+                [](HWND dialog) {
+                    Type(dialog, IDC_ANNIVERSARY_TITLE, L"아버지 생신");
+                    Click(dialog, IDC_ANNIVERSARY_PERSON);
+                })
+        .Then("search and choose", DialogWith(IDC_PICKER_LIST),
+              [](HWND picker) {
+                  Type(picker, IDC_PICKER_SEARCH_TEXT, L"철수");
+                  Click(picker, IDC_PICKER_SEARCH);
+                  Click(picker, IDC_PICKER_CHOOSE);
+              })
+        .Then("read", DialogWith(IDC_ANNIVERSARY_TITLE), [&](HWND dialog) {
+            testkit::PumpFor(50);
+            title = ControlText(dialog, IDC_ANNIVERSARY_TITLE);
+            month = ComboIndex(dialog, IDC_ANNIVERSARY_MONTH);
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+    ExpectRan(driver, driver.Run([] { RunEditor(IDD_ANNIVERSARY_EDITOR, kEditInsert); }));
+    EXPECT_EQ(title, L"아버지 생신");
+    EXPECT_EQ(month, 6);
+}
+
 TEST_F(AnniversaryEditorTest, TheKindListStartsOverInTheAnniversaryView)
 {
     struct Case {

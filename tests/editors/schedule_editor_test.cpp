@@ -360,10 +360,12 @@ TEST_F(ScheduleEditorTest, UpdatesKeepTheIdAndTheSingleEditMakesAnException)
     CEOID oid = MakeAppointment(L"주간", L"2024-05-06 09:00", L"2024-05-06 10:00", false, 3);
     ASSERT_TRUE(LoadAppointment(oid, true, L"2024-05-13", L"09:00"));
     bool recurrenceEnabled = true;
+    bool datesShown = false;
     int checkX = 0;
     Driver driver;
     driver.Then("one day later", DialogWith(IDC_SCHEDULE_TITLE), [&](HWND dialog) {
         recurrenceEnabled = IsControlEnabled(dialog, IDC_SCHEDULE_RECURRENCE);
+        datesShown = IsControlShown(dialog, IDC_SCHEDULE_START_DATE) && IsControlShown(dialog, IDC_SCHEDULE_END_DATE);
         checkX = ControlRect(dialog, IDC_SCHEDULE_TIMES_ON).left;
         SetPickerClock(dialog, IDC_SCHEDULE_START_TIME, 15, 0);
         SetPickerClock(dialog, IDC_SCHEDULE_END_TIME, 16, 0);
@@ -371,7 +373,9 @@ TEST_F(ScheduleEditorTest, UpdatesKeepTheIdAndTheSingleEditMakesAnException)
     });
     ExpectRan(driver, driver.Run([] { RunEditor(IDD_SCHEDULE_EDITOR, kEditUpdate); }));
     EXPECT_FALSE(recurrenceEnabled);
-    EXPECT_EQ(checkX, 85);
+    // One occurrence can be moved: its date pickers show, the time boxes beside them.
+    EXPECT_TRUE(datesShown);
+    EXPECT_EQ(checkX, 170);
     EXPECT_EQ(OnlyAppointment(), oid);
     EXPECT_EQ(ReadAppointment(oid).type, olRecursWeekly);
     std::vector<std::wstring> starts = OccurrenceStarts(L"2024-05-06", L"2024-05-26");

@@ -5,6 +5,7 @@
 #include "core/own_databases.h"
 #include "core/rich_ink_body.h"
 #include "core/state.h"
+#include "editors/preferences_state.h"
 #include "lists/memo_bodies.h"
 #include "lists/memo_lists.h"
 #include "lists/state.h"
@@ -48,6 +49,7 @@ void PrintTo(const CommandSeen& c, std::ostream* out)
 std::vector<CommandSeen> g_commands;
 bool g_preferencesFromToday = false;
 int g_preferencesOpened = 0;
+int g_preferencesStartPage = -1;
 
 // The selection the last command saw.
 CEOID g_contactAtCommand = 0;
@@ -117,7 +119,10 @@ protected:
         Hooks.RunPreferencesSheet = [](HWND) {
             ++g_preferencesOpened;
             g_preferencesFromToday = FromTodayRequest;
+            g_preferencesStartPage = SettingsStartPage;
         };
+        SettingsStartPage = kDiaryPage;
+        g_preferencesStartPage = -1;
         g_commands.clear();
         g_preferencesOpened = 0;
         g_preferencesFromToday = false;
@@ -188,6 +193,7 @@ std::vector<ActionCase> ActionCases()
          [] {
              EXPECT_EQ(g_preferencesOpened, 1);
              EXPECT_TRUE(g_preferencesFromToday);
+             EXPECT_EQ(g_preferencesStartPage, kTodayPage) << "the sheet opens on the Today page";
          }},
         {"2 new task", Raw("ab"), kTaskView, {{ID_TASK_NEW, true, kTaskView}}, nullptr},
         {"6 tasks", Repeat('z', 6), kTaskView, {}, nullptr},

@@ -104,6 +104,17 @@ int BringForward()
     return done ? 0 : 3;
 }
 
+// As a second copy of a program does with the running one's window: shows
+// it, then brings it forward with the lowest bit set.
+int ShowAndBringForward()
+{
+    HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(_wcstoui64(g_argument, nullptr, 10)));
+    ShowWindow(window, SW_SHOW);
+    BOOL done = SetForegroundWindow(reinterpret_cast<HWND>(reinterpret_cast<UINT_PTR>(window) | 1));
+    NKDbgPrintfW(L"probe bring-forward: result=%d", done);
+    return done ? 0 : 3;
+}
+
 struct Command {
     const wchar_t* name;
     int (*run)();
@@ -113,6 +124,7 @@ const Command kCommands[] = {
     {L"locale-watch", WatchLocale},
     {L"settings-watch", WatchSettings},
     {L"foreground", BringForward},
+    {L"bring-forward", ShowAndBringForward},
 };
 
 }  // namespace

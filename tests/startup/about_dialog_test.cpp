@@ -5,6 +5,7 @@
 #include "core/fonts.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
+#include "tests/support/layout_check.h"
 #include "tests/support/testkit.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@ struct Seen {
     HFONT titleFont = nullptr;
     RECT rects[5] = {};
     COLORREF buttonCentre = CLR_INVALID;
+    std::vector<std::wstring> breaches;
 };
 
 Seen seen;
@@ -40,6 +42,13 @@ void CALLBACK InspectAbout(HWND, UINT, UINT_PTR timer, DWORD)
     seen.titleFont = reinterpret_cast<HFONT>(SendDlgItemMessageW(dialog, IDC_ABOUT_TITLE, WM_GETFONT, 0, 0));
     for (int i = 0; i < 5; ++i)
         seen.rects[i] = ClientRectInDialog(dialog, GetDlgItem(dialog, kIds[i]));
+    // The lines lie over each other where their given places meet; each of
+    // our texts must still show whole in its own.
+    layout::Rules rules;
+    rules.stacked = {{IDC_ABOUT_TITLE, IDC_ABOUT_DESCRIPTION},
+                     {IDC_ABOUT_DESCRIPTION, IDC_ABOUT_VERSION},
+                     {IDC_ABOUT_VERSION, IDC_ABOUT_EMPTY}};
+    seen.breaches = layout::Breaches(dialog, L"about", rules);
     UpdateWindow(dialog);
     testkit::SaveScreenshot(testkit::CaptureScreen(), L"about");
     RECT button = testkit::ScreenRect(GetDlgItem(dialog, IDOK));
@@ -58,6 +67,8 @@ TEST(AboutDialog, PlacesItsControlsAndEndsWithOne)
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, L"Vestamor 다이어리");
     EXPECT_EQ(seen.titleFont, AppFonts.largeBold);
+    for (const std::wstring& breach : seen.breaches)
+        ADD_FAILURE() << layout::Utf8(breach);
     const RECT expected[5] = {{70, 23, 235, 68}, {15, 55, 223, 95}, {15, 92, 223, 132}, {15, 129, 223, 189},
                               {94, 240, 144, 260}};
     for (int i = 0; i < 5; ++i) {

@@ -29,8 +29,13 @@ protected:
                                nullptr, GetModuleHandleW(nullptr), nullptr);
         frame = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 140, 240, 60, main, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
-        inner = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 5, 5, 100, 20, frame, nullptr,
+        inner = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE, 5, 5, 100, 20, frame, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
+        search = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 3, 10, 150, 20, main, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+        combo = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 5, 30, 100, 80, frame,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+        comboEdit = FindWindowExW(combo, nullptr, L"EDIT", nullptr);
         other = testkit::CreateTestWindow(true, 100, 100, RecordCommands);
         owned = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 10, 40, 50, 50, main, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
@@ -61,6 +66,7 @@ protected:
     }
 
     HWND main = nullptr, list = nullptr, frame = nullptr, inner = nullptr, other = nullptr, owned = nullptr;
+    HWND search = nullptr, combo = nullptr, comboEdit = nullptr;
     HACCEL accelerators = nullptr;
 };
 
@@ -72,7 +78,9 @@ TEST_F(AcceleratorTest, TargetIsTheMainWindowForItAndItsDescendants)
         HWND expected;
     };
     const TargetCase cases[] = {
-        {"main window", main, main}, {"list inside it", list, main}, {"edit two levels down", inner, main},
+        {"main window", main, main}, {"list inside it", list, main}, {"button two levels down", inner, main},
+        {"the search edit", search, nullptr}, {"a combo box's edit", comboEdit, nullptr},
+        {"the combo box itself", combo, main},
         {"another top-level window", other, nullptr}, {"an owned pop-up", owned, nullptr},
         {"a thread message", nullptr, nullptr},
     };
@@ -103,6 +111,20 @@ TEST_F(AcceleratorTest, CtrlAAndCtrlQReachTheMainWindowFromAFocusedList)
     SetControl(false);
     commandsSeen.clear();
     EXPECT_FALSE(Translate(list, 'A'));
+    EXPECT_TRUE(commandsSeen.empty());
+}
+
+// Ctrl+A selects the typed text and Ctrl+Q is the edit's own: neither may
+// quit the program or open About from the search box.
+TEST_F(AcceleratorTest, CtrlAAndCtrlQTypedIntoAnEditStayTheEdits)
+{
+    ASSERT_NE(accelerators, nullptr);
+    ASSERT_NE(comboEdit, nullptr);
+    SetControl(true);
+    for (HWND edit : {search, comboEdit}) {
+        EXPECT_FALSE(Translate(edit, 'Q'));
+        EXPECT_FALSE(Translate(edit, 'A'));
+    }
     EXPECT_TRUE(commandsSeen.empty());
 }
 

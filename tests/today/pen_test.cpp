@@ -75,8 +75,8 @@ protected:
     {
         for (int i = 0; i < rows - 1; ++i) {
             wchar_t subject[16];
-            _snwprintf(subject, 16, L"일정 %02d", i);
-            AddAppointment({subject, Date(2024, 5, 7, 8, i), Date(2024, 5, 7, 9, i)});
+            _snwprintf(subject, 16, L"일정 %03d", i);
+            AddAppointment({subject, Date(2024, 5, 7, 8 + i / 60, i % 60), Date(2024, 5, 7, 9 + i / 60, i % 60)});
         }
         Settings.TodaySpan = 0;
         ShowView(kViewSchedule);
@@ -166,6 +166,31 @@ TEST_F(TodayPenTest, TheThumbDragsByWholeRowsAndStaysInRange)
     OnPenUp(ItemWindow, at.x, 2000);
     EXPECT_EQ(Dragging, 0);
     EXPECT_EQ(PressPoint.x, -1);
+}
+
+// More rows than the track has pixels: no whole pixel per row, yet the
+// thumb follows the top row and a drag moves through all of them.
+TEST_F(TodayPenTest, WithManyRowsTheThumbFollowsAndDrags)
+{
+    ShowBusySchedule(120);
+    ASSERT_EQ(PixelsPerRow, 0);
+    const RECT atTop = ScrollThumbRect;
+    POINT at = Centre(atTop);
+    OnPenDown(ItemWindow, at.x, at.y);
+    ASSERT_EQ(Dragging, 1);
+    OnPenMove(ItemWindow, at.x, at.y + ThumbTravel / 2);
+    EXPECT_GT(TopRow, (120 - RowsShown) / 2 - 3);
+    EXPECT_LT(TopRow, (120 - RowsShown) / 2 + 3);
+    OnPenMove(ItemWindow, at.x, 2000);
+    EXPECT_EQ(TopRow, 120 - RowsShown);
+    OnPenUp(ItemWindow, at.x, 2000);
+
+    testkit::Canvas canvas(240, ItemHeight, RGB(255, 255, 255));
+    PaintItem(canvas.dc());
+    EXPECT_EQ(ScrollThumbRect.top, atTop.top + ThumbTravel) << "the thumb stayed at the top";
+    TopRow = 0;
+    PaintItem(canvas.dc());
+    EXPECT_EQ(ScrollThumbRect.top, atTop.top);
 }
 
 TEST_F(TodayPenTest, ATapActsOnRelease)

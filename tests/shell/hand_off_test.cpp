@@ -1,0 +1,161 @@
+// Hand-offs between the Today screen and a program: a window brought forward
+// by another process comes with its menu bar and its open modal dialog on
+// top; a window that hides takes its menu bar along and leaves the window
+// beneath it active. Read back through the Z order of the top-level windows.
+#include "tests/shell/resource.h"
+#include "tests/shell/support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr UINT_PTR kCheckTimer = 1;
+
+HWND MakeBar(HWND owner)
+{
+    SHMENUBARINFO info = {};
+    info.cbSize = sizeof(info);
+    info.hwndParent = owner;
+    info.nToolBarId = IDR_MENU_BAR;
+    info.hInstRes = GetModuleHandleW(nullptr);
+    return SHCreateMenuBar(&info) ? info.hwndMB : nullptr;
+}
+
+// The visible top-level windows, front first.
+std::vector<HWND> ZOrder()
+{
+    std::vector<HWND> order;
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (IsWindowVisible(w))
+            order.push_back(w);
+    }
+    return order;
+}
+
+// Front-to-back place of a window, or a large number when it is not shown.
+size_t PlaceOf(const std::vector<HWND>& order, HWND window)
+{
+    auto at = std::find(order.begin(), order.end(), window);
+    return at == order.end() ? 1000 : static_cast<size_t>(at - order.begin());
+}
+
+// What a second copy of the program does with the running one's window.
+int BringForwardFromAnotherProcess(HWND window)
+{
+    wchar_t arguments[64];
+    _snwprintf(arguments, 64, L"bring-forward %llu",
+               static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
+    int exitCode = shelltest::WaitPumping(shelltest::StartBuiltProgram(L"shell_probe.exe", arguments));
+    testkit::PumpFor(200);
+    return exitCode;
+}
+
+std::wstring TitleOf(HWND window)
+{
+    wchar_t text[64] = L"";
+    if (window)
+        GetWindowTextW(window, text, 64);
+    return text;
+}
+
+class HandOff : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        program = shelltest::CreateDeviceWindow(L"다이어리");
+        ASSERT_NE(program, nullptr);
+        bar = MakeBar(program);
+        ASSERT_NE(bar, nullptr);
+        today = shelltest::CreateDeviceWindow(L"Today");
+        SetForegroundWindow(today);
+        testkit::PumpFor(100);
+    }
+    void TearDown() override
+    {
+        DestroyWindow(today);
+        DestroyWindow(program);
+    }
+    HWND program = nullptr, bar = nullptr, today = nullptr;
+};
+
+TEST_F(HandOff, AHiddenWindowComesForwardWithItsMenuBarOverTheTodayScreen)
+{
+    SetForegroundWindow(program);
+    testkit::PumpFor(100);
+    ShowWindow(program, SW_HIDE);
+    testkit::PumpFor(100);
+    EXPECT_FALSE(IsWindowVisible(bar)) << "the menu bar stayed over the Today screen";
+    EXPECT_EQ(GetForegroundWindow(), today) << "active: " << testing::PrintToString(TitleOf(GetForegroundWindow()));
+
+    ASSERT_EQ(BringForwardFromAnotherProcess(program), 0);
+    std::vector<HWND> order = ZOrder();
+    EXPECT_TRUE(IsWindowVisible(program));
+    EXPECT_TRUE(IsWindowVisible(bar));
+    EXPECT_LT(PlaceOf(order, program), PlaceOf(order, today));
+    EXPECT_EQ(GetForegroundWindow(), program);
+
+    // Once more the other way: the Today screen in front takes nothing of the bar.
+    SetForegroundWindow(today);
+    SetWindowPos(today, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    testkit::PumpFor(100);
+    order = ZOrder();
+    EXPECT_LT(PlaceOf(order, today), PlaceOf(order, bar)) << "the menu bar lies over the Today screen";
+}
+
+struct ModalRun {
+    HWND program;
+    HWND today;
+    HWND dialog;
+    int probeExit;
+    HWND foreground;
+    std::vector<HWND> order;
+};
+ModalRun* g_run = nullptr;
+
+INT_PTR CALLBACK ModalProc(HWND dialog, UINT msg, WPARAM, LPARAM)
+{
+    switch (msg) {
+    case WM_INITDIALOG: SetTimer(dialog, kCheckTimer, 100, nullptr); return TRUE;
+    case WM_TIMER: {
+        KillTimer(dialog, kCheckTimer);
+        ModalRun& run = *g_run;
+        run.dialog = dialog;
+        // The Today screen kept the front while the program opened its dialog.
+        SetWindowPos(run.today, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetForegroundWindow(run.today);
+        testkit::PumpFor(100);
+        run.probeExit = BringForwardFromAnotherProcess(run.program);
+        run.foreground = GetForegroundWindow();
+        run.order = ZOrder();
+        EndDialog(dialog, IDOK);
+        return TRUE;
+    }
+    }
+    return FALSE;
+}
+
+void EndStuckDialog()
+{
+    if (g_run && g_run->dialog)
+        EndDialog(g_run->dialog, IDCANCEL);
+}
+
+TEST_F(HandOff, ADialogOpenedWhileItsOwnerWasHiddenComesForwardAboveIt)
+{
+    ShowWindow(program, SW_HIDE);
+    testkit::PumpFor(100);
+    ModalRun run = {program, today, nullptr, -1, nullptr, {}};
+    g_run = &run;
+    shelltest::Failsafe failsafe(20000, EndStuckDialog);
+    EXPECT_EQ(DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PLAIN), program, ModalProc, 0), IDOK);
+    g_run = nullptr;
+    EXPECT_FALSE(failsafe.fired());
+    ASSERT_EQ(run.probeExit, 0);
+    EXPECT_EQ(run.foreground, run.dialog) << "foreground: " << testing::PrintToString(TitleOf(run.foreground));
+    EXPECT_LT(PlaceOf(run.order, run.dialog), PlaceOf(run.order, program)) << "the dialog lies behind its owner";
+    EXPECT_LT(PlaceOf(run.order, program), PlaceOf(run.order, today));
+}
+
+}  // namespace
