@@ -15,6 +15,24 @@ function(quillon_defaults target)
     RUNTIME_OUTPUT_DIRECTORY "${QUILLON_BIN}"
     LIBRARY_OUTPUT_DIRECTORY "${QUILLON_BIN}"
     ARCHIVE_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/lib")
+  quillon_resource_depends(${target})
+endfunction()
+
+# windres reports no dependencies: a resource script is compiled again when
+# any script, header or picture beside it changes (the main script includes
+# the editors' and the forms' scripts).
+function(quillon_resource_depends target)
+  get_target_property(sources ${target} SOURCES)
+  foreach(source IN LISTS sources)
+    if(source MATCHES "\\.rc$")
+      get_filename_component(script "${source}" ABSOLUTE)
+      get_filename_component(folder "${script}" DIRECTORY)
+      file(GLOB beside CONFIGURE_DEPENDS "${folder}/*.rc" "${folder}/*.h" "${folder}/*.bmp"
+           "${folder}/*.ico" "${folder}/*.cur")
+      list(REMOVE_ITEM beside "${script}")
+      set_property(SOURCE "${source}" APPEND PROPERTY OBJECT_DEPENDS "${beside}")
+    endif()
+  endforeach()
 endfunction()
 
 # A device program with a wide entry point (wWinMain).
