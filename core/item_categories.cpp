@@ -32,8 +32,7 @@ HANDLE OpenSorted(LPCWSTR name, CEPROPID first, CEPROPID second)
 // value (a value seek starts from the first record); false when none has.
 bool SeekFirst(HANDLE database, CEPROPVAL value)
 {
-    DWORD index = 0;
-    return CeSeekDatabaseEx(database, CEDB_SEEK_VALUEFIRSTEQUAL, reinterpret_cast<DWORD_PTR>(&value), 1, &index) != 0;
+    return CeSeekDatabaseEx(database, CEDB_SEEK_VALUEFIRSTEQUAL, reinterpret_cast<DWORD_PTR>(&value), 1, nullptr) != 0;
 }
 
 const CEPROPVAL* FindValue(const BYTE* buffer, WORD count, CEPROPID id)
@@ -76,8 +75,7 @@ void ItemCategoryReader::ReadAllAssociations()
     allAssociationsRead_ = true;
     if (!associationDatabase_)
         return;
-    DWORD index = 0;
-    bool positioned = CeSeekDatabaseEx(associationDatabase_, CEDB_SEEK_BEGINNING, 0, 0, &index) != 0;
+    bool positioned = CeSeekDatabaseEx(associationDatabase_, CEDB_SEEK_BEGINNING, 0, 0, nullptr) != 0;
     while (positioned) {
         WORD properties = 0;
         if (!CeReadRecordPropsEx(associationDatabase_, CEDB_ALLOWREALLOC, &properties, nullptr, &buffer_,
@@ -87,7 +85,7 @@ void ItemCategoryReader::ReadAllAssociations()
         const CEPROPVAL* category = FindValue(buffer_, properties, kAssociationCategory);
         if (owner && category)
             associations_[owner->val.ulVal].push_back(category->val.lVal);
-        positioned = CeSeekDatabaseEx(associationDatabase_, CEDB_SEEK_CURRENT, 1, 0, &index) != 0;
+        positioned = CeSeekDatabaseEx(associationDatabase_, CEDB_SEEK_CURRENT, 1, 0, nullptr) != 0;
     }
 }
 
@@ -129,8 +127,7 @@ int ItemCategoryReader::ReadCategoryIds(CEOID itemOid, long* ids)
             break;
         if (category)
             ids[count++] = category->val.lVal;
-        DWORD index = 0;
-        positioned = CeSeekDatabaseEx(associationDatabase_, CEDB_SEEK_CURRENT, 1, 0, &index) != 0;
+        positioned = CeSeekDatabaseEx(associationDatabase_, CEDB_SEEK_CURRENT, 1, 0, nullptr) != 0;
     }
     return count;
 }

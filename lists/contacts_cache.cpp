@@ -170,13 +170,12 @@ void LoadContactsCacheFromDatabase()
                                               nullptr);
     if (database == INVALID_HANDLE_VALUE || !database)
         return;
-    DWORD index = 0;
     CEPROPVAL emptyKey = {};
     emptyKey.propid = kFileAs;
     emptyKey.val.lpwstr = const_cast<LPWSTR>(L"");
-    CeSeekDatabaseEx(database, CEDB_SEEK_BEGINNING, 0, 0, &index);
+    CeSeekDatabaseEx(database, CEDB_SEEK_BEGINNING, 0, 0, nullptr);
     bool positioned =
-        CeSeekDatabaseEx(database, CEDB_SEEK_VALUEGREATER, reinterpret_cast<DWORD_PTR>(&emptyKey), 1, &index) != 0;
+        CeSeekDatabaseEx(database, CEDB_SEEK_VALUEGREATER, reinterpret_cast<DWORD_PTR>(&emptyKey), 1, nullptr) != 0;
     ItemCategoryReader categoryNames(ItemCategoryReader::kManyItems);
     // One buffer, grown by the store as needed, serves every record.
     BYTE* buffer = nullptr;
@@ -193,7 +192,7 @@ void LoadContactsCacheFromDatabase()
             FillRowFromRecord(ContactsCache.rows[rows], record, categoryNames);
             ++rows;
         }
-        positioned = CeSeekDatabaseEx(database, CEDB_SEEK_CURRENT, 1, 0, &index) != 0;
+        positioned = CeSeekDatabaseEx(database, CEDB_SEEK_CURRENT, 1, 0, nullptr) != 0;
     }
     LocalFree(buffer);
     CloseHandle(database);

@@ -3,14 +3,13 @@
 void WalkRecords(HANDLE database, DWORD seekType, const CEPROPVAL* value,
                  const std::function<bool(const OwnRecord& record)>& visit)
 {
-    DWORD index = 0;
-    CEOID at = CeSeekDatabaseEx(database, CEDB_SEEK_BEGINNING, 0, 0, &index);
+    CEOID at = CeSeekDatabaseEx(database, CEDB_SEEK_BEGINNING, 0, 0, nullptr);
     if (value)
-        at = CeSeekDatabaseEx(database, seekType, reinterpret_cast<DWORD_PTR>(value), 1, &index);
+        at = CeSeekDatabaseEx(database, seekType, reinterpret_cast<DWORD_PTR>(value), 1, nullptr);
     OwnRecord record;
     while (at && record.ReadCurrent(database)) {
         if (!visit(record))
             return;
-        at = CeSeekDatabaseEx(database, CEDB_SEEK_CURRENT, 1, 0, &index);
+        at = CeSeekDatabaseEx(database, CEDB_SEEK_CURRENT, 1, 0, nullptr);
     }
 }

@@ -184,15 +184,14 @@ private:
     static void ReadFirstPerKey(LPCWSTR database, CEPROPID key, CEPROPID value, KeyMap* out)
     {
         WithOwnDatabase(database, key, [&](HANDLE db) {
-            DWORD index = 0;
-            if (!CeSeekDatabaseEx(db, CEDB_SEEK_BEGINNING, 0, 0, &index))
+            if (!CeSeekDatabaseEx(db, CEDB_SEEK_BEGINNING, 0, 0, nullptr))
                 return;
             do {
                 OwnRecord record;
                 if (!record.ReadCurrent(db))
                     return;
                 out->emplace(static_cast<CEOID>(record.I4(key)), static_cast<CEOID>(record.I4(value)));
-            } while (CeSeekDatabaseEx(db, CEDB_SEEK_CURRENT, 1, 0, &index));
+            } while (CeSeekDatabaseEx(db, CEDB_SEEK_CURRENT, 1, 0, nullptr));
         });
     }
 
@@ -338,9 +337,8 @@ void AddHolidays(ScheduleWalk* walk, const QueryWindow& window)
     WriteDayNumberText(lastText, kScheduleDateChars, window.lastDay);
     WithOwnDatabase(kHolidayDatabase, kHolidayDate, [&](HANDLE database) {
         CEPROPVAL from = TextValue(kHolidayDate, firstText);
-        DWORD index = 0;
-        CeSeekDatabaseEx(database, CEDB_SEEK_BEGINNING, 0, 0, &index);
-        if (!CeSeekDatabaseEx(database, CEDB_SEEK_VALUEGREATEROREQUAL, reinterpret_cast<DWORD_PTR>(&from), 1, &index))
+        CeSeekDatabaseEx(database, CEDB_SEEK_BEGINNING, 0, 0, nullptr);
+        if (!CeSeekDatabaseEx(database, CEDB_SEEK_VALUEGREATEROREQUAL, reinterpret_cast<DWORD_PTR>(&from), 1, nullptr))
             return;
         for (;;) {
             OwnRecord record;
@@ -351,7 +349,7 @@ void AddHolidays(ScheduleWalk* walk, const QueryWindow& window)
             CopyText(entry.startTime, kHolidayStartTime);
             CopyText(entry.subject, record.Text(kHolidayName));
             entry.linkedId = record.I4(kHolidayId);
-            if (!walk->Append(entry) || !CeSeekDatabaseEx(database, CEDB_SEEK_CURRENT, 1, 0, &index))
+            if (!walk->Append(entry) || !CeSeekDatabaseEx(database, CEDB_SEEK_CURRENT, 1, 0, nullptr))
                 return;
         }
     });

@@ -69,8 +69,7 @@ std::wstring Trimmed(const std::wstring& text)
 std::vector<Category> ReadCategories(HANDLE db, CEPROPID idProp, CEPROPID nameProp)
 {
     std::vector<Category> categories;
-    DWORD index = 0;
-    if (!CeSeekDatabaseEx(db, CEDB_SEEK_BEGINNING, 0, 0, &index))
+    if (!CeSeekDatabaseEx(db, CEDB_SEEK_BEGINNING, 0, 0, nullptr))
         return categories;
     RecordReader reader(db);
     for (;;) {
@@ -86,7 +85,7 @@ std::vector<Category> ReadCategories(HANDLE db, CEPROPID idProp, CEPROPID namePr
                 category.name = values[i].val.lpwstr;
         }
         categories.push_back(category);
-        if (!CeSeekDatabaseEx(db, CEDB_SEEK_CURRENT, 1, 0, &index))
+        if (!CeSeekDatabaseEx(db, CEDB_SEEK_CURRENT, 1, 0, nullptr))
             break;
     }
     return categories;
@@ -248,8 +247,7 @@ void ForgetCategories(CEOID item)
     CEPROPVAL key = {};
     key.propid = kAssocItem;
     key.val.ulVal = item;
-    DWORD index = 0;
-    if (CeSeekDatabaseEx(db, CEDB_SEEK_VALUEFIRSTEQUAL, reinterpret_cast<DWORD_PTR>(&key), 1, &index)) {
+    if (CeSeekDatabaseEx(db, CEDB_SEEK_VALUEFIRSTEQUAL, reinterpret_cast<DWORD_PTR>(&key), 1, nullptr)) {
         RecordReader reader(db);
         for (;;) {
             const CEPROPVAL* values = nullptr;

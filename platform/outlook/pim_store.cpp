@@ -161,8 +161,7 @@ bool PimStore::ReadAll(ItemKind kind, std::vector<ItemData>* items)
     if (!Ensure())
         return false;
     Table& table = TableOf(kind);
-    DWORD index = 0;
-    if (!CeSeekDatabaseEx(table.handle, CEDB_SEEK_BEGINNING, 0, 0, &index))
+    if (!CeSeekDatabaseEx(table.handle, CEDB_SEEK_BEGINNING, 0, 0, nullptr))
         return true;  // no records
     ItemData item(kind);
     while (ReadCurrent(kind, table, &item))
@@ -176,8 +175,7 @@ bool PimStore::Read(ItemKind kind, CEOID oid, ItemData* item)
     if (oid == 0 || !Ensure())
         return false;
     Table& table = TableOf(kind);
-    DWORD index = 0;
-    if (CeSeekDatabaseEx(table.handle, CEDB_SEEK_CEOID, oid, 0, &index) != oid)
+    if (CeSeekDatabaseEx(table.handle, CEDB_SEEK_CEOID, oid, 0, nullptr) != oid)
         return false;
     return ReadCurrent(kind, table, item);
 }

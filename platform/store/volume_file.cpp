@@ -72,17 +72,23 @@ std::string SortedSql(SortedStatementId id, int slot)
     std::string key = slot ? k : "X''";
     std::string inDatabase = slot ? "db = ?1 AND " + k + " IS NOT NULL"
                                   : "seq >= (?1 << 32) AND seq < ((?1 + 1) << 32)";
-    std::string after = slot ? "(" + k + ", seq) > (?2, ?3)" : "seq > ?3";
-    std::string before = slot ? "(" + k + ", seq) < (?2, ?3)" : "seq < ?3";
+    // In insertion order the point and the database's range make one bound
+    // each way: SQLite uses only the first of two lower (or upper) bounds.
+    std::string after = slot ? "(" + k + ", seq) > (?2, ?3)" : "seq > max(?3, (?1 << 32) - 1)";
+    std::string before = slot ? "(" + k + ", seq) < (?2, ?3)" : "seq < min(?3, (?1 + 1) << 32)";
+    std::string afterInDatabase = slot ? inDatabase + " AND " + after
+                                       : after + " AND seq < ((?1 + 1) << 32)";
+    std::string beforeInDatabase = slot ? inDatabase + " AND " + before
+                                        : "seq >= (?1 << 32) AND " + before;
     std::string order = slot ? k + ", seq" : "seq";
     std::string reverse = slot ? k + " DESC, seq DESC" : "seq DESC";
     std::string head = "SELECT seq, " + key + ", oid, auto, props";
     std::string from = " FROM recs WHERE " + inDatabase;
     switch (id) {
     case kAfter:
-        return head + from + " AND " + after + " ORDER BY " + order + " LIMIT 1 OFFSET ?4";
+        return head + " FROM recs WHERE " + afterInDatabase + " ORDER BY " + order + " LIMIT 1 OFFSET ?4";
     case kBefore:
-        return head + from + " AND " + before + " ORDER BY " + reverse + " LIMIT 1 OFFSET ?4";
+        return head + " FROM recs WHERE " + beforeInDatabase + " ORDER BY " + reverse + " LIMIT 1 OFFSET ?4";
     case kNth:
         return head + from + " ORDER BY " + order + " LIMIT 1 OFFSET ?2";
     case kNthFromEnd:
@@ -92,7 +98,7 @@ std::string SortedSql(SortedStatementId id, int slot)
             return head + " FROM recs WHERE 0 AND ?1 IS NULL AND ?2 IS NULL";
         return head + from + " AND " + k + " >= ?2 ORDER BY " + order + " LIMIT 1";
     case kCountBefore:
-        return "SELECT count(*)" + from + " AND " + before;
+        return "SELECT count(*) FROM recs WHERE " + beforeInDatabase;
     case kSortedStatementCount:
         break;
     }
