@@ -25,28 +25,30 @@ constexpr int kNoteChars = 255;
 constexpr int kFullDateChars = 10;
 constexpr DWORD kFirstVersionWithReminderTime = 5;
 
+// A date picker is as wide as a ten-character date and its drop button; the
+// reminder's time then has no room beside its date and goes under it.
 const ControlPlace kPlaces[] = {
     {IDC_TASK_DATE_LABEL, 2, 3, 26, 18},
-    {IDC_TASK_START_DATE, 28, 1, 84, 20},
-    {IDC_TASK_START_SET, 116, 2, 75, 18},
-    {IDC_TASK_DUE_DATE, 28, 22, 84, 20},
-    {IDC_TASK_DUE_SET, 116, 23, 75, 18},
+    {IDC_TASK_START_DATE, 28, 1, 92, 20},
+    {IDC_TASK_START_SET, 124, 2, 75, 18},
+    {IDC_TASK_DUE_DATE, 28, 22, 92, 20},
+    {IDC_TASK_DUE_SET, 124, 23, 75, 18},
     {IDC_TASK_REMINDER_LABEL, 2, 45, 26, 18},
     {IDC_TASK_REMINDER, 28, 44, 72, 18},
-    {IDC_TASK_REMINDER_DATE, 100, 43, 84, 20},
-    {IDC_TASK_REMINDER_TIME, 185, 43, 53, 20},
-    {IDC_TASK_TITLE_LABEL, 2, 66, 26, 18},
-    {IDC_TASK_TITLE, 28, 64, 210, 20},
-    {IDC_TASK_PRIORITY_LABEL, 2, 87, 26, 18},
-    {IDC_TASK_PRIORITY, 28, 85, 80, 100},
-    {IDC_TASK_STATUS_LABEL, 112, 87, 26, 18},
-    {IDC_TASK_STATUS, 140, 85, 98, 100},
-    {IDC_TASK_NOTE_LABEL, 2, 108, 26, 18},
-    {IDC_TASK_NOTE, 28, 106, 210, 59},
-    {IDC_TASK_RECURRENCE_LABEL, 2, 168, 26, 18},
-    {IDC_TASK_RECURRENCE, 28, 166, 100, 120},
-    {IDC_TASK_PERSON_LABEL, 131, 168, 38, 18},
-    {IDC_TASK_PERSON, 170, 166, 68, 20},
+    {IDC_TASK_REMINDER_DATE, 100, 43, 92, 20},
+    {IDC_TASK_REMINDER_TIME, 100, 64, 60, 20},
+    {IDC_TASK_TITLE_LABEL, 2, 87, 26, 18},
+    {IDC_TASK_TITLE, 28, 85, 210, 20},
+    {IDC_TASK_PRIORITY_LABEL, 2, 108, 26, 18},
+    {IDC_TASK_PRIORITY, 28, 106, 80, 100},
+    {IDC_TASK_STATUS_LABEL, 112, 108, 26, 18},
+    {IDC_TASK_STATUS, 140, 106, 98, 100},
+    {IDC_TASK_NOTE_LABEL, 2, 131, 26, 18},
+    {IDC_TASK_NOTE, 28, 129, 210, 57},
+    {IDC_TASK_RECURRENCE_LABEL, 2, 189, 26, 18},
+    {IDC_TASK_RECURRENCE, 28, 187, 100, 120},
+    {IDC_TASK_PERSON_LABEL, 131, 189, 38, 18},
+    {IDC_TASK_PERSON, 170, 187, 68, 20},
 };
 
 // List entries and the form codes they give.

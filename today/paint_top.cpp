@@ -125,7 +125,9 @@ void PaintWeatherCell(HDC dc, int cell, const WeatherDay& day)
         if (icon >= 0)
             DrawMark(dc, WeatherIconsLarge, icon, whole.left, whole.top + 1);
         StringCchPrintfW(shownDate, ARRAYSIZE(shownDate), L"  (%ls)", date);
-        DrawTextLeft(dc, shownDate, RECT{text.left, whole.top, text.right, middle});
+        // The closing bracket runs past the text column in the item's face:
+        // the date may take the rest of its own cell.
+        DrawTextLeft(dc, shownDate, RECT{text.left, whole.top, whole.right, middle});
         DrawTextLeft(dc, temperatures, RECT{text.left, middle, text.right, whole.bottom});
     } else {
         if (icon >= 0)

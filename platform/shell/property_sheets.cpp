@@ -17,6 +17,12 @@ constexpr int kDeviceLookVersion = 0x20E;
 // a menu bar would be), and the strip's own border.
 constexpr int kFootBand = shell::kMenuBarHeight;
 constexpr int kTabBorder = 4;
+// Room around each title inside its tab, and what a tab adds to it for its
+// edges; the smallest face a title may take to keep the strip on one row.
+constexpr int kTabPaddingX = 2;
+constexpr int kTabPaddingY = 3;
+constexpr int kTabEdges = 2;
+constexpr int kSmallestTitleHeight = 10;
 constexpr int kApplyButtonId = 0x3021;
 constexpr int kDesktopButtons[] = {IDOK, IDCANCEL, kApplyButtonId, IDHELP};
 
@@ -28,6 +34,7 @@ struct Sheet {
     bool modeless;
     bool closing;
     bool deviceLook;  // tabs along the bottom, pages over the whole sheet
+    HFONT tabFont;    // the strip's own smaller face, when the titles needed one
 };
 Sheet g_sheets[kMaxSheets];
 Sheet* g_creating = nullptr;  // the sheet whose window is being made
@@ -95,22 +102,84 @@ BOOL CALLBACK AdoptPageProc(HWND child, LPARAM sheet)
     return TRUE;
 }
 
+int TitlesWidth(HWND tabs, HFONT font)
+{
+    HDC dc = GetDC(tabs);
+    HGDIOBJ old = SelectObject(dc, font);
+    int width = 0;
+    const int count = TabCtrl_GetItemCount(tabs);
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[64] = L"";
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = ARRAYSIZE(text);
+        TabCtrl_GetItem(tabs, i, &item);
+        SIZE extent = {};
+        GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
+        width += extent.cx + 2 * kTabPaddingX + kTabEdges;
+    }
+    SelectObject(dc, old);
+    ReleaseDC(tabs, dc);
+    return width;
+}
+
+// A second row of tabs would lie over the pages' lower controls on a 240 x
+// 320 screen, and a tapped back row trades places with the front one: the
+// titles share one row, in a smaller face of the sheet's font when theirs
+// is too wide.
+void FitTitlesOnOneRow(Sheet& sheet, HWND tabs, int width)
+{
+    SetWindowLongW(tabs, GWL_STYLE, GetWindowLongW(tabs, GWL_STYLE) & ~TCS_MULTILINE);
+    TabCtrl_SetPadding(tabs, kTabPaddingX, kTabPaddingY);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(tabs, WM_GETFONT, 0, 0));
+    if (!font)
+        font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    if (TitlesWidth(tabs, font) <= width)
+        return;
+    LOGFONTW face = {};
+    GetObjectW(font, sizeof(face), &face);
+    HDC dc = GetDC(tabs);
+    TEXTMETRICW metrics = {};
+    HGDIOBJ old = SelectObject(dc, font);
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(tabs, dc);
+    HFONT smaller = nullptr;
+    for (int height = metrics.tmHeight - metrics.tmInternalLeading - 1; height >= kSmallestTitleHeight; --height) {
+        if (smaller)
+            DeleteObject(smaller);
+        face.lfHeight = -height;
+        face.lfWidth = 0;
+        smaller = CreateFontIndirectW(&face);
+        if (TitlesWidth(tabs, smaller) <= width)
+            break;
+    }
+    if (!smaller)
+        return;
+    if (sheet.tabFont)
+        DeleteObject(sheet.tabFont);
+    sheet.tabFont = smaller;
+    SendMessageW(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(smaller), TRUE);
+}
+
 // The tab strip along the bottom, just above the band a menu bar would take;
 // the pages' foot band stays theirs.
-void LayoutDeviceTabs(HWND window, HWND tabs)
+void LayoutDeviceTabs(Sheet& sheet, HWND window, HWND tabs)
 {
     SetWindowLongW(tabs, GWL_STYLE, GetWindowLongW(tabs, GWL_STYLE) | TCS_BOTTOM | WS_CLIPSIBLINGS);
+    RECT client;
+    GetClientRect(window, &client);
+    FitTitlesOnOneRow(sheet, tabs, client.right - kTabBorder);
     RECT item = {};
     if (!TabCtrl_GetItemRect(tabs, 0, &item))
         item.bottom = GetSystemMetrics(SM_CYMENU);
     const int height = static_cast<int>(item.bottom - item.top) + kTabBorder;
-    RECT client;
-    GetClientRect(window, &client);
     SetWindowPos(tabs, HWND_TOP, 0, client.bottom - kFootBand - height, client.right, height, SWP_NOACTIVATE);
     EnumChildWindows(window, AdoptPageProc, reinterpret_cast<LPARAM>(window));
 }
 
-void LayoutFullScreen(HWND window, bool deviceLook)
+void LayoutFullScreen(Sheet& sheet, HWND window)
 {
     shell::PlaceWithoutFrame(window, shell::WorkArea());
     for (int id : kDesktopButtons) {
@@ -118,8 +187,8 @@ void LayoutFullScreen(HWND window, bool deviceLook)
             ShowWindow(button, SW_HIDE);
     }
     if (HWND tabs = GetDlgItem(window, kTabControlId)) {
-        if (deviceLook) {
-            LayoutDeviceTabs(window, tabs);
+        if (sheet.deviceLook) {
+            LayoutDeviceTabs(sheet, window, tabs);
         } else {
             RECT client;
             GetClientRect(window, &client);
@@ -150,6 +219,9 @@ LRESULT CALLBACK SheetSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     case WM_NCDESTROY:
         RemoveWindowSubclass(hwnd, SheetSubclassProc, kSheetSubclass);
         if (Sheet* sheet = SheetOf(hwnd)) {
+            if (sheet->tabFont)
+                DeleteObject(sheet->tabFont);
+            sheet->tabFont = nullptr;
             if (sheet->modeless)
                 *sheet = Sheet{};
             else
@@ -177,7 +249,7 @@ int CALLBACK SheetCallback(HWND hwnd, UINT msg, LPARAM lParam)
             sheet->deviceLook = sheet->callback(hwnd, PSCB_GETVERSION, 0) >= kDeviceLookVersion;
         }
         if (sheet->fullScreen)
-            LayoutFullScreen(hwnd, sheet->deviceLook);
+            LayoutFullScreen(*sheet, hwnd);
         return 0;
     case PSCB_GETVERSION:
         // On the desktop this is "a button was pressed": not the device's.
@@ -232,7 +304,7 @@ CEAPI INT_PTR WINAPI CePropertySheetW(LPCPROPSHEETHEADERW header)
         return ::PropertySheetW(&copy);
     }
     *sheet = Sheet{true, nullptr, (copy.dwFlags & PSH_USECALLBACK) ? copy.pfnCallback : nullptr,
-                   (copy.dwFlags & PSH_MAXIMIZE) != 0, (copy.dwFlags & PSH_MODELESS) != 0, false, false};
+                   (copy.dwFlags & PSH_MAXIMIZE) != 0, (copy.dwFlags & PSH_MODELESS) != 0, false, false, nullptr};
     copy.dwFlags &= ~static_cast<DWORD>(PSH_MAXIMIZE);
     copy.dwFlags |= PSH_USECALLBACK;
     copy.pfnCallback = SheetCallback;

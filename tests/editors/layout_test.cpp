@@ -78,6 +78,15 @@ TEST_F(EditorLayoutTest, ThePickerAndTheWizardPagesFitTheScreen)
     }
 }
 
+// The task editor on 11 December 2026: every date a picker shows has ten
+// characters.
+TEST_F(EditorLayoutTest, TheTaskEditorFitsTheScreen)
+{
+    const LayoutCase c = {"task-editor", IDC_TASK_START_DATE, [] { RunEditor(IDD_TASK_EDITOR, kEditInsert); }, {}};
+    for (const std::wstring& breach : Measure(c))
+        ADD_FAILURE() << layout::Utf8(breach);
+}
+
 INT_PTR CALLBACK PlainProc(HWND, UINT msg, WPARAM, LPARAM)
 {
     return msg == WM_INITDIALOG;

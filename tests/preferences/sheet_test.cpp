@@ -67,6 +67,61 @@ TEST_F(SheetTest, OpensOnTheStartPageWithItsTabsOverTheWorkArea)
     }
 }
 
+// Each tab's title fits its tab, which lies whole on the screen, and a tap
+// at the tab's drawn centre reaches the strip and brings the tab's page.
+TEST_F(SheetTest, EveryTabShowsItsTitleAndATapOnItBringsItsPage)
+{
+    ASSERT_TRUE(prefs::RunSheet(0, [&](HWND sheet) {
+        HWND tabs = GetDlgItem(sheet, kTabControlId);
+        const std::vector<std::wstring> titles = TabTitles(sheet);
+        HDC dc = GetDC(tabs);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(tabs, WM_GETFONT, 0, 0)));
+        RECT strip = {};
+        GetClientRect(tabs, &strip);
+        std::vector<RECT> drawn;
+        for (int i = 0; i < kSettingsPageCount; ++i) {
+            SCOPED_TRACE(i);
+            RECT item = {};
+            ASSERT_TRUE(TabCtrl_GetItemRect(tabs, i, &item));
+            SIZE text = {};
+            GetTextExtentPoint32W(dc, titles[i].c_str(), static_cast<int>(titles[i].size()), &text);
+            EXPECT_LE(text.cx, item.right - item.left);
+            EXPECT_LE(text.cy, item.bottom - item.top);
+            // Inside the strip's window, so it is drawn and can be hit.
+            EXPECT_GE(item.left, strip.left);
+            EXPECT_LE(item.right, strip.right);
+            EXPECT_GE(item.top, strip.top);
+            EXPECT_LE(item.bottom, strip.bottom);
+            for (const RECT& other : drawn) {
+                RECT both = {};
+                EXPECT_FALSE(IntersectRect(&both, &item, &other));
+            }
+            drawn.push_back(item);
+        }
+        SelectObject(dc, old);
+        ReleaseDC(tabs, dc);
+        RECT screen = testkit::ScreenRect(sheet);
+        for (int i : {1, 2, 3, 0, 3, 2, 1}) {
+            SCOPED_TRACE(i);
+            RECT item = {};
+            TabCtrl_GetItemRect(tabs, i, &item);
+            POINT centre = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+            ClientToScreen(tabs, &centre);
+            EXPECT_LT(centre.x, screen.right);
+            EXPECT_LT(centre.y, screen.bottom);
+            HWND hit = WindowFromPoint(centre);
+            EXPECT_EQ(tabs, hit);
+            ScreenToClient(hit, &centre);
+            testkit::Tap(hit, centre.x, centre.y);
+            testkit::PumpPending();
+            HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+            EXPECT_EQ(SettingsPageWindows[i], page);
+            EXPECT_TRUE(page && IsWindowVisible(page));
+        }
+        prefs::PressCancel(PropSheet_GetCurrentPageHwnd(sheet));
+    }));
+}
+
 TEST_F(SheetTest, TheLastCreatedPageIsTheNextStart)
 {
     ASSERT_TRUE(prefs::RunSheet(0, [](HWND sheet) {

@@ -245,6 +245,54 @@ TEST_F(TodayPaintTest, WeatherIconsOnlyForTheCodesOfTheList)
     WeatherDayCount = 0;
 }
 
+// Each weather day's date, "(12/11)" and the like, is drawn whole: every
+// pixel the text inks when drawn unclipped at its place is inked in the item.
+TEST_F(TodayPaintTest, WeatherDatesAreDrawnWhole)
+{
+    Settings.TodayShowWeather = 1;
+    for (int size : {1, 0}) {
+        SCOPED_TRACE(size);
+        Settings.WeatherIconSize = size;
+        for (int i = 0; i < kWeatherCells; ++i) {
+            WeatherDays[i] = WeatherDay();
+            _snwprintf(WeatherDays[i].date, kDateChars, L"2026-12-%02d", 11 + 10 * i);
+            wcscpy(WeatherDays[i].icon, L"01");
+            wcscpy(WeatherDays[i].value1, L"-12");
+            wcscpy(WeatherDays[i].value2, L"-23");
+        }
+        WeatherDayCount = 3;
+        BuildHotZones();
+        testkit::Canvas canvas(240, ItemHeight, kWhite);
+        PaintItem(canvas.dc());
+        const wchar_t* dates[kWeatherCells] = {L"12/11", L"12/21", L"12/31"};
+        for (int i = 0; i < kWeatherCells; ++i) {
+            SCOPED_TRACE(i);
+            const RECT cell = WeatherCellRect(i);
+            const int middle = (cell.top + cell.bottom) / 2;
+            const std::wstring text = size == 1 ? L"  (" + std::wstring(dates[i]) + L")" : dates[i];
+            const int left = size == 1 ? WeatherTextRect(i).left : cell.left + 18;
+            testkit::Canvas alone(240, ItemHeight, kWhite);
+            HGDIOBJ old = SelectObject(alone.dc(), ItemFont());
+            SetBkMode(alone.dc(), TRANSPARENT);
+            RECT place = {left, cell.top, 240, middle};
+            DrawTextW(alone.dc(), text.c_str(), -1, &place, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+            SelectObject(alone.dc(), old);
+            int inked = 0, missing = 0;
+            for (int y = cell.top; y < middle; ++y) {
+                for (int x = left; x < 240; ++x) {
+                    if (alone.InkedPixels(x, y, x + 1, y + 1) == 0)
+                        continue;
+                    ++inked;
+                    missing += canvas.InkedPixels(x, y, x + 1, y + 1) == 0;
+                }
+            }
+            EXPECT_GT(inked, 20);
+            EXPECT_EQ(missing, 0);
+        }
+    }
+    WeatherDayCount = 0;
+}
+
 TEST_F(TodayPaintTest, TheOffscreenBitmapFollowsTheClientArea)
 {
     HDC screen = GetDC(nullptr);

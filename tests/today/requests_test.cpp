@@ -10,6 +10,7 @@
 #include "today/layout.h"
 #include "today/memo_view.h"
 #include "today/month_view.h"
+#include "today/painters.h"
 #include "today/pen.h"
 #include "today/request_builders.h"
 #include "today/request_writer.h"
@@ -18,6 +19,7 @@
 #include "today/today_settings.h"
 
 #include <functional>
+#include <string>
 
 namespace {
 
@@ -104,6 +106,59 @@ TEST_F(TodayRequestsTest, ScheduleRowZonesAndMonthCellsWriteTheirRequests)
     EXPECT_EQ(Hex(Requested([&] { TapInside(seventh->rect); })), Hex(Ascii("2024-05-07") + Bytes{0}));
     EXPECT_EQ(Hex(Requested([&] { TapInside(twentieth->rect); })), Hex(Ascii("2024-05-20") + Bytes{0}));
     EXPECT_EQ(WaitForMainProgramStarts(before + 5), before + 5);
+}
+
+// December 2026 takes five week rows from Monday and from Sunday; with the
+// list short enough to scroll, scrolled to its end, a tap on a day of every
+// drawn row, the last one too, asks for that day.
+TEST_F(TodayRequestsTest, EveryWeekRowOfTheMonthViewAnswersATap)
+{
+    ViewMode = kViewMonth;
+    ShownYear = 2026;
+    ShownMonth = 12;
+    Settings.TodayShowStatus = 1;
+    Settings.TodayShowShortcuts = 1;
+    const int before = MainProgramStarts();
+    int requests = 0;
+    for (int weekStart : {1, 0}) {
+        for (int lines : {4, 2, 0}) {
+            SCOPED_TRACE(testing::Message() << "week start " << weekStart << ", lines " << lines);
+            Settings.WeekStart = weekStart;
+            Settings.TodayLines = lines;
+            RowsShown = lines + 3;
+            TopRow = 0;
+            BuildHotZones();
+            ShowMonthMode();
+            ASSERT_EQ(MonthWeeks, 5);
+            TopRow = MonthWeeks;
+            InvalidateListArea();
+            testkit::Canvas canvas(240, ItemHeight, RGB(255, 255, 255));
+            PaintItem(canvas.dc());
+            bool lastRowTapped = false;
+            for (int week = 0; week < MonthWeeks; ++week) {
+                SCOPED_TRACE(week);
+                const MonthCell* day = nullptr;
+                for (const MonthCell& cell : MonthCells[week]) {
+                    if (!day && cell.dayText[0] && cell.rect.bottom > cell.rect.top)
+                        day = &cell;
+                }
+                if (!day)
+                    continue;
+                const int number = _wtoi(day->dayText);
+                const std::string expected = "2026-12-" + std::string(number < 10 ? "0" : "") + std::to_string(number);
+                const POINT at = {(day->rect.left + day->rect.right) / 2, (day->rect.top + day->rect.bottom) / 2};
+                EXPECT_EQ(Hex(Requested([&] {
+                              OnPenDown(ItemWindow, at.x, at.y);
+                              OnPenUp(ItemWindow, at.x, at.y);
+                          })),
+                          Hex(Ascii(expected) + Bytes{0}));
+                ++requests;
+                lastRowTapped = week == MonthWeeks - 1;
+            }
+            EXPECT_TRUE(lastRowTapped);
+        }
+    }
+    EXPECT_EQ(WaitForMainProgramStarts(before + requests), before + requests);
 }
 
 // Two Notes files whose names agree in their first 100 characters: each row
