@@ -11,6 +11,8 @@
 #include <commctrl.h>
 #include <strsafe.h>
 
+#include <vector>
+
 namespace {
 
 constexpr wchar_t kNotice[] = L"알림";
@@ -29,11 +31,21 @@ const ControlPlace kPickerPlaces[] = {
     {IDC_PICKER_CANCEL, 131, 135, 50, 20},
 };
 
-// The row last highlighted and whether the last search found any.
+// One contact the last search found, as its row shows it.
+struct PickerRow {
+    wchar_t name[kAssigneeNameChars];
+    wchar_t company[kCompanyChars];
+    CEOID oid;
+};
+
+// The row last highlighted, whether the last search found any, and the
+// rows themselves: the list asks for their texts as it paints (inserting
+// thousands of rows one message at a time is what made a search slow).
 struct PickerState {
     wchar_t name[kAssigneeNameChars];
     CEOID oid;
     int rows;
+    std::vector<PickerRow> matches;
 };
 PickerState Picker;
 
@@ -49,45 +61,6 @@ void AddColumn(HWND list, int index, const wchar_t* title, int width)
     column.pszText = const_cast<LPWSTR>(title);
     column.cx = width;
     ListView_InsertColumn(list, index, &column);
-}
-
-BOOL OnPickerInit(HWND dialog)
-{
-    Picker = PickerState{};
-    PlaceControls(dialog, kPickerPlaces);
-    HWND list = ResultList(dialog);
-    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-    AddColumn(list, kNameColumn, L"이름", 90);
-    AddColumn(list, kCompanyColumn, L"회사", 90);
-    AddColumn(list, kIdColumn, L"ID", 0);
-    SendDlgItemMessageW(dialog, IDC_PICKER_SEARCH_TEXT, EM_LIMITTEXT, kSearchChars, 0);
-    return TRUE;
-}
-
-void AddRow(HWND list, const wchar_t* name, const wchar_t* company, CEOID oid)
-{
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = ListView_GetItemCount(list);
-    item.pszText = const_cast<LPWSTR>(name);
-    // Object ids run past 0x7fffffff: the row keeps the id itself beside its text.
-    item.lParam = static_cast<LPARAM>(oid);
-    int row = ListView_InsertItem(list, &item);
-    ListView_SetItemText(list, row, kCompanyColumn, const_cast<LPWSTR>(company));
-    wchar_t id[16] = L"";
-    StringCchPrintfW(id, ARRAYSIZE(id), L"%ld", static_cast<long>(oid));
-    ListView_SetItemText(list, row, kIdColumn, id);
-}
-
-// The contact's shown name: last name then first name, cut to the
-// person field's room.
-void ContactName(IContact* contact, wchar_t* name, size_t count)
-{
-    OwnedText last, first;
-    contact->get_LastName(last.Out());
-    contact->get_FirstName(first.Out());
-    StringCchCopyW(name, count, last.Get());
-    StringCchCatW(name, count, first.Get());
 }
 
 // Every contact of the default folder sorted by full name, kept in
@@ -107,7 +80,52 @@ bool TakeAllContactsSorted()
     return ContactSearchItems != nullptr;
 }
 
-void FillMatches(HWND list, const wchar_t* search)
+BOOL OnPickerInit(HWND dialog)
+{
+    Picker = PickerState{};
+    // The contacts are read once as the picker opens; its searches then ask
+    // the kept collection, which reads them again only when they changed.
+    if (TakeAllContactsSorted()) {
+        int count = 0;
+        ContactSearchItems->get_Count(&count);
+    }
+    PlaceControls(dialog, kPickerPlaces);
+    HWND list = ResultList(dialog);
+    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
+    AddColumn(list, kNameColumn, L"이름", 90);
+    AddColumn(list, kCompanyColumn, L"회사", 90);
+    AddColumn(list, kIdColumn, L"ID", 0);
+    SendDlgItemMessageW(dialog, IDC_PICKER_SEARCH_TEXT, EM_LIMITTEXT, kSearchChars, 0);
+    return TRUE;
+}
+
+void OnRowText(NMLVDISPINFOW& info)
+{
+    LVITEMW& item = info.item;
+    if (!(item.mask & LVIF_TEXT) || item.iItem < 0 || item.iItem >= static_cast<int>(Picker.matches.size()) ||
+        !item.pszText || item.cchTextMax <= 0)
+        return;
+    const PickerRow& row = Picker.matches[static_cast<size_t>(item.iItem)];
+    switch (item.iSubItem) {
+    case kNameColumn: StringCchCopyW(item.pszText, item.cchTextMax, row.name); break;
+    case kCompanyColumn: StringCchCopyW(item.pszText, item.cchTextMax, row.company); break;
+    case kIdColumn: StringCchPrintfW(item.pszText, item.cchTextMax, L"%ld", static_cast<long>(row.oid)); break;
+    default: item.pszText[0] = L'\0'; break;
+    }
+}
+
+// The contact's shown name: last name then first name, cut to the
+// person field's room.
+void ContactName(IContact* contact, wchar_t* name, size_t count)
+{
+    OwnedText last, first;
+    contact->get_LastName(last.Out());
+    contact->get_FirstName(first.Out());
+    StringCchCopyW(name, count, last.Get());
+    StringCchCatW(name, count, first.Get());
+}
+
+void FindMatches(const wchar_t* search)
 {
     int count = 0;
     ContactSearchItems->get_Count(&count);
@@ -120,34 +138,33 @@ void FillMatches(HWND list, const wchar_t* search)
         entry->Release();
         if (!contact)
             continue;
-        wchar_t name[kAssigneeNameChars] = L"";
-        ContactName(contact.Get(), name, ARRAYSIZE(name));
+        PickerRow row = {};
+        ContactName(contact.Get(), row.name, ARRAYSIZE(row.name));
         OwnedText company;
         contact->get_CompanyName(company.Out());
-        wchar_t companyText[kCompanyChars] = L"";
-        StringCchCopyW(companyText, ARRAYSIZE(companyText), company.Get());
-        if (wcsstr(name, search) || wcsstr(companyText, search))
-            AddRow(list, name, companyText, OidOf(contact.Get()));
+        StringCchCopyW(row.company, ARRAYSIZE(row.company), company.Get());
+        if (wcsstr(row.name, search) || wcsstr(row.company, search)) {
+            row.oid = OidOf(contact.Get());
+            Picker.matches.push_back(row);
+        }
     }
 }
 
 // The highlighted row becomes the pending person.
-void TakeRow(HWND list, int row)
+void TakeRow(int row)
 {
-    LVITEMW item = {};
-    item.mask = LVIF_PARAM | LVIF_TEXT;
-    item.iItem = row;
-    item.pszText = Picker.name;
-    item.cchTextMax = ARRAYSIZE(Picker.name);
-    if (ListView_GetItem(list, &item))
-        Picker.oid = static_cast<CEOID>(item.lParam);
+    if (row < 0 || row >= static_cast<int>(Picker.matches.size()))
+        return;
+    const PickerRow& match = Picker.matches[static_cast<size_t>(row)];
+    StringCchCopyW(Picker.name, ARRAYSIZE(Picker.name), match.name);
+    Picker.oid = match.oid;
 }
 
 void OnRowChanged(const NMLISTVIEW& change)
 {
     bool nowSelected = (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED);
     if (change.iItem >= 0 && nowSelected)
-        TakeRow(change.hdr.hwndFrom, change.iItem);
+        TakeRow(change.iItem);
 }
 
 void Choose(HWND dialog)
@@ -188,8 +205,10 @@ void SearchAssigneeContacts(HWND dialog)
         ListView_DeleteAllItems(list);
         Picker.name[0] = L'\0';
         Picker.oid = 0;
-        if (TakeAllContactsSorted())
-            FillMatches(list, search);
+        Picker.matches.clear();
+        if (ContactSearchItems || TakeAllContactsSorted())
+            FindMatches(search);
+        ListView_SetItemCountEx(list, static_cast<int>(Picker.matches.size()), 0);
         Picker.rows = ListView_GetItemCount(list);
         ShowWindow(list, SW_SHOW);
         if (Picker.rows > 0) {
@@ -221,6 +240,8 @@ INT_PTR CALLBACK AssigneePickerDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPA
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->idFrom == IDC_PICKER_LIST && header->code == LVN_ITEMCHANGED)
             OnRowChanged(*reinterpret_cast<const NMLISTVIEW*>(lParam));
+        if (header->idFrom == IDC_PICKER_LIST && header->code == LVN_GETDISPINFOW)
+            OnRowText(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
         break;
     }
     }

@@ -104,15 +104,14 @@ void BareStoreRead()
                                               nullptr);
     if (database == INVALID_HANDLE_VALUE)
         return;
-    DWORD index = 0;
     BYTE* buffer = nullptr;
     DWORD size = 0;
-    CEOID at = CeSeekDatabaseEx(database, CEDB_SEEK_BEGINNING, 0, 0, &index);
+    CEOID at = CeSeekDatabaseEx(database, CEDB_SEEK_BEGINNING, 0, 0, nullptr);
     while (at) {
         WORD count = 0;
         if (!CeReadRecordPropsEx(database, CEDB_ALLOWREALLOC, &count, nullptr, &buffer, &size, nullptr))
             break;
-        at = CeSeekDatabaseEx(database, CEDB_SEEK_CURRENT, 1, 0, &index);
+        at = CeSeekDatabaseEx(database, CEDB_SEEK_CURRENT, 1, 0, nullptr);
     }
     LocalFree(buffer);
     CloseHandle(database);

@@ -107,5 +107,36 @@ TEST_F(AssigneePickerTest, ButtonsByState)
     EXPECT_EQ(std::wstring(AssigneeName), L"");
 }
 
+// The picker reads the contacts as it opens and searches the kept
+// collection: a contact saved or deleted while it is open shows in the next
+// search.
+TEST_F(AssigneePickerTest, SearchesFollowContactsChangedWhileOpen)
+{
+    MakeContact(L"김", L"철수");
+    CEOID leaving = MakeContact(L"박", L"철수");
+    std::vector<int> rows;
+    std::wstring added, chosenName;
+    Driver driver;
+    driver.Then("search, change, search", DialogWith(IDC_PICKER_LIST), [&](HWND picker) {
+        HWND list = GetDlgItem(picker, IDC_PICKER_LIST);
+        Type(picker, IDC_PICKER_SEARCH_TEXT, L"철수");
+        Click(picker, IDC_PICKER_SEARCH);
+        rows.push_back(testkit::ListViewCount(list));
+        MakeContact(L"가", L"철수");
+        ContactFromOid(leaving)->Delete();
+        Click(picker, IDC_PICKER_SEARCH);
+        rows.push_back(testkit::ListViewCount(list));
+        if (rows.back() > 0)
+            added = testkit::ListViewText(list, 0);
+        Click(picker, IDC_PICKER_CHOOSE);
+    });
+    ExpectRan(driver, driver.Run([] { RunAssigneePicker(ToolbarWindow); }));
+    EXPECT_EQ(rows, (std::vector<int>{2, 2}));
+    EXPECT_EQ(added, L"가철수") << "sorted by full name, the new contact first";
+    EXPECT_EQ(std::wstring(AssigneeName), L"가철수");
+    EXPECT_NE(AssigneeOid, 0u);
+    EXPECT_NE(AssigneeOid, leaving);
+}
+
 }  // namespace
 }  // namespace editorstest

@@ -174,10 +174,9 @@ std::wstring CategoriesOf(CEGUID* volume, CEOID item)
         CEPROPVAL key = {};
         key.propid = sort.rgPropID[0];
         key.val.ulVal = item;
-        DWORD index = 0;
         LPBYTE buffer = nullptr;
         DWORD size = 0;
-        if (CeSeekDatabaseEx(assoc, CEDB_SEEK_VALUEFIRSTEQUAL, reinterpret_cast<DWORD_PTR>(&key), 1, &index)) {
+        if (CeSeekDatabaseEx(assoc, CEDB_SEEK_VALUEFIRSTEQUAL, reinterpret_cast<DWORD_PTR>(&key), 1, nullptr)) {
             for (;;) {
                 WORD count = 0;
                 if (!CeReadRecordPropsEx(assoc, CEDB_ALLOWREALLOC, &count, nullptr, &buffer, &size, nullptr))
@@ -194,7 +193,7 @@ std::wstring CategoriesOf(CEGUID* volume, CEOID item)
                 if (!same)
                     break;
                 ids.push_back(id);
-                if (!CeSeekDatabaseEx(assoc, CEDB_SEEK_CURRENT, 1, 0, &index))
+                if (!CeSeekDatabaseEx(assoc, CEDB_SEEK_CURRENT, 1, 0, nullptr))
                     break;
             }
         }
@@ -220,8 +219,7 @@ std::wstring CategoriesOf(CEGUID* volume, CEOID item)
         CEPROPVAL key = {};
         key.propid = mainSort.rgPropID[0];
         key.val.lVal = id;
-        DWORD index = 0;
-        if (!CeSeekDatabaseEx(main, CEDB_SEEK_VALUEFIRSTEQUAL, reinterpret_cast<DWORD_PTR>(&key), 1, &index))
+        if (!CeSeekDatabaseEx(main, CEDB_SEEK_VALUEFIRSTEQUAL, reinterpret_cast<DWORD_PTR>(&key), 1, nullptr))
             continue;
         WORD count = 0;
         if (!CeReadRecordPropsEx(main, CEDB_ALLOWREALLOC, &count, nullptr, &buffer, &size, nullptr))
@@ -264,12 +262,11 @@ int ReadContactsDirectly(bool withCategories)
     CEPROPVAL empty = {};
     empty.propid = kFileAs;
     empty.val.lpwstr = const_cast<LPWSTR>(L"");
-    DWORD index = 0;
     int rows = 0;
     LPBYTE buffer = nullptr;
     DWORD size = 0;
-    CeSeekDatabaseEx(db, CEDB_SEEK_BEGINNING, 0, 0, &index);
-    if (CeSeekDatabaseEx(db, CEDB_SEEK_VALUEGREATER, reinterpret_cast<DWORD_PTR>(&empty), 1, &index)) {
+    CeSeekDatabaseEx(db, CEDB_SEEK_BEGINNING, 0, 0, nullptr);
+    if (CeSeekDatabaseEx(db, CEDB_SEEK_VALUEGREATER, reinterpret_cast<DWORD_PTR>(&empty), 1, nullptr)) {
         for (;;) {
             WORD count = 0;
             CEOID record = CeReadRecordPropsEx(db, CEDB_ALLOWREALLOC, &count, nullptr, &buffer, &size, nullptr);
@@ -287,7 +284,7 @@ int ReadContactsDirectly(bool withCategories)
             if (categories && withCategories)
                 row += CategoriesOf(&volume, record);
             ++rows;
-            if (!CeSeekDatabaseEx(db, CEDB_SEEK_CURRENT, 1, 0, &index))
+            if (!CeSeekDatabaseEx(db, CEDB_SEEK_CURRENT, 1, 0, nullptr))
                 break;
         }
     }
