@@ -9,6 +9,7 @@
 #include "platform/ce.h"
 
 #include <span>
+#include <vector>
 
 // How a control shows its settings field.
 enum class FieldEncoding {
@@ -28,10 +29,21 @@ struct PageControl {
     std::span<const wchar_t* const> items = {};  // a drop list's items, in order
 };
 
-// Moves every control of the table to its place.
+struct PagePlace {
+    RECT rect;
+    bool group;  // a group box holds the controls inside it
+};
+// The places with no two controls over each other: where two meet, the one
+// that starts first ends where the other begins (a row at the next row's
+// top, a label at its field's left edge).
+std::vector<RECT> PlacesWithoutOverlap(std::span<const PagePlace> places);
+
+// Moves every control of the table to its place, none over another; a drop
+// list keeps the height of its place.
 void PlacePageControls(HWND page, std::span<const PageControl> controls);
 // Fills the drop lists and selects and checks from Settings. A value that
-// names no item selects none.
+// names no item selects none. A list whose items are wider than its field
+// shows them in a smaller face.
 void ShowPageFields(HWND page, std::span<const PageControl> controls);
 // Reads the controls back into Settings; a drop list with no item selected
 // leaves its field as it was.
