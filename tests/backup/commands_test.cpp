@@ -15,6 +15,7 @@
 #include "tests/backup/dialog_script.h"
 #include "tests/backup/sample_diary.h"
 #include "tests/support/device_clock.h"
+#include "tests/support/layout_check.h"
 #include "tests/views/main_window_fixture.h"
 
 #include <commctrl.h>
@@ -405,6 +406,32 @@ TEST_F(CommandsTest, TheProgressDialogBeforeOkAndMidPass)
     script_.AnswerProgress(IDCANCEL, shoot(L"restore_before_ok"));
     Run(RestoreDiaryData);
     EXPECT_EQ(BoxTexts(), (std::vector<std::wstring>{Confirmation(kChosen), Notice(kRestoreCancelled)}));
+}
+
+// The progress dialog of both commands measured as the screen shows it:
+// its label's text whole, no control over another or off the screen.
+TEST_F(CommandsTest, TheProgressDialogFitsTheScreen)
+{
+    auto measure = [](const wchar_t* name) {
+        return [name](HWND dialog) {
+            testkit::PumpFor(100);
+            testkit::SaveScreenshot(testkit::CaptureScreen(), std::wstring(L"layout-") + name);
+            for (const std::wstring& breach : layout::Breaches(dialog, name, layout::Rules{}))
+                ADD_FAILURE() << layout::Utf8(breach);
+        };
+    };
+    script_.ChooseFile(kChosen);
+    script_.AnswerProgress(IDCANCEL, measure(L"backup-progress"));
+    Run(RunBackup);
+    EXPECT_TRUE(script_.ProgressShown());
+
+    ASSERT_TRUE(testkit::WriteFileBytes(kChosen, Head(1) + kCounterRecord));
+    script_ = DialogScript();
+    script_.ChooseFile(kChosen);
+    script_.AnswerBoxes({IDYES});
+    script_.AnswerProgress(IDCANCEL, measure(L"restore-progress"));
+    Run(RestoreDiaryData);
+    EXPECT_TRUE(script_.ProgressShown());
 }
 
 std::wstring PeerCommand(const wchar_t* command, const wchar_t* file, uint32_t killAt)
