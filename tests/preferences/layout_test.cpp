@@ -1,35 +1,21 @@
 // The sheet's four pages and its two pickers opened for real and measured
 // as the screen shows them: every visible control inside 240 x 320, none
-// over another, and every text whole in its control. Each case also leaves
-// its table of controls and a picture in the run folder.
+// over another, every text whole in its control and not painted over by
+// another. Each case also leaves its table of controls and a picture in the
+// run folder.
 #include "editors/color_picker.h"
 #include "editors/preferences_state.h"
 #include "editors/program_picker.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
+#include "tests/commands/dialog_measure.h"
 #include "tests/preferences/sheet_driver.h"
 #include "tests/support/layout_check.h"
 #include "tests/views/main_window_fixture.h"
 
 #include <commctrl.h>
 
-#include <cstdio>
-
 namespace {
-
-// Writes "dialog, control, class, rectangle" for every visible control.
-void SaveControlTable(HWND dialog, const std::wstring& name)
-{
-    const std::wstring path = testkit::TestRunDir() + L"\\layout-" + name + L".txt";
-    FILE* file = _wfopen(path.c_str(), L"w");
-    if (!file)
-        return;
-    for (const layout::ControlBox& box : layout::VisibleControls(dialog))
-        fprintf(file, "%s\t%d\t%s\t%ld,%ld,%ld,%ld\n", layout::Utf8(name).c_str(), box.id,
-                layout::Utf8(box.cls).c_str(), box.rect.left, box.rect.top, box.rect.right - box.rect.left,
-                box.rect.bottom - box.rect.top);
-    fclose(file);
-}
 
 // Measures the dialog as it stands, saves its table and picture, and
 // reports each breach as a failure of the case.
@@ -37,9 +23,11 @@ void MeasureDialog(HWND dialog, const std::wstring& name)
 {
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     testkit::PumpFor(100);
-    SaveControlTable(dialog, name);
+    dialogmeasure::SaveControlTable(dialog, name);
     testkit::SaveScreenshot(testkit::CaptureScreen(), L"layout-" + name);
     for (const std::wstring& breach : layout::Breaches(dialog, name, layout::Rules{}))
+        ADD_FAILURE() << layout::Utf8(breach);
+    for (const std::wstring& breach : dialogmeasure::TextsPaintedOver(dialog, name))
         ADD_FAILURE() << layout::Utf8(breach);
 }
 
