@@ -9,7 +9,6 @@
 #include "platform/ce.h"
 
 #include <span>
-#include <vector>
 
 // How a control shows its settings field.
 enum class FieldEncoding {
@@ -28,15 +27,6 @@ struct PageControl {
     int32_t DiarySettings::*field = nullptr;
     std::span<const wchar_t* const> items = {};  // a drop list's items, in order
 };
-
-struct PagePlace {
-    RECT rect;
-    bool group;  // a group box holds the controls inside it
-};
-// The places with no two controls over each other: where two meet, the one
-// that starts first ends where the other begins (a row at the next row's
-// top, a label at its field's left edge).
-std::vector<RECT> PlacesWithoutOverlap(std::span<const PagePlace> places);
 
 // Moves every control of the table to its place, none over another; a drop
 // list keeps the height of its place.

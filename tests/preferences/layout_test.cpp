@@ -4,6 +4,7 @@
 // another. Each case also leaves its table of controls and a picture in the
 // run folder.
 #include "editors/color_picker.h"
+#include "editors/page_layout.h"
 #include "editors/preferences_state.h"
 #include "editors/program_picker.h"
 #include "mainwindow/state.h"
@@ -61,6 +62,38 @@ TEST_F(PreferencesLayoutTest, ThePickersFitTheScreen)
         MeasureDialog(picker, L"program-picker");
         PostMessageW(picker, WM_COMMAND, IDCANCEL, 0);
     }));
+}
+
+// Where two places meet, the first ends where the other begins; a group
+// and places that do not meet keep theirs.
+TEST(PlacesWithoutOverlap, TheFirstOfTwoEndsWhereTheOtherBegins)
+{
+    struct Case {
+        const char* name;
+        PagePlace a, b;
+        RECT a2, b2;
+    };
+    const Case cases[] = {
+        {"label under its field", {{20, 30, 120, 48}, false}, {{100, 30, 200, 48}, false},
+         {20, 30, 100, 48}, {100, 30, 200, 48}},
+        {"label a little below its field's top", {{20, 25, 120, 43}, false}, {{90, 23, 150, 41}, false},
+         {20, 25, 90, 43}, {90, 23, 150, 41}},
+        {"row over the next by a pixel", {{20, 86, 220, 104}, false}, {{20, 103, 220, 121}, false},
+         {20, 86, 220, 103}, {20, 103, 220, 121}},
+        {"a box on the right over a wide row below", {{20, 171, 220, 189}, false}, {{120, 154, 220, 172}, false},
+         {20, 171, 220, 189}, {120, 154, 220, 171}},
+        {"a group holds what lies in it", {{10, 10, 230, 167}, true}, {{20, 30, 120, 48}, false},
+         {10, 10, 230, 167}, {20, 30, 120, 48}},
+        {"apart", {{2, 271, 52, 291}, false}, {{53, 271, 103, 291}, false}, {2, 271, 52, 291}, {53, 271, 103, 291}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PagePlace places[] = {c.a, c.b};
+        const std::vector<RECT> placed = PlacesWithoutOverlap(places);
+        ASSERT_EQ(placed.size(), 2u);
+        EXPECT_TRUE(EqualRect(&placed[0], &c.a2));
+        EXPECT_TRUE(EqualRect(&placed[1], &c.b2));
+    }
 }
 
 }  // namespace
