@@ -22,6 +22,28 @@ void PlaceControls(HWND dialog, std::span<const ControlPlace> places)
         MoveWindow(GetDlgItem(dialog, p.id), p.x, p.y, p.width, p.height, FALSE);
 }
 
+int WindowHeight(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return static_cast<int>(rect.bottom - rect.top);
+}
+
+void SetComboFieldHeight(HWND dialog, int id, int height)
+{
+    HWND combo = GetDlgItem(dialog, id);
+    const LRESULT selection = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    if (!combo || selection == CB_ERR)
+        return;
+    // What the window adds to the selection's height is not the same on
+    // every system: set once, then mend by what the window became.
+    int wanted = static_cast<int>(selection) - (WindowHeight(combo) - height);
+    for (int tries = 0; tries < 2 && wanted > 0 && WindowHeight(combo) != height; ++tries) {
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+        wanted += height - WindowHeight(combo);
+    }
+}
+
 void MoveControl(HWND dialog, int id, int x, int y)
 {
     SetWindowPos(GetDlgItem(dialog, id), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

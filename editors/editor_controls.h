@@ -17,6 +17,9 @@ struct ControlPlace {
     int x, y, width, height;
 };
 void PlaceControls(HWND dialog, std::span<const ControlPlace> places);
+// A combo box's closed field made the height given: its window's height
+// follows the font, not the place it was given.
+void SetComboFieldHeight(HWND dialog, int id, int height);
 void MoveControl(HWND dialog, int id, int x, int y);
 
 void ShowControl(HWND dialog, int id, bool shown);

@@ -36,6 +36,11 @@ constexpr DWORD kFirstVersionWithLongAppointments = 5;
 constexpr int kRightColumnX = 170;
 constexpr int kLeftColumnX = 85;
 constexpr int kTimeBeforeCheck = 57;
+// The closed combo boxes are as tall as their places, so that the rows
+// above and below them stay clear.
+constexpr int kComboFieldHeight = 20;
+const int kComboFields[] = {IDC_SCHEDULE_REMINDER_AMOUNT, IDC_SCHEDULE_REMINDER_UNIT, IDC_SCHEDULE_TITLE,
+                            IDC_SCHEDULE_PLACE, IDC_SCHEDULE_RECURRENCE};
 
 const ControlPlace kPlaces[] = {
     {IDC_SCHEDULE_DATE_LABEL, 2, 3, 26, 18},
@@ -213,6 +218,8 @@ BOOL OnScheduleInit(HWND dialog)
     Editor = {update, update && EditSingleOccurrence != 0, update ? ItemFormState.RecurrenceCode : L'0', nullptr};
     MakeFullScreen(dialog);
     PlaceControls(dialog, kPlaces);
+    for (int id : kComboFields)
+        SetComboFieldHeight(dialog, id, kComboFieldHeight);
     PlaceEditorButtons(dialog, update);
     ShowEditorPictures(dialog);
     if (update)

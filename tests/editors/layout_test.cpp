@@ -3,6 +3,7 @@
 // and where the place is ours, each text whole in its control.
 #include "editors/assignee_picker.h"
 #include "editors/recurrence_wizard.h"
+#include "editors/schedule_editor.h"
 #include "mainwindow/state.h"
 #include "resources/dialog_units.h"
 #include "resources/resource.h"
@@ -23,6 +24,7 @@ struct LayoutCase {
     int controlId;                     // a control of the dialog to measure
     std::function<void()> open;        // runs it modally
     std::set<int> placesGiven;
+    std::function<void(HWND)> fill = nullptr;  // what a user does before looking
 };
 
 class EditorLayoutTest : public EditorsTest {
@@ -33,6 +35,8 @@ protected:
         std::vector<std::wstring> breaches;
         Driver driver;
         driver.Then("measure", DialogWith(c.controlId), [&](HWND dialog) {
+            if (c.fill)
+                c.fill(dialog);
             testkit::PumpFor(100);
             layout::Rules rules;
             rules.placeGiven = c.placesGiven;
@@ -85,6 +89,56 @@ TEST_F(EditorLayoutTest, TheTaskEditorFitsTheScreen)
     const LayoutCase c = {"task-editor", IDC_TASK_START_DATE, [] { RunEditor(IDD_TASK_EDITOR, kEditInsert); }, {}};
     for (const std::wstring& breach : Measure(c))
         ADD_FAILURE() << layout::Utf8(breach);
+}
+
+// Every control of the schedule editor but its lunar label stands where its
+// pixel place is given; the label's place is ours, so its text is measured.
+std::set<int> SchedulePlacesGiven()
+{
+    std::set<int> ids = {IDC_EDITOR_OK, IDC_EDITOR_CONTINUE, IDC_EDITOR_EXTEND, IDCANCEL};
+    for (const ControlPlace& place : SchedulePlaces()) {
+        if (place.id != IDC_SCHEDULE_LUNAR)
+            ids.insert(place.id);
+    }
+    return ids;
+}
+
+// Everything a user can switch on, and the longest lunar text: a leap month
+// and a two-digit day (2023-04-19 is the 29th of the leap second month).
+void FillScheduleForm(HWND dialog)
+{
+    SetPickerDate(dialog, IDC_SCHEDULE_START_DATE, 2023, 4, 19);
+    SetCheck(dialog, IDC_SCHEDULE_TIMES_ON, true);
+    SetCheck(dialog, IDC_SCHEDULE_PERIOD_ON, true);
+    SetCheck(dialog, IDC_SCHEDULE_REMINDER, true);
+    Type(dialog, IDC_SCHEDULE_TITLE, L"분기 실적 보고 회의");
+    Type(dialog, IDC_SCHEDULE_PLACE, L"본사 3층 대회의실");
+}
+
+TEST_F(EditorLayoutTest, TheScheduleEditorFitsTheScreenInEveryMode)
+{
+    CEOID series = MakeAppointment(L"주간 회의", L"2024-05-06 09:00", L"2024-05-06 10:00", false, 3);
+    const LayoutCase cases[] = {
+        {"schedule-new", IDC_SCHEDULE_TITLE, [] { RunEditor(IDD_SCHEDULE_EDITOR, kEditInsert); },
+         SchedulePlacesGiven(), FillScheduleForm},
+        {"schedule-series", IDC_SCHEDULE_TITLE,
+         [&] {
+             ASSERT_TRUE(LoadAppointment(series));
+             RunEditor(IDD_SCHEDULE_EDITOR, kEditUpdate);
+         },
+         SchedulePlacesGiven(), nullptr},
+        {"schedule-occurrence", IDC_SCHEDULE_TITLE,
+         [&] {
+             ASSERT_TRUE(LoadAppointment(series, true, L"2024-05-13", L"09:00"));
+             RunEditor(IDD_SCHEDULE_EDITOR, kEditUpdate);
+         },
+         SchedulePlacesGiven(), nullptr},
+    };
+    for (const LayoutCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const std::wstring& breach : Measure(c))
+            ADD_FAILURE() << layout::Utf8(breach);
+    }
 }
 
 INT_PTR CALLBACK PlainProc(HWND, UINT msg, WPARAM, LPARAM)
