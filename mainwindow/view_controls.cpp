@@ -492,6 +492,56 @@ void CreateAllViewControls(HWND parent)
     CreateViewControls(parent, kContactList);
 }
 
+namespace {
+
+// The detail's time line at its widest: two dates, each with a time.
+constexpr wchar_t kWidestTimeLine[] = L"0000-00-00 00:00 ~ 0000-00-00 00:00";
+constexpr LONG kSmallestTimeLineHeight = 8;
+
+int TextWidthIn(HWND control, HFONT font, const wchar_t* text)
+{
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return size.cx;
+}
+
+// The views' face at the largest height at which the widest time line fits
+// its pane; made once per face, as the views live as long as the program.
+HFONT TimeLineFont(HWND label, HFONT font)
+{
+    static HFONT baseFont = nullptr, fitted = nullptr;
+    if (font == baseFont && fitted)
+        return fitted;
+    RECT client = {};
+    GetClientRect(label, &client);
+    LOGFONTW face = {};
+    if (!GetObjectW(font, sizeof(face), &face))
+        return font;
+    LONG height = face.lfHeight < 0 ? -face.lfHeight : face.lfHeight;
+    HFONT made = nullptr;
+    for (; height >= kSmallestTimeLineHeight; --height) {
+        if (made)
+            DeleteObject(made);
+        face.lfHeight = face.lfHeight < 0 ? -height : height;
+        made = CreateFontIndirectW(&face);
+        if (!made || TextWidthIn(label, made, kWidestTimeLine) <= client.right)
+            break;
+    }
+    if (!made)
+        return font;
+    if (fitted)
+        DeleteObject(fitted);
+    baseFont = font;
+    fitted = made;
+    return fitted;
+}
+
+}  // namespace
+
 void SetViewControlsFont(HWND parent, HFONT font)
 {
     if (!font)
@@ -507,6 +557,9 @@ void SetViewControlsFont(HWND parent, HFONT font)
         if (lstrcmpiW(cls, WC_EDITW) == 0)
             SendMessageW(child, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     }
+    if (DetailSubtitleLabel)
+        SendMessageW(DetailSubtitleLabel, WM_SETFONT, reinterpret_cast<WPARAM>(TimeLineFont(DetailSubtitleLabel, font)),
+                     FALSE);
 }
 
 void ShowControl(HWND control, bool show)
