@@ -1,5 +1,6 @@
 // Texts of the views measured in the controls that show them, in the
 // control's own font against its client width.
+#include "mainwindow/contact_list_columns.h"
 #include "mainwindow/state.h"
 #include "mainwindow/view_layouts.h"
 #include "tests/support/layout_check.h"
@@ -47,6 +48,45 @@ TEST_F(ViewsTest, TheScheduleDetailLinesShowTheirLongestTextsWhole)
     testkit::PumpFor(100);
     testkit::SaveScreenshot(testkit::CaptureWindow(MainWindow), L"detail-schedule-two-dates");
     DetailMode[kScheduleDetail] = 'L';
+}
+
+// The contact list's layout changed while the view is up, as the
+// preferences sheet changes it: the headings over the columns change with
+// it, without waiting for the view to be drawn again.
+TEST_F(ViewsTest, TheContactHeadingsFollowTheListLayoutAtOnce)
+{
+    struct LayoutCase {
+        const char* name;
+        int layout;
+        int faces[3];
+        int widths[3];
+    };
+    const LayoutCase cases[] = {
+        {"mobile and phone", 2, {117, 118, 119}, {50, 89, 82}},
+        {"contact and kind", 1, {346, 347, 348}, {80, 115, 26}},
+    };
+    SendMessageW(MainWindow, WM_COMMAND, 20011, 0);
+    for (const LayoutCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        // The view is drawn in the other layout first and left alone.
+        Settings.ContactListColumns = 3 - c.layout;
+        SetupContactListColumns();
+        RedrawWindow(MainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        testkit::PumpFor(50);
+        Settings.ContactListColumns = c.layout;
+        SetupContactListColumns();
+        testkit::PumpFor(100);
+        const testkit::Image screen = testkit::CaptureScreen();
+        for (int i = 0; i < 3; ++i) {
+            SCOPED_TRACE(testing::Message() << "heading " << i);
+            const RECT place = testkit::ScreenRect(ContactColumnButtons[i]);
+            EXPECT_TRUE(SamePixels(Region(screen, place.left, place.top, place.right - place.left,
+                                          place.bottom - place.top),
+                                   FaceBitmap(c.faces[i])));
+            EXPECT_EQ(ListView_GetColumnWidth(ContactList, i), c.widths[i]);
+        }
+        testkit::SaveScreenshot(screen, std::wstring(L"contact-headings-layout-") + std::to_wstring(c.layout));
+    }
 }
 
 }  // namespace
