@@ -1,12 +1,15 @@
 #include "editors/editor_controls.h"
 
 #include "core/dates.h"
+#include "mainwindow/fitted_font.h"
 #include "platform/shell/dialogs.h"
 
 #include <commctrl.h>
 #include <imm.h>
 #include <strsafe.h>
 
+#include <algorithm>
+#include <climits>
 #include <cwchar>
 #include <vector>
 
@@ -72,6 +75,22 @@ void SetChecked(HWND dialog, int id, bool checked)
 void SetPickerFormat(HWND dialog, int id, const wchar_t* format)
 {
     SendDlgItemMessageW(dialog, id, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format));
+}
+
+HFONT FitPickerFont(HWND dialog, std::span<const int> ids, const wchar_t* widest)
+{
+    // The picker's fields start a few pixels in from its edge.
+    constexpr int kPickerInset = 3;
+    int room = INT_MAX;
+    for (int id : ids) {
+        RECT client = {};
+        GetClientRect(GetDlgItem(dialog, id), &client);
+        room = std::min<int>(room, client.right - GetSystemMetrics(SM_CXVSCROLL) - kPickerInset);
+    }
+    HFONT font = CreateFittedFont(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), widest, room);
+    for (int id : ids)
+        SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return font;
 }
 
 SYSTEMTIME PickerTime(HWND dialog, int id)

@@ -1,5 +1,6 @@
 #include "mainwindow/view_controls.h"
 
+#include "mainwindow/fitted_font.h"
 #include "mainwindow/state.h"
 #include "mainwindow/toolbars.h"
 #include "resources/resource.h"
@@ -496,21 +497,8 @@ namespace {
 
 // The detail's time line at its widest: two dates, each with a time.
 constexpr wchar_t kWidestTimeLine[] = L"0000-00-00 00:00 ~ 0000-00-00 00:00";
-constexpr LONG kSmallestTimeLineHeight = 8;
 
-int TextWidthIn(HWND control, HFONT font, const wchar_t* text)
-{
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, font);
-    SIZE size = {};
-    GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return size.cx;
-}
-
-// The views' face at the largest height at which the widest time line fits
-// its pane; made once per face, as the views live as long as the program.
+// Made once per face, as the views live as long as the program.
 HFONT TimeLineFont(HWND label, HFONT font)
 {
     static HFONT baseFont = nullptr, fitted = nullptr;
@@ -518,19 +506,7 @@ HFONT TimeLineFont(HWND label, HFONT font)
         return fitted;
     RECT client = {};
     GetClientRect(label, &client);
-    LOGFONTW face = {};
-    if (!GetObjectW(font, sizeof(face), &face))
-        return font;
-    LONG height = face.lfHeight < 0 ? -face.lfHeight : face.lfHeight;
-    HFONT made = nullptr;
-    for (; height >= kSmallestTimeLineHeight; --height) {
-        if (made)
-            DeleteObject(made);
-        face.lfHeight = face.lfHeight < 0 ? -height : height;
-        made = CreateFontIndirectW(&face);
-        if (!made || TextWidthIn(label, made, kWidestTimeLine) <= client.right)
-            break;
-    }
+    HFONT made = CreateFittedFont(font, kWidestTimeLine, client.right);
     if (!made)
         return font;
     if (fitted)
