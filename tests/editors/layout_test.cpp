@@ -85,9 +85,22 @@ TEST_F(EditorLayoutTest, ThePickerAndTheWizardPagesFitTheScreen)
 // characters.
 TEST_F(EditorLayoutTest, TheTaskEditorFitsTheScreen)
 {
-    const LayoutCase c = {"task-editor", IDC_TASK_START_DATE, [] { RunEditor(IDD_TASK_EDITOR, kEditInsert); }, {}};
-    for (const std::wstring& breach : Measure(c))
-        ADD_FAILURE() << layout::Utf8(breach);
+    CEOID task = MakeTask(L"보고서 제출");
+    const LayoutCase cases[] = {
+        {"task-editor", IDC_TASK_START_DATE, [] { RunEditor(IDD_TASK_EDITOR, kEditInsert); }, {}},
+        // An update's note is a Rich Ink control in the note's place.
+        {"task-editor-update", IDC_TASK_START_DATE,
+         [&] {
+             ASSERT_TRUE(LoadTask(task));
+             RunEditor(IDD_TASK_EDITOR, kEditUpdate);
+         },
+         {}},
+    };
+    for (const LayoutCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const std::wstring& breach : Measure(c))
+            ADD_FAILURE() << layout::Utf8(breach);
+    }
 }
 
 // Everything a user can switch on, and the longest lunar text: a leap month
