@@ -25,6 +25,8 @@ void PlaceControls(HWND dialog, std::span<const ControlPlace> places)
         MoveWindow(GetDlgItem(dialog, p.id), p.x, p.y, p.width, p.height, FALSE);
 }
 
+namespace {
+
 int WindowHeight(HWND window)
 {
     RECT rect = {};
@@ -32,11 +34,15 @@ int WindowHeight(HWND window)
     return static_cast<int>(rect.bottom - rect.top);
 }
 
+}  // namespace
+
 void SetComboFieldHeight(HWND dialog, int id, int height)
 {
     HWND combo = GetDlgItem(dialog, id);
+    if (!combo)
+        return;
     const LRESULT selection = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    if (!combo || selection == CB_ERR)
+    if (selection == CB_ERR)
         return;
     // What the window adds to the selection's height is not the same on
     // every system: set once, then mend by what the window became.
@@ -88,8 +94,10 @@ HFONT FitPickerFont(HWND dialog, std::span<const int> ids, const wchar_t* widest
         room = std::min<int>(room, client.right - GetSystemMetrics(SM_CXVSCROLL) - kPickerInset);
     }
     HFONT font = CreateFittedFont(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), widest, room);
-    for (int id : ids)
-        SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    for (int id : ids) {
+        if (font)
+            SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
     return font;
 }
 
