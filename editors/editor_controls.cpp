@@ -1,12 +1,15 @@
 #include "editors/editor_controls.h"
 
 #include "core/dates.h"
+#include "mainwindow/fitted_font.h"
 #include "platform/shell/dialogs.h"
 
 #include <commctrl.h>
 #include <imm.h>
 #include <strsafe.h>
 
+#include <algorithm>
+#include <climits>
 #include <cwchar>
 #include <vector>
 
@@ -20,6 +23,34 @@ void PlaceControls(HWND dialog, std::span<const ControlPlace> places)
 {
     for (const ControlPlace& p : places)
         MoveWindow(GetDlgItem(dialog, p.id), p.x, p.y, p.width, p.height, FALSE);
+}
+
+namespace {
+
+int WindowHeight(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return static_cast<int>(rect.bottom - rect.top);
+}
+
+}  // namespace
+
+void SetComboFieldHeight(HWND dialog, int id, int height)
+{
+    HWND combo = GetDlgItem(dialog, id);
+    if (!combo)
+        return;
+    const LRESULT selection = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    if (selection == CB_ERR)
+        return;
+    // What the window adds to the selection's height is not the same on
+    // every system: set once, then mend by what the window became.
+    int wanted = static_cast<int>(selection) - (WindowHeight(combo) - height);
+    for (int tries = 0; tries < 2 && wanted > 0 && WindowHeight(combo) != height; ++tries) {
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+        wanted += height - WindowHeight(combo);
+    }
 }
 
 void MoveControl(HWND dialog, int id, int x, int y)
@@ -50,6 +81,24 @@ void SetChecked(HWND dialog, int id, bool checked)
 void SetPickerFormat(HWND dialog, int id, const wchar_t* format)
 {
     SendDlgItemMessageW(dialog, id, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format));
+}
+
+HFONT FitPickerFont(HWND dialog, std::span<const int> ids, const wchar_t* widest)
+{
+    // The picker's fields start a few pixels in from its edge.
+    constexpr int kPickerInset = 3;
+    int room = INT_MAX;
+    for (int id : ids) {
+        RECT client = {};
+        GetClientRect(GetDlgItem(dialog, id), &client);
+        room = std::min<int>(room, client.right - GetSystemMetrics(SM_CXVSCROLL) - kPickerInset);
+    }
+    HFONT font = CreateFittedFont(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), widest, room);
+    for (int id : ids) {
+        if (font)
+            SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    return font;
 }
 
 SYSTEMTIME PickerTime(HWND dialog, int id)

@@ -17,6 +17,9 @@ struct ControlPlace {
     int x, y, width, height;
 };
 void PlaceControls(HWND dialog, std::span<const ControlPlace> places);
+// A combo box's closed field made the height given: its window's height
+// follows the font, not the place it was given.
+void SetComboFieldHeight(HWND dialog, int id, int height);
 void MoveControl(HWND dialog, int id, int x, int y);
 
 void ShowControl(HWND dialog, int id, bool shown);
@@ -29,6 +32,10 @@ constexpr wchar_t kDateFormat[] = L"yyyy-MM-dd";
 constexpr wchar_t kTimeFormat[] = L"HH:mm";
 constexpr wchar_t kLongDateFormat[] = L"yyyy-MM-dd dddd";
 void SetPickerFormat(HWND dialog, int id, const wchar_t* format);
+// Pickers whose places are fixed get the dialog's face at the height at
+// which their widest text ("0000-00-00", "00:00") fits beside the drop
+// button. The font made is the caller's to delete when the dialog goes.
+HFONT FitPickerFont(HWND dialog, std::span<const int> ids, const wchar_t* widest);
 SYSTEMTIME PickerTime(HWND dialog, int id);
 void SetPickerTime(HWND dialog, int id, const SYSTEMTIME& time);
 // The picker's date "%4d-%02d-%02d" and time "%02d:%02d" into the buffer.

@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr RECT kNoteRect = {28, 106, 238, 165};
 constexpr int kButtonY = 273;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 20;
@@ -121,8 +120,13 @@ CEOID RecreateWithNote(const ItemWriters& writers, CEOID oldOid)
 
 HWND ReplaceNoteWithRichInk(HWND dialog, int noteEditId)
 {
+    // Each editor places its note where its own layout has room for it.
+    HWND edit = GetDlgItem(dialog, noteEditId);
+    RECT place = {};
+    GetWindowRect(edit, &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
     ShowControl(dialog, noteEditId, false);
-    return CreateRichInkControl(dialog, &kNoteRect);
+    return CreateRichInkControl(dialog, &place);
 }
 
 bool OnSharedEditorCommand(HWND dialog, int id, int code, HWND control, HWND note)

@@ -36,6 +36,16 @@ constexpr DWORD kFirstVersionWithLongAppointments = 5;
 constexpr int kRightColumnX = 170;
 constexpr int kLeftColumnX = 85;
 constexpr int kTimeBeforeCheck = 57;
+// The closed combo boxes are as tall as their places, so that the rows
+// above and below them stay clear.
+constexpr int kComboFieldHeight = 20;
+const int kComboFields[] = {IDC_SCHEDULE_REMINDER_AMOUNT, IDC_SCHEDULE_REMINDER_UNIT, IDC_SCHEDULE_TITLE,
+                            IDC_SCHEDULE_PLACE, IDC_SCHEDULE_RECURRENCE};
+// The pickers' places are fixed; their widest texts decide their faces.
+const int kDatePickers[] = {IDC_SCHEDULE_START_DATE, IDC_SCHEDULE_END_DATE};
+const int kTimePickers[] = {IDC_SCHEDULE_START_TIME, IDC_SCHEDULE_END_TIME};
+constexpr wchar_t kWidestDate[] = L"0000-00-00";
+constexpr wchar_t kWidestTime[] = L"00:00";
 
 const ControlPlace kPlaces[] = {
     {IDC_SCHEDULE_DATE_LABEL, 2, 3, 26, 18},
@@ -84,6 +94,7 @@ struct ScheduleEditorState {
     bool single;         // one occurrence of a series
     wchar_t loadedCode;  // the repeat code the item was loaded with
     HWND note;           // the Rich Ink note of an update
+    HFONT dateFont, timeFont;  // the pickers' faces, fitted to their places
 };
 ScheduleEditorState Editor;
 
@@ -210,17 +221,22 @@ void ShowLoadedAppointment(HWND dialog)
 BOOL OnScheduleInit(HWND dialog)
 {
     bool update = EditMode == kEditUpdate;
-    Editor = {update, update && EditSingleOccurrence != 0, update ? ItemFormState.RecurrenceCode : L'0', nullptr};
+    Editor = {update, update && EditSingleOccurrence != 0, update ? ItemFormState.RecurrenceCode : L'0', nullptr,
+              nullptr, nullptr};
     MakeFullScreen(dialog);
     PlaceControls(dialog, kPlaces);
+    for (int id : kComboFields)
+        SetComboFieldHeight(dialog, id, kComboFieldHeight);
     PlaceEditorButtons(dialog, update);
     ShowEditorPictures(dialog);
     if (update)
         Editor.note = ReplaceNoteWithRichInk(dialog, IDC_SCHEDULE_NOTE);
-    for (int id : {IDC_SCHEDULE_START_DATE, IDC_SCHEDULE_END_DATE})
+    for (int id : kDatePickers)
         SetPickerFormat(dialog, id, kDateFormat);
-    for (int id : {IDC_SCHEDULE_START_TIME, IDC_SCHEDULE_END_TIME})
+    for (int id : kTimePickers)
         SetPickerFormat(dialog, id, kTimeFormat);
+    Editor.dateFont = FitPickerFont(dialog, kDatePickers, kWidestDate);
+    Editor.timeFont = FitPickerFont(dialog, kTimePickers, kWidestTime);
     FillCombo(dialog, IDC_SCHEDULE_REMINDER_UNIT, kUnits, 0);
     FillRecentTexts(dialog);
     SendDlgItemMessageW(dialog, IDC_SCHEDULE_TITLE, CB_LIMITTEXT, kTitleChars, 0);
@@ -502,6 +518,11 @@ INT_PTR CALLBACK ScheduleEditDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARA
     case WM_DESTROY:
         FreeEditorPictures(dialog);
         Editor.note = nullptr;
+        for (HFONT* font : {&Editor.dateFont, &Editor.timeFont}) {
+            if (*font)
+                DeleteObject(*font);
+            *font = nullptr;
+        }
         break;
     }
     return FALSE;

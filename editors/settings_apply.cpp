@@ -33,14 +33,6 @@ constexpr int kCardMemoPanel = 2;
 
 // ---- step 1: the diary page's side effects ------------------------------------------
 
-void RepaintContactLists()
-{
-    for (HWND list : {ContactList, CompanyContactList, GroupContactList}) {
-        if (list)
-            InvalidateRect(list, nullptr, TRUE);
-    }
-}
-
 // Moves a "%4d-%2d-%2d" date by days, written back zero-padded.
 void ShiftDate(wchar_t* date, int days)
 {
@@ -100,10 +92,8 @@ void ApplyDiaryPage(HWND page)
     const DiarySettings old = Settings;
     ReadDiaryPrefsPage(page);
     ActiveKeypadLayout = Settings.KeypadLayout;
-    if (Settings.ContactListColumns != old.ContactListColumns) {
+    if (Settings.ContactListColumns != old.ContactListColumns)
         SetupContactListColumns();
-        RepaintContactLists();
-    }
     if (Settings.WeekStart != old.WeekStart)
         ApplyWeekStart(old.WeekStart);
     if (Settings.MemoSource != old.MemoSource)

@@ -28,11 +28,23 @@ void SetColumns(HWND list, const int* widths)
     }
 }
 
+void Redraw(HWND window)
+{
+    if (window)
+        InvalidateRect(window, nullptr, TRUE);
+}
+
 }  // namespace
 
+// The lists' texts and the heading buttons' faces follow the layout at
+// once, not at the view's next repaint.
 void SetupContactListColumns()
 {
     const int* widths = Settings.ContactListColumns == kNameAndKindLayout ? kNameAndKindWidths : kPhoneWidths;
-    for (HWND list : {ContactList, KeypadResultList, CompanyContactList, GroupContactList})
+    for (HWND list : {ContactList, KeypadResultList, CompanyContactList, GroupContactList}) {
         SetColumns(list, widths);
+        Redraw(list);
+    }
+    for (HWND heading : ContactColumnButtons)
+        Redraw(heading);
 }

@@ -2,5 +2,6 @@
 #pragma once
 
 // Sets the four columns of each contact list that exists (ContactList,
-// KeypadResultList, CompanyContactList, GroupContactList).
+// KeypadResultList, CompanyContactList, GroupContactList) and has the lists
+// and their heading buttons redrawn.
 void SetupContactListColumns();

@@ -1,5 +1,6 @@
 #include "mainwindow/view_controls.h"
 
+#include "mainwindow/fitted_font.h"
 #include "mainwindow/state.h"
 #include "mainwindow/toolbars.h"
 #include "resources/resource.h"
@@ -492,6 +493,31 @@ void CreateAllViewControls(HWND parent)
     CreateViewControls(parent, kContactList);
 }
 
+namespace {
+
+// The detail's time line at its widest: two dates, each with a time.
+constexpr wchar_t kWidestTimeLine[] = L"0000-00-00 00:00 ~ 0000-00-00 00:00";
+
+// Made once per face, as the views live as long as the program.
+HFONT TimeLineFont(HWND label, HFONT font)
+{
+    static HFONT baseFont = nullptr, fitted = nullptr;
+    if (font == baseFont && fitted)
+        return fitted;
+    RECT client = {};
+    GetClientRect(label, &client);
+    HFONT made = CreateFittedFont(font, kWidestTimeLine, client.right);
+    if (!made)
+        return font;
+    if (fitted)
+        DeleteObject(fitted);
+    baseFont = font;
+    fitted = made;
+    return fitted;
+}
+
+}  // namespace
+
 void SetViewControlsFont(HWND parent, HFONT font)
 {
     if (!font)
@@ -507,6 +533,9 @@ void SetViewControlsFont(HWND parent, HFONT font)
         if (lstrcmpiW(cls, WC_EDITW) == 0)
             SendMessageW(child, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     }
+    if (DetailSubtitleLabel)
+        SendMessageW(DetailSubtitleLabel, WM_SETFONT, reinterpret_cast<WPARAM>(TimeLineFont(DetailSubtitleLabel, font)),
+                     FALSE);
 }
 
 void ShowControl(HWND control, bool show)

@@ -53,7 +53,9 @@ HWND CreateFamilyControl(HWND parent, const ControlFamily& family, int index);
 void CreateAllViewControls(HWND parent);
 
 // Gives every control of the views the font (the Rich Ink panes keep their
-// own): the desktop's default control font is larger than the device's.
+// own): the desktop's default control font is larger than the device's. The
+// schedule detail's time line gets the face at the height that fits its
+// widest text into its pane.
 void SetViewControlsFont(HWND parent, HFONT font);
 
 // The weekday headers' texts, by the week start in effect.

@@ -31,6 +31,22 @@ void FillContact(HWND dialog)
     Type(dialog, IDC_CONTACT_MOBILE, L"010-1234-5678");
 }
 
+// The longest province names, the new five-digit postal code and a city
+// with its district.
+void FillLongAddress(HWND dialog)
+{
+    FillContact(dialog);
+    Type(dialog, IDC_CONTACT_POSTAL_CODE, L"63535");
+    Type(dialog, IDC_CONTACT_STATE, L"제주특별자치도");
+    Type(dialog, IDC_CONTACT_CITY, L"창원시 마산합포구");
+    Type(dialog, IDC_CONTACT_STREET, L"3·15대로 200, 시청별관 5층");
+    // Typed to their ends, the fields keep their first characters in view.
+    for (int id : {IDC_CONTACT_POSTAL_CODE, IDC_CONTACT_STATE, IDC_CONTACT_CITY, IDC_CONTACT_STREET}) {
+        const LRESULT first = SendDlgItemMessageW(dialog, id, EM_POSFROMCHAR, 0, 0);
+        EXPECT_GE(static_cast<short>(LOWORD(first)), 0) << "field " << id << " scrolled its start away";
+    }
+}
+
 struct FormCase {
     const wchar_t* name;
     int controlId;
@@ -59,6 +75,12 @@ TEST_F(FormLayoutTest, EveryFormFitsTheScreen)
              RunEditor(IDD_CONTACT_EDITOR, kEditInsert);
          },
          FillContact},
+        {L"contact-long-address", IDC_CONTACT_NAME,
+         [] {
+             Settings.ContactNameParts = 2;
+             RunEditor(IDD_CONTACT_EDITOR, kEditInsert);
+         },
+         FillLongAddress},
         {L"anniversary", IDC_ANNIVERSARY_TITLE, [] { RunEditor(IDD_ANNIVERSARY_EDITOR, kEditInsert); },
          [](HWND dialog) {
              Type(dialog, IDC_ANNIVERSARY_TITLE, L"어머니 생신");

@@ -23,6 +23,7 @@ struct LayoutCase {
     int controlId;                     // a control of the dialog to measure
     std::function<void()> open;        // runs it modally
     std::set<int> placesGiven;
+    std::function<void(HWND)> fill = nullptr;  // what a user does before looking
 };
 
 class EditorLayoutTest : public EditorsTest {
@@ -33,6 +34,8 @@ protected:
         std::vector<std::wstring> breaches;
         Driver driver;
         driver.Then("measure", DialogWith(c.controlId), [&](HWND dialog) {
+            if (c.fill)
+                c.fill(dialog);
             testkit::PumpFor(100);
             layout::Rules rules;
             rules.placeGiven = c.placesGiven;
@@ -82,9 +85,62 @@ TEST_F(EditorLayoutTest, ThePickerAndTheWizardPagesFitTheScreen)
 // characters.
 TEST_F(EditorLayoutTest, TheTaskEditorFitsTheScreen)
 {
-    const LayoutCase c = {"task-editor", IDC_TASK_START_DATE, [] { RunEditor(IDD_TASK_EDITOR, kEditInsert); }, {}};
-    for (const std::wstring& breach : Measure(c))
-        ADD_FAILURE() << layout::Utf8(breach);
+    CEOID task = MakeTask(L"보고서 제출");
+    const LayoutCase cases[] = {
+        {"task-editor", IDC_TASK_START_DATE, [] { RunEditor(IDD_TASK_EDITOR, kEditInsert); }, {}},
+        // An update's note is a Rich Ink control in the note's place.
+        {"task-editor-update", IDC_TASK_START_DATE,
+         [&] {
+             ASSERT_TRUE(LoadTask(task));
+             RunEditor(IDD_TASK_EDITOR, kEditUpdate);
+         },
+         {}},
+    };
+    for (const LayoutCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const std::wstring& breach : Measure(c))
+            ADD_FAILURE() << layout::Utf8(breach);
+    }
+}
+
+// Everything a user can switch on, and the longest lunar text: a leap month
+// and a two-digit day (2023-04-19 is the 29th of the leap second month).
+void FillScheduleForm(HWND dialog)
+{
+    SetPickerDate(dialog, IDC_SCHEDULE_START_DATE, 2023, 4, 19);
+    SetCheck(dialog, IDC_SCHEDULE_TIMES_ON, true);
+    SetCheck(dialog, IDC_SCHEDULE_PERIOD_ON, true);
+    SetCheck(dialog, IDC_SCHEDULE_REMINDER, true);
+    Type(dialog, IDC_SCHEDULE_TITLE, L"분기 실적 보고 회의");
+    Type(dialog, IDC_SCHEDULE_PLACE, L"본사 3층 대회의실");
+}
+
+// The places of 159 are fixed, but its faces are ours: every text is
+// measured, the pickers' dates and times too.
+TEST_F(EditorLayoutTest, TheScheduleEditorFitsTheScreenInEveryMode)
+{
+    CEOID series = MakeAppointment(L"주간 회의", L"2024-05-06 09:00", L"2024-05-06 10:00", false, 3);
+    const LayoutCase cases[] = {
+        {"schedule-new", IDC_SCHEDULE_TITLE, [] { RunEditor(IDD_SCHEDULE_EDITOR, kEditInsert); },
+         {}, FillScheduleForm},
+        {"schedule-series", IDC_SCHEDULE_TITLE,
+         [&] {
+             ASSERT_TRUE(LoadAppointment(series));
+             RunEditor(IDD_SCHEDULE_EDITOR, kEditUpdate);
+         },
+         {}, nullptr},
+        {"schedule-occurrence", IDC_SCHEDULE_TITLE,
+         [&] {
+             ASSERT_TRUE(LoadAppointment(series, true, L"2024-05-13", L"09:00"));
+             RunEditor(IDD_SCHEDULE_EDITOR, kEditUpdate);
+         },
+         {}, nullptr},
+    };
+    for (const LayoutCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const std::wstring& breach : Measure(c))
+            ADD_FAILURE() << layout::Utf8(breach);
+    }
 }
 
 INT_PTR CALLBACK PlainProc(HWND, UINT msg, WPARAM, LPARAM)

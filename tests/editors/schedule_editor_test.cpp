@@ -571,10 +571,10 @@ TEST_F(ScheduleEditorTest, ControlsSitWhereTheyBelongAndLookRight)
             EXPECT_EQ(rect.left, place.x);
             EXPECT_EQ(rect.top, place.y);
             EXPECT_EQ(rect.right - rect.left, place.width);
-            if (id != IDC_SCHEDULE_TITLE && id != IDC_SCHEDULE_PLACE && id != IDC_SCHEDULE_RECURRENCE &&
-                id != IDC_SCHEDULE_REMINDER_AMOUNT && id != IDC_SCHEDULE_REMINDER_UNIT) {
-                EXPECT_EQ(rect.bottom - rect.top, place.height);
-            }
+            // A closed combo box is its field; its place holds the list's drop.
+            const bool combo = id == IDC_SCHEDULE_TITLE || id == IDC_SCHEDULE_PLACE || id == IDC_SCHEDULE_RECURRENCE ||
+                               id == IDC_SCHEDULE_REMINDER_AMOUNT || id == IDC_SCHEDULE_REMINDER_UNIT;
+            EXPECT_EQ(rect.bottom - rect.top, combo ? 20 : place.height);
         }
         if (!found) {  // the buttons along the foot
             EXPECT_EQ(rect.top, 273);

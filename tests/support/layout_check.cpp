@@ -15,6 +15,8 @@ constexpr int kGroupRoom = 16;
 constexpr int kButtonRoom = 4;
 constexpr int kEditRoom = 4;
 constexpr int kFieldRoom = 6;
+// A date or time picker's fields start this far in from its edge.
+constexpr int kPickerInset = 3;
 
 std::wstring ClassOf(HWND window)
 {
@@ -160,7 +162,7 @@ TextRoom RoomOf(HWND control)
         }
         room.texts.push_back(TextOf(control));
     } else if (_wcsicmp(cls.c_str(), DATETIMEPICK_CLASSW) == 0) {
-        room.room -= GetSystemMetrics(SM_CXVSCROLL) + kFieldRoom;
+        room.room -= GetSystemMetrics(SM_CXVSCROLL) + kPickerInset;
         room.texts.push_back(TextOf(control));
     } else if (_wcsicmp(cls.c_str(), L"Edit") == 0 && !(style & ES_MULTILINE)) {
         room.room -= kEditRoom;
