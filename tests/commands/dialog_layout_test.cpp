@@ -6,7 +6,7 @@
 #include "mainwindow/go_to_month.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
-#include "tests/commands/dialog_measure.h"
+#include "tests/support/dialog_measure.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/layout_check.h"
 #include "tests/support/testkit.h"

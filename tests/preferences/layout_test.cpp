@@ -9,7 +9,7 @@
 #include "editors/program_picker.h"
 #include "mainwindow/state.h"
 #include "resources/resource.h"
-#include "tests/commands/dialog_measure.h"
+#include "tests/support/dialog_measure.h"
 #include "tests/preferences/sheet_driver.h"
 #include "tests/support/layout_check.h"
 #include "tests/views/main_window_fixture.h"

@@ -5,6 +5,39 @@
 #include <algorithm>
 
 namespace layout {
+
+std::wstring TextOf(HWND window)
+{
+    int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    GetWindowTextW(window, text.data(), length + 1);
+    text.resize(wcslen(text.c_str()));
+    return text;
+}
+
+HWND ControlOf(HWND dialog, const ControlBox& box)
+{
+    // The id alone may repeat across a sheet's pages: the one at the place.
+    struct Find {
+        const ControlBox* box;
+        HWND found;
+    } find = {&box, nullptr};
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM param) -> BOOL {
+            auto* f = reinterpret_cast<Find*>(param);
+            RECT rect = {};
+            GetWindowRect(child, &rect);
+            if (GetDlgCtrlID(child) == f->box->id && EqualRect(&rect, &f->box->rect) && IsWindowVisible(child)) {
+                f->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
 namespace {
 
 constexpr int kTopBarHeight = 26;
@@ -28,15 +61,6 @@ std::wstring ClassOf(HWND window)
 bool IsDialogWindow(HWND window)
 {
     return ClassOf(window) == L"#32770";
-}
-
-std::wstring TextOf(HWND window)
-{
-    int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    GetWindowTextW(window, text.data(), length + 1);
-    text.resize(wcslen(text.c_str()));
-    return text;
 }
 
 std::wstring WithoutPrefix(const std::wstring& text)
@@ -70,29 +94,6 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM param)
         return TRUE;
     collect->boxes->push_back({GetDlgCtrlID(child), ClassOf(child), rect});
     return TRUE;
-}
-
-HWND ControlOf(HWND dialog, const ControlBox& box)
-{
-    // The id alone may repeat across a sheet's pages: the one at the place.
-    struct Find {
-        const ControlBox* box;
-        HWND found;
-    } find = {&box, nullptr};
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM param) -> BOOL {
-            auto* f = reinterpret_cast<Find*>(param);
-            RECT rect = {};
-            GetWindowRect(child, &rect);
-            if (GetDlgCtrlID(child) == f->box->id && EqualRect(&rect, &f->box->rect) && IsWindowVisible(child)) {
-                f->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&find));
-    return find.found;
 }
 
 bool IsGroupBox(HWND control)

@@ -1,4 +1,4 @@
-#include "tests/commands/dialog_measure.h"
+#include "tests/support/dialog_measure.h"
 
 #include "tests/support/layout_check.h"
 #include "tests/support/testkit.h"
@@ -9,13 +9,6 @@ namespace dialogmeasure {
 
 namespace {
 
-std::wstring TextOf(HWND control)
-{
-    wchar_t text[512] = L"";
-    GetWindowTextW(control, text, ARRAYSIZE(text));
-    return text;
-}
-
 // Where the control's text is drawn, in screen pixels: its lines as the
 // control wraps them from its top left.
 RECT TextArea(HWND control)
@@ -25,7 +18,7 @@ RECT TextArea(HWND control)
     HDC dc = GetDC(control);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
     RECT area = {0, 0, client.right, 0};
-    const std::wstring text = TextOf(control);
+    const std::wstring text = layout::TextOf(control);
     DrawTextW(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, old);
     ReleaseDC(control, dc);
@@ -52,30 +45,6 @@ int PixelsNotItsOwn(HWND control, const RECT& area)
     return differing;
 }
 
-// The control of the box: by its id and place, since ids repeat across the
-// pages of a sheet.
-HWND ControlOfBox(HWND dialog, const layout::ControlBox& box)
-{
-    struct Find {
-        const layout::ControlBox* box;
-        HWND found;
-    } find = {&box, nullptr};
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM param) -> BOOL {
-            auto* f = reinterpret_cast<Find*>(param);
-            RECT rect = {};
-            GetWindowRect(child, &rect);
-            if (GetDlgCtrlID(child) == f->box->id && EqualRect(&rect, &f->box->rect) && IsWindowVisible(child)) {
-                f->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&find));
-    return find.found;
-}
-
 }  // namespace
 
 void SaveControlTable(HWND dialog, const std::wstring& name)
@@ -96,15 +65,15 @@ std::vector<std::wstring> TextsPaintedOver(HWND dialog, const std::wstring& name
     std::vector<std::wstring> found;
     const std::vector<layout::ControlBox> boxes = layout::VisibleControls(dialog);
     for (const layout::ControlBox& box : boxes) {
-        HWND control = ControlOfBox(dialog, box);
-        if (!control || _wcsicmp(box.cls.c_str(), L"Static") != 0 || TextOf(control).empty())
+        HWND control = layout::ControlOf(dialog, box);
+        if (!control || _wcsicmp(box.cls.c_str(), L"Static") != 0 || layout::TextOf(control).empty())
             continue;
         const RECT area = TextArea(control);
         for (const layout::ControlBox& other : boxes) {
             RECT both = {};
             if (other.id == box.id || !IntersectRect(&both, &area, &other.rect))
                 continue;
-            HWND painter = ControlOfBox(dialog, other);
+            HWND painter = layout::ControlOf(dialog, other);
             if (!painter)
                 continue;
             RedrawWindow(painter, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
