@@ -11,15 +11,13 @@
 #include "core/own_databases.h"
 #include "core/short_date_restrict.h"
 #include "core/state.h"
+#include "lists/bench/bench_support.h"
 #include "lists/schedule_loaders.h"
 #include "platform/outlook/client_values.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <vector>
 
 namespace {
 
@@ -30,11 +28,10 @@ constexpr wchar_t kRangeStart[] = L"2007-03-01";
 constexpr wchar_t kRangeEnd[] = L"2007-03-31";
 constexpr wchar_t kMonthQuery[] = L"[Start] <= \"04/06/07 23:59\" AND [End] >= \"03/01/07\"";
 
-unsigned seed = 20070301;
+bench::Numbers numbers(20070301);
 int Next(int bound)
 {
-    seed = seed * 1103515245u + 12345u;
-    return static_cast<int>((seed >> 8) % static_cast<unsigned>(bound));
+    return static_cast<int>(numbers.Below(static_cast<unsigned>(bound)));
 }
 
 // A time of the benchmark's month.
@@ -154,19 +151,6 @@ void WriteMonth()
         WriteSeries(n, olRecursDaily, 1, 1);
 }
 
-template <class Work>
-double MedianMilliseconds(Work work)
-{
-    std::vector<double> times;
-    for (int run = 0; run < kRuns; ++run) {
-        auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 // The baseline: the month's restriction with its occurrences, each item's
 // start, end and subject read. Returns the items walked.
 int BareQuery()
@@ -205,21 +189,8 @@ int BareQuery()
 
 int wmain()
 {
-    // A fresh store, so that every run measures the same month.
-    for (const wchar_t* file : {L"\\pim.vol", L"\\pim.vol-wal", L"\\pim.vol-shm"})
-        DeleteFileW(file);
-    if (FAILED(CoInitializeEx(nullptr, 0)) ||
-        FAILED(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
-                                reinterpret_cast<void**>(&OutlookApp))) ||
-        FAILED(OutlookApp->Logon(0))) {
-        std::fwprintf(stderr, L"schedule_bench: Pocket Outlook is not available\n");
+    if (!bench::StartStore(L"schedule_bench", true))
         return 1;
-    }
-    wchar_t volume[] = L"\\pim.vol";
-    if (!CeMountDBVol(&DiaryVolume, volume, OPEN_ALWAYS) || !(DiarySession = CeCreateSession(&DiaryVolume))) {
-        std::fwprintf(stderr, L"schedule_bench: \\pim.vol cannot be mounted\n");
-        return 1;
-    }
     CreatePlanLinkDatabase();
     CreateAnniversaryDatabase();
     if (CreateHolidayDatabase())
@@ -250,12 +221,14 @@ int wmain()
     const MonthListRange range = {kRangeStart, kRangeEnd, kRangeStart, 'M', 0};
 
     int walked = 0;
-    double bare = MedianMilliseconds([&] { walked = BareQuery(); });
-    double empty = MedianMilliseconds([&] {
-        ScheduleCacheKey[0] = L'\0';
-        LoadMonthScheduleInto(list, range);
-    });
-    double kept = MedianMilliseconds([&] { LoadMonthScheduleInto(list, range); });
+    double bare = bench::MedianMs([&] { walked = BareQuery(); }, kRuns);
+    double empty = bench::MedianMs(
+        [&] {
+            ScheduleCacheKey[0] = L'\0';
+            LoadMonthScheduleInto(list, range);
+        },
+        kRuns);
+    double kept = bench::MedianMs([&] { LoadMonthScheduleInto(list, range); }, kRuns);
 
     std::wprintf(L"schedule_bench: %d items delivered, %d entries, %d rows (%d in the list); median of %d runs\n",
                  walked, MonthScheduleCount(), ScheduleRowCount,
@@ -264,9 +237,6 @@ int wmain()
     std::wprintf(L"  month load, key empty              %8.1f ms  %.2f\n", empty, empty / bare);
     std::wprintf(L"  month load, key kept               %8.1f ms  %.2f\n", kept, kept / bare);
     DestroyWindow(host);
-    OutlookApp->Logoff();
-    OutlookApp->Release();
-    OutlookApp = nullptr;
-    CeUnmountDBVol(&DiaryVolume);
+    bench::StopStore();
     return 0;
 }
