@@ -34,6 +34,15 @@ enum class ContactFields { kNamesAndCompany, kEveryField };
 // contact's shown name (last name then first name).
 std::wstring AddContacts(int count, Numbers& numbers, ContactFields fields);
 
+// The month of the schedule benches, March 2007: 200 single appointments
+// (every tenth linked to a contact), 30 over several days (a third of them
+// all day), 8 weekly and 2 daily series, each with its second occurrence
+// moved an hour on and its third deleted.
+void WriteMonth(Numbers& numbers);
+// The month's six weeks restricted through the object model with their
+// occurrences, each item's start, end and subject read; the items walked.
+int WalkMonth();
+
 // Milliseconds of a steady clock.
 double NowMs();
 // The median of that many runs of the work, in milliseconds.
