@@ -179,6 +179,7 @@ void DeleteAppointment(CEOID oid)
         item->Release();
     }
     MarkAppointmentsDatabaseSeen();
+    ScheduleCacheKey[0] = L'\0';  // as the program's own delete leaves it
 }
 
 // ---- the baseline -------------------------------------------------------------
