@@ -230,18 +230,6 @@ void AddAppointmentIn(const wchar_t* categories)
     item->Release();
 }
 
-void SetCategories(CEOID oid, const wchar_t* categories)
-{
-    IDispatch* item = nullptr;
-    ASSERT_EQ(OutlookApp->GetItemFromOid(static_cast<long>(oid), &item), S_OK);
-    IContact* contact = nullptr;
-    ASSERT_EQ(item->QueryInterface(IID_IContact, reinterpret_cast<void**>(&contact)), S_OK);
-    item->Release();
-    EXPECT_EQ(contact->put_Categories(poomclient::Text(categories)), S_OK);
-    EXPECT_EQ(contact->Save(), S_OK);
-    contact->Release();
-}
-
 // The direct loader reads every association in one pass: each contact still
 // gets its own names, in category-id order, none when it has none, whatever
 // the items around it hold.
@@ -259,8 +247,8 @@ TEST_F(ContactsCacheTest, OnePassOverTheAssociationsGivesEachContactItsOwnNames)
         if (i % 5 == 0)
             AddAppointmentIn(L"가족, 회의");
     }
-    SetCategories(contacts[2], L"회사");   // its first associations give way
-    SetCategories(contacts[3], L"");       // and these go
+    SetText(contacts[2], &IContact::put_Categories, L"회사");  // its first associations give way
+    SetText(contacts[3], &IContact::put_Categories, L"");      // and these go
     LoadContactsCacheFromOutlook();
     std::map<CEOID, ContactCacheEntry> outlook = RowsById();
     LoadContactsCacheFromDatabase();
