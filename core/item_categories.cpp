@@ -1,6 +1,7 @@
 #include "core/item_categories.h"
 
 #include <algorithm>
+#include <climits>
 #include <cwchar>
 
 namespace {
@@ -61,6 +62,11 @@ bool AppendName(LPWSTR text, size_t textChars, LPCWSTR name)
 
 }  // namespace
 
+bool ItemCategoryReader::ByItemThenCategory(const Association& a, const Association& b)
+{
+    return a.item != b.item ? a.item < b.item : a.category < b.category;
+}
+
 ItemCategoryReader::ItemCategoryReader(Use use)
     : associationDatabase_(OpenSorted(kAssociationDatabase, kAssociationItem, kAssociationCategory)),
       categoryDatabase_(OpenSorted(kCategoryDatabase, kCategoryId, 0))
@@ -84,9 +90,12 @@ void ItemCategoryReader::ReadAllAssociations()
         const CEPROPVAL* owner = FindValue(buffer_, properties, kAssociationItem);
         const CEPROPVAL* category = FindValue(buffer_, properties, kAssociationCategory);
         if (owner && category)
-            associations_[owner->val.ulVal].push_back(category->val.lVal);
+            associations_.push_back({owner->val.ulVal, category->val.lVal});
         positioned = CeSeekDatabaseEx(associationDatabase_, CEDB_SEEK_CURRENT, 1, 0, nullptr) != 0;
     }
+    // The sort order gives them in this order already; the lookup relies on it.
+    if (!std::is_sorted(associations_.begin(), associations_.end(), ByItemThenCategory))
+        std::stable_sort(associations_.begin(), associations_.end(), ByItemThenCategory);
 }
 
 ItemCategoryReader::~ItemCategoryReader()
@@ -102,11 +111,11 @@ ItemCategoryReader::~ItemCategoryReader()
 int ItemCategoryReader::ReadCategoryIds(CEOID itemOid, long* ids)
 {
     if (allAssociationsRead_) {
-        auto found = associations_.find(itemOid);
-        if (found == associations_.end())
-            return 0;
-        int count = std::min(static_cast<int>(found->second.size()), kMaxItemCategories);
-        std::copy(found->second.begin(), found->second.begin() + count, ids);
+        auto first = std::lower_bound(associations_.begin(), associations_.end(), Association{itemOid, LONG_MIN},
+                                      ByItemThenCategory);
+        int count = 0;
+        for (auto at = first; at != associations_.end() && at->item == itemOid && count < kMaxItemCategories; ++at)
+            ids[count++] = at->category;
         return count;
     }
     if (!associationDatabase_)

@@ -72,7 +72,9 @@ void FillRowFromRecord(ContactCacheEntry& row, const RecordValues& record, ItemC
     row.name = name;
     row.company = record.Text(kCompanyName, kNoCompany);
 
-    wchar_t categories[kCategoriesChars] = L"";
+    // Only the terminator: the whole buffer would be cleared for every row.
+    wchar_t categories[kCategoriesChars];
+    categories[0] = L'\0';
     if (OlderPlatformBuild) {
         if (const CEPROPVAL* mask = record.Find(kContactCategoryMask))
             LookupCategoryNamesByMask(categories, kCategoriesChars, mask->val.blob.dwCount, mask->val.blob.lpb);

@@ -84,6 +84,10 @@ LRESULT OnMainNotify(HWND, NMHDR* header)
     case LVN_ITEMCHANGED:
         OnItemChanged(*def, reinterpret_cast<const NMLISTVIEW*>(header));
         return 0;
+    case LVN_DELETEALLITEMS:
+        // No row holds anything to free, so a refill's clearing need not
+        // be told row by row.
+        return TRUE;
     case GN_CONTEXTMENU:
         OpenListPopup(*def, reinterpret_cast<const NMRGINFO*>(header)->ptAction);
         return 0;

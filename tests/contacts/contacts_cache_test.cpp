@@ -2,10 +2,12 @@
 // object model, and the category names of an item.
 #include "core/item_categories.h"
 #include "lists/contacts_cache.h"
+#include "platform/outlook/client_values.h"
 #include "tests/contacts/contacts_fixture.h"
 
 #include <algorithm>
 #include <map>
+#include <vector>
 
 namespace contactstest {
 namespace {
@@ -211,6 +213,61 @@ TEST_F(ContactsCacheTest, CategoryNamesComeInCategoryIdOrderWithinTheBufferAndTh
         if (row.oid == item) {
             EXPECT_EQ(row.categories, third + L", " + seventh);
         }
+    }
+}
+
+// An appointment in categories, so that other items' associations lie
+// between the contacts'.
+void AddAppointmentIn(const wchar_t* categories)
+{
+    IAppointment* item = nullptr;
+    ASSERT_EQ(OutlookApp->CreateItem(olAppointmentItem, reinterpret_cast<IDispatch**>(&item)), S_OK);
+    item->put_Subject(poomclient::Text(L"회의"));
+    item->put_Start(poomclient::Date(2007, 3, 1, 9, 0));
+    item->put_End(poomclient::Date(2007, 3, 1, 10, 0));
+    item->put_Categories(poomclient::Text(categories));
+    EXPECT_EQ(item->Save(), S_OK);
+    item->Release();
+}
+
+// The direct loader reads every association in one pass: each contact still
+// gets its own names, in category-id order, none when it has none, whatever
+// the items around it hold.
+TEST_F(ContactsCacheTest, OnePassOverTheAssociationsGivesEachContactItsOwnNames)
+{
+    // Categories are numbered as first named: 가족, 회의 (the first
+    // appointment), 친구, 동창, 거래처, 회사.
+    const wchar_t* const kSets[] = {L"", L"가족", L"친구, 동창", L"거래처, 회사, 가족", L"동창", L"회사, 친구, 동창, 가족"};
+    std::vector<CEOID> contacts;
+    for (int i = 0; i < 36; ++i) {
+        wchar_t last[8];
+        _snwprintf(last, 8, L"c%02d", i);
+        last[7] = L'\0';
+        contacts.push_back(AddContact({last, L"", L"", L"", L"", L"", kSets[i % 6]}));
+        if (i % 5 == 0)
+            AddAppointmentIn(L"가족, 회의");
+    }
+    SetText(contacts[2], &IContact::put_Categories, L"회사");  // its first associations give way
+    SetText(contacts[3], &IContact::put_Categories, L"");      // and these go
+    LoadContactsCacheFromOutlook();
+    std::map<CEOID, ContactCacheEntry> outlook = RowsById();
+    LoadContactsCacheFromDatabase();
+    std::map<CEOID, ContactCacheEntry> direct = RowsById();
+    ASSERT_EQ(direct.size(), contacts.size());
+
+    EXPECT_EQ(direct[contacts[0]].categories, L"");
+    EXPECT_EQ(direct[contacts[1]].categories, L"가족");
+    EXPECT_EQ(direct[contacts[2]].categories, L"회사");
+    EXPECT_EQ(direct[contacts[3]].categories, L"");
+    EXPECT_EQ(direct[contacts[5]].categories, L"가족, 친구, 동창, 회사");
+    EXPECT_EQ(direct[contacts[35]].categories, L"가족, 친구, 동창, 회사");
+    EXPECT_EQ(direct[contacts[9]].categories, L"가족, 거래처, 회사");
+    for (CEOID oid : contacts) {
+        SCOPED_TRACE(testing::Message() << "contact " << std::hex << oid);
+        wchar_t one[256];
+        GetItemCategories(one, 256, oid);
+        EXPECT_EQ(direct[oid].categories, one) << "as the item's own lookup reads them";
+        EXPECT_EQ(direct[oid].categories, outlook[oid].categories);
     }
 }
 

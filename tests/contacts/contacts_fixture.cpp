@@ -105,14 +105,15 @@ CEOID DeviceContactsTest::AddContact(const NewContact& fields)
     return static_cast<CEOID>(oid);
 }
 
-void DeviceContactsTest::SetLastName(CEOID oid, const std::wstring& last)
+void DeviceContactsTest::SetText(CEOID oid, HRESULT (STDMETHODCALLTYPE IContact::*setter)(BSTR),
+                                 const std::wstring& text)
 {
     IDispatch* item = nullptr;
     ASSERT_EQ(OutlookApp->GetItemFromOid(static_cast<long>(oid), &item), S_OK);
     IContact* contact = nullptr;
     ASSERT_EQ(item->QueryInterface(IID_IContact, reinterpret_cast<void**>(&contact)), S_OK);
     item->Release();
-    EXPECT_EQ(contact->put_LastName(poomclient::Text(last)), S_OK);
+    EXPECT_EQ((contact->*setter)(poomclient::Text(text)), S_OK);
     EXPECT_EQ(contact->Save(), S_OK);
     contact->Release();
 }

@@ -41,7 +41,7 @@ protected:
 
     CEOID AddContact(const NewContact& fields);
     // Changes one text property of a saved contact.
-    void SetLastName(CEOID oid, const std::wstring& last);
+    void SetText(CEOID oid, HRESULT (STDMETHODCALLTYPE IContact::*setter)(BSTR), const std::wstring& text);
 };
 
 // Fills the contacts cache with these rows, in this order.

@@ -299,6 +299,34 @@ TEST_F(ScheduleViewTest, RangeCommandsReloadTheListLabelsAndGrid)
     EXPECT_EQ(Now(RangeEnd), today);
 }
 
+// The row-by-row notices of a list cleared for a refill that reach the main
+// window; each notice to that window is costly.
+int DeleteNoticesToMain = 0;
+
+LRESULT CALLBACK CountDeleteNotices(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->hwnd == MainWindow && sent->message == WM_NOTIFY &&
+        reinterpret_cast<const NMHDR*>(sent->lParam)->code == LVN_DELETEITEM)
+        ++DeleteNoticesToMain;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(ScheduleViewTest, AReloadEmptiesTheListWithoutANoticePerRow)
+{
+    ShowDate('M', L"2007-12-31");
+    ASSERT_EQ(ScheduleRowCount, 3);
+    DeleteNoticesToMain = 0;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CountDeleteNotices, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    ScheduleCacheKey[0] = L'\0';
+    ShowDate('M', L"2007-12-31");
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(DeleteNoticesToMain, 0);
+    EXPECT_EQ(ListRows(ScheduleList, 2), (std::vector<std::wstring>{L"12/20 09:00|(김철수)회의", L"12/25      |[공휴일] 성탄절",
+                                                                     L"12/28 19:00|송년회"}));
+}
+
 TEST_F(ScheduleViewTest, CardMonthsStepOverTheYearEndAndKeepTheMonth)
 {
     ShowDate('M', L"2007-12-15");
