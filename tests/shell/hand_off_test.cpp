@@ -52,18 +52,6 @@ int BringForwardFromAnotherProcess(HWND window)
     return exitCode;
 }
 
-// Whether the bar is what the screen shows in its strip (an empty stretch of
-// it, right of its buttons), waiting up to a bound for the display to settle.
-bool BarShowsOnScreen(HWND bar, DWORD waitMs = 2000)
-{
-    RECT place;
-    GetWindowRect(bar, &place);
-    const int x = place.left + (place.right - place.left) * 2 / 3;
-    const int y = place.top + 3;
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    return testkit::PumpUntil([&] { return testkit::ScreenPixel(x, y) == face; }, waitMs);
-}
-
 std::wstring TitleOf(HWND window)
 {
     wchar_t text[64] = L"";
@@ -102,7 +90,7 @@ TEST_F(HandOff, AHiddenWindowComesForwardWithItsMenuBarOverTheTodayScreen)
     EXPECT_EQ(GetForegroundWindow(), today) << "active: " << testing::PrintToString(TitleOf(GetForegroundWindow()));
 
     ASSERT_EQ(BringForwardFromAnotherProcess(program), 0);
-    EXPECT_TRUE(BarShowsOnScreen(bar)) << "the screen shows no menu bar";
+    EXPECT_TRUE(shelltest::BarShowsOnScreen(bar)) << "the screen shows no menu bar";
     testkit::SaveScreenshot(testkit::CaptureScreen(), L"hand_off_brought_forward");
     std::vector<HWND> order = ZOrder();
     EXPECT_TRUE(IsWindowVisible(program));
@@ -115,7 +103,7 @@ TEST_F(HandOff, AHiddenWindowComesForwardWithItsMenuBarOverTheTodayScreen)
     SetForegroundWindow(today);
     SetWindowPos(today, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     testkit::PumpFor(100);
-    EXPECT_FALSE(BarShowsOnScreen(bar, 300)) << "the screen shows the menu bar over the Today screen";
+    EXPECT_FALSE(shelltest::BarShowsOnScreen(bar, 300)) << "the screen shows the menu bar over the Today screen";
     order = ZOrder();
     EXPECT_LT(PlaceOf(order, today), PlaceOf(order, bar)) << "the menu bar lies over the Today screen";
 }
