@@ -6,11 +6,14 @@
 // owner, and the main window keeps its title; when the editor closes the main
 // window hides and the Today screen is in front again, with no menu bar of the
 // main program left over it.
+#include "core/settings_file.h"
 #include "core/today_request_format.h"
 #include "platform/ce.h"
 #include "platform/shell/menu_bar.h"
 #include "tests/hosts/today_items.h"
 #include "tests/startup/quillon_process.h"
+#include "tests/today/outlook_fixture.h"
+#include "today/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -147,6 +150,12 @@ protected:
         DeleteFileW(kTodayRequestFile);
         DeleteFileW(L"\\Windows\\GlimmorM.ini");
         hosttest::RegisterItem(hosttest::ItemKey{.name = kItemName, .dll = L"\\Windows\\Glimmor.dll", .options = 1});
+        // No clock and no weather line: the item's list starts under its title bar.
+        DiarySettings settings = ParseSettingsRecord(nullptr, 0, RGB(0, 0, 0));
+        settings.TodayShowWeather = 0;
+        settings.TodayShowClock = 0;
+        const std::string record = FormatSettingsRecord(settings);
+        ASSERT_TRUE(testkit::WriteFileBytes(L"\\Windows\\Quillon.ini", std::vector<uint8_t>(record.begin(), record.end())));
         ASSERT_TRUE(host_.Start());
         ASSERT_TRUE(testkit::PumpUntil([&] { return Item() != nullptr; }, kHandOffLimitMs));
 
@@ -169,6 +178,7 @@ protected:
         EXPECT_EQ(quillon::Close(main_, program_), 0);
         host_.Close();
         hosttest::ClearItems();
+        DeleteFileW(L"\\Windows\\Quillon.ini");
     }
 
     HWND Item() const { return FindWindowExW(host_.Window(), nullptr, kItemClass, nullptr); }
@@ -178,6 +188,28 @@ protected:
     {
         DWORD_PTR answer = 0;
         ASSERT_TRUE(SendMessageTimeoutW(Item(), WM_COMMAND, command, 0, SMTO_ABORTIFHUNG, 10000, &answer));
+    }
+
+    LRESULT SendItem(UINT message, WPARAM wParam)
+    {
+        DWORD_PTR answer = 0;
+        EXPECT_TRUE(SendMessageTimeoutW(Item(), message, wParam, 0, SMTO_ABORTIFHUNG, 10000, &answer));
+        return static_cast<LRESULT>(answer);
+    }
+
+    // Taps the item until the tap opens its detail pop-up; the pop-up.
+    HWND OpenDetailPopup(int x, int y)
+    {
+        HWND popup = nullptr;
+        testkit::PumpUntil(
+            [&] {
+                PostMessageW(Item(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+                PostMessageW(Item(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+                testkit::PumpUntil([&] { return (popup = OwnedWindowOf(host_.Window())) != nullptr; }, 1000);
+                return popup != nullptr;
+            },
+            kHandOffLimitMs);
+        return popup;
     }
 
     // Waits until the window is the one in front and the display has settled.
@@ -249,6 +281,21 @@ TEST_F(HandOffThroughTheTodayScreen, ANewTaskOpensItsEditorAboveTheMainWindow)
 {
     Request(kCommandNewTask);
     ExpectDialogAboveMainThenTodayAgain("new-task");
+}
+
+TEST_F(HandOffThroughTheTodayScreen, TheEditOfATaskOpensItsEditorAboveTheMainWindow)
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    todaytest::Outlook outlook;
+    outlook.AddTask(L"보고서", poomclient::Date(now.wYear, now.wMonth, now.wDay));
+    SendItem(WM_TODAYCUSTOM_USERNAVIGATION, VK_RIGHT);  // the task view
+    // The first row under the title bar: the task, whose tap opens its pop-up.
+    HWND popup = OpenDetailPopup(120, 19 + 7);
+    ASSERT_NE(popup, nullptr) << "no detail pop-up: " << Describe(ZOrder());
+    PostMessageW(popup, WM_COMMAND, MAKEWPARAM(IDC_DETAIL_EDIT, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(popup, IDC_DETAIL_EDIT)));
+    ExpectDialogAboveMainThenTodayAgain("edit-task");
 }
 
 TEST_F(HandOffThroughTheTodayScreen, ThePreferencesRequestOpensTheSheetAboveTheMainWindow)
