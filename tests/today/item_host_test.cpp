@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -235,6 +236,55 @@ TEST_F(GlimmorOnTheTodayScreen, TheFirstRunMarkerStartsTheMainProgramOnce)
     testkit::PumpFor(2000);
     EXPECT_EQ(MainProgramStarts(), 1);
     EXPECT_FALSE(testkit::FileExists(L"\\Windows\\Glimmor.$$$"));
+}
+
+// Real taps on the screen, through the Today host, on the month view's
+// Thursday column of December 2026 (weeks from Monday): every week row answers
+// with its day, the last one (28-31) too, whatever bands the item shows.
+TEST_F(GlimmorOnTheTodayScreen, EveryWeekRowOfTheMonthViewAnswersATapOnTheScreen)
+{
+    ASSERT_TRUE(testkit::PoseDeviceTime(2026, 12, 11, 9, 0));
+    struct Case {
+        int lines, clock, weather, shortcuts;
+    };
+    const Case cases[] = {{4, 0, 1, 0}, {3, 1, 1, 1}, {8, 1, 1, 1}};
+    const std::vector<std::string> thursdays = {"2026-12-03", "2026-12-10", "2026-12-17", "2026-12-24", "2026-12-31"};
+    const int scale = GetSystemMetrics(SM_CXSCREEN) / 240;
+    const int thursdayX = 120 * scale;  // the fourth of seven cells across
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "lines " << c.lines << ", clock " << c.clock << ", shortcuts " << c.shortcuts);
+        DiarySettings settings = BaseSettings();
+        settings.WeekStart = 1;
+        settings.TodayOnlyBusyDays = 0;
+        settings.TodayLines = c.lines;
+        settings.TodayShowClock = c.clock;
+        settings.TodayShowWeather = c.weather;
+        settings.TodayShowStatus = 1;
+        settings.TodayShowShortcuts = c.shortcuts;
+        WriteSettings(settings);
+        ASSERT_TRUE(testkit::WriteFileBytes(L"\\Windows\\GlimmorM.ini", Ascii(" 0")));
+        StartHost();
+        testkit::PumpFor(1000);
+        const RECT item = testkit::ScreenRect(Item());
+        // Upwards from the item's bottom, so that no tap lands on the title bar
+        // before every week is found.
+        std::vector<std::string> answered;
+        for (int y = std::min<int>(item.bottom, GetSystemMetrics(SM_CYSCREEN)) - 1;
+             y > item.top && answered.size() < thursdays.size(); y -= 5 * scale) {
+            DeleteFileW(kTodayRequestFile);
+            testkit::InjectClick(thursdayX, y);
+            testkit::PumpFor(300);
+            const Bytes request = testkit::ReadFileBytes(kTodayRequestFile);
+            if (request.size() > 10) {
+                const std::string day(request.begin(), request.begin() + 10);
+                if (std::find(answered.begin(), answered.end(), day) == answered.end())
+                    answered.push_back(day);
+            }
+        }
+        std::sort(answered.begin(), answered.end());
+        EXPECT_EQ(testing::PrintToString(answered), testing::PrintToString(thursdays));
+        host_.Close();
+    }
 }
 
 // A busy week in each view, as the Today screen shows it on this handset.
