@@ -86,6 +86,24 @@ void PutBarAboveOwner(HWND bar, HWND owner)
     SetWindowPos(bar, underTopmost ? HWND_TOP : above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// The display keeps a stacking of its own: there a window is raised when it
+// takes the keyboard focus, and otherwise only while it is the front window of
+// all, furniture included. So the owner coming active rises over its bar on
+// the screen, whatever the window list says. A moment at the very top raises
+// the bar too; unowned for that moment, since an owned window in front cannot
+// leave the topmost band again.
+void RaiseBarOnScreen(HWND bar, HWND owner)
+{
+    if (GetActiveWindow() != owner)
+        return;
+    constexpr UINT kStackOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowLongPtrW(bar, GWLP_HWNDPARENT, 0);
+    SetWindowPos(bar, HWND_TOPMOST, 0, 0, 0, 0, kStackOnly);
+    SetWindowPos(bar, HWND_NOTOPMOST, 0, 0, 0, 0, kStackOnly);
+    SetWindowLongPtrW(bar, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    PutBarAboveOwner(bar, owner);
+}
+
 bool CanTakeFront(HWND window, HWND owner)
 {
     const LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
@@ -256,8 +274,10 @@ LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_LBUTTONUP: OnBarTap(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case kOwnerForwardMessage:
         if (MenuBar* bar = BarOf(hwnd)) {
-            if (IsWindow(bar->owner) && IsWindowVisible(bar->owner) && IsWindowVisible(hwnd))
+            if (IsWindow(bar->owner) && IsWindowVisible(bar->owner) && IsWindowVisible(hwnd)) {
                 PutBarAboveOwner(hwnd, bar->owner);
+                RaiseBarOnScreen(hwnd, bar->owner);
+            }
         }
         return 0;
     case kOwnerHiddenMessage:

@@ -90,9 +90,12 @@ TEST_F(HandOff, AHiddenWindowComesForwardWithItsMenuBarOverTheTodayScreen)
     EXPECT_EQ(GetForegroundWindow(), today) << "active: " << testing::PrintToString(TitleOf(GetForegroundWindow()));
 
     ASSERT_EQ(BringForwardFromAnotherProcess(program), 0);
+    EXPECT_TRUE(shelltest::BarShowsOnScreen(bar)) << "the screen shows no menu bar";
+    testkit::SaveScreenshot(testkit::CaptureScreen(), L"hand_off_brought_forward");
     std::vector<HWND> order = ZOrder();
     EXPECT_TRUE(IsWindowVisible(program));
     EXPECT_TRUE(IsWindowVisible(bar));
+    EXPECT_EQ(PlaceOf(order, bar) + 1, PlaceOf(order, program)) << "the menu bar is not just above its window";
     EXPECT_LT(PlaceOf(order, program), PlaceOf(order, today));
     EXPECT_EQ(GetForegroundWindow(), program);
 
@@ -100,6 +103,7 @@ TEST_F(HandOff, AHiddenWindowComesForwardWithItsMenuBarOverTheTodayScreen)
     SetForegroundWindow(today);
     SetWindowPos(today, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     testkit::PumpFor(100);
+    EXPECT_FALSE(shelltest::BarShowsOnScreen(bar, 300)) << "the screen shows the menu bar over the Today screen";
     order = ZOrder();
     EXPECT_LT(PlaceOf(order, today), PlaceOf(order, bar)) << "the menu bar lies over the Today screen";
 }

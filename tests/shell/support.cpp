@@ -121,6 +121,18 @@ void ExpectRect(const RECT& r, int left, int top, int right, int bottom)
     EXPECT_EQ(r.bottom, bottom);
 }
 
+bool BarShowsOnScreen(HWND bar, DWORD waitMs)
+{
+    RECT place;
+    if (!GetWindowRect(bar, &place))
+        return false;
+    // An empty stretch of the bar, right of its buttons and left of the panel's.
+    const int x = place.left + (place.right - place.left) * 2 / 3;
+    const int y = place.top + 3;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    return testkit::PumpUntil([&] { return testkit::ScreenPixel(x, y) == face; }, waitMs);
+}
+
 void InjectKeys(const std::vector<UINT>& keys)
 {
     for (UINT key : keys) {

@@ -72,6 +72,11 @@ private:
     WNDPROC proc_;
 };
 
+// Whether the screen shows the menu bar in its strip (what the display
+// shows, which may differ from the window list's order), waiting up to the
+// bound for the display to settle.
+bool BarShowsOnScreen(HWND bar, DWORD waitMs = 2000);
+
 // Real key presses through the input queue, without pumping (safe inside a
 // menu's or dialog's own loop).
 void InjectKeys(const std::vector<UINT>& keys);

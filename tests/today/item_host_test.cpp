@@ -7,12 +7,14 @@
 #include "platform/outlook/client_values.h"
 #include "tests/hosts/today_items.h"
 #include "tests/support/device_clock.h"
+#include "tests/today/outlook_fixture.h"
 #include "tests/today/request_bytes.h"
 
 #include "platform/today_host/commands.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -20,6 +22,7 @@ namespace {
 
 using poomclient::Date;
 using todaytest::Ascii;
+using todaytest::Outlook;
 using todaytest::Bytes;
 using todaytest::operator+;
 
@@ -61,57 +64,6 @@ void WriteSettings(const DiarySettings& settings)
     const std::string record = FormatSettingsRecord(settings);
     ASSERT_TRUE(testkit::WriteFileBytes(L"\\Windows\\Quillon.ini", Bytes(record.begin(), record.end())));
 }
-
-// Pocket Outlook of the device, from this process.
-class Outlook {
-public:
-    Outlook()
-    {
-        CoInitializeEx(nullptr, 0);
-        if (SUCCEEDED(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
-                                       reinterpret_cast<void**>(&app_))))
-            app_->Logon(0);
-    }
-    ~Outlook()
-    {
-        if (app_) {
-            app_->Logoff();
-            app_->Release();
-        }
-        CoUninitialize();
-    }
-    void AddAppointment(const wchar_t* subject, DATE start, DATE end)
-    {
-        IDispatch* dispatch = nullptr;
-        ASSERT_TRUE(app_ && SUCCEEDED(app_->CreateItem(olAppointmentItem, &dispatch)));
-        IAppointment* appointment = nullptr;
-        dispatch->QueryInterface(IID_IAppointment, reinterpret_cast<void**>(&appointment));
-        dispatch->Release();
-        poomclient::Text text(subject);
-        appointment->put_Subject(text);
-        appointment->put_Start(start);
-        appointment->put_End(end);
-        EXPECT_EQ(appointment->Save(), S_OK);
-        appointment->Release();
-    }
-    void AddTask(const wchar_t* subject, DATE due)
-    {
-        IDispatch* dispatch = nullptr;
-        ASSERT_TRUE(app_ && SUCCEEDED(app_->CreateItem(olTaskItem, &dispatch)));
-        ITask* task = nullptr;
-        dispatch->QueryInterface(IID_ITask, reinterpret_cast<void**>(&task));
-        dispatch->Release();
-        poomclient::Text text(subject);
-        task->put_Subject(text);
-        task->put_StartDate(due - 3);
-        task->put_DueDate(due);
-        EXPECT_EQ(task->Save(), S_OK);
-        task->Release();
-    }
-
-private:
-    IPOutlookApp* app_ = nullptr;
-};
 
 class GlimmorOnTheTodayScreen : public testing::Test {
 protected:
@@ -284,6 +236,55 @@ TEST_F(GlimmorOnTheTodayScreen, TheFirstRunMarkerStartsTheMainProgramOnce)
     testkit::PumpFor(2000);
     EXPECT_EQ(MainProgramStarts(), 1);
     EXPECT_FALSE(testkit::FileExists(L"\\Windows\\Glimmor.$$$"));
+}
+
+// Real taps on the screen, through the Today host, on the month view's
+// Thursday column of December 2026 (weeks from Monday): every week row answers
+// with its day, the last one (28-31) too, whatever bands the item shows.
+TEST_F(GlimmorOnTheTodayScreen, EveryWeekRowOfTheMonthViewAnswersATapOnTheScreen)
+{
+    ASSERT_TRUE(testkit::PoseDeviceTime(2026, 12, 11, 9, 0));
+    struct Case {
+        int lines, clock, weather, shortcuts;
+    };
+    const Case cases[] = {{4, 0, 1, 0}, {3, 1, 1, 1}, {8, 1, 1, 1}};
+    const std::vector<std::string> thursdays = {"2026-12-03", "2026-12-10", "2026-12-17", "2026-12-24", "2026-12-31"};
+    const int scale = GetSystemMetrics(SM_CXSCREEN) / 240;
+    const int thursdayX = 120 * scale;  // the fourth of seven cells across
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "lines " << c.lines << ", clock " << c.clock << ", shortcuts " << c.shortcuts);
+        DiarySettings settings = BaseSettings();
+        settings.WeekStart = 1;
+        settings.TodayOnlyBusyDays = 0;
+        settings.TodayLines = c.lines;
+        settings.TodayShowClock = c.clock;
+        settings.TodayShowWeather = c.weather;
+        settings.TodayShowStatus = 1;
+        settings.TodayShowShortcuts = c.shortcuts;
+        WriteSettings(settings);
+        ASSERT_TRUE(testkit::WriteFileBytes(L"\\Windows\\GlimmorM.ini", Ascii(" 0")));
+        StartHost();
+        testkit::PumpFor(1000);
+        const RECT item = testkit::ScreenRect(Item());
+        // Upwards from the item's bottom, so that no tap lands on the title bar
+        // before every week is found.
+        std::vector<std::string> answered;
+        for (int y = std::min<int>(item.bottom, GetSystemMetrics(SM_CYSCREEN)) - 1;
+             y > item.top && answered.size() < thursdays.size(); y -= 5 * scale) {
+            DeleteFileW(kTodayRequestFile);
+            testkit::InjectClick(thursdayX, y);
+            testkit::PumpFor(300);
+            const Bytes request = testkit::ReadFileBytes(kTodayRequestFile);
+            if (request.size() > 10) {
+                const std::string day(request.begin(), request.begin() + 10);
+                if (std::find(answered.begin(), answered.end(), day) == answered.end())
+                    answered.push_back(day);
+            }
+        }
+        std::sort(answered.begin(), answered.end());
+        EXPECT_EQ(testing::PrintToString(answered), testing::PrintToString(thursdays));
+        host_.Close();
+    }
 }
 
 // A busy week in each view, as the Today screen shows it on this handset.
