@@ -269,26 +269,17 @@ void RestoreRecipientField(WORD id, const BYTE* data, WORD length)
     EndException();
     if (length == 0)
         return;
-    std::wstring text = DecodeTextData(data, length);
-    BSTR value = SysAllocStringLen(text.c_str(), static_cast<UINT>(text.size()));
-    HRESULT result = S_OK;
     if (IsRecipientName(id)) {
         EndRecipient();
         ComRef<IDispatch> series;
-        ComRef<IRecipients> recipients;
-        result = OutlookApp->GetItemFromOid(static_cast<long>(replay->newOid), series.Out());
-        if (SUCCEEDED(result))
+        if (SUCCEEDED(OutlookApp->GetItemFromOid(static_cast<long>(replay->newOid), series.Out())))
             after.recipientSeries = ItemAs<IAppointment>(series.Get(), IID_IAppointment);
-        result = after.recipientSeries ? after.recipientSeries->get_Recipients(recipients.Out()) : E_FAIL;
-        if (SUCCEEDED(result) && recipients)
-            result = recipients->Add(value, after.recipient.Out());
-    } else if (after.recipient) {
-        // An address without its name is nothing to add.
-        result = after.recipient->put_Address(value);
-        if (SUCCEEDED(result))
-            EndRecipient();
     }
-    SysFreeString(value);
+    // An address without its name is nothing to add.
+    bool completes = !IsRecipientName(id) && after.recipient;
+    HRESULT result = ApplyRecipientField(after.recipientSeries.Get(), id, data, length, after.recipient);
+    if (completes && SUCCEEDED(result))
+        EndRecipient();
     if (FAILED(result))
         ReportFailure(L"appointment", replay->oldOid, L"recipient refused", result);
 }
