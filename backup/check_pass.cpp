@@ -120,20 +120,9 @@ void CheckRecipientField(WORD id, const BYTE* data, WORD length)
     series.occurrence.Reset();
     if (length == 0)
         return;
-    std::wstring text = DecodeTextData(data, length);
-    BSTR value = SysAllocStringLen(text.c_str(), static_cast<UINT>(text.size()));
-    HRESULT result = S_OK;
-    if (IsRecipientName(id)) {
-        ComRef<IRecipients> recipients;
+    HRESULT result = ApplyRecipientField(series.item.Get(), id, data, length, series.recipient);
+    if (!IsRecipientName(id))
         series.recipient.Reset();
-        result = series.item->get_Recipients(recipients.Out());
-        if (SUCCEEDED(result) && recipients)
-            result = recipients->Add(value, series.recipient.Out());
-    } else if (series.recipient) {
-        result = series.recipient->put_Address(value);
-        series.recipient.Reset();
-    }
-    SysFreeString(value);
     if (FAILED(result))
         Refuse(L"appointment", series.oldOid, L"recipient field", id, result);
 }

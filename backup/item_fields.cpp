@@ -252,6 +252,27 @@ HRESULT ApplyExceptionField(IAppointment* occurrence, int part, const BYTE* data
     return ApplyItemField(occurrence, *field, data, length);
 }
 
+HRESULT ApplyRecipientField(IAppointment* series, WORD id, const BYTE* data, size_t length,
+                            ComRef<IRecipient>& recipient)
+{
+    if (length == 0)
+        return S_OK;
+    std::wstring text = DecodeTextData(data, length);
+    BSTR value = SysAllocStringLen(text.c_str(), static_cast<UINT>(text.size()));
+    HRESULT result = S_OK;
+    if (IsRecipientName(id)) {
+        recipient.Reset();
+        ComRef<IRecipients> recipients;
+        result = series ? series->get_Recipients(recipients.Out()) : E_FAIL;
+        if (SUCCEEDED(result) && recipients)
+            result = recipients->Add(value, recipient.Out());
+    } else if (recipient) {
+        result = recipient->put_Address(value);
+    }
+    SysFreeString(value);
+    return result;
+}
+
 bool VariantDateOfField(const SYSTEMTIME& time, DATE* date)
 {
     SYSTEMTIME copy = time;

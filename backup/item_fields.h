@@ -5,6 +5,7 @@
 #pragma once
 
 #include "backup/field_writers.h"
+#include "backup/outlook_access.h"
 
 #include <span>
 
@@ -63,6 +64,12 @@ HRESULT ApplyItemField(I* item, const ItemField<I>& field, const BYTE* data, siz
 // file holds empty was cleared in the occurrence (the file holds only
 // those that differ from the series), so it is set empty.
 HRESULT ApplyExceptionField(IAppointment* occurrence, int part, const BYTE* data, size_t length);
+
+// Applies one recipient field of an appointment: a name adds a recipient
+// to the series (held in recipient until its address comes), an address
+// completes the recipient held. Empty data change nothing (S_OK).
+HRESULT ApplyRecipientField(IAppointment* series, WORD id, const BYTE* data, size_t length,
+                            ComRef<IRecipient>& recipient);
 
 // The contact's further properties of the newer build, fields 101-114.
 struct ContactExtraField {

@@ -5,6 +5,7 @@
 #include "core/record_layouts.h"
 
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -12,6 +13,37 @@ namespace {
 
 // Row properties moved in this restore, by record id (unique in a volume).
 std::set<std::pair<CEOID, CEPROPID>> moved;
+
+// The tables opened while they are kept open, by database and sort order.
+struct KeptTable {
+    std::wstring database;
+    CEPROPID sort;
+    HANDLE handle;
+};
+bool keepTables = false;
+std::vector<KeptTable> kept;
+
+// Runs work on the database opened on that order: the kept table when
+// tables are kept, else one opened for this work; false when it cannot be
+// opened.
+template <class Work>
+bool WithTable(LPCWSTR database, CEPROPID sort, Work work)
+{
+    if (!keepTables)
+        return WithOwnDatabase(database, sort, work);
+    for (const KeptTable& table : kept) {
+        if (table.sort == sort && table.database == database) {
+            work(table.handle);
+            return true;
+        }
+    }
+    HANDLE handle = OpenOwnDatabaseHandle(database, sort);
+    if (!handle)
+        return false;
+    kept.push_back({database, sort, handle});
+    work(handle);
+    return true;
+}
 
 struct FoundRow {
     CEOID record;
@@ -25,7 +57,7 @@ bool FindRows(LPCWSTR database, CEPROPID key, CEOID oldOid, std::vector<FoundRow
 {
     rows->clear();
     bool whole = true;
-    bool opened = WithOwnDatabase(database, key, [&](HANDLE db) {
+    bool opened = WithTable(database, key, [&](HANDLE db) {
         const int32_t wanted = static_cast<int32_t>(oldOid);
         CEOID record = SeekFirstEqual(db, I4Value(key, wanted));
         OwnRecord row;
@@ -56,7 +88,7 @@ bool RewriteRows(LPCWSTR database, CEPROPID key, const std::vector<FoundRow>& ro
     if (rows.empty())
         return true;
     bool ok = true;
-    bool opened = WithOwnDatabase(database, kUnsorted, [&](HANDLE db) {
+    bool opened = WithTable(database, kUnsorted, [&](HANDLE db) {
         for (const FoundRow& row : rows) {
             std::vector<CEPROPVAL> values = change(row);
             bool done = values.empty() ? CeDeleteRecord(db, row.record) != 0
@@ -102,6 +134,14 @@ bool MoveKey(LPCWSTR database, CEPROPID key, CEOID oldOid, CEOID newOid, bool dr
 void BeginRekeying()
 {
     moved.clear();
+}
+
+void KeepRekeyingTablesOpen(bool keep)
+{
+    for (const KeptTable& table : kept)
+        CloseHandle(table.handle);
+    kept.clear();
+    keepTables = keep;
 }
 
 bool RekeyPlanLinksOfContact(CEOID oldOid, CEOID newOid)

@@ -12,6 +12,9 @@
 
 // Forgets the rows moved so far; the restore calls it before its replay.
 void BeginRekeying();
+// While kept, the databases re-keying reads and writes stay open between
+// calls (a restore's replay, where no database is dropped); false closes them.
+void KeepRekeyingTablesOpen(bool keep);
 
 // Each answers false when a row could not be read, rewritten or deleted.
 // An old id of 0 names no item: nothing is moved.

@@ -53,6 +53,49 @@ void ReportRefusals(const ItemBuild<I>& build, const wchar_t* kind, uint32_t old
     }
 }
 
+// ---- store batches ----------------------------------------------------------------
+
+// The restore's writes reach the store in transactions of about this many
+// records (or deleted items): a restore killed part way loses at most the
+// one under way, and the next run starts over from the reset anyway.
+constexpr uint32_t kRecordsPerBatch = 100;
+
+bool batchOpen = false;
+uint32_t deletedItems = 0;
+uint32_t batchBegan = 0;  // records done and items deleted when it began
+
+uint32_t RecordsDone()
+{
+    return BackupJob.position + deletedItems;
+}
+
+void BeginRestoreBatch()
+{
+    batchOpen = CeStoreBeginBatch(&DiaryVolume) != FALSE;
+    batchBegan = RecordsDone();
+    // Without a batch every write commits on its own: slower, no less whole.
+    if (!batchOpen)
+        NKDbgPrintfW(L"restore: writes not batched (error %lu)\r\n", GetLastError());
+}
+
+void EndRestoreBatch()
+{
+    if (batchOpen && !CeStoreEndBatch(&DiaryVolume)) {
+        NKDbgPrintfW(L"restore: a batch of records not stored (error %lu)\r\n", GetLastError());
+        ++BackupJob.failures;
+    }
+    batchOpen = false;
+}
+
+// Between records: a batch that holds enough is committed and another begun.
+void NextBatchWhenFull()
+{
+    if (batchOpen && RecordsDone() - batchBegan >= kRecordsPerBatch) {
+        EndRestoreBatch();
+        BeginRestoreBatch();
+    }
+}
+
 // ---- what the replay holds ----------------------------------------------------------
 
 // The fields after an item's final field: a contact's further properties,
@@ -269,26 +312,17 @@ void RestoreRecipientField(WORD id, const BYTE* data, WORD length)
     EndException();
     if (length == 0)
         return;
-    std::wstring text = DecodeTextData(data, length);
-    BSTR value = SysAllocStringLen(text.c_str(), static_cast<UINT>(text.size()));
-    HRESULT result = S_OK;
     if (IsRecipientName(id)) {
         EndRecipient();
         ComRef<IDispatch> series;
-        ComRef<IRecipients> recipients;
-        result = OutlookApp->GetItemFromOid(static_cast<long>(replay->newOid), series.Out());
-        if (SUCCEEDED(result))
+        if (SUCCEEDED(OutlookApp->GetItemFromOid(static_cast<long>(replay->newOid), series.Out())))
             after.recipientSeries = ItemAs<IAppointment>(series.Get(), IID_IAppointment);
-        result = after.recipientSeries ? after.recipientSeries->get_Recipients(recipients.Out()) : E_FAIL;
-        if (SUCCEEDED(result) && recipients)
-            result = recipients->Add(value, after.recipient.Out());
-    } else if (after.recipient) {
-        // An address without its name is nothing to add.
-        result = after.recipient->put_Address(value);
-        if (SUCCEEDED(result))
-            EndRecipient();
     }
-    SysFreeString(value);
+    // An address without its name is nothing to add.
+    bool completes = !IsRecipientName(id) && after.recipient;
+    HRESULT result = ApplyRecipientField(after.recipientSeries.Get(), id, data, length, after.recipient);
+    if (completes && SUCCEEDED(result))
+        EndRecipient();
     if (FAILED(result))
         ReportFailure(L"appointment", replay->oldOid, L"recipient refused", result);
 }
@@ -398,19 +432,20 @@ bool ResetDatabase(int (*drop)(), int (*create)())
 struct ResetStep {
     const wchar_t* name;
     bool (*run)();
+    bool dropsDatabase;  // run outside any batch
 };
 
 const ResetStep kResetSteps[kRestoreResetSteps] = {
-    {L"QuillonEnv", [] { return ResetDatabase(DropIdCounterDatabase, CreateIdCounterDatabase); }},
-    {L"QuillonMemo", [] { return ResetDatabase(DropAnniversaryDatabase, CreateAnniversaryDatabase); }},
-    {L"QuillonMemo2", [] { return ResetDatabase(DropAnniversaryTextDatabase, CreateAnniversaryTextDatabase); }},
-    {L"QuillonPlan", [] { return ResetDatabase(DropPlanLinkDatabase, CreatePlanLinkDatabase); }},
-    {L"QuillonTask", [] { return ResetDatabase(DropTaskLinkDatabase, CreateTaskLinkDatabase); }},
-    {L"QuillonNoteOutlook", [] { return ResetDatabase(DropNoteFileLinkDatabase, CreateNoteFileLinkDatabase); }},
-    {L"QuillonNote", [] { return ResetDatabase(DropNoteDatabase, CreateNoteDatabase); }},
-    {L"contacts", DeleteAllOutlookContacts},
-    {L"appointments", DeleteAllOutlookAppointments},
-    {L"tasks", DeleteAllOutlookTasks},
+    {L"QuillonEnv", [] { return ResetDatabase(DropIdCounterDatabase, CreateIdCounterDatabase); }, true},
+    {L"QuillonMemo", [] { return ResetDatabase(DropAnniversaryDatabase, CreateAnniversaryDatabase); }, true},
+    {L"QuillonMemo2", [] { return ResetDatabase(DropAnniversaryTextDatabase, CreateAnniversaryTextDatabase); }, true},
+    {L"QuillonPlan", [] { return ResetDatabase(DropPlanLinkDatabase, CreatePlanLinkDatabase); }, true},
+    {L"QuillonTask", [] { return ResetDatabase(DropTaskLinkDatabase, CreateTaskLinkDatabase); }, true},
+    {L"QuillonNoteOutlook", [] { return ResetDatabase(DropNoteFileLinkDatabase, CreateNoteFileLinkDatabase); }, true},
+    {L"QuillonNote", [] { return ResetDatabase(DropNoteDatabase, CreateNoteDatabase); }, true},
+    {L"contacts", DeleteAllOutlookContacts, false},
+    {L"appointments", DeleteAllOutlookAppointments, false},
+    {L"tasks", DeleteAllOutlookTasks, false},
 };
 
 template <class I>
@@ -427,8 +462,11 @@ bool DeleteAllItems(int folder, REFIID iid, const wchar_t* name)
         ComRef<I> typed = ItemAs<I>(item.Get(), iid);
         if (SUCCEEDED(result))
             result = typed ? typed->Delete() : E_NOINTERFACE;
-        if (SUCCEEDED(result))
+        if (SUCCEEDED(result)) {
+            ++deletedItems;
+            NextBatchWhenFull();
             result = items->get_Count(&count);
+        }
     }
     if (SUCCEEDED(result) && count == 0)
         return true;
@@ -439,6 +477,10 @@ bool DeleteAllItems(int folder, REFIID iid, const wchar_t* name)
 void ResetDiary()
 {
     for (const ResetStep& step : kResetSteps) {
+        if (step.dropsDatabase)
+            EndRestoreBatch();
+        else if (!batchOpen)
+            BeginRestoreBatch();
         if (!step.run()) {
             NKDbgPrintfW(L"restore: %s not emptied\r\n", step.name);
             ++BackupJob.failures;
@@ -455,8 +497,10 @@ void ReplayFields(HANDLE file)
     while ((read = input.Next(&head)) == FieldRead::Field) {
         if (!IsBackupRecordKind(head.kind))
             continue;
-        if (!IsAfterField(head.kind, head.id))
+        if (!IsAfterField(head.kind, head.id)) {
             EndAfterFields();
+            NextBatchWhenFull();
+        }
         kRestoreAppliers[head.kind](head.id, input.Data(), head.length);
     }
     EndAfterFields();
@@ -502,8 +546,12 @@ void RestoreFromBackupFile(HANDLE file)
     BackupJob.position = BackupJob.recordTally;
     ShowBackupProgress(BackupJob.position);
 
+    deletedItems = 0;
     ResetDiary();
+    if (!batchOpen)
+        BeginRestoreBatch();
     BeginRekeying();
+    KeepRekeyingTablesOpen(true);
     RestoreState state;
     state.contacts = FolderItems(olFolderContacts);
     replay = &state;
@@ -512,6 +560,9 @@ void RestoreFromBackupFile(HANDLE file)
     else
         ReplayFields(file);
     replay = nullptr;
+    KeepRekeyingTablesOpen(false);
+    // Everything is stored, and seen by every process, before the restore reports.
+    EndRestoreBatch();
 }
 
 void RestoreContactField(WORD id, const BYTE* data, WORD length)

@@ -43,6 +43,13 @@ bool WithOwnDatabase(LPCWSTR name, CEPROPID sortProperty, const std::function<vo
     return true;
 }
 
+HANDLE OpenOwnDatabaseHandle(LPCWSTR name, CEPROPID sortProperty)
+{
+    CEOID oid = 0;
+    HANDLE database = OpenOwnDatabase(name, sortProperty, &oid);
+    return database == INVALID_HANDLE_VALUE ? nullptr : database;
+}
+
 int CreateOwnDatabase(LPCWSTR name, std::initializer_list<CEPROPID> sortProperties)
 {
     CEDBASEINFOEX info = {};

@@ -15,6 +15,10 @@ constexpr CEPROPID kUnsorted = 0;
 bool WithOwnDatabase(LPCWSTR name, CEPROPID sortProperty, const std::function<void(HANDLE database)>& work,
                      DWORD openFlags = 0);
 
+// The database opened as WithOwnDatabase opens it, for work that keeps it
+// open across many calls; null when it cannot be opened. The caller closes it.
+HANDLE OpenOwnDatabaseHandle(LPCWSTR name, CEPROPID sortProperty);
+
 // Creates the database with one sort order per property, in order; 1 when
 // it was created, 0 when not (also when it exists).
 int CreateOwnDatabase(LPCWSTR name, std::initializer_list<CEPROPID> sortProperties);

@@ -27,7 +27,7 @@ PropValue EmptyValueOf(CEPROPID prop)
 }
 
 // Writes the item with its categories resolved and associated.
-HRESULT StoreItem(ItemData& item)
+HRESULT WriteWithCategories(ItemData& item)
 {
     ResolvedCategories categories;
     if (!ResolveCategories(item.Text(kPropCategories), &categories))
@@ -38,6 +38,27 @@ HRESULT StoreItem(ItemData& item)
         return LastStoreError();
     AssociateCategories(item.Oid(), isNew, categories.ids);
     return S_OK;
+}
+
+// The record and its category rows go in one store transaction, which has
+// ended when the save returns.
+HRESULT StoreItem(ItemData& item)
+{
+    PimStore& store = PimStore::Instance();
+    if (!store.BeginBatch())
+        return LastStoreError();
+    bool isNew = item.Oid() == 0;
+    HRESULT hr = WriteWithCategories(item);
+    if (!store.EndBatch()) {
+        if (SUCCEEDED(hr))
+            hr = LastStoreError();
+        if (isNew) {
+            // Nothing of it was kept.
+            item.SetOid(0);
+            item.StoredProps().clear();
+        }
+    }
+    return hr;
 }
 
 // A contact saved without FileAs files under its name, else its company,

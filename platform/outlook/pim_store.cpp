@@ -217,6 +217,18 @@ bool PimStore::Delete(ItemKind kind, CEOID oid)
     return true;
 }
 
+bool PimStore::BeginBatch()
+{
+    std::lock_guard<std::recursive_mutex> hold(lock_);
+    return Ensure() && CeStoreBeginBatch(&volume_);
+}
+
+bool PimStore::EndBatch()
+{
+    std::lock_guard<std::recursive_mutex> hold(lock_);
+    return CeStoreEndBatch(&volume_) != FALSE;
+}
+
 DWORD PimStore::Count(ItemKind kind)
 {
     std::lock_guard<std::recursive_mutex> hold(lock_);

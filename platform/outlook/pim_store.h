@@ -2,8 +2,9 @@
 // "Appointments Database" and "Tasks Database" in "\pim.vol", or in the
 // object store itself when the device is a Windows CE 3 one (the older
 // build's mode, CeMajorVersion below 4 in the device profile). One instance
-// per process; every call is its own store transaction, so other processes
-// see each save and delete as soon as the call returns.
+// per process; every call is its own store transaction (or ends one, see
+// EndBatch), so other processes see each save and delete as soon as the
+// call returns.
 #pragma once
 
 #include "platform/outlook/item_data.h"
@@ -41,6 +42,11 @@ public:
     // error as the thread's last error.
     bool Write(ItemData* item, const CategoryMarks& marks);
     bool Delete(ItemKind kind, CEOID oid);
+    // Several writes as one store transaction (nesting); other processes
+    // see them, and hear of them, when the outermost EndBatch returns.
+    // False with the store's error as the thread's last error.
+    bool BeginBatch();
+    bool EndBatch();
     // The record count of the kind's database, as every process sees it.
     DWORD Count(ItemKind kind);
     // Counts this process's saves and deletes of the kind.

@@ -371,6 +371,19 @@ CEAPI BOOL WINAPI CeCloseHandle(HANDLE handle);
 #define CloseHandle CeCloseHandle
 #endif
 
+// ---- batches -------------------------------------------------------------
+
+// Until the matching CeStoreEndBatch, the store calls of this process on
+// that volume share one write transaction: each call still changes all or
+// nothing, but other processes see the changes (and are notified of them)
+// only when the outermost batch ends, and the volume takes no other
+// process's writes meanwhile. Batches nest. False when the transaction
+// cannot begin (ERROR_SHARING_VIOLATION: another process writes).
+CEAPI BOOL WINAPI CeStoreBeginBatch(PCEGUID pguid);
+// Commits the batch when it is the outermost one; false (nothing of the
+// batch kept) when that fails.
+CEAPI BOOL WINAPI CeStoreEndBatch(PCEGUID pguid);
+
 // ---- for tests -----------------------------------------------------------
 
 // The next CeWriteRecordProps or CeDeleteRecord of this process on a
@@ -379,6 +392,10 @@ CEAPI BOOL WINAPI CeCloseHandle(HANDLE handle);
 CEAPI void WINAPI CeStoreFailNextChange(LPCWSTR databaseName, DWORD errorCode);
 // The same for the change to that database after the next changesBefore.
 CEAPI void WINAPI CeStoreFailLaterChange(LPCWSTR databaseName, DWORD changesBefore, DWORD errorCode);
+// The next record write or delete of this process fails with errorCode
+// (ERROR_DISK_FULL when 0) after its statements, so that its transaction
+// is rolled back.
+CEAPI void WINAPI CeStoreFailInsideNextChange(DWORD errorCode);
 // The next record write or delete of this process ends the process with
 // exitCode inside its transaction, after its statements and before commit.
 CEAPI void WINAPI CeStoreExitInsideNextChange(UINT exitCode);

@@ -1,6 +1,6 @@
 // Record and database ids. A process reserves ids in blocks, so that most
 // writes leave the volume's counters alone; a block that a failed
-// transaction reserved is dropped, and ids of a block left unused when the
+// transaction (or a failed call inside a batch) reserved is dropped, and ids of a block left unused when the
 // process ends are never handed out: no id is given twice.
 #include "platform/store/store_state.h"
 
@@ -34,6 +34,8 @@ bool ReserveBlock(Volume& volume, Counter counter, IdBlock* block)
     return true;
 }
 
+}  // namespace
+
 void EndReservations(Volume& volume, bool committed)
 {
     for (IdBlock* block : {&volume.ids, &volume.autoNumbers}) {
@@ -45,8 +47,6 @@ void EndReservations(Volume& volume, bool committed)
             *block = IdBlock();
     }
 }
-
-}  // namespace
 
 bool TakeId(Volume& volume, Counter counter, DWORD* value)
 {
@@ -72,7 +72,9 @@ bool WriteTransaction::Commit()
 {
     committed_ = transaction_.Commit();
     if (committed_) {
-        EndReservations(volume_, true);
+        // Inside a batch the blocks stay reserved until the batch commits.
+        if (volume_.file.batchDepth == 0)
+            EndReservations(volume_, true);
         ++volume_.writes;
     }
     return committed_;

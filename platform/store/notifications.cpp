@@ -197,7 +197,8 @@ void CALLBACK PumpTick(HWND, UINT, UINT_PTR, DWORD)
     ReleaseRetrieved(GetCurrentThreadId());
     ReleaseOrphans();
     for (Volume* volume : LoadedVolumes()) {
-        if (volume->changesPumped >= 0 && Watched(*volume))
+        // A batch's changes are announced once it commits.
+        if (volume->changesPumped >= 0 && volume->file.batchDepth == 0 && Watched(*volume))
             PumpVolume(*volume);
     }
 }

@@ -285,7 +285,7 @@ CEAPI CEOID WINAPI CeWriteRecordProps(HANDLE hDatabase, CEOID oidRecord, WORD cP
         return 0;
     CEOID oid = oidRecord ? UpdateRecord(*volume, *open, oidRecord, changes)
                           : CreateRecord(*volume, *open, changes);
-    if (!oid)
+    if (!oid || FailedAsAskedInsideChange())
         return 0;
     ExitIfAskedInsideChange();
     return tx.Commit() ? oid : 0;
@@ -299,7 +299,7 @@ CEAPI BOOL WINAPI CeDeleteRecord(HANDLE hDatabase, CEOID oidRecord)
     if (!open || !ChangeAllowed(open->name))
         return FALSE;
     WriteTransaction tx(*volume);
-    if (!tx.Began() || !DeleteRecord(*volume, *open, oidRecord))
+    if (!tx.Began() || !DeleteRecord(*volume, *open, oidRecord) || FailedAsAskedInsideChange())
         return FALSE;
     ExitIfAskedInsideChange();
     return tx.Commit();

@@ -1,5 +1,6 @@
 # The object store: CE databases over SQLite, inside ceplat.
 target_sources(ceplat PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/batches.cpp
   ${CMAKE_CURRENT_LIST_DIR}/catalog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/change_log.cpp
   ${CMAKE_CURRENT_LIST_DIR}/handles.cpp

@@ -135,6 +135,9 @@ enum class Counter { kIds, kAutoNumbers };
 // Inside a WriteTransaction: the next id of this process's block, reserving
 // a new block in the volume when it is used up.
 bool TakeId(Volume& volume, Counter counter, DWORD* value);
+// Keeps the blocks reserved since the last commit, or drops them when
+// what reserved them was rolled back.
+void EndReservations(Volume& volume, bool committed);
 
 // A write transaction of the store; blocks reserved inside it are kept
 // only when it commits.
@@ -174,6 +177,9 @@ void StopNotifications();
 // False (with the error set) when the fault hook claims this change.
 bool ChangeAllowed(const std::wstring& databaseName);
 void ExitIfAskedInsideChange();
+// True (with the error set) when a test asked the change under way to fail
+// after its statements, before its commit.
+bool FailedAsAskedInsideChange();
 void ClearTestHooks();
 
 }  // namespace store

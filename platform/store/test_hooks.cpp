@@ -12,6 +12,8 @@ bool g_failArmed = false;
 std::wstring g_failDatabase;
 DWORD g_failError = 0;
 DWORD g_failSkips = 0;
+bool g_failInsideArmed = false;
+DWORD g_failInsideError = 0;
 bool g_exitArmed = false;
 DWORD g_exitSkips = 0;
 UINT g_exitCode = 0;
@@ -52,8 +54,18 @@ void ExitIfAskedInsideChange()
         TerminateProcess(GetCurrentProcess(), g_exitCode);
 }
 
+bool FailedAsAskedInsideChange()
+{
+    if (!g_failInsideArmed)
+        return false;
+    g_failInsideArmed = false;
+    SetLastError(g_failInsideError ? g_failInsideError : ERROR_DISK_FULL);
+    return true;
+}
+
 void ClearTestHooks()
 {
+    g_failInsideArmed = false;
     g_failArmed = false;
     g_failDatabase.clear();
     g_exitArmed = false;
@@ -73,6 +85,13 @@ CEAPI void WINAPI CeStoreFailLaterChange(LPCWSTR databaseName, DWORD changesBefo
     store::g_failArmed = databaseName != nullptr;
     store::g_failDatabase = databaseName ? databaseName : L"";
     store::g_failError = errorCode;
+}
+
+CEAPI void WINAPI CeStoreFailInsideNextChange(DWORD errorCode)
+{
+    store::StoreGuard guard;
+    store::g_failInsideArmed = true;
+    store::g_failInsideError = errorCode;
 }
 
 CEAPI void WINAPI CeStoreExitInsideNextChange(UINT exitCode)

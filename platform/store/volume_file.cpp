@@ -39,6 +39,9 @@ const char* const kStatementSql[kStatementCount] = {
     "BEGIN IMMEDIATE",
     "COMMIT",
     "ROLLBACK",
+    "SAVEPOINT store_call",
+    "RELEASE store_call",
+    "ROLLBACK TO store_call",
     "UPDATE meta SET value = value + ?2 WHERE name = ?1 RETURNING value - ?2",
     "SELECT oid, name, type, flags, sorts, records, size, modified FROM dbs WHERE name = ?1",
     "SELECT oid, name, type, flags, sorts, records, size, modified FROM dbs WHERE oid = ?1",
@@ -135,9 +138,26 @@ bool Exec(sqlite3* db, const char* sql)
     return true;
 }
 
+// A file of our format needs no schema write, so that it opens while
+// another process holds a long write transaction (a batch).
+bool HasCurrentFormat(VolumeFile* file)
+{
+    sqlite3_stmt* check = nullptr;
+    if (sqlite3_prepare_v2(file->db, "SELECT value FROM meta WHERE name = 'format'", -1, &check, nullptr) !=
+        SQLITE_OK)
+        return false;
+    bool current = sqlite3_step(check) == SQLITE_ROW && sqlite3_column_int64(check, 0) == kFileFormat;
+    sqlite3_finalize(check);
+    return current;
+}
+
 bool PrepareFileContent(VolumeFile* file, bool truncate)
 {
-    if (!Exec(file->db, "PRAGMA journal_mode=WAL") || !Exec(file->db, "BEGIN IMMEDIATE"))
+    if (!Exec(file->db, "PRAGMA journal_mode=WAL"))
+        return false;
+    if (!truncate && HasCurrentFormat(file))
+        return true;
+    if (!Exec(file->db, "BEGIN IMMEDIATE"))
         return false;
     bool ok = Exec(file->db, kSchema) && (!truncate || Exec(file->db, kTruncate));
     if (ok) {
@@ -243,6 +263,7 @@ void CloseVolumeFile(VolumeFile* file)
         sqlite3_close_v2(file->db);
     file->db = nullptr;
     file->sortOrderCache.clear();
+    file->batchDepth = 0;  // closing rolled back a batch left open
 }
 
 bool CheckpointVolumeFile(VolumeFile* file)
@@ -384,9 +405,21 @@ std::wstring Statement::Text(int column) const
 
 // ---- Transaction -----------------------------------------------------------
 
-Transaction::Transaction(VolumeFile& file, bool write) : file_(file)
+Transaction::Transaction(VolumeFile& file, bool write)
+    : file_(file), inBatch_(file.batchDepth > 0), write_(write)
 {
-    Statement begin(file, write ? kBeginWrite : kBegin);
+    if (inBatch_ && !write) {
+        began_ = true;
+        done_ = true;
+        return;
+    }
+    if (inBatch_ && sqlite3_get_autocommit(file.db)) {
+        // SQLite rolled the batch back (a full disk, an I/O error): what
+        // follows must not commit on its own as if it were still batched.
+        SetLastError(ERROR_GEN_FAILURE);
+        return;
+    }
+    Statement begin(file, inBatch_ ? kSavepoint : write ? kBeginWrite : kBegin);
     began_ = begin.Run();
     done_ = !began_;
 }
@@ -395,16 +428,20 @@ Transaction::~Transaction()
 {
     if (!done_) {
         DWORD error = GetLastError();
-        Statement(file_, kRollback).Run();
+        Statement(file_, inBatch_ ? kRollbackTo : kRollback).Run();
+        if (inBatch_)
+            Statement(file_, kRelease).Run();
         SetLastError(error);
     }
 }
 
 bool Transaction::Commit()
 {
+    if (inBatch_ && !write_)
+        return began_;
     if (done_)
         return false;
-    Statement commit(file_, kCommit);
+    Statement commit(file_, inBatch_ ? kRelease : kCommit);
     if (!commit.Run())
         return false;
     done_ = true;

@@ -18,6 +18,9 @@ enum StatementId {
     kBeginWrite,
     kCommit,
     kRollback,
+    kSavepoint,
+    kRelease,
+    kRollbackTo,
     kTakeCounter,
     kDatabaseByName,
     kDatabaseByOid,
@@ -61,6 +64,9 @@ struct VolumeFile {
     sqlite3_stmt* sorted[kSortedStatementCount][kSortSlots] = {};
     // Decoded sort orders by the stored bytes they came from.
     std::map<std::string, SortOrders> sortOrderCache;
+    // Batches begun and not ended; while above 0 one write transaction of
+    // this process stays open and each call's transaction is a savepoint in it.
+    int batchDepth = 0;
 };
 
 // Opens (creating as the disposition says) and prepares the file; sets the
@@ -104,7 +110,9 @@ private:
     bool failed_ = false;
 };
 
-// One store call's transaction; rolled back unless committed.
+// One store call's transaction; rolled back unless committed. Inside a
+// batch a write is a savepoint of the batch's transaction (its rollback
+// undoes only that call) and a read joins the batch's transaction.
 class Transaction {
 public:
     Transaction(VolumeFile& file, bool write);
@@ -119,6 +127,8 @@ private:
     VolumeFile& file_;
     bool began_ = false;
     bool done_ = false;
+    bool inBatch_ = false;
+    bool write_ = false;
 };
 
 }  // namespace store

@@ -7,6 +7,9 @@
 //   store_peer crash VOLUME DATABASE          writes 5 records, then dies inside
 //                                             the transaction of a sixth, large
 //                                             enough to spill into the log (77)
+//   store_peer batchcrash VOLUME DATABASE     writes 5 records in a batch and ends it,
+//                                             then dies inside a second batch after
+//                                             writing 5 more (77)
 #include "platform/ce.h"
 
 #include <cstdio>
@@ -55,8 +58,10 @@ bool WriteRecords(HANDLE db, int count)
         CEPROPVAL v = {};
         v.propid = MAKEPROPID(1, CEVT_I4);
         v.val.lVal = i;
-        if (!CeWriteRecordProps(db, 0, 1, &v))
+        if (!CeWriteRecordProps(db, 0, 1, &v)) {
+            std::fprintf(stderr, "store_peer: write %d failed (error %lu)\n", i, GetLastError());
             return false;
+        }
     }
     return true;
 }
@@ -123,6 +128,18 @@ int Crash(CEGUID* volume, const wchar_t* name)
     return kFailed;  // not reached when the hook works
 }
 
+int CrashInsideBatch(CEGUID* volume, const wchar_t* name)
+{
+    CEOID oid = 0;
+    HANDLE db = OpenIn(volume, name, &oid, nullptr);
+    if (db == INVALID_HANDLE_VALUE || !CeStoreBeginBatch(volume) || !WriteRecords(db, 5) ||
+        !CeStoreEndBatch(volume) || !CeStoreBeginBatch(volume) || !WriteRecords(db, 5))
+        return kFailed;
+    CeStoreExitInsideNextChange(kCrashExitCode);
+    WriteRecords(db, 1);
+    return kFailed;  // not reached when the hook works
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -145,6 +162,8 @@ int wmain(int argc, wchar_t** argv)
         result = Watch(&volume, database, static_cast<size_t>(_wtoi(argv[4])), argv[5]);
     } else if (command == L"crash") {
         result = Crash(&volume, database);
+    } else if (command == L"batchcrash") {
+        result = CrashInsideBatch(&volume, database);
     }
     CeUnmountDBVol(&volume);
     return result;
