@@ -87,6 +87,8 @@ std::string SortedSql(SortedStatementId id, int slot)
     switch (id) {
     case kAfter:
         return head + " FROM recs WHERE " + afterInDatabase + " ORDER BY " + order + " LIMIT 1 OFFSET ?4";
+    case kRunAfter:
+        return head + " FROM recs WHERE " + afterInDatabase + " ORDER BY " + order + " LIMIT ?4";
     case kBefore:
         return head + " FROM recs WHERE " + beforeInDatabase + " ORDER BY " + reverse + " LIMIT 1 OFFSET ?4";
     case kNth:
@@ -384,8 +386,10 @@ std::wstring Statement::Text(int column) const
 
 // ---- Transaction -----------------------------------------------------------
 
-Transaction::Transaction(VolumeFile& file, bool write) : file_(file)
+Transaction::Transaction(VolumeFile& file, bool write) : file_(file), write_(write)
 {
+    if (write_)
+        ++file.writeGeneration;
     Statement begin(file, write ? kBeginWrite : kBegin);
     began_ = begin.Run();
     done_ = !began_;
@@ -398,6 +402,8 @@ Transaction::~Transaction()
         Statement(file_, kRollback).Run();
         SetLastError(error);
     }
+    if (write_)
+        ++file_.writeGeneration;
 }
 
 bool Transaction::Commit()

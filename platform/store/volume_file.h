@@ -44,6 +44,7 @@ enum StatementId {
 // seq, key, oid, auto, props.
 enum SortedStatementId {
     kAfter,         // ?1 db, ?2 key, ?3 seq, ?4 offset: records after a point
+    kRunAfter,      // ?1 db, ?2 key, ?3 seq, ?4 count: the next records after a point
     kBefore,        // the same, backwards
     kNth,           // ?1 db, ?2 offset from the first
     kNthFromEnd,    // ?1 db, ?2 offset from the last
@@ -61,6 +62,9 @@ struct VolumeFile {
     sqlite3_stmt* sorted[kSortedStatementCount][kSortSlots] = {};
     // Decoded sort orders by the stored bytes they came from.
     std::map<std::string, SortOrders> sortOrderCache;
+    // Bumped as each write transaction begins and ends: what reads kept
+    // before or during one is not taken after it.
+    uint64_t writeGeneration = 0;
 };
 
 // Opens (creating as the disposition says) and prepares the file; sets the
@@ -117,6 +121,7 @@ public:
 
 private:
     VolumeFile& file_;
+    bool write_ = false;
     bool began_ = false;
     bool done_ = false;
 };
