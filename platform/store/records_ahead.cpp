@@ -27,17 +27,36 @@ bool AnchoredAt(const RecordsAhead& ahead, const std::string& key, sqlite3_int64
 }  // namespace
 
 bool TakeAhead(OpenDatabase& open, const CommitStamp& now, const std::string& key,
-               sqlite3_int64 seq, sqlite3_int64 offset, FoundRecord* found)
+               sqlite3_int64 seq, sqlite3_int64 offset, FoundRecord* found, DWORD* index)
 {
     RecordsAhead& ahead = open.ahead;
     if (offset < 0 || static_cast<size_t>(offset) >= ahead.records.size() ||
-        !AnchoredAt(ahead, key, seq) || !SameState(ahead.stamp, now))
+        !AnchoredAt(ahead, key, seq) || !SameState(ahead.stamp, now) ||
+        (index && ahead.index < 0))
         return false;
     *found = std::move(ahead.records[offset]);
     ahead.records.erase(ahead.records.begin(), ahead.records.begin() + offset + 1);
     ahead.key = found->key;
     ahead.seq = found->seq;
+    if (ahead.index >= 0)
+        ahead.index += offset + 1;
+    if (index)
+        *index = static_cast<DWORD>(ahead.index);
     return true;
+}
+
+sqlite3_int64 IndexAhead(const OpenDatabase& open, const CommitStamp& now,
+                         const FoundRecord& found)
+{
+    const RecordsAhead& ahead = open.ahead;
+    return AnchoredAt(ahead, found.key, found.seq) && SameState(ahead.stamp, now) ? ahead.index
+                                                                                : -1;
+}
+
+void NoteIndexAhead(OpenDatabase& open, const FoundRecord& found, DWORD index)
+{
+    if (AnchoredAt(open.ahead, found.key, found.seq))
+        open.ahead.index = index;
 }
 
 bool ReadAfter(Volume& volume, OpenDatabase& open, const CommitStamp& stamp,
@@ -75,7 +94,7 @@ bool ReadAfter(Volume& volume, OpenDatabase& open, const CommitStamp& stamp,
     }
     *found = std::move(records[offset]);
     records.erase(records.begin(), records.begin() + offset + 1);
-    ahead = {stamp, found->key, found->seq, std::move(records), run};
+    ahead = {stamp, found->key, found->seq, std::move(records), run, -1};
     return true;
 }
 

@@ -113,13 +113,13 @@ bool ByValue(Volume& v, OpenDatabase& o, DWORD type, const CEPROPVAL* values, WO
 }
 
 // CEDB_SEEK_CURRENT forward, when the records read ahead answer it.
-bool SeekAhead(OpenDatabase& o, const CommitStamp& now, long n, Found* found)
+bool SeekAhead(OpenDatabase& o, const CommitStamp& now, long n, Found* found, DWORD* index)
 {
     const Position& p = o.position;
     if (n > 0 && p.kind == Position::kAt)
-        return TakeAhead(o, now, p.key, p.seq, n - 1, found);
+        return TakeAhead(o, now, p.key, p.seq, n - 1, found, index);
     if (n > 0 && p.kind == Position::kFollowing)
-        return TakeAhead(o, now, p.key, p.seq, n, found);
+        return TakeAhead(o, now, p.key, p.seq, n, found, index);
     return false;
 }
 
@@ -145,8 +145,11 @@ bool SeekTo(Volume& v, OpenDatabase& o, const CommitStamp& stamp, DWORD type, DW
     return false;
 }
 
-DWORD IndexOf(Volume& v, OpenDatabase& o, const Found& found)
+DWORD IndexOf(Volume& v, OpenDatabase& o, const CommitStamp& stamp, const Found& found)
 {
+    sqlite3_int64 ahead = IndexAhead(o, stamp, found);
+    if (ahead >= 0)
+        return static_cast<DWORD>(ahead);
     Statement s(v.file, kCountBefore, o.sortIndex);
     s.Bind(1, o.database).BindBlob(2, found.key).Bind(3, found.seq);
     return s.Step() ? static_cast<DWORD>(s.Int(0)) : 0;
@@ -172,8 +175,7 @@ CEAPI CEOID WINAPI CeSeekDatabaseEx(HANDLE hDatabase, DWORD dwSeekType, DWORD_PT
     Found found;
     open->lastSeek.valid = false;
     long relative = static_cast<long>(static_cast<DWORD>(dwValue));
-    if (dwSeekType != CEDB_SEEK_CURRENT || lpdwIndex ||
-        !SeekAhead(*open, stamp, relative, &found)) {
+    if (dwSeekType != CEDB_SEEK_CURRENT || !SeekAhead(*open, stamp, relative, &found, lpdwIndex)) {
         Transaction tx(volume->file, false);
         if (!tx.Began())
             return 0;
@@ -185,7 +187,8 @@ CEAPI CEOID WINAPI CeSeekDatabaseEx(HANDLE hDatabase, DWORD dwSeekType, DWORD_PT
         }
         if (lpdwIndex) {
             *lpdwIndex = dwSeekType == CEDB_SEEK_BEGINNING ? static_cast<DWORD>(dwValue)
-                                                           : IndexOf(*volume, *open, found);
+                                                           : IndexOf(*volume, *open, stamp, found);
+            NoteIndexAhead(*open, found, *lpdwIndex);
         }
         tx.Commit();
     }

@@ -103,7 +103,8 @@ struct RecordsAhead {
     std::string key;  // the point they follow
     sqlite3_int64 seq = -1;
     std::deque<FoundRecord> records;
-    sqlite3_int64 run = 0;  // records the last read-ahead asked for
+    sqlite3_int64 run = 0;    // records the last read-ahead asked for
+    sqlite3_int64 index = -1;  // of the record at the point, when known
 };
 
 struct OpenDatabase {
@@ -180,9 +181,15 @@ private:
 
 // The record offset places after the point (key, seq) in the open's order,
 // from the records read ahead while they are as current as the stamp taken
-// as the call began; false when they do not tell.
+// as the call began, with its index when asked; false when they do not tell.
 bool TakeAhead(OpenDatabase& open, const CommitStamp& now, const std::string& key,
-               sqlite3_int64 seq, sqlite3_int64 offset, FoundRecord* found);
+               sqlite3_int64 seq, sqlite3_int64 offset, FoundRecord* found,
+               DWORD* index = nullptr);
+// The index of a record found, when the current records read ahead follow
+// it and know it (-1 otherwise); and noting it, once counted, for the next.
+sqlite3_int64 IndexAhead(const OpenDatabase& open, const CommitStamp& now,
+                         const FoundRecord& found);
+void NoteIndexAhead(OpenDatabase& open, const FoundRecord& found, DWORD index);
 // The same inside a read transaction begun after the stamp was taken: reads
 // the record, and a run of the records after it when the stamp is known.
 bool ReadAfter(Volume& volume, OpenDatabase& open, const CommitStamp& stamp,

@@ -249,6 +249,61 @@ TEST_F(CachedReadTest, AReadThatMovesOnSeesAChangeAhead)
     }
 }
 
+// A walk that asks for indexes: a record added or deleted before the
+// position moves the indexes of the next step and of a seek back by id.
+TEST_F(CachedReadTest, IndexesFollowAChangeBeforeThePosition)
+{
+    struct Case {
+        Writer writer;
+        bool add;  // else deletes record 10
+    };
+    const Case kCases[] = {
+        {Writer::kAnotherProcess, true},
+        {Writer::kAnotherConnection, false},
+        {Writer::kThisProcess, true},
+        {Writer::kThisProcess, false},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(std::string(NameOf(c.writer)) + (c.add ? " adds 5" : " deletes 10"));
+        for (bool seekBack : {false, true}) {
+            SCOPED_TRACE(seekBack ? "seek back by id" : "next step");
+            MakeWalk();
+            HANDLE db = OpenSorted(kWalk, kOrder);
+            DWORD index = 99;
+            ASSERT_EQ(CeSeekDatabaseEx(db, CEDB_SEEK_BEGINNING, 0, 0, &index), RecordAt(10));
+            EXPECT_EQ(index, 0u);
+            for (DWORD i = 1; i <= 2; ++i) {
+                ASSERT_EQ(CeSeekDatabaseEx(db, CEDB_SEEK_CURRENT, 1, 0, &index),
+                          RecordAt(10 * (i + 1)));
+                EXPECT_EQ(index, i);
+            }
+            if (c.writer == Writer::kAnotherProcess) {
+                ASSERT_EQ(Peer(L"set", L"0 1 5"), 0);
+            } else if (c.writer == Writer::kAnotherConnection) {
+                OtherConnection("DELETE FROM recs WHERE oid = ?1", RecordAt(10));
+            } else {
+                HANDLE other = Open(kWalk);
+                CEPROPVAL v = I4(1, 5);
+                if (c.add)
+                    EXPECT_TRUE(CeWriteRecordProps(other, 0, 1, &v));
+                else
+                    EXPECT_TRUE(CeDeleteRecord(other, RecordAt(10)));
+                CloseHandle(other);
+            }
+            DWORD shift = c.add ? 1 : static_cast<DWORD>(-1);
+            if (seekBack) {
+                EXPECT_EQ(CeSeekDatabaseEx(db, CEDB_SEEK_CEOID, RecordAt(30), 0, &index),
+                          RecordAt(30));
+                EXPECT_EQ(index, 2 + shift);
+            } else {
+                EXPECT_EQ(CeSeekDatabaseEx(db, CEDB_SEEK_CURRENT, 1, 0, &index), RecordAt(40));
+                EXPECT_EQ(index, 3 + shift);
+            }
+            CloseHandle(db);
+        }
+    }
+}
+
 TEST_F(CachedReadTest, CountsFollowEveryWriter)
 {
     MakeWalk();
