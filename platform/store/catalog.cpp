@@ -224,6 +224,51 @@ BOOL DeleteDatabase(Volume& volume, CEOID oid)
     return records.Run() && tx.Commit();
 }
 
+// A name as the catalog compares names (NOCASE: ASCII letters only).
+std::wstring FoldedName(const std::wstring& name)
+{
+    std::wstring folded = name;
+    for (wchar_t& c : folded) {
+        if (c >= L'A' && c <= L'Z')
+            c = static_cast<wchar_t>(c - L'A' + L'a');
+    }
+    return folded;
+}
+
+// The volume's kept catalog rows, emptied when anything may have been
+// committed since they were read; null when that cannot be told.
+CatalogCache* CurrentCatalog(Volume& volume)
+{
+    CommitStamp now = StampNow(volume.file);
+    if (!now.known)
+        return nullptr;
+    CatalogCache& cache = volume.catalog;
+    if (!SameState(cache.stamp, now)) {
+        cache.rows.clear();
+        cache.oids.clear();
+        cache.stamp = now;
+    }
+    return &cache;
+}
+
+const DatabaseRow* KeptRow(const CatalogCache& cache, CEOID oid, const wchar_t* name)
+{
+    if (!oid) {
+        auto named = cache.oids.find(FoldedName(name));
+        if (named == cache.oids.end())
+            return nullptr;
+        oid = named->second;
+    }
+    auto row = cache.rows.find(oid);
+    return row == cache.rows.end() ? nullptr : &row->second;
+}
+
+void KeepRow(CatalogCache& cache, const DatabaseRow& row)
+{
+    cache.rows[row.oid] = row;
+    cache.oids[FoldedName(row.name)] = row.oid;
+}
+
 // Object information of a database or a record; false when neither.
 bool ReadObjectInfo(Volume& volume, CEOID oid, DatabaseRow* row, CEOID* recordParent)
 {
@@ -243,6 +288,11 @@ bool ReadObjectInfo(Volume& volume, CEOID oid, DatabaseRow* row, CEOID* recordPa
 
 bool ReadDatabaseRow(Volume& volume, CEOID oid, const wchar_t* name, DatabaseRow* row)
 {
+    CatalogCache* cache = CurrentCatalog(volume);
+    if (const DatabaseRow* kept = cache ? KeptRow(*cache, oid, name) : nullptr) {
+        *row = *kept;
+        return true;
+    }
     Statement find(volume.file, oid ? kDatabaseByOid : kDatabaseByName);
     if (oid)
         find.Bind(1, oid);
@@ -266,6 +316,8 @@ bool ReadDatabaseRow(Volume& volume, CEOID oid, const wchar_t* name, DatabaseRow
     row->records = static_cast<DWORD>(find.Int(5));
     row->size = static_cast<DWORD>(find.Int(6));
     row->modified = FileTimeOf(find.Int(7));
+    if (cache)
+        KeepRow(*cache, *row);
     return true;
 }
 

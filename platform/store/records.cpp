@@ -127,7 +127,7 @@ bool DeleteRecord(Volume& v, OpenDatabase& o, CEOID oid)
 
 // The record a read takes: the one at the position while it is there, else
 // the first one after the position's point. False when there is none.
-bool FindRecordToRead(Volume& v, OpenDatabase& o, FoundRecord* found)
+bool FindRecordToRead(Volume& v, OpenDatabase& o, const CommitStamp& stamp, FoundRecord* found)
 {
     const Position& p = o.position;
     if (p.kind == Position::kEnd) {
@@ -142,27 +142,23 @@ bool FindRecordToRead(Volume& v, OpenDatabase& o, FoundRecord* found)
             return true;
         }
     }
-    Statement next(v.file, kAfter, o.sortIndex);
-    next.Bind(1, o.database).BindBlob(2, p.key).Bind(3, p.seq).Bind(4, 0);
-    if (!next.Step()) {
-        if (!next.Failed())
-            SetLastError(ERROR_NO_MORE_ITEMS);
-        return false;
-    }
-    *found = {next.Int(0), next.Blob(1), static_cast<CEOID>(next.Int(2)), next.Blob(4)};
-    return true;
+    return ReadAfter(v, o, stamp, p.key, p.seq, 0, found);
 }
 
-// The record of the seek just made, when nothing this process wrote since
-// can have changed it.
-bool TakeSeekResult(Volume& v, OpenDatabase& o, FoundRecord* found)
+// The record of the seek just made, when nothing can have changed it since
+// the stamp taken as the call began; else the next one read ahead, for a
+// read that moves on.
+bool TakeWithoutTransaction(OpenDatabase& o, const CommitStamp& now, FoundRecord* found)
 {
-    const SeekResult& seek = o.lastSeek;
+    SeekResult& seek = o.lastSeek;
     const Position& p = o.position;
-    if (!seek.valid || p.kind != Position::kAt || seek.seq != p.seq || seek.writes != v.writes)
-        return false;
-    *found = {p.seq, p.key, p.oid, seek.props};
-    return true;
+    if (seek.valid && p.kind == Position::kAt && seek.seq == p.seq &&
+        SameState(seek.stamp, now)) {
+        seek.valid = false;  // its bytes move on; a retried read reads them again
+        *found = {p.seq, p.key, p.oid, std::move(seek.props)};
+        return true;
+    }
+    return p.kind == Position::kFollowing && TakeAhead(o, now, p.key, p.seq, 0, found);
 }
 
 LPBYTE Allocate(HANDLE heap, size_t size)
@@ -238,10 +234,11 @@ CEAPI CEOID WINAPI CeReadRecordPropsEx(HANDLE hDatabase, DWORD dwFlags, LPWORD l
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
+    CommitStamp stamp = StampNow(volume->file);  // before the transaction
     FoundRecord found;
-    if (!TakeSeekResult(*volume, *open, &found)) {
+    if (!TakeWithoutTransaction(*open, stamp, &found)) {
         Transaction tx(volume->file, false);
-        if (!tx.Began() || !FindRecordToRead(*volume, *open, &found))
+        if (!tx.Began() || !FindRecordToRead(*volume, *open, stamp, &found))
             return 0;
         tx.Commit();
     }
@@ -256,8 +253,8 @@ CEAPI CEOID WINAPI CeReadRecordPropsEx(HANDLE hDatabase, DWORD dwFlags, LPWORD l
         return 0;
     *lpcPropID = FillReadBuffer(props, rgPropID, wanted, *lplpBuffer);
     open->lastSeek.valid = false;
-    open->position = {open->autoIncrement ? Position::kFollowing : Position::kAt, found.key,
-                      found.seq, found.oid};
+    open->position = {open->autoIncrement ? Position::kFollowing : Position::kAt,
+                      std::move(found.key), found.seq, found.oid};
     return found.oid;
 }
 

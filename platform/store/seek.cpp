@@ -66,12 +66,12 @@ bool ByOid(Volume& v, OpenDatabase& o, CEOID oid, Found* found)
 }
 
 // CEDB_SEEK_CURRENT by n records.
-bool Relative(Volume& v, OpenDatabase& o, long n, Found* found)
+bool Relative(Volume& v, OpenDatabase& o, const CommitStamp& stamp, long n, Found* found)
 {
     Position p = o.position;
     if (p.kind == Position::kFollowing) {
         Found current;
-        if (!FromPoint(v, o, kAfter, p.key, p.seq, 0, &current)) {
+        if (!ReadAfter(v, o, stamp, p.key, p.seq, 0, &current)) {
             p.kind = Position::kEnd;
         } else {
             p = {Position::kAt, current.key, current.seq, current.oid};
@@ -84,7 +84,7 @@ bool Relative(Volume& v, OpenDatabase& o, long n, Found* found)
     if (p.kind == Position::kEnd)
         return n < 0 && Nth(v, o, kNthFromEnd, -static_cast<sqlite3_int64>(n) - 1, found);
     if (n > 0)
-        return FromPoint(v, o, kAfter, p.key, p.seq, n - 1, found);
+        return ReadAfter(v, o, stamp, p.key, p.seq, n - 1, found);
     if (n < 0)
         return FromPoint(v, o, kBefore, p.key, p.seq, -static_cast<sqlite3_int64>(n) - 1, found);
     if (p.kind != Position::kAt)
@@ -112,9 +112,20 @@ bool ByValue(Volume& v, OpenDatabase& o, DWORD type, const CEPROPVAL* values, WO
     return false;
 }
 
+// CEDB_SEEK_CURRENT forward, when the records read ahead answer it.
+bool SeekAhead(OpenDatabase& o, const CommitStamp& now, long n, Found* found, DWORD* index)
+{
+    const Position& p = o.position;
+    if (n > 0 && p.kind == Position::kAt)
+        return TakeAhead(o, now, p.key, p.seq, n - 1, found, index);
+    if (n > 0 && p.kind == Position::kFollowing)
+        return TakeAhead(o, now, p.key, p.seq, n, found, index);
+    return false;
+}
+
 // False when nothing is found (*error says why when it is not just that).
-bool SeekTo(Volume& v, OpenDatabase& o, DWORD type, DWORD_PTR value, WORD count, Found* found,
-            DWORD* error)
+bool SeekTo(Volume& v, OpenDatabase& o, const CommitStamp& stamp, DWORD type, DWORD_PTR value,
+            WORD count, Found* found, DWORD* error)
 {
     switch (type) {
     case CEDB_SEEK_CEOID:
@@ -124,7 +135,7 @@ bool SeekTo(Volume& v, OpenDatabase& o, DWORD type, DWORD_PTR value, WORD count,
     case CEDB_SEEK_END:
         return Nth(v, o, kNthFromEnd, static_cast<DWORD>(value), found);
     case CEDB_SEEK_CURRENT:
-        return Relative(v, o, static_cast<long>(static_cast<DWORD>(value)), found);
+        return Relative(v, o, stamp, static_cast<long>(static_cast<DWORD>(value)), found);
     case CEDB_SEEK_VALUEFIRSTEQUAL:
     case CEDB_SEEK_VALUEGREATER:
     case CEDB_SEEK_VALUEGREATEROREQUAL:
@@ -134,8 +145,11 @@ bool SeekTo(Volume& v, OpenDatabase& o, DWORD type, DWORD_PTR value, WORD count,
     return false;
 }
 
-DWORD IndexOf(Volume& v, OpenDatabase& o, const Found& found)
+DWORD IndexOf(Volume& v, OpenDatabase& o, const CommitStamp& stamp, const Found& found)
 {
+    sqlite3_int64 ahead = IndexAhead(o, stamp, found);
+    if (ahead >= 0)
+        return static_cast<DWORD>(ahead);
     Statement s(v.file, kCountBefore, o.sortIndex);
     s.Bind(1, o.database).BindBlob(2, found.key).Bind(3, found.seq);
     return s.Step() ? static_cast<DWORD>(s.Int(0)) : 0;
@@ -155,24 +169,31 @@ CEAPI CEOID WINAPI CeSeekDatabaseEx(HANDLE hDatabase, DWORD dwSeekType, DWORD_PT
     OpenDatabase* open = DatabaseOfHandle(hDatabase, &volume);
     if (!open)
         return 0;
-    Transaction tx(volume->file, false);
-    if (!tx.Began())
-        return 0;
+    // Taken before the transaction, so that what it reads is at least this
+    // recent.
+    CommitStamp stamp = StampNow(volume->file);
     Found found;
-    DWORD error = ERROR_NO_MORE_ITEMS;
     open->lastSeek.valid = false;
-    if (!SeekTo(*volume, *open, dwSeekType, dwValue, wNumVals, &found, &error)) {
-        open->position = {Position::kEnd, std::string(), 0, 0};
-        SetLastError(error);
-        return 0;
+    long relative = static_cast<long>(static_cast<DWORD>(dwValue));
+    if (dwSeekType != CEDB_SEEK_CURRENT || !SeekAhead(*open, stamp, relative, &found, lpdwIndex)) {
+        Transaction tx(volume->file, false);
+        if (!tx.Began())
+            return 0;
+        DWORD error = ERROR_NO_MORE_ITEMS;
+        if (!SeekTo(*volume, *open, stamp, dwSeekType, dwValue, wNumVals, &found, &error)) {
+            open->position = {Position::kEnd, std::string(), 0, 0};
+            SetLastError(error);
+            return 0;
+        }
+        if (lpdwIndex) {
+            *lpdwIndex = dwSeekType == CEDB_SEEK_BEGINNING ? static_cast<DWORD>(dwValue)
+                                                           : IndexOf(*volume, *open, stamp, found);
+            NoteIndexAhead(*open, found, *lpdwIndex);
+        }
+        tx.Commit();
     }
-    open->position = {Position::kAt, found.key, found.seq, found.oid};
-    open->lastSeek = {true, found.seq, volume->writes, std::move(found.props)};
-    if (lpdwIndex) {
-        *lpdwIndex = dwSeekType == CEDB_SEEK_BEGINNING ? static_cast<DWORD>(dwValue)
-                                                       : IndexOf(*volume, *open, found);
-    }
-    tx.Commit();
+    open->position = {Position::kAt, std::move(found.key), found.seq, found.oid};
+    open->lastSeek = {true, found.seq, stamp, std::move(found.props)};
     return found.oid;
 }
 

@@ -3,12 +3,14 @@ target_sources(ceplat PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/batches.cpp
   ${CMAKE_CURRENT_LIST_DIR}/catalog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/change_log.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/commit_stamp.cpp
   ${CMAKE_CURRENT_LIST_DIR}/handles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/id_counters.cpp
   ${CMAKE_CURRENT_LIST_DIR}/notifications.cpp
   ${CMAKE_CURRENT_LIST_DIR}/open_database.cpp
   ${CMAKE_CURRENT_LIST_DIR}/property_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/records.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/records_ahead.cpp
   ${CMAKE_CURRENT_LIST_DIR}/seek.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sort_keys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/store_lock.cpp

@@ -2,10 +2,13 @@
 // databases and sessions (by handle), and the lock every call takes.
 #pragma once
 
+#include "platform/store/commit_stamp.h"
 #include "platform/store/volume_file.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +31,25 @@ struct IdBlock {
     bool pending = false;  // reserved by the transaction under way
 };
 
+struct DatabaseRow {
+    CEOID oid = 0;
+    std::wstring name;
+    DWORD type = 0;
+    DWORD flags = 0;
+    SortOrders sorts;
+    DWORD records = 0;
+    DWORD size = 0;
+    FILETIME modified = {};
+};
+
+// Catalog rows read under one stamp, by oid and by name (folded as the
+// catalog compares names).
+struct CatalogCache {
+    CommitStamp stamp;
+    std::map<CEOID, DatabaseRow> rows;
+    std::map<std::wstring, CEOID> oids;
+};
+
 struct Volume {
     uint32_t serial = 0;  // never reused in this process
     CEGUID guid = {};
@@ -39,6 +61,7 @@ struct Volume {
     IdBlock ids;
     IdBlock autoNumbers;
     uint64_t writes = 0;  // write transactions of this process committed
+    CatalogCache catalog;
 };
 
 // Where an open database stands in its order. A point is (key, seq) of a
@@ -65,13 +88,23 @@ struct FoundRecord {
 };
 
 // The record a seek found, kept for the read that usually follows it: the
-// read then needs no transaction of its own. Valid while this process has
-// written nothing to the volume since.
+// read then needs no transaction of its own. Valid while the stamp is.
 struct SeekResult {
     bool valid = false;
     sqlite3_int64 seq = 0;
-    uint64_t writes = 0;
+    CommitStamp stamp;
     std::string props;
+};
+
+// Records that follow a point of an open's order, read in one transaction
+// under the stamp, so that a walk takes one transaction per run of records.
+struct RecordsAhead {
+    CommitStamp stamp;
+    std::string key;  // the point they follow
+    sqlite3_int64 seq = -1;
+    std::deque<FoundRecord> records;
+    sqlite3_int64 run = 0;    // records the last read-ahead asked for
+    sqlite3_int64 index = -1;  // of the record at the point, when known
 };
 
 struct OpenDatabase {
@@ -83,20 +116,10 @@ struct OpenDatabase {
     bool autoIncrement = false;
     Position position;
     SeekResult lastSeek;
+    RecordsAhead ahead;
     bool notify = false;
     CENOTIFYREQUEST request = {};
     sqlite3_int64 changesFrom = 0;  // changes after this one are reported
-};
-
-struct DatabaseRow {
-    CEOID oid = 0;
-    std::wstring name;
-    DWORD type = 0;
-    DWORD flags = 0;
-    SortOrders sorts;
-    DWORD records = 0;
-    DWORD size = 0;
-    FILETIME modified = {};
 };
 
 // ---- volumes ---------------------------------------------------------------
@@ -156,6 +179,25 @@ private:
     Transaction transaction_;
     bool committed_ = false;
 };
+
+// ---- records ahead ---------------------------------------------------------
+
+// The record offset places after the point (key, seq) in the open's order,
+// from the records read ahead while they are as current as the stamp taken
+// as the call began, with its index when asked; false when they do not tell.
+bool TakeAhead(OpenDatabase& open, const CommitStamp& now, const std::string& key,
+               sqlite3_int64 seq, sqlite3_int64 offset, FoundRecord* found,
+               DWORD* index = nullptr);
+// The index of a record found, when the current records read ahead follow
+// it and know it (-1 otherwise); and noting it, once counted, for the next.
+sqlite3_int64 IndexAhead(const OpenDatabase& open, const CommitStamp& now,
+                         const FoundRecord& found);
+void NoteIndexAhead(OpenDatabase& open, const FoundRecord& found, DWORD index);
+// The same inside a read transaction begun after the stamp was taken: reads
+// the record, and a run of the records after it when the stamp is known.
+bool ReadAfter(Volume& volume, OpenDatabase& open, const CommitStamp& stamp,
+               const std::string& key, sqlite3_int64 seq, sqlite3_int64 offset,
+               FoundRecord* found);
 
 // ---- records ---------------------------------------------------------------
 

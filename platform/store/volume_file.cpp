@@ -90,6 +90,8 @@ std::string SortedSql(SortedStatementId id, int slot)
     switch (id) {
     case kAfter:
         return head + " FROM recs WHERE " + afterInDatabase + " ORDER BY " + order + " LIMIT 1 OFFSET ?4";
+    case kRunAfter:
+        return head + " FROM recs WHERE " + afterInDatabase + " ORDER BY " + order + " LIMIT ?4";
     case kBefore:
         return head + " FROM recs WHERE " + beforeInDatabase + " ORDER BY " + reverse + " LIMIT 1 OFFSET ?4";
     case kNth:
@@ -419,6 +421,8 @@ Transaction::Transaction(VolumeFile& file, bool write)
         SetLastError(ERROR_GEN_FAILURE);
         return;
     }
+    if (write_)
+        ++file.writeGeneration;
     Statement begin(file, inBatch_ ? kSavepoint : write ? kBeginWrite : kBegin);
     began_ = begin.Run();
     done_ = !began_;
@@ -433,6 +437,8 @@ Transaction::~Transaction()
             Statement(file_, kRelease).Run();
         SetLastError(error);
     }
+    if (write_)
+        ++file_.writeGeneration;
 }
 
 bool Transaction::Commit()

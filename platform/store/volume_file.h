@@ -47,6 +47,7 @@ enum StatementId {
 // seq, key, oid, auto, props.
 enum SortedStatementId {
     kAfter,         // ?1 db, ?2 key, ?3 seq, ?4 offset: records after a point
+    kRunAfter,      // ?1 db, ?2 key, ?3 seq, ?4 count: the next records after a point
     kBefore,        // the same, backwards
     kNth,           // ?1 db, ?2 offset from the first
     kNthFromEnd,    // ?1 db, ?2 offset from the last
@@ -67,6 +68,9 @@ struct VolumeFile {
     // Batches begun and not ended; while above 0 one write transaction of
     // this process stays open and each call's transaction is a savepoint in it.
     int batchDepth = 0;
+    // Bumped as each write transaction begins and ends: what reads kept
+    // before or during one is not taken after it.
+    uint64_t writeGeneration = 0;
 };
 
 // Opens (creating as the disposition says) and prepares the file; sets the

@@ -10,6 +10,11 @@
 //   store_peer batchcrash VOLUME DATABASE     writes 5 records in a batch and ends it,
 //                                             then dies inside a second batch after
 //                                             writing 5 more (77)
+//   store_peer set VOLUME DATABASE OID P V    sets I4 property P of record OID to V
+//                                             (OID 0: a new record)
+//   store_peer delete VOLUME DATABASE OID     deletes record OID
+//   store_peer recreate VOLUME DATABASE N     deletes the database, creates it again
+//                                             sorted on I4 property 1, writes N records
 #include "platform/ce.h"
 
 #include <cstdio>
@@ -140,6 +145,58 @@ int CrashInsideBatch(CEGUID* volume, const wchar_t* name)
     return kFailed;  // not reached when the hook works
 }
 
+bool SetProperty(CEGUID* volume, const wchar_t* name, CEOID record, WORD prop, long value)
+{
+    CEOID oid = 0;
+    HANDLE db = OpenIn(volume, name, &oid, nullptr);
+    CEPROPVAL v = {};
+    v.propid = MAKEPROPID(prop, CEVT_I4);
+    v.val.lVal = value;
+    if (db == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = CeWriteRecordProps(db, record, 1, &v) != 0;
+    CloseHandle(db);
+    return ok;
+}
+
+bool DeleteOne(CEGUID* volume, const wchar_t* name, CEOID record)
+{
+    CEOID oid = 0;
+    HANDLE db = OpenIn(volume, name, &oid, nullptr);
+    if (db == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = CeDeleteRecord(db, record) != FALSE;
+    CloseHandle(db);
+    return ok;
+}
+
+bool Recreate(CEGUID* volume, const wchar_t* name, int records)
+{
+    CEOID oid = 0;
+    HANDLE db = OpenIn(volume, name, &oid, nullptr);
+    if (db == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(db);
+    if (!CeDeleteDatabaseEx(volume, oid))
+        return false;
+    CEDBASEINFOEX info = {};
+    info.wVersion = CEDBASEINFOEX_VERSION;
+    info.dwFlags = CEDB_VALIDNAME | CEDB_VALIDSORTSPEC;
+    wcsncpy(info.szDbaseName, name, CEDB_MAXDBASENAMELEN - 1);
+    info.wNumSortOrder = 1;
+    info.rgSortSpecs[0].wVersion = SORTORDERSPECEX_VERSION;
+    info.rgSortSpecs[0].wNumProps = 1;
+    info.rgSortSpecs[0].rgPropID[0] = MAKEPROPID(1, CEVT_I4);
+    if (!CeCreateDatabaseEx2(volume, &info))
+        return false;
+    db = OpenIn(volume, name, &oid, nullptr);
+    if (db == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = WriteRecords(db, records);
+    CloseHandle(db);
+    return ok;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -164,6 +221,15 @@ int wmain(int argc, wchar_t** argv)
         result = Crash(&volume, database);
     } else if (command == L"batchcrash") {
         result = CrashInsideBatch(&volume, database);
+    } else if (command == L"set" && argc >= 7) {
+        auto record = static_cast<CEOID>(wcstoul(argv[4], nullptr, 10));
+        auto prop = static_cast<WORD>(_wtoi(argv[5]));
+        result = SetProperty(&volume, database, record, prop, _wtol(argv[6])) ? 0 : kFailed;
+    } else if (command == L"delete" && argc >= 5) {
+        auto record = static_cast<CEOID>(wcstoul(argv[4], nullptr, 10));
+        result = DeleteOne(&volume, database, record) ? 0 : kFailed;
+    } else if (command == L"recreate" && argc >= 5) {
+        result = Recreate(&volume, database, _wtoi(argv[4])) ? 0 : kFailed;
     }
     CeUnmountDBVol(&volume);
     return result;

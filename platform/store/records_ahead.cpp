@@ -1,0 +1,101 @@
+// Records read ahead of an open's position. A walk in order (a seek by one
+// record, a read that moves on) takes them from memory while no process has
+// committed since they were read; the runs grow while the walk goes on.
+#include "platform/store/store_state.h"
+
+#include <algorithm>
+
+namespace store {
+
+namespace {
+
+constexpr sqlite3_int64 kFirstRun = 8;
+constexpr sqlite3_int64 kLongestRun = 256;
+constexpr sqlite3_int64 kRunGrowth = 4;
+
+// One record (seq, key, oid, auto, props) of a sorted statement.
+FoundRecord TakeRow(const Statement& s)
+{
+    return {s.Int(0), s.Blob(1), static_cast<CEOID>(s.Int(2)), s.Blob(4)};
+}
+
+bool AnchoredAt(const RecordsAhead& ahead, const std::string& key, sqlite3_int64 seq)
+{
+    return ahead.seq == seq && ahead.key == key;
+}
+
+}  // namespace
+
+bool TakeAhead(OpenDatabase& open, const CommitStamp& now, const std::string& key,
+               sqlite3_int64 seq, sqlite3_int64 offset, FoundRecord* found, DWORD* index)
+{
+    RecordsAhead& ahead = open.ahead;
+    if (offset < 0 || static_cast<size_t>(offset) >= ahead.records.size() ||
+        !AnchoredAt(ahead, key, seq) || !SameState(ahead.stamp, now) ||
+        (index && ahead.index < 0))
+        return false;
+    *found = std::move(ahead.records[offset]);
+    ahead.records.erase(ahead.records.begin(), ahead.records.begin() + offset + 1);
+    ahead.key = found->key;
+    ahead.seq = found->seq;
+    if (ahead.index >= 0)
+        ahead.index += offset + 1;
+    if (index)
+        *index = static_cast<DWORD>(ahead.index);
+    return true;
+}
+
+sqlite3_int64 IndexAhead(const OpenDatabase& open, const CommitStamp& now,
+                         const FoundRecord& found)
+{
+    const RecordsAhead& ahead = open.ahead;
+    return AnchoredAt(ahead, found.key, found.seq) && SameState(ahead.stamp, now) ? ahead.index
+                                                                                : -1;
+}
+
+void NoteIndexAhead(OpenDatabase& open, const FoundRecord& found, DWORD index)
+{
+    if (AnchoredAt(open.ahead, found.key, found.seq))
+        open.ahead.index = index;
+}
+
+bool ReadAfter(Volume& volume, OpenDatabase& open, const CommitStamp& stamp,
+               const std::string& key, sqlite3_int64 seq, sqlite3_int64 offset,
+               FoundRecord* found)
+{
+    if (TakeAhead(open, stamp, key, seq, offset, found))
+        return true;
+    RecordsAhead& ahead = open.ahead;
+    if (!stamp.known) {
+        Statement one(volume.file, kAfter, open.sortIndex);
+        one.Bind(1, open.database).BindBlob(2, key).Bind(3, seq).Bind(4, offset);
+        if (!one.Step()) {
+            if (!one.Failed())
+                SetLastError(ERROR_NO_MORE_ITEMS);
+            return false;
+        }
+        *found = TakeRow(one);
+        return true;
+    }
+    // A walk that used up its run asks for a longer one.
+    bool walking = AnchoredAt(ahead, key, seq) && ahead.records.empty() &&
+                   SameState(ahead.stamp, stamp);
+    sqlite3_int64 run = walking ? std::min(ahead.run * kRunGrowth, kLongestRun) : kFirstRun;
+    std::deque<FoundRecord> records;
+    Statement next(volume.file, kRunAfter, open.sortIndex);
+    next.Bind(1, open.database).BindBlob(2, key).Bind(3, seq).Bind(4, offset + run);
+    while (next.Step())
+        records.push_back(TakeRow(next));
+    if (next.Failed())
+        return false;
+    if (records.size() <= static_cast<size_t>(offset)) {
+        SetLastError(ERROR_NO_MORE_ITEMS);
+        return false;
+    }
+    *found = std::move(records[offset]);
+    records.erase(records.begin(), records.begin() + offset + 1);
+    ahead = {stamp, found->key, found->seq, std::move(records), run, -1};
+    return true;
+}
+
+}  // namespace store
