@@ -7,36 +7,10 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <unordered_map>
-
 namespace {
 
 constexpr DWORD_PTR kListView = 0;
 constexpr DWORD_PTR kTreeView = 1;
-
-// A plain window-procedure subclass: the common controls' own subclassing
-// asks the window server for the window's chain on every message, and a
-// list fill sends thousands of them.
-struct AdoptedList {
-    WNDPROC original;
-    DWORD_PTR kind;
-};
-
-// Only the user-interface thread adopts and drives these controls.
-std::unordered_map<HWND, AdoptedList>& AdoptedLists()
-{
-    static std::unordered_map<HWND, AdoptedList> lists;
-    return lists;
-}
-
-LRESULT CallOriginal(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    auto& lists = AdoptedLists();
-    auto found = lists.find(hwnd);
-    if (found == lists.end())
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    return CallWindowProcW(found->second.original, hwnd, msg, wParam, lParam);
-}
 
 // Selects the item under the point; the list view's item, or 0.
 DWORD SelectItemAt(HWND control, DWORD_PTR kind, POINT at)
@@ -83,7 +57,7 @@ LRESULT OnListKeyDown(HWND list, WPARAM key, LPARAM keyData)
 {
     HWND parent = GetParent(list);
     if (!parent)
-        return CallOriginal(list, WM_KEYDOWN, key, keyData);
+        return shell::CallUnderSubclass(list, WM_KEYDOWN, key, keyData);
     NMLVKEYDOWN notice = {};
     notice.hdr.hwndFrom = list;
     notice.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list));
@@ -94,36 +68,30 @@ LRESULT OnListKeyDown(HWND list, WPARAM key, LPARAM keyData)
         return 0;
     UINT_PTR quiet = reinterpret_cast<UINT_PTR>(list);
     SetWindowSubclass(parent, QuietParentProc, quiet, 0);
-    LRESULT result = CallOriginal(list, WM_KEYDOWN, notice.wVKey, keyData);
+    LRESULT result = shell::CallUnderSubclass(list, WM_KEYDOWN, notice.wVKey, keyData);
     RemoveWindowSubclass(parent, QuietParentProc, quiet);
     return result;
 }
 
-LRESULT CALLBACK ListSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT ListSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, DWORD_PTR kind)
 {
-    auto& lists = AdoptedLists();
-    auto found = lists.find(hwnd);
-    if (found == lists.end())
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    const AdoptedList adopted = found->second;
     switch (msg) {
     case WM_LBUTTONDOWN: {
         POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         if (shell::HeldDown(hwnd, at, shell::kTapAndHoldMs)) {
-            OnTapAndHold(hwnd, adopted.kind, at);
+            OnTapAndHold(hwnd, kind, at);
             return 0;
         }
         break;
     }
-    case WM_RBUTTONDOWN: OnTapAndHold(hwnd, adopted.kind, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_RBUTTONDOWN: OnTapAndHold(hwnd, kind, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_RBUTTONUP: return 0;
     case WM_KEYDOWN:
-        if (adopted.kind == kListView)
+        if (kind == kListView)
             return OnListKeyDown(hwnd, wParam, lParam);
         break;
-    case WM_NCDESTROY: lists.erase(hwnd); break;
     }
-    return CallWindowProcW(adopted.original, hwnd, msg, wParam, lParam);
+    return shell::CallUnderSubclass(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace
@@ -132,13 +100,7 @@ namespace shell {
 
 void AdoptListControl(HWND control, bool isTree)
 {
-    WNDPROC original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
-    if (!original || original == ListSubclassProc)
-        return;
-    // A stale entry of a window that never saw its last message gives way.
-    auto& lists = AdoptedLists();
-    lists[control] = {original, isTree ? kTreeView : kListView};
-    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListSubclassProc));
+    SetPlainSubclass(control, ListSubclassProc, isTree ? kTreeView : kListView);
 }
 
 }  // namespace shell

@@ -144,9 +144,9 @@ void FollowOwner(HWND bar, HWND owner, const WINDOWPOS& pos)
     }
 }
 
-LRESULT CALLBACK OwnerSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR)
+LRESULT OwnerSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, DWORD_PTR data)
 {
-    HWND bar = reinterpret_cast<HWND>(id);
+    HWND bar = reinterpret_cast<HWND>(data);
     switch (msg) {
     case WM_WINDOWPOSCHANGED:
         if (IsWindow(bar))
@@ -158,11 +158,8 @@ LRESULT CALLBACK OwnerSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
             PostMessageW(bar, kOwnerForwardMessage, 0, 0);
         }
         break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, OwnerSubclassProc, id);
-        break;
     }
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    return shell::CallUnderSubclass(hwnd, msg, wParam, lParam);
 }
 
 bool OnBarCreate(HWND hwnd, const CREATESTRUCTW* create)
@@ -189,7 +186,7 @@ bool OnBarCreate(HWND hwnd, const CREATESTRUCTW* create)
     if (!bar->toolbar)
         return false;
     AddButtons(bar->toolbar, info, bar->layout);
-    SetWindowSubclass(bar->owner, OwnerSubclassProc, reinterpret_cast<UINT_PTR>(hwnd), 0);
+    shell::SetPlainSubclass(bar->owner, OwnerSubclassProc, reinterpret_cast<DWORD_PTR>(hwnd));
     return true;
 }
 
@@ -201,7 +198,7 @@ void OnBarDestroy(HWND hwnd)
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     RemovePropW(hwnd, kHiddenWithOwnerProp);
     if (IsWindow(bar->owner))
-        RemoveWindowSubclass(bar->owner, OwnerSubclassProc, reinterpret_cast<UINT_PTR>(hwnd));
+        shell::RemovePlainSubclass(bar->owner, reinterpret_cast<DWORD_PTR>(hwnd));
     if (bar->menu)
         DestroyMenu(bar->menu);
     DeleteObject(bar->background);

@@ -23,6 +23,7 @@ target_sources(ceplat PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/activation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/foreground.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gestures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/plain_subclass.cpp
   ${CMAKE_CURRENT_LIST_DIR}/list_controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shortcut_format.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shortcuts.cpp

@@ -93,6 +93,18 @@ void NotifyTapAndHold(HWND window, HWND target, POINT at, DWORD item);
 // List views and tree views take the device's tap-and-hold and key notice.
 void AdoptListControl(HWND control, bool isTree);
 
+// A window-procedure subclass kept in a table of this process. The common
+// controls' own subclassing asks the window server for the window's chain
+// on every message, a round trip each under Wine; hot windows (lists, a
+// menu bar's owner) use this instead. One hook a window: setting another
+// replaces it, so the newest wins.
+using PlainSubclassProc = LRESULT (*)(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, DWORD_PTR data);
+void SetPlainSubclass(HWND window, PlainSubclassProc proc, DWORD_PTR data);
+// Takes the hook away when it is still the one set with the data.
+void RemovePlainSubclass(HWND window, DWORD_PTR data);
+// The window's procedure under the hook.
+LRESULT CallUnderSubclass(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+
 // The name of this process's program, for the records it leaves in the log.
 void ProgramName(wchar_t* out, size_t chars);
 
