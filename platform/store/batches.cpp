@@ -52,9 +52,6 @@ CEAPI BOOL WINAPI CeStoreEndBatch(PCEGUID pguid)
             Exec(file, kRollback);
         SetLastError(error);
     }
-    // Reads kept during the batch saw its records; after a rollback they
-    // are gone, so nothing kept is taken again.
-    ++file.writeGeneration;
     EndReservations(*volume, committed);
     return committed;
 }

@@ -1,7 +1,8 @@
 // Record and database ids. A process reserves ids in blocks, so that most
 // writes leave the volume's counters alone; a block that a failed
-// transaction (or a failed call inside a batch) reserved is dropped, and ids of a block left unused when the
-// process ends are never handed out: no id is given twice.
+// transaction (or a failed call inside a batch) reserved is dropped, and ids
+// of a block left unused when the process ends are never handed out: no id
+// is given twice.
 #include "platform/store/store_state.h"
 
 namespace store {
@@ -71,12 +72,9 @@ WriteTransaction::~WriteTransaction()
 bool WriteTransaction::Commit()
 {
     committed_ = transaction_.Commit();
-    if (committed_) {
-        // Inside a batch the blocks stay reserved until the batch commits.
-        if (volume_.file.batchDepth == 0)
-            EndReservations(volume_, true);
-        ++volume_.writes;
-    }
+    // Inside a batch the blocks stay reserved until the batch commits.
+    if (committed_ && volume_.file.batchDepth == 0)
+        EndReservations(volume_, true);
     return committed_;
 }
 

@@ -13,18 +13,17 @@ constexpr sqlite3_int64 kFirstRun = 8;
 constexpr sqlite3_int64 kLongestRun = 256;
 constexpr sqlite3_int64 kRunGrowth = 4;
 
-// One record (seq, key, oid, auto, props) of a sorted statement.
-FoundRecord TakeRow(const Statement& s)
-{
-    return {s.Int(0), s.Blob(1), static_cast<CEOID>(s.Int(2)), s.Blob(4)};
-}
-
 bool AnchoredAt(const RecordsAhead& ahead, const std::string& key, sqlite3_int64 seq)
 {
     return ahead.seq == seq && ahead.key == key;
 }
 
 }  // namespace
+
+FoundRecord SortedRow(const Statement& s)
+{
+    return {s.Int(0), s.Blob(1), static_cast<CEOID>(s.Int(2)), s.Blob(4)};
+}
 
 bool TakeAhead(OpenDatabase& open, const CommitStamp& now, const std::string& key,
                sqlite3_int64 seq, sqlite3_int64 offset, FoundRecord* found, DWORD* index)
@@ -74,7 +73,7 @@ bool ReadAfter(Volume& volume, OpenDatabase& open, const CommitStamp& stamp,
                 SetLastError(ERROR_NO_MORE_ITEMS);
             return false;
         }
-        *found = TakeRow(one);
+        *found = SortedRow(one);
         return true;
     }
     // A walk that used up its run asks for a longer one.
@@ -85,7 +84,7 @@ bool ReadAfter(Volume& volume, OpenDatabase& open, const CommitStamp& stamp,
     Statement next(volume.file, kRunAfter, open.sortIndex);
     next.Bind(1, open.database).BindBlob(2, key).Bind(3, seq).Bind(4, offset + run);
     while (next.Step())
-        records.push_back(TakeRow(next));
+        records.push_back(SortedRow(next));
     if (next.Failed())
         return false;
     if (records.size() <= static_cast<size_t>(offset)) {

@@ -8,15 +8,12 @@ namespace {
 
 using Found = FoundRecord;
 
-// Takes the row (seq, key, oid, auto, props) a sorted statement found.
+// Takes the row a sorted statement found.
 bool TakeRow(Statement& s, Found* found)
 {
     if (!s.Step())
         return false;
-    found->seq = s.Int(0);
-    found->key = s.Blob(1);
-    found->oid = static_cast<CEOID>(s.Int(2));
-    found->props = s.Blob(4);
+    *found = SortedRow(s);
     return true;
 }
 

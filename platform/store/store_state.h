@@ -60,7 +60,6 @@ struct Volume {
     sqlite3_int64 changesPumped = -1;  // last change turned into messages; -1: not watched
     IdBlock ids;
     IdBlock autoNumbers;
-    uint64_t writes = 0;  // write transactions of this process committed
     CatalogCache catalog;
 };
 
@@ -182,6 +181,8 @@ private:
 
 // ---- records ahead ---------------------------------------------------------
 
+// The record (seq, key, oid, auto, props) a sorted statement stands on.
+FoundRecord SortedRow(const Statement& s);
 // The record offset places after the point (key, seq) in the open's order,
 // from the records read ahead while they are as current as the stamp taken
 // as the call began, with its index when asked; false when they do not tell.

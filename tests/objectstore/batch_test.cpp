@@ -93,31 +93,21 @@ TEST_F(BatchTest, AnotherProcessSeesABatchOnlyWhenItEnds)
     CloseHandle(db);
 }
 
-std::vector<CENOTIFICATION> g_seen;
-
-LRESULT CALLBACK SeenProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_DBNOTIFICATION)
-        g_seen.push_back(*reinterpret_cast<const CENOTIFICATION*>(lParam));
-    return DefWindowProcW(window, msg, wParam, lParam);
-}
-
 TEST_F(BatchTest, ABatchIsAnnouncedWhenItEnds)
 {
-    g_seen.clear();
-    HWND window = testkit::CreateTestWindow(false, 240, 294, SeenProc);
+    HWND window = CreateNoticeWindow();
     CENOTIFYREQUEST request = {sizeof(request), window, CEDB_EXNOTIFICATION, nullptr, 14};
     HANDLE watched = OpenWith(L"Tasks Database", nullptr, 0, &request);
     HANDLE db = Open(L"Tasks Database");
     ASSERT_TRUE(CeStoreBeginBatch(&volume_));
     CEOID first = Write(db, 1);
     EXPECT_NE(Write(db, 2), 0u);
-    EXPECT_FALSE(testkit::PumpUntil([] { return !g_seen.empty(); }, kQuietMs));
+    EXPECT_FALSE(testkit::PumpUntil([] { return !NoticesSeen().empty(); }, kQuietMs));
     ASSERT_TRUE(CeStoreEndBatch(&volume_));
-    ASSERT_TRUE(testkit::PumpUntil([] { return g_seen.size() >= 2; }, 3000));
-    EXPECT_EQ(g_seen[0].uType, static_cast<UINT>(DB_CEOID_CREATED));
-    EXPECT_EQ(g_seen[0].oid, first);
-    EXPECT_EQ(g_seen[0].dwParam, 14u);
+    ASSERT_TRUE(testkit::PumpUntil([] { return NoticesSeen().size() >= 2; }, 3000));
+    EXPECT_EQ(NoticesSeen()[0].uType, static_cast<UINT>(DB_CEOID_CREATED));
+    EXPECT_EQ(NoticesSeen()[0].oid, first);
+    EXPECT_EQ(NoticesSeen()[0].dwParam, 14u);
     CloseHandle(db);
     CloseHandle(watched);
     DestroyWindow(window);

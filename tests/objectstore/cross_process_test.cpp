@@ -50,26 +50,16 @@ TEST_F(CrossProcessTest, CountsAreCurrentRightAfterAWrite)
     CloseHandle(db);
 }
 
-std::vector<CENOTIFICATION> g_seen;
-
-LRESULT CALLBACK SeenProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_DBNOTIFICATION)
-        g_seen.push_back(*reinterpret_cast<const CENOTIFICATION*>(lParam));
-    return DefWindowProcW(window, msg, wParam, lParam);
-}
-
 TEST_F(CrossProcessTest, ChangesOfAnotherProcessAreNotified)
 {
-    g_seen.clear();
-    HWND window = testkit::CreateTestWindow(false, 240, 294, SeenProc);
+    HWND window = CreateNoticeWindow();
     CENOTIFYREQUEST request = {sizeof(request), window, CEDB_EXNOTIFICATION, nullptr, 13};
     HANDLE watched = OpenWith(L"Tasks Database", nullptr, 0, &request);
     ASSERT_EQ(RunPeer(L"write " + VolumeAndDatabase() + L" 3"), 0);
     ULONGLONG written = GetTickCount64();
-    ASSERT_TRUE(testkit::PumpUntil([] { return g_seen.size() >= 3; }, 3000));
+    ASSERT_TRUE(testkit::PumpUntil([] { return NoticesSeen().size() >= 3; }, 3000));
     EXPECT_LT(GetTickCount64() - written, kLagLimitMs);
-    for (const CENOTIFICATION& n : g_seen) {
+    for (const CENOTIFICATION& n : NoticesSeen()) {
         EXPECT_EQ(n.uType, static_cast<UINT>(DB_CEOID_CREATED));
         EXPECT_EQ(n.dwParam, 13u);
         EXPECT_EQ(n.oidParent, database_);

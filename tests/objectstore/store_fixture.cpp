@@ -115,6 +115,29 @@ const Value* Record::Find(CEPROPID id) const
     return nullptr;
 }
 
+std::vector<CENOTIFICATION>& NoticesSeen()
+{
+    static std::vector<CENOTIFICATION> seen;
+    return seen;
+}
+
+namespace {
+
+LRESULT CALLBACK KeepNoticesProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_DBNOTIFICATION)
+        NoticesSeen().push_back(*reinterpret_cast<const CENOTIFICATION*>(lParam));
+    return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+}  // namespace
+
+HWND CreateNoticeWindow()
+{
+    NoticesSeen().clear();
+    return testkit::CreateTestWindow(false, 240, 294, KeepNoticesProc);
+}
+
 Record ReadRecord(HANDLE db)
 {
     Record r;

@@ -57,6 +57,11 @@ Record ReadRecord(HANDLE db);
 
 std::wstring DevicePath(const std::wstring& name);  // "\name"
 
+// A hidden window that keeps every store notice it receives, in order, in
+// NoticesSeen() (emptied as the window is made).
+HWND CreateNoticeWindow();
+std::vector<CENOTIFICATION>& NoticesSeen();
+
 // Each test gets its own volume file, named after the test, mounted fresh.
 class StoreTest : public ::testing::Test {
 protected:

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace {
 
 constexpr UINT_PTR kCheckTimer = 1;
@@ -23,24 +21,6 @@ HWND MakeBar(HWND owner)
     return SHCreateMenuBar(&info) ? info.hwndMB : nullptr;
 }
 
-// The visible top-level windows, front first.
-std::vector<HWND> ZOrder()
-{
-    std::vector<HWND> order;
-    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        if (IsWindowVisible(w))
-            order.push_back(w);
-    }
-    return order;
-}
-
-// Front-to-back place of a window, or a large number when it is not shown.
-size_t PlaceOf(const std::vector<HWND>& order, HWND window)
-{
-    auto at = std::find(order.begin(), order.end(), window);
-    return at == order.end() ? 1000 : static_cast<size_t>(at - order.begin());
-}
-
 // What a second copy of the program does with the running one's window.
 int BringForwardFromAnotherProcess(HWND window)
 {
@@ -50,14 +30,6 @@ int BringForwardFromAnotherProcess(HWND window)
     int exitCode = shelltest::WaitPumping(shelltest::StartBuiltProgram(L"shell_probe.exe", arguments));
     testkit::PumpFor(200);
     return exitCode;
-}
-
-std::wstring TitleOf(HWND window)
-{
-    wchar_t text[64] = L"";
-    if (window)
-        GetWindowTextW(window, text, 64);
-    return text;
 }
 
 class HandOff : public testing::Test {
@@ -87,16 +59,16 @@ TEST_F(HandOff, AHiddenWindowComesForwardWithItsMenuBarOverTheTodayScreen)
     ShowWindow(program, SW_HIDE);
     testkit::PumpFor(100);
     EXPECT_FALSE(IsWindowVisible(bar)) << "the menu bar stayed over the Today screen";
-    EXPECT_EQ(GetForegroundWindow(), today) << "active: " << testing::PrintToString(TitleOf(GetForegroundWindow()));
+    EXPECT_EQ(GetForegroundWindow(), today) << "active: " << testing::PrintToString(testkit::WindowText(GetForegroundWindow()));
 
     ASSERT_EQ(BringForwardFromAnotherProcess(program), 0);
     EXPECT_TRUE(shelltest::BarShowsOnScreen(bar)) << "the screen shows no menu bar";
     testkit::SaveScreenshot(testkit::CaptureScreen(), L"hand_off_brought_forward");
-    std::vector<HWND> order = ZOrder();
+    std::vector<HWND> order = shelltest::ShownTopLevelWindows();
     EXPECT_TRUE(IsWindowVisible(program));
     EXPECT_TRUE(IsWindowVisible(bar));
-    EXPECT_EQ(PlaceOf(order, bar) + 1, PlaceOf(order, program)) << "the menu bar is not just above its window";
-    EXPECT_LT(PlaceOf(order, program), PlaceOf(order, today));
+    EXPECT_EQ(shelltest::PlaceOf(order, bar) + 1, shelltest::PlaceOf(order, program)) << "the menu bar is not just above its window";
+    EXPECT_LT(shelltest::PlaceOf(order, program), shelltest::PlaceOf(order, today));
     EXPECT_EQ(GetForegroundWindow(), program);
 
     // Once more the other way: the Today screen in front takes nothing of the bar.
@@ -104,8 +76,8 @@ TEST_F(HandOff, AHiddenWindowComesForwardWithItsMenuBarOverTheTodayScreen)
     SetWindowPos(today, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     testkit::PumpFor(100);
     EXPECT_FALSE(shelltest::BarShowsOnScreen(bar, 300)) << "the screen shows the menu bar over the Today screen";
-    order = ZOrder();
-    EXPECT_LT(PlaceOf(order, today), PlaceOf(order, bar)) << "the menu bar lies over the Today screen";
+    order = shelltest::ShownTopLevelWindows();
+    EXPECT_LT(shelltest::PlaceOf(order, today), shelltest::PlaceOf(order, bar)) << "the menu bar lies over the Today screen";
 }
 
 struct ModalRun {
@@ -132,7 +104,7 @@ INT_PTR CALLBACK ModalProc(HWND dialog, UINT msg, WPARAM, LPARAM)
         testkit::PumpFor(100);
         run.probeExit = BringForwardFromAnotherProcess(run.program);
         run.foreground = GetForegroundWindow();
-        run.order = ZOrder();
+        run.order = shelltest::ShownTopLevelWindows();
         EndDialog(dialog, IDOK);
         return TRUE;
     }
@@ -157,9 +129,9 @@ TEST_F(HandOff, ADialogOpenedWhileItsOwnerWasHiddenComesForwardAboveIt)
     g_run = nullptr;
     EXPECT_FALSE(failsafe.fired());
     ASSERT_EQ(run.probeExit, 0);
-    EXPECT_EQ(run.foreground, run.dialog) << "foreground: " << testing::PrintToString(TitleOf(run.foreground));
-    EXPECT_LT(PlaceOf(run.order, run.dialog), PlaceOf(run.order, program)) << "the dialog lies behind its owner";
-    EXPECT_LT(PlaceOf(run.order, program), PlaceOf(run.order, today));
+    EXPECT_EQ(run.foreground, run.dialog) << "foreground: " << testing::PrintToString(testkit::WindowText(run.foreground));
+    EXPECT_LT(shelltest::PlaceOf(run.order, run.dialog), shelltest::PlaceOf(run.order, program)) << "the dialog lies behind its owner";
+    EXPECT_LT(shelltest::PlaceOf(run.order, program), shelltest::PlaceOf(run.order, today));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace shelltest {
 
 namespace {
@@ -168,6 +170,22 @@ void CALLBACK Failsafe::OnTimer(HWND, UINT, UINT_PTR, DWORD)
     self->fired_ = true;
     KillTimer(nullptr, self->timer_);
     self->end_();
+}
+
+std::vector<HWND> ShownTopLevelWindows(bool withTopmost)
+{
+    std::vector<HWND> order;
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (IsWindowVisible(w) && (withTopmost || !(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST)))
+            order.push_back(w);
+    }
+    return order;
+}
+
+size_t PlaceOf(const std::vector<HWND>& order, HWND window)
+{
+    auto at = std::find(order.begin(), order.end(), window);
+    return at == order.end() ? 1000 : static_cast<size_t>(at - order.begin());
 }
 
 }  // namespace shelltest

@@ -72,6 +72,13 @@ private:
     WNDPROC proc_;
 };
 
+// The shown top-level windows, front first; without the topmost ones (the
+// screen's furniture) when withTopmost is false.
+std::vector<HWND> ShownTopLevelWindows(bool withTopmost = true);
+// A window's place in such an order, front first; a large number when it
+// is not in it.
+size_t PlaceOf(const std::vector<HWND>& order, HWND window);
+
 // Whether the screen shows the menu bar in its strip (what the display
 // shows, which may differ from the window list's order), waiting up to the
 // bound for the display to settle.

@@ -18,7 +18,7 @@ RECT TextArea(HWND control)
     HDC dc = GetDC(control);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
     RECT area = {0, 0, client.right, 0};
-    const std::wstring text = layout::TextOf(control);
+    const std::wstring text = testkit::WindowText(control);
     DrawTextW(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, old);
     ReleaseDC(control, dc);
@@ -66,7 +66,7 @@ std::vector<std::wstring> TextsPaintedOver(HWND dialog, const std::wstring& name
     const std::vector<layout::ControlBox> boxes = layout::VisibleControls(dialog);
     for (const layout::ControlBox& box : boxes) {
         HWND control = layout::ControlOf(dialog, box);
-        if (!control || _wcsicmp(box.cls.c_str(), L"Static") != 0 || layout::TextOf(control).empty())
+        if (!control || _wcsicmp(box.cls.c_str(), L"Static") != 0 || testkit::WindowText(control).empty())
             continue;
         const RECT area = TextArea(control);
         for (const layout::ControlBox& other : boxes) {

@@ -1,19 +1,12 @@
 #include "tests/support/layout_check.h"
 
+#include "tests/support/testkit.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
 
 namespace layout {
-
-std::wstring TextOf(HWND window)
-{
-    int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    GetWindowTextW(window, text.data(), length + 1);
-    text.resize(wcslen(text.c_str()));
-    return text;
-}
 
 HWND ControlOf(HWND dialog, const ControlBox& box)
 {
@@ -138,7 +131,7 @@ TextRoom RoomOf(HWND control)
         if (kind == SS_BITMAP || kind == SS_ICON || kind == SS_OWNERDRAW || (kind >= SS_BLACKRECT && kind <= SS_WHITEFRAME))
             return room;
         room.wraps = kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT;
-        room.texts.push_back(WithoutPrefix(TextOf(control)));
+        room.texts.push_back(WithoutPrefix(testkit::WindowText(control)));
     } else if (_wcsicmp(cls.c_str(), L"Button") == 0) {
         const LONG kind = style & BS_TYPEMASK;
         if (kind == BS_OWNERDRAW)
@@ -151,7 +144,7 @@ TextRoom RoomOf(HWND control)
             room.room -= kCheckRoom;
         else
             room.room -= kButtonRoom;
-        room.texts.push_back(WithoutPrefix(TextOf(control)));
+        room.texts.push_back(WithoutPrefix(testkit::WindowText(control)));
     } else if (_wcsicmp(cls.c_str(), L"ComboBox") == 0) {
         room.room -= GetSystemMetrics(SM_CXVSCROLL) + kFieldRoom;
         const int count = static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
@@ -161,13 +154,13 @@ TextRoom RoomOf(HWND control)
                 SendMessageW(control, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
             room.texts.push_back(item);
         }
-        room.texts.push_back(TextOf(control));
+        room.texts.push_back(testkit::WindowText(control));
     } else if (_wcsicmp(cls.c_str(), DATETIMEPICK_CLASSW) == 0) {
         room.room -= GetSystemMetrics(SM_CXVSCROLL) + kPickerInset;
-        room.texts.push_back(TextOf(control));
+        room.texts.push_back(testkit::WindowText(control));
     } else if (_wcsicmp(cls.c_str(), L"Edit") == 0 && !(style & ES_MULTILINE)) {
         room.room -= kEditRoom;
-        room.texts.push_back(TextOf(control));
+        room.texts.push_back(testkit::WindowText(control));
     }
     return room;
 }

@@ -43,9 +43,6 @@ std::vector<std::wstring> Breaches(HWND dialog, const std::wstring& name, const 
 // A breach as the test's output prints it.
 std::string Utf8(const std::wstring& text);
 
-// A window's whole text.
-std::wstring TextOf(HWND window);
-
 // The visible control a box was read from (ids repeat across a sheet's
 // pages, so by id and place).
 HWND ControlOf(HWND dialog, const ControlBox& box);

@@ -11,13 +11,13 @@
 #include "platform/ce.h"
 #include "platform/shell/menu_bar.h"
 #include "tests/hosts/today_items.h"
+#include "tests/shell/support.h"
 #include "tests/startup/quillon_process.h"
 #include "tests/today/outlook_fixture.h"
 #include "today/resource.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -39,34 +39,15 @@ std::wstring ClassOf(HWND window)
     return name;
 }
 
-std::wstring TitleOf(HWND window)
-{
-    wchar_t text[128] = L"";
-    if (window)
-        GetWindowTextW(window, text, 128);
-    return text;
-}
-
 bool IsMenuBar(HWND window)
 {
     return ClassOf(window) == CE_MENU_BAR_CLASS;
 }
 
 // The shown top-level windows under the screen's topmost furniture, front first.
-std::vector<HWND> ZOrder()
+std::vector<HWND> UnderFurniture()
 {
-    std::vector<HWND> order;
-    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        if (IsWindowVisible(w) && !(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST))
-            order.push_back(w);
-    }
-    return order;
-}
-
-size_t PlaceOf(const std::vector<HWND>& order, HWND window)
-{
-    auto at = std::find(order.begin(), order.end(), window);
-    return at == order.end() ? 1000 : static_cast<size_t>(at - order.begin());
+    return shelltest::ShownTopLevelWindows(false);
 }
 
 // The window in front: the first that is no menu bar.
@@ -92,7 +73,7 @@ std::string Describe(const std::vector<HWND>& order)
     std::string text;
     for (HWND w : order) {
         HWND owner = GetWindow(w, GW_OWNER);
-        text += "[" + Utf8(ClassOf(w)) + " \"" + Utf8(TitleOf(w)) + "\" owner \"" + (owner ? Utf8(TitleOf(owner)) : "-") +
+        text += "[" + Utf8(ClassOf(w)) + " \"" + Utf8(testkit::WindowText(w)) + "\" owner \"" + (owner ? Utf8(testkit::WindowText(owner)) : "-") +
                 "\"] ";
     }
     return text;
@@ -116,7 +97,7 @@ void ExpectFrontWindowWithItsOwnBar(const std::vector<HWND>& order)
         EXPECT_EQ(GetWindow(order[i], GW_OWNER), front) << "another window's menu bar lies in front: " << Describe(order);
     }
     if (HWND bar = ShownBarOf(order, front)) {
-        EXPECT_EQ(PlaceOf(order, bar) + 1, PlaceOf(order, front)) << Describe(order);
+        EXPECT_EQ(shelltest::PlaceOf(order, bar) + 1, shelltest::PlaceOf(order, front)) << Describe(order);
     }
 }
 
@@ -134,7 +115,7 @@ HWND AnyBarOf(HWND owner)
 // A shown top-level window owned by the window.
 HWND OwnedWindowOf(HWND owner)
 {
-    for (HWND w : ZOrder()) {
+    for (HWND w : UnderFurniture()) {
         if (GetWindow(w, GW_OWNER) == owner && !IsMenuBar(w))
             return w;
     }
@@ -167,9 +148,9 @@ protected:
         testkit::PumpFor(500);
         ShowWindow(main_, SW_HIDE);
         SetForegroundWindow(host_.Window());
-        ASSERT_TRUE(testkit::PumpUntil([&] { return FrontWindow(ZOrder()) == host_.Window(); }, kHandOffLimitMs))
-            << Describe(ZOrder());
-        EXPECT_EQ(ShownBarOf(ZOrder(), main_), nullptr) << "the hidden program's menu bar is still shown";
+        ASSERT_TRUE(testkit::PumpUntil([&] { return FrontWindow(UnderFurniture()) == host_.Window(); }, kHandOffLimitMs))
+            << Describe(UnderFurniture());
+        EXPECT_EQ(ShownBarOf(UnderFurniture(), main_), nullptr) << "the hidden program's menu bar is still shown";
     }
     void TearDown() override
     {
@@ -216,9 +197,9 @@ protected:
     bool WaitForFront(HWND window)
     {
         bool front = testkit::PumpUntil(
-            [&] { return window && IsWindowVisible(window) && FrontWindow(ZOrder()) == window; }, kHandOffLimitMs);
+            [&] { return window && IsWindowVisible(window) && FrontWindow(UnderFurniture()) == window; }, kHandOffLimitMs);
         testkit::PumpFor(500);
-        return front && FrontWindow(ZOrder()) == window;
+        return front && FrontWindow(UnderFurniture()) == window;
     }
 
     void Screenshot(const std::wstring& name) { testkit::SaveScreenshot(testkit::CaptureScreen(), name); }
@@ -227,15 +208,15 @@ protected:
     void ExpectMainInFrontWithItsBar(const char* after)
     {
         SCOPED_TRACE(after);
-        ASSERT_TRUE(WaitForFront(main_)) << Describe(ZOrder());
-        const std::vector<HWND> order = ZOrder();
+        ASSERT_TRUE(WaitForFront(main_)) << Describe(UnderFurniture());
+        const std::vector<HWND> order = UnderFurniture();
         HWND bar = ShownBarOf(order, main_);
         ASSERT_NE(bar, nullptr) << "the main window came forward without its menu bar: " << Describe(order);
         EXPECT_TRUE(shelltest::BarShowsOnScreen(bar)) << "the screen shows no menu bar of the main window";
-        EXPECT_EQ(PlaceOf(order, bar), 0u) << Describe(order);
+        EXPECT_EQ(shelltest::PlaceOf(order, bar), 0u) << Describe(order);
         ExpectFrontWindowWithItsOwnBar(order);
-        EXPECT_EQ(TitleOf(main_), quillon::kMainTitle);
-        EXPECT_LT(PlaceOf(order, main_), PlaceOf(order, host_.Window()));
+        EXPECT_EQ(testkit::WindowText(main_), quillon::kMainTitle);
+        EXPECT_LT(shelltest::PlaceOf(order, main_), shelltest::PlaceOf(order, host_.Window()));
     }
 
     // A dialog of the main program (an editor, the preferences) in front of
@@ -245,23 +226,23 @@ protected:
         SCOPED_TRACE(after);
         HWND dialog = nullptr;
         ASSERT_TRUE(testkit::PumpUntil([&] { return (dialog = OwnedWindowOf(main_)) != nullptr; }, kHandOffLimitMs))
-            << "no dialog opened: " << Describe(ZOrder());
-        EXPECT_TRUE(WaitForFront(dialog)) << "the dialog is not in front: " << Describe(ZOrder());
-        std::vector<HWND> order = ZOrder();
-        EXPECT_LT(PlaceOf(order, dialog), PlaceOf(order, main_)) << "the dialog lies behind its owner";
-        EXPECT_LT(PlaceOf(order, main_), PlaceOf(order, host_.Window()));
+            << "no dialog opened: " << Describe(UnderFurniture());
+        EXPECT_TRUE(WaitForFront(dialog)) << "the dialog is not in front: " << Describe(UnderFurniture());
+        std::vector<HWND> order = UnderFurniture();
+        EXPECT_LT(shelltest::PlaceOf(order, dialog), shelltest::PlaceOf(order, main_)) << "the dialog lies behind its owner";
+        EXPECT_LT(shelltest::PlaceOf(order, main_), shelltest::PlaceOf(order, host_.Window()));
         ExpectFrontWindowWithItsOwnBar(order);
-        EXPECT_EQ(TitleOf(main_), quillon::kMainTitle);
+        EXPECT_EQ(testkit::WindowText(main_), quillon::kMainTitle);
         Screenshot(std::wstring(L"hand-off-dialog-") + std::wstring(after, after + strlen(after)));
 
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         EXPECT_TRUE(testkit::PumpUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, kHandOffLimitMs));
-        EXPECT_TRUE(WaitForFront(host_.Window())) << "the Today screen is not in front: " << Describe(ZOrder());
-        order = ZOrder();
+        EXPECT_TRUE(WaitForFront(host_.Window())) << "the Today screen is not in front: " << Describe(UnderFurniture());
+        order = UnderFurniture();
         EXPECT_FALSE(IsWindowVisible(main_));
         EXPECT_EQ(ShownBarOf(order, main_), nullptr) << "the main program's menu bar stayed over the Today screen";
         EXPECT_FALSE(shelltest::BarShowsOnScreen(AnyBarOf(main_), 300)) << "the screen shows the main program's bar";
-        EXPECT_EQ(TitleOf(main_), quillon::kMainTitle) << "the main window lost its title";
+        EXPECT_EQ(testkit::WindowText(main_), quillon::kMainTitle) << "the main window lost its title";
         Screenshot(std::wstring(L"hand-off-closed-") + std::wstring(after, after + strlen(after)));
     }
 
@@ -292,7 +273,7 @@ TEST_F(HandOffThroughTheTodayScreen, TheEditOfATaskOpensItsEditorAboveTheMainWin
     SendItem(WM_TODAYCUSTOM_USERNAVIGATION, VK_RIGHT);  // the task view
     // The first row under the title bar: the task, whose tap opens its pop-up.
     HWND popup = OpenDetailPopup(120, 19 + 7);
-    ASSERT_NE(popup, nullptr) << "no detail pop-up: " << Describe(ZOrder());
+    ASSERT_NE(popup, nullptr) << "no detail pop-up: " << Describe(UnderFurniture());
     PostMessageW(popup, WM_COMMAND, MAKEWPARAM(IDC_DETAIL_EDIT, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(popup, IDC_DETAIL_EDIT)));
     ExpectDialogAboveMainThenTodayAgain("edit-task");
