@@ -35,11 +35,19 @@ void WriteTodayColour(COLORREF colour)
     testkit::WriteFileBytes(kTodayColourFile, std::vector<uint8_t>(text, text + 9));
 }
 
-// The centre pixel of a control on the screen.
-COLORREF CentreOf(HWND page, int id)
+// The centre pixel of a control on the screen, once it shows the colour
+// or a bound passes: a loaded machine paints the children late.
+COLORREF CentreOnceItShows(HWND page, int id, COLORREF expected)
 {
     RECT r = testkit::ScreenRect(GetDlgItem(page, id));
-    return testkit::ScreenPixel((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    COLORREF seen = CLR_INVALID;
+    testkit::PumpUntil(
+        [&] {
+            seen = testkit::ScreenPixel((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+            return seen == expected;
+        },
+        3000);
+    return seen;
 }
 
 class ColoursTest : public testing::Test {
@@ -68,8 +76,8 @@ TEST_F(ColoursTest, EachSwatchTakesThePickedColour)
             pick += 4;
         }
         UpdateWindow(page);
-        EXPECT_EQ(static_cast<COLORREF>(PaletteColorOf(IDC_PICKER_FIRST_SWATCH + 3)),
-                  CentreOf(page, IDC_COLORS_SCHEDULE));
+        const auto first = static_cast<COLORREF>(PaletteColorOf(IDC_PICKER_FIRST_SWATCH + 3));
+        EXPECT_EQ(first, CentreOnceItShows(page, IDC_COLORS_SCHEDULE, first));
         prefs::PressOk(page);
     }));
     const DiarySettings saved = ReadSettingsFile(RGB(255, 255, 255), nullptr);
@@ -121,7 +129,7 @@ TEST_F(ColoursTest, PaletteHoldsFortyEightColoursInRows)
             EXPECT_EQ(20, r.right - r.left);
             EXPECT_EQ(20, r.bottom - r.top);
         }
-        EXPECT_EQ(expected[12], CentreOf(picker, IDC_PICKER_FIRST_SWATCH + 12));
+        EXPECT_EQ(expected[12], CentreOnceItShows(picker, IDC_PICKER_FIRST_SWATCH + 12, expected[12]));
         RedrawWindow(picker, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         testkit::SaveScreenshot(testkit::CaptureWindow(picker), L"prefs_colour_picker");
         prefs::Click(picker, IDC_PICKER_FIRST_SWATCH + 47);
@@ -142,9 +150,9 @@ TEST_F(ColoursTest, ResetTakesTheTodayItemsColour)
             prefs::Click(page, IDC_COLORS_RESET);
             EXPECT_EQ(GetDlgItem(page, IDC_COLORS_CANCEL), GetFocus());
             UpdateWindow(page);
-            EXPECT_EQ(today, CentreOf(page, IDC_COLORS_SCHEDULE));
-            EXPECT_EQ(RGB(255, 0, 0), CentreOf(page, IDC_COLORS_DATE_SUNDAY));
-            EXPECT_EQ(RGB(0, 255, 255), CentreOf(page, IDC_COLORS_NAME_SATURDAY));
+            EXPECT_EQ(today, CentreOnceItShows(page, IDC_COLORS_SCHEDULE, today));
+            EXPECT_EQ(RGB(255, 0, 0), CentreOnceItShows(page, IDC_COLORS_DATE_SUNDAY, RGB(255, 0, 0)));
+            EXPECT_EQ(RGB(0, 255, 255), CentreOnceItShows(page, IDC_COLORS_NAME_SATURDAY, RGB(0, 255, 255)));
             prefs::PressCancel(page);
         }));
         int whiteOrToday = 0, red = 0, cyan = 0;
