@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <mutex>
+#include <string>
 #include <vector>
 
 namespace poom {
@@ -60,6 +61,12 @@ public:
     // given when missing; INVALID_HANDLE_VALUE on failure. The caller closes it.
     HANDLE OpenOther(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
                      WORD createCount);
+    // The same, opened once and kept for the process while that database
+    // exists (one deleted since is opened afresh). The caller holds Hold()
+    // while it uses the handle, seeks before it reads, and does not close it.
+    HANDLE KeptOther(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
+                     WORD createCount);
+    std::unique_lock<std::recursive_mutex> Hold();
 
 private:
     PimStore() = default;
@@ -75,10 +82,19 @@ private:
         unsigned long long generation = 0;
         std::deque<Change> changes;  // the latest few
     };
+    struct KeptDatabase {
+        std::wstring name;
+        SORTORDERSPECEX sort;
+        HANDLE handle;
+        CEOID oid;
+    };
     void Note(Table& table, CEOID oid, bool deleted);
     Table& TableOf(ItemKind kind);
     bool OpenTables();
     bool ReadCurrent(ItemKind kind, Table& table, ItemData* item);
+    HANDLE OpenOtherIn(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
+                       WORD createCount, CEOID* oid);
+    void CloseKept();
 
     std::recursive_mutex lock_;
     bool open_ = false;
@@ -86,6 +102,7 @@ private:
     bool olderBuild_ = false;
     CEGUID volume_ = {};
     Table tables_[3];
+    std::vector<KeptDatabase> kept_;
     LPBYTE buffer_ = nullptr;
     DWORD bufferSize_ = 0;
 };
