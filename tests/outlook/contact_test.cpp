@@ -280,6 +280,41 @@ void DeletePimDatabase(const wchar_t* name)
     CeUnmountDBVol(&volume);
 }
 
+// Adds a category to "CategoryMainDB" straight, as another program would.
+void AddCategoryRow(const wchar_t* name)
+{
+    CEGUID volume;
+    wchar_t path[] = L"\\pim.vol";
+    ASSERT_TRUE(CeMountDBVol(&volume, path, OPEN_EXISTING));
+    CEOID oid = 0;
+    HANDLE db = CeOpenDatabaseEx2(&volume, &oid, const_cast<LPWSTR>(L"CategoryMainDB"), nullptr, 0, nullptr);
+    ASSERT_NE(db, INVALID_HANDLE_VALUE);
+    CEPROPVAL values[2] = {};
+    values[0].propid = MAKEPROPID(1, CEVT_AUTO_I4);
+    values[1].propid = MAKEPROPID(2, CEVT_LPWSTR);
+    values[1].val.lpwstr = const_cast<LPWSTR>(name);
+    EXPECT_NE(CeWriteRecordProps(db, 0, 2, values), 0u);
+    CloseHandle(db);
+    CeUnmountDBVol(&volume);
+}
+
+TEST_F(CategoryTest, ACategoryAddedBetweenSavesIsFoundNotMadeTwice)
+{
+    Ref<IContact> first = NewContact();
+    first->put_LastName(Text(L"가"));
+    first->put_Categories(Text(L"친구"));
+    ASSERT_EQ(first->Save(), S_OK);
+    AddCategoryRow(L"가족");
+    Ref<IContact> second = NewContact();
+    second->put_LastName(Text(L"나"));
+    second->put_Categories(Text(L"친구, 가족"));
+    ASSERT_EQ(second->Save(), S_OK);
+    long oid = 0;
+    second->get_Oid(&oid);
+    EXPECT_EQ(RecordCount(L"CategoryMainDB"), 2u);
+    EXPECT_EQ(CategoriesFromDatabases(*this, &CategoryTest::Records, static_cast<CEOID>(oid)), L"친구, 가족");
+}
+
 TEST_F(CategoryTest, CategoryDatabasesDeletedBetweenSavesAreMadeAgain)
 {
     Ref<IContact> first = NewContact();
