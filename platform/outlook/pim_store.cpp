@@ -275,18 +275,8 @@ bool PimStore::DeletedSince(ItemKind kind, unsigned long long generation, std::v
     return true;
 }
 
-HANDLE PimStore::OpenOther(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
-                           WORD createCount)
-{
-    std::lock_guard<std::recursive_mutex> hold(lock_);
-    if (!Ensure())
-        return INVALID_HANDLE_VALUE;
-    CEOID oid = 0;
-    return OpenOtherIn(name, sort, create, createCount, &oid);
-}
-
-HANDLE PimStore::OpenOtherIn(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
-                             WORD createCount, CEOID* oid)
+HANDLE PimStore::OpenOrCreate(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
+                              WORD createCount, CEOID* oid)
 {
     *oid = 0;
     HANDLE handle = CeOpenDatabaseEx2(&volume_, oid, const_cast<LPWSTR>(name), const_cast<SORTORDERSPECEX*>(sort),
@@ -300,10 +290,10 @@ HANDLE PimStore::OpenOtherIn(const wchar_t* name, const SORTORDERSPECEX* sort, c
                              nullptr);
 }
 
-// An open and a close each cost a kernel handle; a save that touches the
-// category databases would spend more on them than on its writes. Ids are
-// never given twice, so a database that still answers to its id is the one
-// the handle has open.
+// Each open makes a kernel handle and each close ends one, a round trip to
+// the system each: a save that opened the category databases spent more on
+// that than on its category rows. Ids are never given twice, so a database
+// that still answers to its id is the one the handle has open.
 HANDLE PimStore::KeptOther(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
                            WORD createCount)
 {
@@ -322,7 +312,7 @@ HANDLE PimStore::KeptOther(const wchar_t* name, const SORTORDERSPECEX* sort, con
         break;
     }
     CEOID oid = 0;
-    HANDLE handle = OpenOtherIn(name, sort, create, createCount, &oid);
+    HANDLE handle = OpenOrCreate(name, sort, create, createCount, &oid);
     if (handle != INVALID_HANDLE_VALUE)
         kept_.push_back(KeptDatabase{name, *sort, handle, oid});
     return handle;

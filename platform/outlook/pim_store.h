@@ -57,13 +57,12 @@ public:
     // saved one, or when that is too long ago to tell.
     bool DeletedSince(ItemKind kind, unsigned long long generation, std::vector<CEOID>* deleted);
 
-    // A database of the PIM volume by name, created with the sort orders
-    // given when missing; INVALID_HANDLE_VALUE on failure. The caller closes it.
-    HANDLE OpenOther(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
-                     WORD createCount);
-    // The same, opened once and kept for the process while that database
-    // exists (one deleted since is opened afresh). The caller holds Hold()
-    // while it uses the handle, seeks before it reads, and does not close it.
+    // A database of the PIM volume by name in the sort order given, created
+    // with the sort orders given when missing; INVALID_HANDLE_VALUE on
+    // failure. It is opened once and kept for the process while that
+    // database exists (one deleted since is opened afresh). The caller holds
+    // Hold() while it uses the handle, seeks before it reads, and does not
+    // close it.
     HANDLE KeptOther(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
                      WORD createCount);
     std::unique_lock<std::recursive_mutex> Hold();
@@ -92,8 +91,8 @@ private:
     Table& TableOf(ItemKind kind);
     bool OpenTables();
     bool ReadCurrent(ItemKind kind, Table& table, ItemData* item);
-    HANDLE OpenOtherIn(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
-                       WORD createCount, CEOID* oid);
+    HANDLE OpenOrCreate(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
+                        WORD createCount, CEOID* oid);
     void CloseKept();
 
     std::recursive_mutex lock_;
