@@ -183,7 +183,7 @@ ItemData DecodeRecord(ItemKind kind, CEOID oid, const CEPROPVAL* values, WORD co
             // A record lists its properties as a save wrote them, in id
             // order: inserting at the end costs no search.
             item.Props().insert_or_assign(item.Props().end(), value.propid, PropValueOf(value));
-            item.StoredProps().insert(item.StoredProps().end(), value.propid);
+            item.StoredProps().insert(value.propid);
         }
     }
     return item;
