@@ -109,10 +109,8 @@ CEOID SaveContact(IPOutlookApp* app, const ContactInput& input, int i)
         contact->put_BusinessTelephoneNumber(Text(Phone(i + 1)));
     contact->put_HomeTelephoneNumber(Text(Phone(i + 2)));
     contact->put_Categories(Text(input.categories));
-    long oid = 0;
-    if (FAILED(contact->Save()))
-        oid = 0;
-    else
+    long oid = 0;  // 0: not saved
+    if (SUCCEEDED(contact->Save()))
         contact->get_Oid(&oid);
     contact->Release();
     return static_cast<CEOID>(oid);
