@@ -91,11 +91,12 @@ std::vector<Category> ReadCategories(HANDLE db, CEPROPID idProp, CEPROPID namePr
     return categories;
 }
 
-// The category database, opened in the order it is created with.
+// The category database, open in the order it is created with, as the
+// store keeps it (not to be closed).
 HANDLE OpenSortedOn(const wchar_t* name, CEPROPID first, CEPROPID second = 0)
 {
     SORTORDERSPECEX sort = SortOn(first, 0, second, 0);
-    return PimStore::Instance().OpenOther(name, &sort, &sort, 1);
+    return PimStore::Instance().KeptOther(name, &sort, &sort, 1);
 }
 
 HANDLE OpenMain()
@@ -177,6 +178,7 @@ bool ResolveCategories(const std::wstring& text, ResolvedCategories* result)
     std::vector<std::wstring> names = SplitCategoryList(text);
     if (names.empty())
         return true;
+    auto hold = PimStore::Instance().Hold();
     bool older = PimStore::Instance().OlderBuild();
     HANDLE db = older ? OpenOld() : OpenMain();
     if (db == INVALID_HANDLE_VALUE)
@@ -192,7 +194,6 @@ bool ResolveCategories(const std::wstring& text, ResolvedCategories* result)
         }
         chosen.push_back(category);
     }
-    CloseHandle(db);
     if (!ok)
         return false;
     std::stable_sort(chosen.begin(), chosen.end(), [](const Category& a, const Category& b) { return a.id < b.id; });
@@ -218,6 +219,7 @@ bool AssociateCategories(CEOID item, bool itemIsNew, const std::vector<DWORD>& i
         return true;
     if (itemIsNew && ids.empty())
         return true;
+    auto hold = PimStore::Instance().Hold();
     HANDLE db = OpenAssoc();
     if (db == INVALID_HANDLE_VALUE)
         return false;
@@ -233,7 +235,6 @@ bool AssociateCategories(CEOID item, bool itemIsNew, const std::vector<DWORD>& i
         if (!CeWriteRecordProps(db, 0, 2, values))
             ok = false;
     }
-    CloseHandle(db);
     return ok;
 }
 
@@ -241,6 +242,7 @@ void ForgetCategories(CEOID item)
 {
     if (PimStore::Instance().OlderBuild())
         return;
+    auto hold = PimStore::Instance().Hold();
     HANDLE db = OpenAssoc();
     if (db == INVALID_HANDLE_VALUE)
         return;
@@ -264,7 +266,6 @@ void ForgetCategories(CEOID item)
             // After the delete the position holds the record that followed.
         }
     }
-    CloseHandle(db);
 }
 
 }  // namespace poom

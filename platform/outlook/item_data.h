@@ -9,9 +9,10 @@
 #include "platform/outlook/recurrence_rule.h"
 #include "platform/outlook/restriction.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,38 @@ struct Recipient {
     bool operator==(const Recipient&) const = default;
 };
 
+// Record property ids in ascending order, each once, in one block: every
+// item read and every item object handed out copies them, and a node per
+// id cost more than the rest of the copy.
+class PropIdSet {
+public:
+    PropIdSet() = default;
+    PropIdSet(std::initializer_list<CEPROPID> ids)
+    {
+        for (CEPROPID id : ids)
+            insert(id);
+    }
+    void insert(CEPROPID id)
+    {
+        if (ids_.empty() || ids_.back() < id) {
+            ids_.push_back(id);  // records list their ids in order
+            return;
+        }
+        auto at = std::lower_bound(ids_.begin(), ids_.end(), id);
+        if (*at != id)
+            ids_.insert(at, id);
+    }
+    size_t count(CEPROPID id) const { return std::binary_search(ids_.begin(), ids_.end(), id) ? 1 : 0; }
+    void clear() { ids_.clear(); }
+    bool empty() const { return ids_.empty(); }
+    size_t size() const { return ids_.size(); }
+    std::vector<CEPROPID>::const_iterator begin() const { return ids_.begin(); }
+    std::vector<CEPROPID>::const_iterator end() const { return ids_.end(); }
+
+private:
+    std::vector<CEPROPID> ids_;
+};
+
 class ItemData {
 public:
     explicit ItemData(ItemKind kind = ItemKind::Contact) : kind_(kind) {}
@@ -67,7 +100,7 @@ public:
     const PropMap& Props() const { return props_; }
     // Properties the record had when it was read, so that a save removes
     // those that are gone.
-    std::set<CEPROPID>& StoredProps() { return stored_; }
+    PropIdSet& StoredProps() { return stored_; }
 
     bool Has(CEPROPID prop) const { return props_.count(prop) != 0; }
     void Remove(CEPROPID prop) { props_.erase(prop); }
@@ -111,7 +144,7 @@ private:
     ItemKind kind_;
     CEOID oid_ = 0;
     PropMap props_;
-    std::set<CEPROPID> stored_;
+    PropIdSet stored_;
     RecurrenceRule rule_;
     std::vector<OccurrenceException> exceptions_;
     std::vector<Recipient> recipients_;

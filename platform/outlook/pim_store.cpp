@@ -122,6 +122,7 @@ bool PimStore::OpenTables()
 void PimStore::Close()
 {
     std::lock_guard<std::recursive_mutex> hold(lock_);
+    CloseKept();
     for (Table& table : tables_) {
         if (table.handle != INVALID_HANDLE_VALUE)
             CloseHandle(table.handle);
@@ -274,22 +275,59 @@ bool PimStore::DeletedSince(ItemKind kind, unsigned long long generation, std::v
     return true;
 }
 
-HANDLE PimStore::OpenOther(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
-                           WORD createCount)
+HANDLE PimStore::OpenOrCreate(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
+                              WORD createCount, CEOID* oid)
 {
-    std::lock_guard<std::recursive_mutex> hold(lock_);
-    if (!Ensure())
-        return INVALID_HANDLE_VALUE;
-    CEOID oid = 0;
-    HANDLE handle = CeOpenDatabaseEx2(&volume_, &oid, const_cast<LPWSTR>(name), const_cast<SORTORDERSPECEX*>(sort),
+    *oid = 0;
+    HANDLE handle = CeOpenDatabaseEx2(&volume_, oid, const_cast<LPWSTR>(name), const_cast<SORTORDERSPECEX*>(sort),
                                       0, nullptr);
     if (handle != INVALID_HANDLE_VALUE || !create)
         return handle;
     if (!CreateDatabase(&volume_, name, create, createCount))
         return INVALID_HANDLE_VALUE;
-    oid = 0;
-    return CeOpenDatabaseEx2(&volume_, &oid, const_cast<LPWSTR>(name), const_cast<SORTORDERSPECEX*>(sort), 0,
+    *oid = 0;
+    return CeOpenDatabaseEx2(&volume_, oid, const_cast<LPWSTR>(name), const_cast<SORTORDERSPECEX*>(sort), 0,
                              nullptr);
+}
+
+// Each open makes a kernel handle and each close ends one, a round trip to
+// the system each: a save that opened the category databases spent more on
+// that than on its category rows. Ids are never given twice, so a database
+// that still answers to its id is the one the handle has open.
+HANDLE PimStore::KeptOther(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
+                           WORD createCount)
+{
+    std::lock_guard<std::recursive_mutex> hold(lock_);
+    if (!Ensure())
+        return INVALID_HANDLE_VALUE;
+    for (auto it = kept_.begin(); it != kept_.end(); ++it) {
+        if (it->name != name || memcmp(&it->sort, sort, sizeof(*sort)) != 0)
+            continue;
+        CEOIDINFOEX info = {};
+        info.wVersion = CEOIDINFOEX_VERSION;
+        if (CeOidGetInfoEx2(&volume_, it->oid, &info) && info.wObjType == OBJTYPE_DATABASE)
+            return it->handle;
+        CloseHandle(it->handle);
+        kept_.erase(it);
+        break;
+    }
+    CEOID oid = 0;
+    HANDLE handle = OpenOrCreate(name, sort, create, createCount, &oid);
+    if (handle != INVALID_HANDLE_VALUE)
+        kept_.push_back(KeptDatabase{name, *sort, handle, oid});
+    return handle;
+}
+
+void PimStore::CloseKept()
+{
+    for (const KeptDatabase& database : kept_)
+        CloseHandle(database.handle);
+    kept_.clear();
+}
+
+std::unique_lock<std::recursive_mutex> PimStore::Hold()
+{
+    return std::unique_lock<std::recursive_mutex>(lock_);
 }
 
 }  // namespace poom

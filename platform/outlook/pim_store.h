@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <mutex>
+#include <string>
 #include <vector>
 
 namespace poom {
@@ -56,10 +57,15 @@ public:
     // saved one, or when that is too long ago to tell.
     bool DeletedSince(ItemKind kind, unsigned long long generation, std::vector<CEOID>* deleted);
 
-    // A database of the PIM volume by name, created with the sort orders
-    // given when missing; INVALID_HANDLE_VALUE on failure. The caller closes it.
-    HANDLE OpenOther(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
+    // A database of the PIM volume by name in the sort order given, created
+    // with the sort orders given when missing; INVALID_HANDLE_VALUE on
+    // failure. It is opened once and kept for the process while that
+    // database exists (one deleted since is opened afresh). The caller holds
+    // Hold() while it uses the handle, seeks before it reads, and does not
+    // close it.
+    HANDLE KeptOther(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
                      WORD createCount);
+    std::unique_lock<std::recursive_mutex> Hold();
 
 private:
     PimStore() = default;
@@ -75,10 +81,19 @@ private:
         unsigned long long generation = 0;
         std::deque<Change> changes;  // the latest few
     };
+    struct KeptDatabase {
+        std::wstring name;
+        SORTORDERSPECEX sort;
+        HANDLE handle;
+        CEOID oid;
+    };
     void Note(Table& table, CEOID oid, bool deleted);
     Table& TableOf(ItemKind kind);
     bool OpenTables();
     bool ReadCurrent(ItemKind kind, Table& table, ItemData* item);
+    HANDLE OpenOrCreate(const wchar_t* name, const SORTORDERSPECEX* sort, const SORTORDERSPECEX* create,
+                        WORD createCount, CEOID* oid);
+    void CloseKept();
 
     std::recursive_mutex lock_;
     bool open_ = false;
@@ -86,6 +101,7 @@ private:
     bool olderBuild_ = false;
     CEGUID volume_ = {};
     Table tables_[3];
+    std::vector<KeptDatabase> kept_;
     LPBYTE buffer_ = nullptr;
     DWORD bufferSize_ = 0;
 };

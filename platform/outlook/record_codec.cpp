@@ -180,7 +180,9 @@ ItemData DecodeRecord(ItemKind kind, CEOID oid, const CEPROPVAL* values, WORD co
         } else if (value.propid == kPropRecipients) {
             DecodeRecipients(bytes, length, &item.Recipients());
         } else if (!IsDerived(value.propid)) {
-            item.Props()[value.propid] = PropValueOf(value);
+            // A record lists its properties as a save wrote them, in id
+            // order: inserting at the end costs no search.
+            item.Props().insert_or_assign(item.Props().end(), value.propid, PropValueOf(value));
             item.StoredProps().insert(value.propid);
         }
     }

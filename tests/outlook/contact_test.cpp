@@ -265,6 +265,88 @@ TEST_F(CategoryTest, CategoriesLiveInTheCategoryDatabases)
     EXPECT_EQ(RecordCount(L"CategoryMainDB"), 3u);
 }
 
+// Deletes a database of "\pim.vol" underneath the object model, as a
+// restore or another program may.
+void DeletePimDatabase(const wchar_t* name)
+{
+    CEGUID volume;
+    wchar_t path[] = L"\\pim.vol";
+    ASSERT_TRUE(CeMountDBVol(&volume, path, OPEN_EXISTING));
+    CEOID oid = 0;
+    HANDLE db = CeOpenDatabaseEx2(&volume, &oid, const_cast<LPWSTR>(name), nullptr, 0, nullptr);
+    ASSERT_NE(db, INVALID_HANDLE_VALUE);
+    CloseHandle(db);
+    EXPECT_TRUE(CeDeleteDatabaseEx(&volume, oid));
+    CeUnmountDBVol(&volume);
+}
+
+// Adds a category to "CategoryMainDB" straight, as another program would.
+void AddCategoryRow(const wchar_t* name)
+{
+    CEGUID volume;
+    wchar_t path[] = L"\\pim.vol";
+    ASSERT_TRUE(CeMountDBVol(&volume, path, OPEN_EXISTING));
+    CEOID oid = 0;
+    HANDLE db = CeOpenDatabaseEx2(&volume, &oid, const_cast<LPWSTR>(L"CategoryMainDB"), nullptr, 0, nullptr);
+    ASSERT_NE(db, INVALID_HANDLE_VALUE);
+    CEPROPVAL values[2] = {};
+    values[0].propid = MAKEPROPID(1, CEVT_AUTO_I4);
+    values[1].propid = MAKEPROPID(2, CEVT_LPWSTR);
+    values[1].val.lpwstr = const_cast<LPWSTR>(name);
+    EXPECT_NE(CeWriteRecordProps(db, 0, 2, values), 0u);
+    CloseHandle(db);
+    CeUnmountDBVol(&volume);
+}
+
+TEST_F(CategoryTest, ACategoryAddedBetweenSavesIsFoundNotMadeTwice)
+{
+    Ref<IContact> first = NewContact();
+    first->put_LastName(Text(L"가"));
+    first->put_Categories(Text(L"친구"));
+    ASSERT_EQ(first->Save(), S_OK);
+    AddCategoryRow(L"가족");
+    Ref<IContact> second = NewContact();
+    second->put_LastName(Text(L"나"));
+    second->put_Categories(Text(L"친구, 가족"));
+    ASSERT_EQ(second->Save(), S_OK);
+    long oid = 0;
+    second->get_Oid(&oid);
+    EXPECT_EQ(RecordCount(L"CategoryMainDB"), 2u);
+    EXPECT_EQ(CategoriesFromDatabases(*this, &CategoryTest::Records, static_cast<CEOID>(oid)), L"친구, 가족");
+}
+
+TEST_F(CategoryTest, CategoryDatabasesDeletedBetweenSavesAreMadeAgain)
+{
+    Ref<IContact> first = NewContact();
+    first->put_LastName(Text(L"가"));
+    first->put_Categories(Text(L"친구"));
+    ASSERT_EQ(first->Save(), S_OK);
+    DeletePimDatabase(L"CategoryMainDB");
+    DeletePimDatabase(L"CategoryAssocDB");
+    Ref<IContact> second = NewContact();
+    second->put_LastName(Text(L"나"));
+    second->put_Categories(Text(L"가족, 친구"));
+    ASSERT_EQ(second->Save(), S_OK);
+    long oid = 0;
+    second->get_Oid(&oid);
+    EXPECT_EQ(CategoriesFromDatabases(*this, &CategoryTest::Records, static_cast<CEOID>(oid)), L"가족, 친구");
+    EXPECT_EQ(RecordCount(L"CategoryMainDB"), 2u);
+    EXPECT_EQ(RecordCount(L"CategoryAssocDB"), 2u);
+    // An update finds the new databases too: its old rows went with the old ones.
+    long firstOid = 0;
+    first->get_Oid(&firstOid);
+    first->put_Categories(Text(L"친구, 동창"));
+    ASSERT_EQ(first->Save(), S_OK);
+    EXPECT_EQ(CategoriesFromDatabases(*this, &CategoryTest::Records, static_cast<CEOID>(firstOid)), L"친구, 동창");
+    EXPECT_EQ(RecordCount(L"CategoryAssocDB"), 4u);
+    // And a delete forgets its rows in them.
+    DeletePimDatabase(L"CategoryAssocDB");
+    second->put_Categories(Text(L"가족"));
+    ASSERT_EQ(second->Save(), S_OK);
+    ASSERT_EQ(second->Delete(), S_OK);
+    EXPECT_EQ(RecordCount(L"CategoryAssocDB"), 0u);
+}
+
 // The older build's reader: bit i of the contact's blob names category
 // number i of "\Categories Database".
 std::wstring CategoriesByMask(PoomTest& test, std::vector<StoredRecord> (PoomTest::*records)(const wchar_t*),

@@ -162,6 +162,31 @@ TEST(RecordCodec, ASaveRemovesWhatTheItemNoLongerHas)
     EXPECT_EQ(FindValue(write, kPropLastName)->wFlags, 0);
 }
 
+TEST(RecordCodec, StoredIdsStayAscendingAndOnceWhateverTheOrderGiven)
+{
+    struct Case {
+        std::vector<CEPROPID> inserted;
+        std::vector<CEPROPID> kept;
+    };
+    const Case cases[] = {
+        {{}, {}},
+        {{5, 7, 9}, {5, 7, 9}},
+        {{9, 7, 5}, {5, 7, 9}},
+        {{7, 5, 9, 5, 7, 9}, {5, 7, 9}},
+        {{8, 2, 6, 4, 2, 10, 1}, {1, 2, 4, 6, 8, 10}},
+    };
+    for (const Case& c : cases) {
+        PropIdSet ids;
+        for (CEPROPID id : c.inserted)
+            ids.insert(id);
+        EXPECT_EQ(std::vector<CEPROPID>(ids.begin(), ids.end()), c.kept);
+        EXPECT_EQ(ids.size(), c.kept.size());
+        for (CEPROPID id : c.kept)
+            EXPECT_EQ(ids.count(id), 1u) << id;
+        EXPECT_EQ(ids.count(3), 0u);
+    }
+}
+
 TEST(RecordCodec, AppointmentRoundTrip)
 {
     ItemData appointment = fixtures::Appointment(0, L"회의", MakeDate(2024, 2, 1, 9, 0), MakeDate(2024, 2, 1, 10, 0));
