@@ -54,12 +54,14 @@ KeptRowsRefill::KeptRowsRefill(HWND list, int columns, ListTexts* held) : list_(
         return;
     }
     keptRows_ = static_cast<int>(heldRows);
-    // The same frame as BeginListRefill without its emptying: a kept row
-    // loses its selection and focus, and the selection mark goes, as they
-    // would with the row.
+    // The frame of BeginListRefill without its emptying: a kept row loses
+    // its selection and focus, and the selection mark goes, as they would
+    // with the row. Drawing stays on until rows come or go (a hidden list
+    // draws nothing for a changed text), so that a refill changing no row
+    // spares the list its redraw.
     shown_ = (GetWindowLongW(list_, GWL_STYLE) & WS_VISIBLE) != 0;
+    drawing_ = true;
     ShowWindow(list_, SW_HIDE);
-    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     LVITEMW cleared = {};
     cleared.stateMask = kSelectedAndFocused;
     SendMessageW(list_, LVM_SETITEMSTATE, kAllRows, reinterpret_cast<LPARAM>(&cleared));
@@ -72,6 +74,7 @@ void KeptRowsRefill::Add(const wchar_t* const* texts)
         return;
     const int row = rows_++;
     if (row >= keptRows_) {
+        SwitchDrawingOff();
         if (InsertListRow(list_, row, texts, columns_) != row) {
             held_->list = nullptr;  // the list no longer holds what held_ says
             return;
@@ -91,12 +94,23 @@ void KeptRowsRefill::Add(const wchar_t* const* texts)
     }
 }
 
+// A list view that draws re-measures its scroll bars for every row it
+// takes or loses.
+void KeptRowsRefill::SwitchDrawingOff()
+{
+    if (drawing_)
+        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    drawing_ = false;
+}
+
 void KeptRowsRefill::End(int selectedRow)
 {
     if (!list_)
         return;
-    for (int row = keptRows_ - 1; row >= rows_; --row)
+    for (int row = keptRows_ - 1; row >= rows_; --row) {
+        SwitchDrawingOff();
         SendMessageW(list_, LVM_DELETEITEM, row, 0);
+    }
     if (rows_ < keptRows_)
         held_->cells.resize(static_cast<size_t>(rows_) * columns_);
     EndListRefill(list_, shown_, selectedRow);

@@ -42,12 +42,15 @@ public:
     void End(int selectedRow);
 
 private:
+    void SwitchDrawingOff();
+
     HWND list_;
     int columns_;
     ListTexts* held_;
     int keptRows_ = 0;
     int rows_ = 0;
     bool shown_ = false;
+    bool drawing_ = false;  // kept rows only: drawing not yet switched off
 };
 
 // A remembered row that lies beyond the list's rows is its first.
