@@ -56,9 +56,8 @@ KeptRowsRefill::KeptRowsRefill(HWND list, int columns, ListTexts* held) : list_(
     keptRows_ = static_cast<int>(heldRows);
     // The frame of BeginListRefill without its emptying: a kept row loses
     // its selection and focus, and the selection mark goes, as they would
-    // with the row. Drawing stays on until rows come or go (a hidden list
-    // draws nothing for a changed text), so that a refill changing no row
-    // spares the list its redraw.
+    // with the row. Drawing stays on until a cell changes or rows come or
+    // go, so that a refill that changes nothing spares the list its redraw.
     shown_ = (GetWindowLongW(list_, GWL_STYLE) & WS_VISIBLE) != 0;
     drawing_ = true;
     ShowWindow(list_, SW_HIDE);
@@ -86,6 +85,7 @@ void KeptRowsRefill::Add(const wchar_t* const* texts)
         std::wstring& cell = held_->cells[static_cast<size_t>(row) * columns_ + column];
         if (cell == texts[column])
             continue;
+        SwitchDrawingOff();
         LVITEMW item = {};
         item.iSubItem = column;
         item.pszText = const_cast<wchar_t*>(texts[column]);
@@ -94,8 +94,8 @@ void KeptRowsRefill::Add(const wchar_t* const* texts)
     }
 }
 
-// A list view that draws re-measures its scroll bars for every row it
-// takes or loses.
+// A list view that draws invalidates each cell it changes and re-measures
+// its scroll bars for every row it takes or loses.
 void KeptRowsRefill::SwitchDrawingOff()
 {
     if (drawing_)
