@@ -54,13 +54,11 @@ KeptRowsRefill::KeptRowsRefill(HWND list, int columns, ListTexts* held) : list_(
         return;
     }
     keptRows_ = static_cast<int>(heldRows);
-    // The frame of BeginListRefill without its emptying: a kept row loses
-    // its selection and focus, and the selection mark goes, as they would
-    // with the row. Drawing stays on until a cell changes or rows come or
-    // go, so that a refill that changes nothing spares the list its redraw.
-    shown_ = (GetWindowLongW(list_, GWL_STYLE) & WS_VISIBLE) != 0;
-    drawing_ = true;
-    ShowWindow(list_, SW_HIDE);
+    // BeginListRefill without its emptying, and its hiding and drawing off
+    // left to the first change: a refill that changes no cell spares the
+    // list a full repaint. A kept row loses its selection and focus, and the
+    // selection mark goes, as they would with the row.
+    changing_ = false;
     LVITEMW cleared = {};
     cleared.stateMask = kSelectedAndFocused;
     SendMessageW(list_, LVM_SETITEMSTATE, kAllRows, reinterpret_cast<LPARAM>(&cleared));
@@ -73,7 +71,7 @@ void KeptRowsRefill::Add(const wchar_t* const* texts)
         return;
     const int row = rows_++;
     if (row >= keptRows_) {
-        SwitchDrawingOff();
+        StartChanging();
         if (InsertListRow(list_, row, texts, columns_) != row) {
             held_->list = nullptr;  // the list no longer holds what held_ says
             return;
@@ -85,7 +83,7 @@ void KeptRowsRefill::Add(const wchar_t* const* texts)
         std::wstring& cell = held_->cells[static_cast<size_t>(row) * columns_ + column];
         if (cell == texts[column])
             continue;
-        SwitchDrawingOff();
+        StartChanging();
         LVITEMW item = {};
         item.iSubItem = column;
         item.pszText = const_cast<wchar_t*>(texts[column]);
@@ -94,13 +92,17 @@ void KeptRowsRefill::Add(const wchar_t* const* texts)
     }
 }
 
-// A list view that draws invalidates each cell it changes and re-measures
-// its scroll bars for every row it takes or loses.
-void KeptRowsRefill::SwitchDrawingOff()
+// Hidden and not drawing, as BeginListRefill leaves a list: a list view
+// that draws invalidates each cell it changes and re-measures its scroll
+// bars for every row it takes or loses.
+void KeptRowsRefill::StartChanging()
 {
-    if (drawing_)
-        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-    drawing_ = false;
+    if (changing_)
+        return;
+    changing_ = true;
+    shown_ = (GetWindowLongW(list_, GWL_STYLE) & WS_VISIBLE) != 0;
+    ShowWindow(list_, SW_HIDE);
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
 }
 
 void KeptRowsRefill::End(int selectedRow)
@@ -108,7 +110,7 @@ void KeptRowsRefill::End(int selectedRow)
     if (!list_)
         return;
     for (int row = keptRows_ - 1; row >= rows_; --row) {
-        SwitchDrawingOff();
+        StartChanging();
         SendMessageW(list_, LVM_DELETEITEM, row, 0);
     }
     if (rows_ < keptRows_)

@@ -26,7 +26,8 @@ struct ListTexts {
 // A refill of a report list that leaves the list as BeginListRefill, rows
 // inserted in order and EndListRefill would, but keeps the rows the list
 // holds: every cell is a message to the list, and a reload mostly shows the
-// rows it showed, so only the cells that differ are sent. The list is
+// rows it showed, so only the cells that differ are sent, and a list whose
+// cells all stay is neither hidden nor redrawn whole. The list is
 // trusted to hold `held` only while it is the same window with as many rows
 // as `held` has; otherwise it is emptied and filled anew.
 class KeptRowsRefill {
@@ -42,7 +43,7 @@ public:
     void End(int selectedRow);
 
 private:
-    void SwitchDrawingOff();
+    void StartChanging();
 
     HWND list_;
     int columns_;
@@ -50,7 +51,7 @@ private:
     int keptRows_ = 0;
     int rows_ = 0;
     bool shown_ = false;
-    bool drawing_ = false;  // kept rows only: drawing not yet switched off
+    bool changing_ = true;  // hidden and not drawing, as BeginListRefill leaves it
 };
 
 // A remembered row that lies beyond the list's rows is its first.

@@ -74,12 +74,15 @@ void Choose(HWND list, int row)
     SendMessageW(list, LVM_ENSUREVISIBLE, row, FALSE);
 }
 
-// The messages a refill sends to the list that change its rows.
+// The messages a refill sends to the list that change its rows, and those
+// that hide it and stop its drawing (a full repaint when it shows again).
 struct RowMessages {
     int inserts = 0;
     int texts = 0;
     int deletes = 0;
     int clears = 0;
+    int hides = 0;
+    int drawingOffs = 0;
 };
 
 LRESULT CALLBACK CountRowMessages(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
@@ -90,6 +93,8 @@ LRESULT CALLBACK CountRowMessages(HWND window, UINT msg, WPARAM wParam, LPARAM l
     case LVM_SETITEMTEXTW: ++counts.texts; break;
     case LVM_DELETEITEM: ++counts.deletes; break;
     case LVM_DELETEALLITEMS: ++counts.clears; break;
+    case WM_SHOWWINDOW: counts.hides += wParam ? 0 : 1; break;
+    case WM_SETREDRAW: counts.drawingOffs += wParam ? 0 : 1; break;
     }
     return DefSubclassProc(window, msg, wParam, lParam);
 }
@@ -205,10 +210,10 @@ struct MessageCase {
 TEST_F(KeptRowsTest, RefillSendsOnlyTheCellsThatChanged)
 {
     const MessageCase cases[] = {
-        {"the same rows", Month(40, L"약속"), {0, 0, 0, 0}},
-        {"one subject changed", Month(40, L"약속", 7), {0, 1, 0, 0}},
-        {"two rows fewer", Month(38, L"약속"), {0, 0, 2, 0}},
-        {"three rows more", Month(43, L"약속"), {3, 12, 0, 0}},
+        {"the same rows", Month(40, L"약속"), {0, 0, 0, 0, 0, 0}},
+        {"one subject changed", Month(40, L"약속", 7), {0, 1, 0, 0, 1, 1}},
+        {"two rows fewer", Month(38, L"약속"), {0, 0, 2, 0, 1, 1}},
+        {"three rows more", Month(43, L"약속"), {3, 12, 0, 0, 1, 1}},
     };
     for (const MessageCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -222,6 +227,9 @@ TEST_F(KeptRowsTest, RefillSendsOnlyTheCellsThatChanged)
         EXPECT_EQ(counts.texts, c.expected.texts);
         EXPECT_EQ(counts.deletes, c.expected.deletes);
         EXPECT_EQ(counts.clears, c.expected.clears);
+        EXPECT_EQ(counts.hides, c.expected.hides);
+        EXPECT_EQ(counts.drawingOffs, c.expected.drawingOffs);
+        EXPECT_TRUE(GetWindowLongW(list, GWL_STYLE) & WS_VISIBLE);
         EXPECT_EQ(testkit::ListViewRows(list, kColumns).size(), c.after.size());
         DestroyWindow(list);
     }
