@@ -27,9 +27,9 @@ struct ListTexts {
 // inserted in order and EndListRefill would, but keeps the rows the list
 // holds: every cell is a message to the list, and a reload mostly shows the
 // rows it showed, so only the cells that differ are sent, and a list whose
-// cells all stay is neither hidden nor redrawn whole. The list is
-// trusted to hold `held` only while it is the same window with as many rows
-// as `held` has; otherwise it is emptied and filled anew.
+// cells all stay is neither hidden nor redrawn whole. The list is trusted
+// to hold `held` only while it is the same window with as many rows as
+// `held` has; otherwise it is emptied and filled anew.
 class KeptRowsRefill {
 public:
     KeptRowsRefill(HWND list, int columns, ListTexts* held);
