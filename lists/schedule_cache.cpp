@@ -49,11 +49,20 @@ struct Delivery {
     }
 };
 
-DWORD OsMajorVersionNow()
+// The device's version asked once per start of the tables: the device
+// reads it from its profile file at every call, a third of a millisecond.
+DWORD deviceMajorVersion = 0;
+bool deviceVersionRead = false;
+
+DWORD DeviceMajorVersion()
 {
-    OSVERSIONINFOW version = {};
-    version.dwOSVersionInfoSize = sizeof(version);
-    return GetVersionEx(&version) ? version.dwMajorVersion : 0;
+    if (!deviceVersionRead) {
+        OSVERSIONINFOW version = {};
+        version.dwOSVersionInfoSize = sizeof(version);
+        deviceMajorVersion = GetVersionEx(&version) ? version.dwMajorVersion : 0;
+        deviceVersionRead = true;
+    }
+    return deviceMajorVersion;
 }
 
 SYSTEMTIME TimeOf(DATE date)
@@ -228,7 +237,7 @@ class ScheduleWalk {
 public:
     ScheduleWalk(ScheduleTable* table, QueryWindow window, CEOID contactFilter)
         : table_(table), window_(window), contactFilter_(contactFilter),
-          expandDays_(OsMajorVersionNow() != kPerDayDeliveryVersion)
+          expandDays_(DeviceMajorVersion() != kPerDayDeliveryVersion)
     {
     }
 
@@ -428,4 +437,5 @@ void ResetScheduleTables()
     StartTable(&ContactScheduleCache);
     ScheduleCacheKey[0] = L'\0';
     AppointmentToReselect = 0;
+    deviceVersionRead = false;
 }

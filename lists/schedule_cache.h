@@ -19,5 +19,6 @@ void QueryMonthSchedule(int year, int month);
 // left alone.
 void QueryContactSchedule(CEOID contactOid, const wchar_t* fromDay);
 
-// Empties both tables and the key (start-up).
+// Empties both tables and the key, and asks the device's version again at
+// the next query (start-up).
 void ResetScheduleTables();

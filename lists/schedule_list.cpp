@@ -1,6 +1,6 @@
 #include "lists/schedule_list.h"
 
-#include "lists/list_refill.h"
+#include "lists/list_fill.h"
 
 #include <strsafe.h>
 
@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int kColumnTextChars = 160;
+constexpr int kMonthListColumns = 5;
+constexpr int kCardListColumns = 3;
 // Column 0 drops the year ("2007-") in the month list and the century
 // ("20") in the card's list.
 constexpr int kMonthListDateSkip = 5;
@@ -30,6 +32,10 @@ void WriteNumber(wchar_t (&out)[kColumnTextChars], long value)
 {
     StringCchPrintfW(out, kColumnTextChars, L"%ld", value);
 }
+
+// What the fills left in the month list and in the card's list.
+ListTexts monthListTexts;
+ListTexts cardListTexts;
 
 bool IsListed(const ScheduleEntry& entry)
 {
@@ -56,7 +62,7 @@ int FillMonthScheduleList(HWND list, const MonthListRange& range)
 {
     ScheduleTable& table = MonthScheduleCache;
     table.rowMap.clear();
-    bool shown = BeginListRefill(list);
+    KeptRowsRefill refill(list, kMonthListColumns, &monthListTexts);
     int selection = 0;
     bool reselected = false;
     for (uint16_t index : table.order) {
@@ -78,8 +84,8 @@ int FillMonthScheduleList(HWND list, const MonthListRange& range)
         WriteNumber(oid, entry.objectId);
         WriteNumber(contactId, entry.contactId);
         WriteNumber(linkedId, entry.linkedId);
-        const wchar_t* columns[] = {day, text, oid, contactId, linkedId};
-        InsertListRow(list, row, columns, ARRAYSIZE(columns));
+        const wchar_t* columns[kMonthListColumns] = {day, text, oid, contactId, linkedId};
+        refill.Add(columns);
         table.rowMap.push_back(index);
 
         // The appointment to select again wins in every mode: a saved
@@ -94,7 +100,7 @@ int FillMonthScheduleList(HWND list, const MonthListRange& range)
         }
     }
     ScheduleRowCount = static_cast<int>(table.rowMap.size());
-    EndListRefill(list, shown, selection);
+    refill.End(selection);
     return selection;
 }
 
@@ -102,7 +108,7 @@ int FillContactScheduleList(HWND list, CEOID reselect)
 {
     ScheduleTable& table = ContactScheduleCache;
     table.rowMap.clear();
-    bool shown = BeginListRefill(list);
+    KeptRowsRefill refill(list, kCardListColumns, &cardListTexts);
     int selection = -1;
     for (uint16_t index : table.order) {
         const ScheduleEntry& entry = table.entries[index];
@@ -110,14 +116,14 @@ int FillContactScheduleList(HWND list, CEOID reselect)
         wchar_t day[kColumnTextChars], oid[kColumnTextChars];
         WriteDayColumn(day, entry, kCardListDateSkip);
         WriteNumber(oid, entry.objectId);
-        const wchar_t* columns[] = {day, entry.subject, oid};
-        InsertListRow(list, row, columns, ARRAYSIZE(columns));
+        const wchar_t* columns[kCardListColumns] = {day, entry.subject, oid};
+        refill.Add(columns);
         table.rowMap.push_back(index);
         if (selection < 0 && reselect > 0 && static_cast<CEOID>(entry.objectId) == reselect)
             selection = row;
     }
     selection = std::max(selection, 0);
-    EndListRefill(list, shown, selection);
+    refill.End(selection);
     return selection;
 }
 

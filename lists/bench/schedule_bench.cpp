@@ -5,6 +5,8 @@
 //     item by item (the baseline),
 //   - the month loader with its key empty (query, links, holidays, sort, list),
 //   - the month loader with its key kept (sort and list from memory),
+//   - the month loader with its key empty into a list emptied first (every
+//     row inserted, as when the list showed another range),
 // and prints each beside the baseline as a ratio.
 //   tools/device make DEV && xvfb-run -a tools/device exec DEV --seconds 600 "$PWD/build/bin/schedule_bench.exe"
 // or three runs and their medians: tools/bench DEV schedule_bench
@@ -70,6 +72,14 @@ int wmain()
         },
         kRuns);
     double kept = bench::MedianMs([&] { LoadMonthScheduleInto(list, range); }, kRuns);
+    // A list that shows other rows takes every cell anew.
+    double emptied = bench::MedianMs(
+        [&] {
+            ScheduleCacheKey[0] = L'\0';
+            SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+            LoadMonthScheduleInto(list, range);
+        },
+        kRuns);
 
     std::wprintf(L"schedule_bench: %d items delivered, %d entries, %d rows (%d in the list); median of %d runs\n",
                  walked, MonthScheduleCount(), ScheduleRowCount,
@@ -77,6 +87,7 @@ int wmain()
     std::wprintf(L"  bare restrict and walk (baseline)  %8.1f ms  1.00\n", bare);
     std::wprintf(L"  month load, key empty              %8.1f ms  %.2f\n", empty, empty / bare);
     std::wprintf(L"  month load, key kept               %8.1f ms  %.2f\n", kept, kept / bare);
+    std::wprintf(L"  month load, key empty, list emptied %8.1f ms  %.2f\n", emptied, emptied / bare);
     DestroyWindow(host);
     bench::StopStore();
     return 0;
