@@ -168,10 +168,22 @@ qw_clock_start() {
   export QUILLON_DEVICE_CLOCK; QUILLON_DEVICE_CLOCK=$(qw_winpath "$device.clock")
 }
 
+qw_clock_shared_name() {
+  echo "quillon-clock-$(readlink -f "$1" | cksum | cut -d' ' -f1)"
+}
+
+# qw_clock_forget DEVICE: drops the device clock's semaphore and memory. A
+# process killed inside a time call leaves the semaphore taken, and every
+# later process of a device made at that path would wait on it for ever.
+qw_clock_forget() {
+  local name; name=$(qw_clock_shared_name "$1")
+  rm -f "/dev/shm/sem.$name" "/dev/shm/$name"
+}
+
 # qw_clock_shared_objects DEVICE: prints the name of the device's clock
 # semaphore and memory (one name for both), making them when missing.
 qw_clock_shared_objects() {
-  local name; name="quillon-clock-$(readlink -f "$1" | cksum | cut -d' ' -f1)"
+  local name; name=$(qw_clock_shared_name "$1")
   if [ ! -e "/dev/shm/sem.$name" ]; then
     python3 - "/$name" <<'EOF' || return 1
 import ctypes, os, sys
@@ -206,6 +218,7 @@ qw_make_device() {
   [ -f "$profile_file" ] || qw_die "no device profile '$profile' ($profile_file)"
   rm -rf "$device" "$device.prefix" "$device-screens"
   rm -f "$device.log" "$device.clock"
+  qw_clock_forget "$device"
   mkdir -p "$device/Windows/시작 메뉴/프로그램" "$device/My Documents/서식 파일" \
            "$device/Program Files/Quillon" "$device/Storage Card" "$device/File Store" "$device/Temp"
   cp "$profile_file" "$device.ini"
