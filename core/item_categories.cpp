@@ -29,6 +29,15 @@ HANDLE OpenSorted(LPCWSTR name, CEPROPID first, CEPROPID second)
     return database == INVALID_HANDLE_VALUE ? nullptr : database;
 }
 
+// In insertion order: a walk of every record then needs no sort keys.
+HANDLE OpenUnsorted(LPCWSTR name)
+{
+    CEOID oid = 0;
+    HANDLE database =
+        CeOpenDatabaseInSession(DiarySession, &DiaryVolume, &oid, const_cast<LPWSTR>(name), nullptr, 0, nullptr);
+    return database == INVALID_HANDLE_VALUE ? nullptr : database;
+}
+
 // Positions the database on the first record whose sort key starts with the
 // value (a value seek starts from the first record); false when none has.
 bool SeekFirst(HANDLE database, CEPROPVAL value)
@@ -68,14 +77,19 @@ bool ItemCategoryReader::ByItemThenCategory(const Association& a, const Associat
 }
 
 ItemCategoryReader::ItemCategoryReader(Use use)
-    : associationDatabase_(OpenSorted(kAssociationDatabase, kAssociationItem, kAssociationCategory)),
-      categoryDatabase_(OpenSorted(kCategoryDatabase, kCategoryId, 0))
+    : associationDatabase_(use == kManyItems ? OpenUnsorted(kAssociationDatabase)
+                                             : OpenSorted(kAssociationDatabase, kAssociationItem, kAssociationCategory)),
+      categoryDatabase_(use == kManyItems ? OpenUnsorted(kCategoryDatabase)
+                                          : OpenSorted(kCategoryDatabase, kCategoryId, 0))
 {
-    if (use == kManyItems)
+    if (use == kManyItems) {
         ReadAllAssociations();
+        ReadAllNames();
+    }
 }
 
-// Every association, by item, the ids in category-id order.
+// Every association, read in insertion order, then put by item, the ids in
+// category-id order.
 void ItemCategoryReader::ReadAllAssociations()
 {
     allAssociationsRead_ = true;
@@ -93,9 +107,29 @@ void ItemCategoryReader::ReadAllAssociations()
             associations_.push_back({owner->val.ulVal, category->val.lVal});
         positioned = CeSeekDatabaseEx(associationDatabase_, CEDB_SEEK_CURRENT, 1, 0, nullptr) != 0;
     }
-    // The sort order gives them in this order already; the lookup relies on it.
-    if (!std::is_sorted(associations_.begin(), associations_.end(), ByItemThenCategory))
-        std::stable_sort(associations_.begin(), associations_.end(), ByItemThenCategory);
+    // The lookup relies on this order.
+    std::sort(associations_.begin(), associations_.end(), ByItemThenCategory);
+}
+
+// Every category's name, in one walk instead of a seek per category. Of two
+// records with one id the first stored is taken, as a seek would find it.
+void ItemCategoryReader::ReadAllNames()
+{
+    allNamesRead_ = true;
+    if (!categoryDatabase_)
+        return;
+    bool positioned = CeSeekDatabaseEx(categoryDatabase_, CEDB_SEEK_BEGINNING, 0, 0, nullptr) != 0;
+    while (positioned) {
+        WORD properties = 0;
+        if (!CeReadRecordPropsEx(categoryDatabase_, CEDB_ALLOWREALLOC, &properties, nullptr, &buffer_, &bufferSize_,
+                                 nullptr))
+            break;
+        const CEPROPVAL* id = FindValue(buffer_, properties, kCategoryId);
+        const CEPROPVAL* name = FindValue(buffer_, properties, kCategoryName);
+        if (id)
+            names_.emplace(id->val.lVal, name && name->val.lpwstr ? name->val.lpwstr : L"");
+        positioned = CeSeekDatabaseEx(categoryDatabase_, CEDB_SEEK_CURRENT, 1, 0, nullptr) != 0;
+    }
 }
 
 ItemCategoryReader::~ItemCategoryReader()
@@ -163,6 +197,8 @@ const std::wstring* ItemCategoryReader::CategoryName(long id)
     auto known = names_.find(id);
     if (known != names_.end())
         return &known->second;
+    if (allNamesRead_)
+        return nullptr;
     CEPROPVAL key = {};
     key.propid = kCategoryId;
     key.val.lVal = id;
