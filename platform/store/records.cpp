@@ -161,6 +161,15 @@ bool TakeWithoutTransaction(OpenDatabase& o, const CommitStamp& now, FoundRecord
     return p.kind == Position::kFollowing && TakeAhead(o, now, p.key, p.seq, 0, found);
 }
 
+// The views of the record a read decodes. Every read holds the store's lock
+// and is done with them before it returns, so one list serves them all and
+// keeps its storage from read to read.
+PropertyViews& ViewsOfTheRecordRead()
+{
+    static PropertyViews views;
+    return views;
+}
+
 LPBYTE Allocate(HANDLE heap, size_t size)
 {
     return static_cast<LPBYTE>(heap ? HeapAlloc(heap, 0, size) : LocalAlloc(LMEM_FIXED, size));
@@ -242,7 +251,7 @@ CEAPI CEOID WINAPI CeReadRecordPropsEx(HANDLE hDatabase, DWORD dwFlags, LPWORD l
             return 0;
         tx.Commit();
     }
-    PropertyViews props;
+    PropertyViews& props = ViewsOfTheRecordRead();
     if (!DecodeRecordBlob(found.props.data(), found.props.size(), &props)) {
         SetLastError(ERROR_BAD_FORMAT);
         return 0;
