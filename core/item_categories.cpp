@@ -29,13 +29,17 @@ HANDLE OpenSorted(LPCWSTR name, CEPROPID first, CEPROPID second)
     return database == INVALID_HANDLE_VALUE ? nullptr : database;
 }
 
-// In insertion order: a walk of every record then needs no sort keys.
-HANDLE OpenUnsorted(LPCWSTR name)
+// For a walk of every record: in insertion order, which needs no sort keys,
+// each read moving on to the next record, so that a record takes one call.
+HANDLE OpenForWalk(LPCWSTR name)
 {
     CEOID oid = 0;
-    HANDLE database =
-        CeOpenDatabaseInSession(DiarySession, &DiaryVolume, &oid, const_cast<LPWSTR>(name), nullptr, 0, nullptr);
-    return database == INVALID_HANDLE_VALUE ? nullptr : database;
+    HANDLE database = CeOpenDatabaseInSession(DiarySession, &DiaryVolume, &oid, const_cast<LPWSTR>(name), nullptr,
+                                              CEDB_AUTOINCREMENT, nullptr);
+    if (database == INVALID_HANDLE_VALUE)
+        return nullptr;
+    CeSeekDatabaseEx(database, CEDB_SEEK_BEGINNING, 0, 0, nullptr);
+    return database;
 }
 
 // Positions the database on the first record whose sort key starts with the
@@ -77,9 +81,10 @@ bool ItemCategoryReader::ByItemThenCategory(const Association& a, const Associat
 }
 
 ItemCategoryReader::ItemCategoryReader(Use use)
-    : associationDatabase_(use == kManyItems ? OpenUnsorted(kAssociationDatabase)
-                                             : OpenSorted(kAssociationDatabase, kAssociationItem, kAssociationCategory)),
-      categoryDatabase_(use == kManyItems ? OpenUnsorted(kCategoryDatabase)
+    : associationDatabase_(use == kManyItems
+                               ? OpenForWalk(kAssociationDatabase)
+                               : OpenSorted(kAssociationDatabase, kAssociationItem, kAssociationCategory)),
+      categoryDatabase_(use == kManyItems ? OpenForWalk(kCategoryDatabase)
                                           : OpenSorted(kCategoryDatabase, kCategoryId, 0))
 {
     if (use == kManyItems) {
@@ -95,17 +100,12 @@ void ItemCategoryReader::ReadAllAssociations()
     allAssociationsRead_ = true;
     if (!associationDatabase_)
         return;
-    bool positioned = CeSeekDatabaseEx(associationDatabase_, CEDB_SEEK_BEGINNING, 0, 0, nullptr) != 0;
-    while (positioned) {
-        WORD properties = 0;
-        if (!CeReadRecordPropsEx(associationDatabase_, CEDB_ALLOWREALLOC, &properties, nullptr, &buffer_,
-                                 &bufferSize_, nullptr))
-            break;
+    WORD properties = 0;
+    while (ReadNext(associationDatabase_, &properties)) {
         const CEPROPVAL* owner = FindValue(buffer_, properties, kAssociationItem);
         const CEPROPVAL* category = FindValue(buffer_, properties, kAssociationCategory);
         if (owner && category)
             associations_.push_back({owner->val.ulVal, category->val.lVal});
-        positioned = CeSeekDatabaseEx(associationDatabase_, CEDB_SEEK_CURRENT, 1, 0, nullptr) != 0;
     }
     // The lookup relies on this order.
     std::sort(associations_.begin(), associations_.end(), ByItemThenCategory);
@@ -118,18 +118,19 @@ void ItemCategoryReader::ReadAllNames()
     allNamesRead_ = true;
     if (!categoryDatabase_)
         return;
-    bool positioned = CeSeekDatabaseEx(categoryDatabase_, CEDB_SEEK_BEGINNING, 0, 0, nullptr) != 0;
-    while (positioned) {
-        WORD properties = 0;
-        if (!CeReadRecordPropsEx(categoryDatabase_, CEDB_ALLOWREALLOC, &properties, nullptr, &buffer_, &bufferSize_,
-                                 nullptr))
-            break;
+    WORD properties = 0;
+    while (ReadNext(categoryDatabase_, &properties)) {
         const CEPROPVAL* id = FindValue(buffer_, properties, kCategoryId);
         const CEPROPVAL* name = FindValue(buffer_, properties, kCategoryName);
         if (id)
             names_.emplace(id->val.lVal, name && name->val.lpwstr ? name->val.lpwstr : L"");
-        positioned = CeSeekDatabaseEx(categoryDatabase_, CEDB_SEEK_CURRENT, 1, 0, nullptr) != 0;
     }
+}
+
+// The next record of a walk into the buffer; false after the last.
+bool ItemCategoryReader::ReadNext(HANDLE database, WORD* properties)
+{
+    return CeReadRecordPropsEx(database, CEDB_ALLOWREALLOC, properties, nullptr, &buffer_, &bufferSize_, nullptr) != 0;
 }
 
 ItemCategoryReader::~ItemCategoryReader()

@@ -29,6 +29,7 @@ private:
     int ReadCategoryIds(CEOID itemOid, long* ids);
     void ReadAllAssociations();
     void ReadAllNames();
+    bool ReadNext(HANDLE database, WORD* properties);
     const std::wstring* CategoryName(long id);
 
     HANDLE associationDatabase_ = nullptr;
