@@ -10,11 +10,13 @@ namespace store {
 namespace {
 
 constexpr sqlite3_int64 kFirstRun = 8;
-constexpr sqlite3_int64 kLongestRun = 4096;
+constexpr sqlite3_int64 kLongRun = 256;
 constexpr sqlite3_int64 kRunGrowth = 4;
-// A run holds about this much: each run costs a read transaction, but runs
-// of large records kept in memory cost more than they save.
+// Runs of small records grow on past kLongRun while they hold less than
+// this: each run costs a read transaction, but longer runs of large records
+// cost more in memory than they save.
 constexpr sqlite3_int64 kRunBytes = 96 * 1024;
+constexpr sqlite3_int64 kLongestRun = 4096;
 
 sqlite3_int64 BytesOf(const FoundRecord& record)
 {
@@ -22,12 +24,12 @@ sqlite3_int64 BytesOf(const FoundRecord& record)
                                       record.props.size());
 }
 
-// The next run of a walk: longer by the growth factor, up to what keeps it
-// within kRunBytes as the records of the last run were.
+// The next run of a walk: longer by the growth factor, up to kLongRun or,
+// for records as small as the last run's, to what keeps it within kRunBytes.
 sqlite3_int64 NextRun(const RecordsAhead& ahead)
 {
     sqlite3_int64 perRecord = std::max<sqlite3_int64>(ahead.recordBytes, 1);
-    sqlite3_int64 longest = std::clamp(kRunBytes / perRecord, kFirstRun, kLongestRun);
+    sqlite3_int64 longest = std::clamp(kRunBytes / perRecord, kLongRun, kLongestRun);
     return std::min(ahead.run * kRunGrowth, longest);
 }
 
