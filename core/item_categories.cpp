@@ -29,6 +29,19 @@ HANDLE OpenSorted(LPCWSTR name, CEPROPID first, CEPROPID second)
     return database == INVALID_HANDLE_VALUE ? nullptr : database;
 }
 
+// For a walk of every record: in insertion order, which needs no sort keys,
+// each read moving on to the next record, so that a record takes one call.
+HANDLE OpenForWalk(LPCWSTR name)
+{
+    CEOID oid = 0;
+    HANDLE database = CeOpenDatabaseInSession(DiarySession, &DiaryVolume, &oid, const_cast<LPWSTR>(name), nullptr,
+                                              CEDB_AUTOINCREMENT, nullptr);
+    if (database == INVALID_HANDLE_VALUE)
+        return nullptr;
+    CeSeekDatabaseEx(database, CEDB_SEEK_BEGINNING, 0, 0, nullptr);
+    return database;
+}
+
 // Positions the database on the first record whose sort key starts with the
 // value (a value seek starts from the first record); false when none has.
 bool SeekFirst(HANDLE database, CEPROPVAL value)
@@ -68,34 +81,56 @@ bool ItemCategoryReader::ByItemThenCategory(const Association& a, const Associat
 }
 
 ItemCategoryReader::ItemCategoryReader(Use use)
-    : associationDatabase_(OpenSorted(kAssociationDatabase, kAssociationItem, kAssociationCategory)),
-      categoryDatabase_(OpenSorted(kCategoryDatabase, kCategoryId, 0))
+    : associationDatabase_(use == kManyItems
+                               ? OpenForWalk(kAssociationDatabase)
+                               : OpenSorted(kAssociationDatabase, kAssociationItem, kAssociationCategory)),
+      categoryDatabase_(use == kManyItems ? OpenForWalk(kCategoryDatabase)
+                                          : OpenSorted(kCategoryDatabase, kCategoryId, 0))
 {
-    if (use == kManyItems)
+    if (use == kManyItems) {
         ReadAllAssociations();
+        ReadAllNames();
+    }
 }
 
-// Every association, by item, the ids in category-id order.
+// Every association, read in insertion order, then put by item, the ids in
+// category-id order.
 void ItemCategoryReader::ReadAllAssociations()
 {
     allAssociationsRead_ = true;
     if (!associationDatabase_)
         return;
-    bool positioned = CeSeekDatabaseEx(associationDatabase_, CEDB_SEEK_BEGINNING, 0, 0, nullptr) != 0;
-    while (positioned) {
-        WORD properties = 0;
-        if (!CeReadRecordPropsEx(associationDatabase_, CEDB_ALLOWREALLOC, &properties, nullptr, &buffer_,
-                                 &bufferSize_, nullptr))
-            break;
+    WORD properties = 0;
+    while (ReadNext(associationDatabase_, &properties)) {
         const CEPROPVAL* owner = FindValue(buffer_, properties, kAssociationItem);
         const CEPROPVAL* category = FindValue(buffer_, properties, kAssociationCategory);
         if (owner && category)
             associations_.push_back({owner->val.ulVal, category->val.lVal});
-        positioned = CeSeekDatabaseEx(associationDatabase_, CEDB_SEEK_CURRENT, 1, 0, nullptr) != 0;
     }
-    // The sort order gives them in this order already; the lookup relies on it.
-    if (!std::is_sorted(associations_.begin(), associations_.end(), ByItemThenCategory))
-        std::stable_sort(associations_.begin(), associations_.end(), ByItemThenCategory);
+    // The lookup relies on this order.
+    std::sort(associations_.begin(), associations_.end(), ByItemThenCategory);
+}
+
+// Every category's name, in one walk instead of a seek per category. Of two
+// records with one id the first stored is taken, as a seek would find it.
+void ItemCategoryReader::ReadAllNames()
+{
+    allNamesRead_ = true;
+    if (!categoryDatabase_)
+        return;
+    WORD properties = 0;
+    while (ReadNext(categoryDatabase_, &properties)) {
+        const CEPROPVAL* id = FindValue(buffer_, properties, kCategoryId);
+        const CEPROPVAL* name = FindValue(buffer_, properties, kCategoryName);
+        if (id)
+            names_.emplace(id->val.lVal, name && name->val.lpwstr ? name->val.lpwstr : L"");
+    }
+}
+
+// The next record of a walk into the buffer; false after the last.
+bool ItemCategoryReader::ReadNext(HANDLE database, WORD* properties)
+{
+    return CeReadRecordPropsEx(database, CEDB_ALLOWREALLOC, properties, nullptr, &buffer_, &bufferSize_, nullptr) != 0;
 }
 
 ItemCategoryReader::~ItemCategoryReader()
@@ -163,6 +198,8 @@ const std::wstring* ItemCategoryReader::CategoryName(long id)
     auto known = names_.find(id);
     if (known != names_.end())
         return &known->second;
+    if (allNamesRead_)
+        return nullptr;
     CEPROPVAL key = {};
     key.propid = kCategoryId;
     key.val.lVal = id;

@@ -12,8 +12,8 @@
 constexpr int kMaxItemCategories = 101;
 
 // Reads the names of items with the two category databases opened once.
-// For many items (a loader of every contact) it reads all associations at
-// once instead of seeking each item's.
+// For many items (a loader of every contact) it reads all associations and
+// all category names at once instead of seeking each item's and each name.
 class ItemCategoryReader {
 public:
     enum Use { kFewItems, kManyItems };
@@ -28,6 +28,8 @@ public:
 private:
     int ReadCategoryIds(CEOID itemOid, long* ids);
     void ReadAllAssociations();
+    void ReadAllNames();
+    bool ReadNext(HANDLE database, WORD* properties);
     const std::wstring* CategoryName(long id);
 
     HANDLE associationDatabase_ = nullptr;
@@ -36,6 +38,7 @@ private:
     DWORD bufferSize_ = 0;
     std::map<long, std::wstring> names_;
     bool allAssociationsRead_ = false;
+    bool allNamesRead_ = false;
     // Every association read at once, by item, then category id; one flat
     // table, as a loader of every contact looks up thousands of items.
     struct Association {

@@ -33,19 +33,52 @@ constexpr wchar_t kNoCompany[] = L" ";
 // Wide enough for the names of every category an item may have.
 constexpr int kCategoriesChars = 1024;
 
-// The properties of one record as read.
+// The place of each property a row takes among the values found first.
+int FoundSlot(CEPROPID id)
+{
+    switch (id) {
+    case kFileAs:
+        return 0;
+    case kCompanyName:
+        return 1;
+    case kDepartment:
+        return 2;
+    case kJobTitle:
+        return 3;
+    case kMobilePhone:
+        return 4;
+    case kBusinessPhone:
+        return 5;
+    case kHomePhone:
+        return 6;
+    case kCategoryCount:
+        return 7;
+    case kContactNumber:
+        return 8;
+    case kContactCategoryMask:
+        return 9;
+    }
+    return -1;
+}
+constexpr int kFoundSlots = 10;
+
+// The properties of one record as read, the first value of each property a
+// row takes found in one pass instead of a search each.
 struct RecordValues {
     const CEPROPVAL* values;
     WORD count;
+    const CEPROPVAL* first[kFoundSlots] = {};
 
-    const CEPROPVAL* Find(CEPROPID id) const
+    RecordValues(const CEPROPVAL* recordValues, WORD recordCount) : values(recordValues), count(recordCount)
     {
-        for (WORD i = 0; i < count; ++i) {
-            if (values[i].propid == id)
-                return &values[i];
+        for (WORD i = count; i-- > 0;) {
+            int slot = FoundSlot(values[i].propid);
+            if (slot >= 0)
+                first[slot] = &values[i];
         }
-        return nullptr;
     }
+    // Only properties that FoundSlot places.
+    const CEPROPVAL* Find(CEPROPID id) const { return first[FoundSlot(id)]; }
     LPCWSTR Text(CEPROPID id, LPCWSTR missing = L"") const
     {
         const CEPROPVAL* value = Find(id);
@@ -138,12 +171,17 @@ IContact* ContactAt(IPOutlookItemCollection* items, int position)
     return contact;
 }
 
+void ClearRows(int first, int end)
+{
+    for (int i = first; i < end; ++i)
+        ContactsCache.rows[i] = ContactCacheEntry();
+}
+
 }  // namespace
 
 void FreeContactsCacheTexts()
 {
-    for (int i = 0; i < ContactsCache.count; ++i)
-        ContactsCache.rows[i] = ContactCacheEntry();
+    ClearRows(0, ContactsCache.count);
     ContactsCache.count = 0;
 }
 
@@ -165,13 +203,14 @@ void ReloadContactsCache()
 void LoadContactsCacheFromDatabase()
 {
     WaitCursor wait;
-    FreeContactsCacheTexts();
     CEOID databaseOid = 0;
     HANDLE database = CeOpenDatabaseInSession(DiarySession, &DiaryVolume, &databaseOid,
                                               const_cast<LPWSTR>(kContactsDatabaseName), &ContactsNameSortOrder, 0,
                                               nullptr);
-    if (database == INVALID_HANDLE_VALUE || !database)
+    if (database == INVALID_HANDLE_VALUE || !database) {
+        FreeContactsCacheTexts();
         return;
+    }
     CEPROPVAL emptyKey = {};
     emptyKey.propid = kFileAs;
     emptyKey.val.lpwstr = const_cast<LPWSTR>(L"");
@@ -187,7 +226,7 @@ void LoadContactsCacheFromDatabase()
         WORD count = 0;
         if (!CeReadRecordPropsEx(database, CEDB_ALLOWREALLOC, &count, nullptr, &buffer, &bufferSize, nullptr))
             break;
-        RecordValues record = {reinterpret_cast<const CEPROPVAL*>(buffer), count};
+        RecordValues record(reinterpret_cast<const CEPROPVAL*>(buffer), count);
         // Records without a sort key sort after the others; they are not listed.
         if (HasSortKey(record)) {
             ContactOrder[rows] = static_cast<uint16_t>(rows);
@@ -198,6 +237,9 @@ void LoadContactsCacheFromDatabase()
     }
     LocalFree(buffer);
     CloseHandle(database);
+    // Rows are filled over the last load's, whose texts keep their storage
+    // for the new ones; what this load did not fill is cleared.
+    ClearRows(rows, ContactsCache.count);
     ContactsCache.count = rows;
 }
 

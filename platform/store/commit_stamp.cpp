@@ -11,9 +11,12 @@ namespace {
 constexpr int kWalIndexRegionSize = 32768;
 constexpr size_t kHeaderInitOffset = 12;  // the header's "initialised" byte
 
-// The first region of the volume's WAL index, as SQLite has it mapped.
+// The first region of the volume's WAL index, as SQLite has it mapped;
+// asked of SQLite once, as every call of the store takes a stamp.
 const volatile uint8_t* WalIndex(VolumeFile& file)
 {
+    if (file.walIndex)
+        return file.walIndex;
     sqlite3_file* handle = nullptr;
     if (!file.db ||
         sqlite3_file_control(file.db, "main", SQLITE_FCNTL_FILE_POINTER, &handle) != SQLITE_OK ||
@@ -23,7 +26,8 @@ const volatile uint8_t* WalIndex(VolumeFile& file)
     void volatile* region = nullptr;
     if (handle->pMethods->xShmMap(handle, 0, kWalIndexRegionSize, 0, &region) != SQLITE_OK)
         return nullptr;
-    return static_cast<const volatile uint8_t*>(region);
+    file.walIndex = static_cast<const volatile uint8_t*>(region);
+    return file.walIndex;
 }
 
 void CopyHeader(const volatile uint8_t* from, uint8_t* to)

@@ -125,9 +125,11 @@ bool DeleteRecord(Volume& v, OpenDatabase& o, CEOID oid)
            LogChange(v, o.database, oid, DB_CEOID_RECORD_DELETED);
 }
 
-// The record a read takes: the one at the position while it is there, else
-// the first one after the position's point. False when there is none.
-bool FindRecordToRead(Volume& v, OpenDatabase& o, const CommitStamp& stamp, FoundRecord* found)
+// The record a read takes: the one at the position while it is there (then
+// its key is left out: the position has it), else the first one after the
+// position's point. False when there is none.
+bool FindRecordToRead(Volume& v, OpenDatabase& o, const CommitStamp& stamp, FoundRecord* found,
+                      bool* atPosition)
 {
     const Position& p = o.position;
     if (p.kind == Position::kEnd) {
@@ -138,7 +140,8 @@ bool FindRecordToRead(Volume& v, OpenDatabase& o, const CommitStamp& stamp, Foun
         Statement at(v.file, kRecordBySeq);
         at.Bind(1, p.seq).Bind(2, o.database);
         if (at.Step() && static_cast<CEOID>(at.Int(0)) == p.oid) {
-            *found = {p.seq, p.key, p.oid, at.Blob(2)};
+            *found = {p.seq, std::string(), p.oid, at.Blob(2)};
+            *atPosition = true;
             return true;
         }
     }
@@ -146,19 +149,30 @@ bool FindRecordToRead(Volume& v, OpenDatabase& o, const CommitStamp& stamp, Foun
 }
 
 // The record of the seek just made, when nothing can have changed it since
-// the stamp taken as the call began; else the next one read ahead, for a
-// read that moves on.
-bool TakeWithoutTransaction(OpenDatabase& o, const CommitStamp& now, FoundRecord* found)
+// the stamp taken as the call began (its key left out, as above); else the
+// next one read ahead, for a read that moves on.
+bool TakeWithoutTransaction(OpenDatabase& o, const CommitStamp& now, FoundRecord* found,
+                            bool* atPosition)
 {
     SeekResult& seek = o.lastSeek;
     const Position& p = o.position;
     if (seek.valid && p.kind == Position::kAt && seek.seq == p.seq &&
         SameState(seek.stamp, now)) {
         seek.valid = false;  // its bytes move on; a retried read reads them again
-        *found = {p.seq, p.key, p.oid, std::move(seek.props)};
+        *found = {p.seq, std::string(), p.oid, std::move(seek.props)};
+        *atPosition = true;
         return true;
     }
     return p.kind == Position::kFollowing && TakeAhead(o, now, p.key, p.seq, 0, found);
+}
+
+// The views of the record a read decodes. Every read holds the store's lock
+// and is done with them before it returns, so one list serves them all and
+// keeps its storage from read to read.
+PropertyViews& ViewsOfTheRecordRead()
+{
+    static PropertyViews views;
+    return views;
 }
 
 LPBYTE Allocate(HANDLE heap, size_t size)
@@ -236,13 +250,14 @@ CEAPI CEOID WINAPI CeReadRecordPropsEx(HANDLE hDatabase, DWORD dwFlags, LPWORD l
     }
     CommitStamp stamp = StampNow(volume->file);  // before the transaction
     FoundRecord found;
-    if (!TakeWithoutTransaction(*open, stamp, &found)) {
+    bool atPosition = false;
+    if (!TakeWithoutTransaction(*open, stamp, &found, &atPosition)) {
         Transaction tx(volume->file, false);
-        if (!tx.Began() || !FindRecordToRead(*volume, *open, stamp, &found))
+        if (!tx.Began() || !FindRecordToRead(*volume, *open, stamp, &found, &atPosition))
             return 0;
         tx.Commit();
     }
-    PropertyViews props;
+    PropertyViews& props = ViewsOfTheRecordRead();
     if (!DecodeRecordBlob(found.props.data(), found.props.size(), &props)) {
         SetLastError(ERROR_BAD_FORMAT);
         return 0;
@@ -253,8 +268,11 @@ CEAPI CEOID WINAPI CeReadRecordPropsEx(HANDLE hDatabase, DWORD dwFlags, LPWORD l
         return 0;
     *lpcPropID = FillReadBuffer(props, rgPropID, wanted, *lplpBuffer);
     open->lastSeek.valid = false;
-    open->position = {open->autoIncrement ? Position::kFollowing : Position::kAt,
-                      std::move(found.key), found.seq, found.oid};
+    Position::Kind kind = open->autoIncrement ? Position::kFollowing : Position::kAt;
+    if (atPosition)
+        open->position.kind = kind;  // the same point: its key is kept
+    else
+        open->position = {kind, std::move(found.key), found.seq, found.oid};
     return found.oid;
 }
 

@@ -10,8 +10,28 @@ namespace store {
 namespace {
 
 constexpr sqlite3_int64 kFirstRun = 8;
-constexpr sqlite3_int64 kLongestRun = 256;
+constexpr sqlite3_int64 kLongRun = 256;
 constexpr sqlite3_int64 kRunGrowth = 4;
+// Runs of small records grow on past kLongRun while they hold less than
+// this: each run costs a read transaction, but longer runs of large records
+// cost more in memory than they save.
+constexpr sqlite3_int64 kRunBytes = 96 * 1024;
+constexpr sqlite3_int64 kLongestRun = 4096;
+
+sqlite3_int64 BytesOf(const FoundRecord& record)
+{
+    return static_cast<sqlite3_int64>(sizeof(FoundRecord) + record.key.size() +
+                                      record.props.size());
+}
+
+// The next run of a walk: longer by the growth factor, up to kLongRun or,
+// for records as small as the last run's, to what keeps it within kRunBytes.
+sqlite3_int64 NextRun(const RecordsAhead& ahead)
+{
+    sqlite3_int64 perRecord = std::max<sqlite3_int64>(ahead.recordBytes, 1);
+    sqlite3_int64 longest = std::clamp(kRunBytes / perRecord, kLongRun, kLongestRun);
+    return std::min(ahead.run * kRunGrowth, longest);
+}
 
 bool AnchoredAt(const RecordsAhead& ahead, const std::string& key, sqlite3_int64 seq)
 {
@@ -79,21 +99,25 @@ bool ReadAfter(Volume& volume, OpenDatabase& open, const CommitStamp& stamp,
     // A walk that used up its run asks for a longer one.
     bool walking = AnchoredAt(ahead, key, seq) && ahead.records.empty() &&
                    SameState(ahead.stamp, stamp);
-    sqlite3_int64 run = walking ? std::min(ahead.run * kRunGrowth, kLongestRun) : kFirstRun;
+    sqlite3_int64 run = walking ? NextRun(ahead) : kFirstRun;
     std::deque<FoundRecord> records;
+    sqlite3_int64 runBytes = 0;
     Statement next(volume.file, kRunAfter, open.sortIndex);
     next.Bind(1, open.database).BindBlob(2, key).Bind(3, seq).Bind(4, offset + run);
-    while (next.Step())
+    while (next.Step()) {
         records.push_back(SortedRow(next));
+        runBytes += BytesOf(records.back());
+    }
     if (next.Failed())
         return false;
     if (records.size() <= static_cast<size_t>(offset)) {
         SetLastError(ERROR_NO_MORE_ITEMS);
         return false;
     }
+    sqlite3_int64 recordBytes = runBytes / static_cast<sqlite3_int64>(records.size());
     *found = std::move(records[offset]);
     records.erase(records.begin(), records.begin() + offset + 1);
-    ahead = {stamp, found->key, found->seq, std::move(records), run, -1};
+    ahead = {stamp, found->key, found->seq, std::move(records), run, recordBytes, -1};
     return true;
 }
 

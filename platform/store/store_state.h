@@ -103,6 +103,7 @@ struct RecordsAhead {
     sqlite3_int64 seq = -1;
     std::deque<FoundRecord> records;
     sqlite3_int64 run = 0;    // records the last read-ahead asked for
+    sqlite3_int64 recordBytes = 0;  // held in memory by one of its records, on average
     sqlite3_int64 index = -1;  // of the record at the point, when known
 };
 

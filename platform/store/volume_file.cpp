@@ -264,6 +264,7 @@ void CloseVolumeFile(VolumeFile* file)
     if (file->db)
         sqlite3_close_v2(file->db);
     file->db = nullptr;
+    file->walIndex = nullptr;
     file->sortOrderCache.clear();
     file->batchDepth = 0;  // closing rolled back a batch left open
 }

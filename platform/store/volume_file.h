@@ -71,6 +71,9 @@ struct VolumeFile {
     // Bumped as each write transaction begins and ends: what reads kept
     // before or during one is not taken after it.
     uint64_t writeGeneration = 0;
+    // The first region of the WAL index once mapped; SQLite keeps it mapped
+    // until the connection closes.
+    const volatile uint8_t* walIndex = nullptr;
 };
 
 // Opens (creating as the disposition says) and prepares the file; sets the

@@ -105,6 +105,30 @@ TEST_F(ContactsCacheTest, BothLoadersReadTheSameContactsButForTheirDocumentedDif
     EXPECT_EQ(outlook[noCompany].company, L"");
 }
 
+// Each load fills the rows over the last one's: nothing of that one stays,
+// neither in the rows it fills nor past its count.
+TEST_F(ContactsCacheTest, AReloadKeepsNothingOfTheLoadBefore)
+{
+    AddFixture();
+    LoadContactsCacheFromOutlook();
+    ASSERT_EQ(ContactsCache.count, 9);
+    LoadContactsCacheFromDatabase();
+    ASSERT_EQ(ContactsCache.count, 8);
+    ExpectSameRow(ContactsCache.rows[8], ContactCacheEntry());
+
+    SetText(full, &IContact::put_Categories, L"");
+    SetText(full, &IContact::put_BusinessTelephoneNumber, L"");
+    SetText(full, &IContact::put_CompanyName, L"");
+    LoadContactsCacheFromDatabase();
+    ASSERT_EQ(ContactsCache.count, 8);
+    std::map<CEOID, ContactCacheEntry> rows = RowsById();
+    EXPECT_EQ(rows[full].categories, L"");
+    EXPECT_EQ(rows[full].shownPhone, L"02-333-4444");
+    EXPECT_EQ(rows[full].phoneKind, L'H');
+    EXPECT_EQ(rows[full].company, L" ");
+    EXPECT_EQ(rows[full].jobTitle, L"과장");
+}
+
 TEST_F(ContactsCacheTest, TheSettingChoosesTheLoaderAndTheOutlookLoaderListsByFullName)
 {
     AddFixture();
