@@ -77,8 +77,12 @@ struct RecordValues {
                 first[slot] = &values[i];
         }
     }
-    // Only properties that FoundSlot places.
-    const CEPROPVAL* Find(CEPROPID id) const { return first[FoundSlot(id)]; }
+    // Null for a property FoundSlot does not place, as for one not read.
+    const CEPROPVAL* Find(CEPROPID id) const
+    {
+        const int slot = FoundSlot(id);
+        return slot < 0 ? nullptr : first[slot];
+    }
     LPCWSTR Text(CEPROPID id, LPCWSTR missing = L"") const
     {
         const CEPROPVAL* value = Find(id);
