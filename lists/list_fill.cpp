@@ -115,7 +115,12 @@ void KeptRowsRefill::End(int selectedRow)
     }
     if (rows_ < keptRows_)
         held_->cells.resize(static_cast<size_t>(rows_) * columns_);
-    EndListRefill(list_, shown_, selectedRow);
+    // Drawing turned on again invalidates the whole list: only a list that
+    // was changed has it off.
+    if (changing_)
+        EndListRefill(list_, shown_, selectedRow);
+    else
+        SelectListRow(list_, selectedRow);
 }
 
 void FillPickList(HWND list, const std::vector<std::wstring>& texts, int selectedRow, int markedRow)

@@ -75,7 +75,8 @@ void Choose(HWND list, int row)
 }
 
 // The messages a refill sends to the list that change its rows, and those
-// that hide it and stop its drawing (a full repaint when it shows again).
+// that hide it and stop or restart its drawing (a restart invalidates the
+// whole list, and so does showing it again).
 struct RowMessages {
     int inserts = 0;
     int texts = 0;
@@ -83,6 +84,7 @@ struct RowMessages {
     int clears = 0;
     int hides = 0;
     int drawingOffs = 0;
+    int drawingOns = 0;
 };
 
 LRESULT CALLBACK CountRowMessages(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
@@ -94,7 +96,7 @@ LRESULT CALLBACK CountRowMessages(HWND window, UINT msg, WPARAM wParam, LPARAM l
     case LVM_DELETEITEM: ++counts.deletes; break;
     case LVM_DELETEALLITEMS: ++counts.clears; break;
     case WM_SHOWWINDOW: counts.hides += wParam ? 0 : 1; break;
-    case WM_SETREDRAW: counts.drawingOffs += wParam ? 0 : 1; break;
+    case WM_SETREDRAW: ++(wParam ? counts.drawingOns : counts.drawingOffs); break;
     }
     return DefSubclassProc(window, msg, wParam, lParam);
 }
@@ -210,10 +212,10 @@ struct MessageCase {
 TEST_F(KeptRowsTest, RefillSendsOnlyTheCellsThatChanged)
 {
     const MessageCase cases[] = {
-        {"the same rows", Month(40, L"약속"), {0, 0, 0, 0, 0, 0}},
-        {"one subject changed", Month(40, L"약속", 7), {0, 1, 0, 0, 1, 1}},
-        {"two rows fewer", Month(38, L"약속"), {0, 0, 2, 0, 1, 1}},
-        {"three rows more", Month(43, L"약속"), {3, 12, 0, 0, 1, 1}},
+        {"the same rows", Month(40, L"약속"), {0, 0, 0, 0, 0, 0, 0}},
+        {"one subject changed", Month(40, L"약속", 7), {0, 1, 0, 0, 1, 1, 1}},
+        {"two rows fewer", Month(38, L"약속"), {0, 0, 2, 0, 1, 1, 1}},
+        {"three rows more", Month(43, L"약속"), {3, 12, 0, 0, 1, 1, 1}},
     };
     for (const MessageCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -229,6 +231,7 @@ TEST_F(KeptRowsTest, RefillSendsOnlyTheCellsThatChanged)
         EXPECT_EQ(counts.clears, c.expected.clears);
         EXPECT_EQ(counts.hides, c.expected.hides);
         EXPECT_EQ(counts.drawingOffs, c.expected.drawingOffs);
+        EXPECT_EQ(counts.drawingOns, c.expected.drawingOns);
         EXPECT_TRUE(GetWindowLongW(list, GWL_STYLE) & WS_VISIBLE);
         EXPECT_EQ(testkit::ListViewRows(list, kColumns).size(), c.after.size());
         DestroyWindow(list);
