@@ -7,6 +7,7 @@
 #include "core/record_layouts.h"
 #include "core/short_date_restrict.h"
 #include "core/state.h"
+#include "mainwindow/state.h"
 
 #include <strsafe.h>
 
@@ -48,22 +49,6 @@ struct Delivery {
         SysFreeString(location);
     }
 };
-
-// The device's version asked once per start of the tables: the device
-// reads it from its profile file at every call, a third of a millisecond.
-DWORD deviceMajorVersion = 0;
-bool deviceVersionRead = false;
-
-DWORD DeviceMajorVersion()
-{
-    if (!deviceVersionRead) {
-        OSVERSIONINFOW version = {};
-        version.dwOSVersionInfoSize = sizeof(version);
-        deviceMajorVersion = GetVersionEx(&version) ? version.dwMajorVersion : 0;
-        deviceVersionRead = true;
-    }
-    return deviceMajorVersion;
-}
 
 SYSTEMTIME TimeOf(DATE date)
 {
@@ -237,7 +222,7 @@ class ScheduleWalk {
 public:
     ScheduleWalk(ScheduleTable* table, QueryWindow window, CEOID contactFilter)
         : table_(table), window_(window), contactFilter_(contactFilter),
-          expandDays_(DeviceMajorVersion() != kPerDayDeliveryVersion)
+          expandDays_(OsMajorVersion != kPerDayDeliveryVersion)
     {
     }
 
@@ -437,5 +422,4 @@ void ResetScheduleTables()
     StartTable(&ContactScheduleCache);
     ScheduleCacheKey[0] = L'\0';
     AppointmentToReselect = 0;
-    deviceVersionRead = false;
 }

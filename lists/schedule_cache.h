@@ -19,6 +19,5 @@ void QueryMonthSchedule(int year, int month);
 // left alone.
 void QueryContactSchedule(CEOID contactOid, const wchar_t* fromDay);
 
-// Empties both tables and the key, and asks the device's version again at
-// the next query (start-up).
+// Empties both tables and the key (start-up).
 void ResetScheduleTables();

@@ -1,6 +1,6 @@
 #include "lists/schedule_list.h"
 
-#include "lists/list_fill.h"
+#include "lists/list_refill.h"
 
 #include <strsafe.h>
 

@@ -3,6 +3,7 @@
 #include "core/link_tables.h"
 #include "core/own_databases.h"
 #include "lists/schedule_cache.h"
+#include "mainwindow/state.h"
 #include "tests/startup/volume_probe.h"
 
 #include <commctrl.h>
@@ -19,10 +20,12 @@ void ScheduleTest::SetUp()
 {
     PoomTest::SetUp();
     host_ = testkit::CreateTestWindow(false);
+    savedOsMajorVersion_ = OsMajorVersion;
 }
 
 void ScheduleTest::TearDown()
 {
+    OsMajorVersion = savedOsMajorVersion_;
     ResetScheduleTables();
     probe::UnmountVolume();
     OutlookApp = nullptr;
@@ -36,6 +39,7 @@ void ScheduleTest::Pose(int major)
     ResetScheduleTables();
     probe::UnmountVolume();
     PoseAsVersion(major);
+    OsMajorVersion = static_cast<DWORD>(major);  // as the program reads it at start-up
     ASSERT_TRUE(probe::MountVolume(kDiaryVolumePath, false));
     CreatePlanLinkDatabase();
     CreateHolidayDatabase();

@@ -21,8 +21,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Fresh stores posing as that CE major version; OutlookApp, DiaryVolume
-    // and DiarySession are this test's.
+    // Fresh stores posing as that CE major version, and the program's
+    // version read at start-up the same; OutlookApp, DiaryVolume and
+    // DiarySession are this test's.
     void Pose(int major);
 
     // Saved appointments; their object ids.
@@ -39,6 +40,7 @@ protected:
     HWND NewList(int columns);
 
     HWND host_ = nullptr;
+    DWORD savedOsMajorVersion_ = 0;
 };
 
 }  // namespace scheduletest
