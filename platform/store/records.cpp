@@ -268,6 +268,7 @@ CEAPI CEOID WINAPI CeReadRecordPropsEx(HANDLE hDatabase, DWORD dwFlags, LPWORD l
         return 0;
     *lpcPropID = FillReadBuffer(props, rgPropID, wanted, *lplpBuffer);
     open->lastSeek.valid = false;
+    open->lastSeek.props.swap(found.props);  // storage for the next seek
     Position::Kind kind = open->autoIncrement ? Position::kFollowing : Position::kAt;
     if (atPosition)
         open->position.kind = kind;  // the same point: its key is kept

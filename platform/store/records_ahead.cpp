@@ -40,21 +40,24 @@ bool AnchoredAt(const RecordsAhead& ahead, const std::string& key, sqlite3_int64
 
 }  // namespace
 
-FoundRecord SortedRow(const Statement& s)
+void CopySortedRow(const Statement& s, FoundRecord* row)
 {
-    return {s.Int(0), s.Blob(1), static_cast<CEOID>(s.Int(2)), s.Blob(4)};
+    row->seq = s.Int(0);
+    s.BlobInto(1, &row->key);
+    row->oid = static_cast<CEOID>(s.Int(2));
+    s.BlobInto(4, &row->props);
 }
 
 bool TakeAhead(OpenDatabase& open, const CommitStamp& now, const std::string& key,
                sqlite3_int64 seq, sqlite3_int64 offset, FoundRecord* found, DWORD* index)
 {
     RecordsAhead& ahead = open.ahead;
-    if (offset < 0 || static_cast<size_t>(offset) >= ahead.records.size() ||
+    if (offset < 0 || static_cast<size_t>(offset) >= ahead.filled - ahead.next ||
         !AnchoredAt(ahead, key, seq) || !SameState(ahead.stamp, now) ||
         (index && ahead.index < 0))
         return false;
-    *found = std::move(ahead.records[offset]);
-    ahead.records.erase(ahead.records.begin(), ahead.records.begin() + offset + 1);
+    ahead.next += static_cast<size_t>(offset);
+    std::swap(ahead.slots[ahead.next++], *found);
     ahead.key = found->key;
     ahead.seq = found->seq;
     if (ahead.index >= 0)
@@ -93,31 +96,41 @@ bool ReadAfter(Volume& volume, OpenDatabase& open, const CommitStamp& stamp,
                 SetLastError(ERROR_NO_MORE_ITEMS);
             return false;
         }
-        *found = SortedRow(one);
+        CopySortedRow(one, found);
         return true;
     }
     // A walk that used up its run asks for a longer one.
-    bool walking = AnchoredAt(ahead, key, seq) && ahead.records.empty() &&
+    bool walking = AnchoredAt(ahead, key, seq) && ahead.next == ahead.filled &&
                    SameState(ahead.stamp, stamp);
     sqlite3_int64 run = walking ? NextRun(ahead) : kFirstRun;
-    std::deque<FoundRecord> records;
+    // The slots are written over from here on: until the run is whole they
+    // hold nothing to take.
+    ahead.next = ahead.filled = 0;
+    size_t filled = 0;
     sqlite3_int64 runBytes = 0;
     Statement next(volume.file, kRunAfter, open.sortIndex);
     next.Bind(1, open.database).BindBlob(2, key).Bind(3, seq).Bind(4, offset + run);
     while (next.Step()) {
-        records.push_back(SortedRow(next));
-        runBytes += BytesOf(records.back());
+        if (filled == ahead.slots.size())
+            ahead.slots.emplace_back();
+        CopySortedRow(next, &ahead.slots[filled]);
+        runBytes += BytesOf(ahead.slots[filled++]);
     }
     if (next.Failed())
         return false;
-    if (records.size() <= static_cast<size_t>(offset)) {
+    if (filled <= static_cast<size_t>(offset)) {
         SetLastError(ERROR_NO_MORE_ITEMS);
         return false;
     }
-    sqlite3_int64 recordBytes = runBytes / static_cast<sqlite3_int64>(records.size());
-    *found = std::move(records[offset]);
-    records.erase(records.begin(), records.begin() + offset + 1);
-    ahead = {stamp, found->key, found->seq, std::move(records), run, recordBytes, -1};
+    std::swap(ahead.slots[offset], *found);
+    ahead.stamp = stamp;
+    ahead.key = found->key;
+    ahead.seq = found->seq;
+    ahead.next = static_cast<size_t>(offset) + 1;
+    ahead.filled = filled;
+    ahead.run = run;
+    ahead.recordBytes = runBytes / static_cast<sqlite3_int64>(filled);
+    ahead.index = -1;
     return true;
 }
 

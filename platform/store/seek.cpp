@@ -13,7 +13,7 @@ bool TakeRow(Statement& s, Found* found)
 {
     if (!s.Step())
         return false;
-    *found = SortedRow(s);
+    CopySortedRow(s, found);
     return true;
 }
 
@@ -171,6 +171,7 @@ CEAPI CEOID WINAPI CeSeekDatabaseEx(HANDLE hDatabase, DWORD dwSeekType, DWORD_PT
     CommitStamp stamp = StampNow(volume->file);
     Found found;
     open->lastSeek.valid = false;
+    found.props.swap(open->lastSeek.props);  // its storage serves the record found
     long relative = static_cast<long>(static_cast<DWORD>(dwValue));
     if (dwSeekType != CEDB_SEEK_CURRENT || !SeekAhead(*open, stamp, relative, &found, lpdwIndex)) {
         Transaction tx(volume->file, false);

@@ -6,7 +6,6 @@
 #include "platform/store/volume_file.h"
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -97,11 +96,15 @@ struct SeekResult {
 
 // Records that follow a point of an open's order, read in one transaction
 // under the stamp, so that a walk takes one transaction per run of records.
+// Slots [next, filled) hold them; a run is read into the slots over the
+// storage they kept, and a record taken leaves the taker's storage behind.
 struct RecordsAhead {
     CommitStamp stamp;
     std::string key;  // the point they follow
     sqlite3_int64 seq = -1;
-    std::deque<FoundRecord> records;
+    std::vector<FoundRecord> slots;
+    size_t next = 0;
+    size_t filled = 0;
     sqlite3_int64 run = 0;    // records the last read-ahead asked for
     sqlite3_int64 recordBytes = 0;  // held in memory by one of its records, on average
     sqlite3_int64 index = -1;  // of the record at the point, when known
@@ -182,8 +185,9 @@ private:
 
 // ---- records ahead ---------------------------------------------------------
 
-// The record (seq, key, oid, auto, props) a sorted statement stands on.
-FoundRecord SortedRow(const Statement& s);
+// The record (seq, key, oid, auto, props) a sorted statement stands on,
+// into *row over the storage it has.
+void CopySortedRow(const Statement& s, FoundRecord* row);
 // The record offset places after the point (key, seq) in the open's order,
 // from the records read ahead while they are as current as the stamp taken
 // as the call began, with its index when asked; false when they do not tell.

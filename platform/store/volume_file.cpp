@@ -385,9 +385,19 @@ sqlite3_int64 Statement::Int(int column) const
 
 std::string Statement::Blob(int column) const
 {
+    std::string out;
+    BlobInto(column, &out);
+    return out;
+}
+
+void Statement::BlobInto(int column, std::string* out) const
+{
     const void* data = sqlite3_column_blob(stmt_, column);
     int size = sqlite3_column_bytes(stmt_, column);
-    return data ? std::string(static_cast<const char*>(data), size) : std::string();
+    if (data)
+        out->assign(static_cast<const char*>(data), size);
+    else
+        out->clear();
 }
 
 const void* Statement::BlobData(int column) const

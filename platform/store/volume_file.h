@@ -108,6 +108,8 @@ public:
 
     sqlite3_int64 Int(int column) const;
     std::string Blob(int column) const;
+    // The same into *out, over the storage it already has.
+    void BlobInto(int column, std::string* out) const;
     const void* BlobData(int column) const;
     int BlobSize(int column) const;
     std::wstring Text(int column) const;

@@ -17,6 +17,7 @@ constexpr int kRecords = 10000;
 constexpr int kSeeks = 5000;
 constexpr int kCounts = 3000;
 constexpr int kOrderedReads = 5000;
+constexpr int kOrderedPasses = 15;  // a pass is short: a few of them swing with the machine
 constexpr WORD kFileAs = 0x80;
 constexpr WORD kLastName = 0x81;
 constexpr WORD kFirstName = 0x82;
@@ -394,7 +395,8 @@ int wmain()
                   &count) &&
         Alternate(store, floor, kCounts, kBlocks, [](Side& s, int) { return s.OpenAndCount(); },
                   &openCount) &&
-        Alternate(store, floor, 3, 3, [](Side& s, int) { return s.ReadInOrder(kOrderedReads); },
+        Alternate(store, floor, kOrderedPasses, kOrderedPasses,
+                  [](Side& s, int) { return s.ReadInOrder(kOrderedReads); },
                   &ordered);
     store.Close();
     floor.Close();
