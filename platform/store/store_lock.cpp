@@ -1,14 +1,26 @@
 #include "platform/store/store_state.h"
 
-#include <mutex>
-
 namespace store {
 
 namespace {
 
-std::recursive_mutex& Lock()
+// A critical section rather than a standard mutex: under this platform's
+// thread library every call of the store paid a slower lock and unlock.
+class StoreLock {
+public:
+    StoreLock() { InitializeCriticalSection(&section_); }
+    StoreLock(const StoreLock&) = delete;
+    StoreLock& operator=(const StoreLock&) = delete;
+    void Enter() { EnterCriticalSection(&section_); }
+    void Leave() { LeaveCriticalSection(&section_); }
+
+private:
+    CRITICAL_SECTION section_;
+};
+
+StoreLock& Lock()
 {
-    static std::recursive_mutex lock;
+    static StoreLock lock;  // recursive, as one entry point may call another
     return lock;
 }
 
@@ -16,12 +28,12 @@ std::recursive_mutex& Lock()
 
 StoreGuard::StoreGuard()
 {
-    Lock().lock();
+    Lock().Enter();
 }
 
 StoreGuard::~StoreGuard()
 {
-    Lock().unlock();
+    Lock().Leave();
 }
 
 }  // namespace store
