@@ -56,7 +56,7 @@ CommitStamp StampNow(VolumeFile& file)
     // first-then-second are one whole header.
     std::array<uint8_t, CommitStamp::kHeaderSize> second;
     CopyHeader(index, stamp.header.data());
-    std::atomic_thread_fence(std::memory_order_seq_cst);
+    std::atomic_thread_fence(std::memory_order_acquire);  // the first copy is read before the second
     CopyHeader(index + CommitStamp::kHeaderSize, second.data());
     if (stamp.header != second || !stamp.header[kHeaderInitOffset])
         return stamp;
