@@ -59,24 +59,9 @@ std::wstring BuiltProgram(const std::wstring& fileName)
 HANDLE StartBuiltProgram(const std::wstring& fileName, const std::wstring& arguments)
 {
     std::wstring command = L"\"" + BuiltProgram(fileName) + L"\" " + arguments;
-    STARTUPINFOW si = {};
-    si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
-    // Under load Wine now and then refuses a start with an internal error
-    // that a later try does not meet; a program that cannot start fails.
-    constexpr int kStartTries = 3;
-    constexpr DWORD kStartRetryMs = 250;
-    DWORD error = ERROR_SUCCESS;
-    for (int attempt = 0; attempt < kStartTries; ++attempt) {
-        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-            break;
-        error = GetLastError();
-        if (error != ERROR_INTERNAL_ERROR)
-            break;
-        Sleep(kStartRetryMs);
-    }
-    if (!pi.hProcess) {
-        ADD_FAILURE() << "could not start " << testing::PrintToString(command) << ": error " << error;
+    if (!testkit::StartProcess(command, &pi)) {
+        ADD_FAILURE() << "could not start " << testing::PrintToString(command) << ": error " << GetLastError();
         return nullptr;
     }
     CloseHandle(pi.hThread);

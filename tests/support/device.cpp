@@ -96,13 +96,27 @@ bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes)
     return ok && written == bytes.size();
 }
 
+bool StartProcess(const std::wstring& commandLine, PROCESS_INFORMATION* started)
+{
+    constexpr int kTries = 3;
+    constexpr DWORD kPauseMs = 250;
+    for (int attempt = 1;; ++attempt) {
+        std::wstring line = commandLine;  // CreateProcessW may write into it
+        STARTUPINFOW si = {};
+        si.cb = sizeof(si);
+        *started = {};
+        if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, started))
+            return true;
+        if (GetLastError() != ERROR_INTERNAL_ERROR || attempt == kTries)
+            return false;
+        Sleep(kPauseMs);
+    }
+}
+
 int RunProcess(const std::wstring& commandLine, DWORD timeoutMs)
 {
-    std::wstring line = commandLine;
-    STARTUPINFOW si = {};
-    si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!StartProcess(commandLine, &pi))
         return -1;
     DWORD code = static_cast<DWORD>(-1);
     if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0)

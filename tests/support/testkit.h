@@ -143,6 +143,10 @@ std::vector<std::wstring> DeviceLogRecords(const std::wstring& token, size_t fro
 bool FileExists(const std::wstring& path);
 std::vector<uint8_t> ReadFileBytes(const std::wstring& path);
 bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes);
+// Starts a program; false (with the error set) when it cannot start. Under
+// load Wine now and then refuses a start with an internal error that a later
+// try does not meet, so that one is tried again a few times.
+bool StartProcess(const std::wstring& commandLine, PROCESS_INFORMATION* started);
 // Runs a program to its end; returns its exit code, or -1 when it could not
 // start or did not end within the limit.
 int RunProcess(const std::wstring& commandLine, DWORD timeoutMs = 30000);
