@@ -11,7 +11,7 @@ namespace {
 
 constexpr sqlite3_int64 kFirstRun = 8;
 constexpr sqlite3_int64 kLongRun = 256;
-constexpr sqlite3_int64 kRunGrowth = 4;
+constexpr sqlite3_int64 kRunGrowth = 8;
 // Runs grow on past kLongRun while they hold less than this. Each run costs
 // a read transaction, which takes the shared-memory locks (about 0.13 ms of
 // lock round trips under Wine, as much as some 60 records read); a longer
