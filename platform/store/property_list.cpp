@@ -2,6 +2,7 @@
 
 #include "platform/ceplat/byte_fields.h"
 
+#include <bit>
 #include <cstring>
 
 namespace store {
@@ -16,7 +17,7 @@ constexpr size_t kDataAlignment = 8;
 
 // Byte size of a fixed-size value type, 0 for the variable ones, -1 for a
 // type the store does not keep.
-int FixedSizeOf(WORD type)
+inline int FixedSizeOf(WORD type)
 {
     switch (type) {
     case CEVT_I2:
@@ -74,6 +75,31 @@ const PropertyView* FindView(const PropertyViews& properties, CEPROPID id)
     return nullptr;
 }
 
+// A value's bytes, eight at a time: every read copies every value, and for
+// values this short the C runtime's copy costs more than the copying.
+void CopyValueBytes(const uint8_t* from, uint32_t bytes, uint8_t* to)
+{
+    uint32_t i = 0;
+    for (; i + sizeof(uint64_t) <= bytes; i += sizeof(uint64_t)) {
+        uint64_t word;
+        std::memcpy(&word, from + i, sizeof(word));
+        std::memcpy(to + i, &word, sizeof(word));
+    }
+    for (; i < bytes; ++i)
+        to[i] = from[i];
+}
+
+// Stored text units (little-endian) into a wide string.
+void CopyTextUnits(const uint8_t* from, uint32_t bytes, wchar_t* to)
+{
+    if constexpr (std::endian::native == std::endian::little && sizeof(wchar_t) == 2) {
+        CopyValueBytes(from, bytes, reinterpret_cast<uint8_t*>(to));
+    } else {
+        for (uint32_t i = 0; i < bytes / 2; ++i)
+            to[i] = static_cast<wchar_t>(ce::LoadU16LE(from + 2 * i));
+    }
+}
+
 // Fills one CEPROPVAL from a stored property; variable data go to *data.
 void FillValue(const PropertyView& p, CEPROPVAL* out, uint8_t** data)
 {
@@ -109,8 +135,7 @@ void FillValue(const PropertyView& p, CEPROPVAL* out, uint8_t** data)
         break;
     case CEVT_LPWSTR: {
         auto* text = reinterpret_cast<wchar_t*>(*data);
-        for (uint32_t i = 0; i < p.size / 2; ++i)
-            text[i] = static_cast<wchar_t>(ce::LoadU16LE(p.data + 2 * i));
+        CopyTextUnits(p.data, p.size, text);
         text[p.size / 2] = L'\0';
         out->val.lpwstr = text;
         *data += DataSizeOf(p);
@@ -118,8 +143,7 @@ void FillValue(const PropertyView& p, CEPROPVAL* out, uint8_t** data)
     }
     case CEVT_BLOB:
     case CEVT_STREAM:
-        if (p.size)
-            std::memcpy(*data, p.data, p.size);
+        CopyValueBytes(p.data, p.size, *data);
         out->val.blob.dwCount = p.size;
         out->val.blob.lpb = *data;
         *data += DataSizeOf(p);
@@ -198,17 +222,17 @@ bool DecodeRecordBlob(const void* data, size_t size, PropertyViews* out)
         return false;
     uint16_t count = ce::LoadU16LE(at + 1);
     at += kHeader;
-    out->resize(count);
-    for (PropertyView& p : *out) {
+    out->reserve(count);
+    for (uint16_t i = 0; i < count; ++i) {
         if (static_cast<size_t>(end - at) < kFieldHeader)
             return false;
-        p.id = ce::LoadU32LE(at);
-        p.size = ce::LoadU32LE(at + 4);
+        CEPROPID id = ce::LoadU32LE(at);
+        uint32_t bytes = ce::LoadU32LE(at + 4);
         at += kFieldHeader;
-        if (static_cast<size_t>(end - at) < p.size || !ValidStoredSize(TypeFromPropID(p.id), p.size))
+        if (static_cast<size_t>(end - at) < bytes || !ValidStoredSize(TypeFromPropID(id), bytes))
             return false;
-        p.data = at;
-        at += p.size;
+        out->push_back({id, at, bytes});
+        at += bytes;
     }
     return at == end;
 }
