@@ -159,7 +159,10 @@ bool TakeWithoutTransaction(OpenDatabase& o, const CommitStamp& now, FoundRecord
     if (seek.valid && p.kind == Position::kAt && seek.seq == p.seq &&
         SameState(seek.stamp, now)) {
         seek.valid = false;  // its bytes move on; a retried read reads them again
-        *found = {p.seq, std::string(), p.oid, std::move(seek.props)};
+        found->seq = p.seq;
+        found->key.clear();
+        found->oid = p.oid;
+        found->props = std::move(seek.props);
         *atPosition = true;
         return true;
     }
@@ -250,6 +253,7 @@ CEAPI CEOID WINAPI CeReadRecordPropsEx(HANDLE hDatabase, DWORD dwFlags, LPWORD l
     }
     CommitStamp stamp = StampNow(volume->file);  // before the transaction
     FoundRecord found;
+    TradeSpareKey(*open, &found);
     bool atPosition = false;
     if (!TakeWithoutTransaction(*open, stamp, &found, &atPosition)) {
         Transaction tx(volume->file, false);
@@ -270,10 +274,12 @@ CEAPI CEOID WINAPI CeReadRecordPropsEx(HANDLE hDatabase, DWORD dwFlags, LPWORD l
     open->lastSeek.valid = false;
     open->lastSeek.props.swap(found.props);  // storage for the next seek
     Position::Kind kind = open->autoIncrement ? Position::kFollowing : Position::kAt;
-    if (atPosition)
+    if (atPosition) {
         open->position.kind = kind;  // the same point: its key is kept
-    else
-        open->position = {kind, std::move(found.key), found.seq, found.oid};
+        TradeSpareKey(*open, &found);
+    } else {
+        PlaceAt(*open, kind, &found);
+    }
     return found.oid;
 }
 

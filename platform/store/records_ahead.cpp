@@ -83,6 +83,20 @@ void NoteIndexAhead(OpenDatabase& open, const FoundRecord& found, DWORD index)
         open.ahead.index = index;
 }
 
+void TradeSpareKey(OpenDatabase& open, FoundRecord* found)
+{
+    found->key.swap(open.ahead.spareKey);
+}
+
+void PlaceAt(OpenDatabase& open, Position::Kind kind, FoundRecord* found)
+{
+    open.position.kind = kind;
+    open.position.key.swap(found->key);
+    open.position.seq = found->seq;
+    open.position.oid = found->oid;
+    TradeSpareKey(open, found);
+}
+
 bool ReadAfter(Volume& volume, OpenDatabase& open, const CommitStamp& stamp,
                const std::string& key, sqlite3_int64 seq, sqlite3_int64 offset,
                FoundRecord* found)

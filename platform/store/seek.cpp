@@ -172,6 +172,7 @@ CEAPI CEOID WINAPI CeSeekDatabaseEx(HANDLE hDatabase, DWORD dwSeekType, DWORD_PT
     Found found;
     open->lastSeek.valid = false;
     found.props.swap(open->lastSeek.props);  // its storage serves the record found
+    TradeSpareKey(*open, &found);
     long relative = static_cast<long>(static_cast<DWORD>(dwValue));
     if (dwSeekType != CEDB_SEEK_CURRENT || !SeekAhead(*open, stamp, relative, &found, lpdwIndex)) {
         Transaction tx(volume->file, false);
@@ -190,7 +191,7 @@ CEAPI CEOID WINAPI CeSeekDatabaseEx(HANDLE hDatabase, DWORD dwSeekType, DWORD_PT
         }
         tx.Commit();
     }
-    open->position = {Position::kAt, std::move(found.key), found.seq, found.oid};
+    PlaceAt(*open, Position::kAt, &found);
     open->lastSeek = {true, found.seq, stamp, std::move(found.props)};
     return found.oid;
 }

@@ -108,6 +108,9 @@ struct RecordsAhead {
     sqlite3_int64 run = 0;    // records the last read-ahead asked for
     sqlite3_int64 recordBytes = 0;  // held in memory by one of its records, on average
     sqlite3_int64 index = -1;  // of the record at the point, when known
+    // A key's storage handed on between the position and the slots, so that
+    // a walk allocates no keys either.
+    std::string spareKey;
 };
 
 struct OpenDatabase {
@@ -199,6 +202,12 @@ bool TakeAhead(OpenDatabase& open, const CommitStamp& now, const std::string& ke
 sqlite3_int64 IndexAhead(const OpenDatabase& open, const CommitStamp& now,
                          const FoundRecord& found);
 void NoteIndexAhead(OpenDatabase& open, const FoundRecord& found, DWORD index);
+// Swaps a record's key storage with the open's spare: lent to a record about
+// to be found, given back when the key was not used.
+void TradeSpareKey(OpenDatabase& open, FoundRecord* found);
+// Places the open's position on the record found; the old key's storage
+// becomes the spare.
+void PlaceAt(OpenDatabase& open, Position::Kind kind, FoundRecord* found);
 // The same inside a read transaction begun after the stamp was taken: reads
 // the record, and a run of the records after it when the stamp is known.
 bool ReadAfter(Volume& volume, OpenDatabase& open, const CommitStamp& stamp,
