@@ -64,8 +64,8 @@ public:
     ByteReader(const void* data, size_t size) : data_(static_cast<const uint8_t*>(data)), size_(size) {}
 
     bool GetU8(uint8_t* value) { return GetLE(value, 1); }
-    bool GetU16LE(uint16_t* value) { return GetLE(value, 2); }
-    bool GetU32LE(uint32_t* value) { return GetLE(value, 4); }
+    bool GetU16LE(uint16_t* value) { return GetAt(value, 2, LoadU16LE); }
+    bool GetU32LE(uint32_t* value) { return GetAt(value, 4, LoadU32LE); }
     bool GetU64LE(uint64_t* value) { return GetLE(value, 8); }
     // Points at the next count bytes without copying them.
     bool GetSpan(size_t count, const uint8_t** span)
@@ -80,6 +80,16 @@ public:
     bool AtEnd() const { return pos_ == size_; }
 
 private:
+    // Through the fixed-position loads, which compile to single loads.
+    template <class T, class Load>
+    bool GetAt(T* value, size_t width, Load load)
+    {
+        if (Left() < width)
+            return false;
+        *value = load(data_ + pos_);
+        pos_ += width;
+        return true;
+    }
     template <class T>
     bool GetLE(T* value, size_t width)
     {

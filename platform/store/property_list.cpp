@@ -9,6 +9,7 @@ namespace store {
 
 // Stored records and sort orders are byte strings of SQLite blobs.
 using ByteWriter = ce::ByteWriter<std::string>;
+using ce::ByteReader;
 
 namespace {
 
@@ -209,32 +210,26 @@ std::string EncodeRecordBlob(const PropertyList& properties)
     return w.Take();
 }
 
-// Every read of a record decodes it: one pass over the bytes, each field
-// checked against what is left.
 bool DecodeRecordBlob(const void* data, size_t size, PropertyViews* out)
 {
-    constexpr size_t kHeader = 3;  // format, count
-    constexpr size_t kFieldHeader = 8;  // id, length
-    const auto* at = static_cast<const uint8_t*>(data);
-    const uint8_t* end = at + size;
+    ByteReader r(data, size);
+    uint8_t format = 0;
+    uint16_t count = 0;
     out->clear();
-    if (size < kHeader || at[0] != kRecordFormat)
+    if (!r.GetU8(&format) || format != kRecordFormat || !r.GetU16LE(&count))
         return false;
-    uint16_t count = ce::LoadU16LE(at + 1);
-    at += kHeader;
     out->reserve(count);
     for (uint16_t i = 0; i < count; ++i) {
-        if (static_cast<size_t>(end - at) < kFieldHeader)
+        PropertyView p;
+        uint32_t id = 0;
+        if (!r.GetU32LE(&id) || !r.GetU32LE(&p.size) || !r.GetSpan(p.size, &p.data))
             return false;
-        CEPROPID id = ce::LoadU32LE(at);
-        uint32_t bytes = ce::LoadU32LE(at + 4);
-        at += kFieldHeader;
-        if (static_cast<size_t>(end - at) < bytes || !ValidStoredSize(TypeFromPropID(id), bytes))
+        p.id = id;
+        if (!ValidStoredSize(TypeFromPropID(p.id), p.size))
             return false;
-        out->push_back({id, at, bytes});
-        at += bytes;
+        out->push_back(p);
     }
-    return at == end;
+    return r.AtEnd();
 }
 
 PropertyList OwnedProperties(const PropertyViews& views)
